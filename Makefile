@@ -1,0 +1,42 @@
+# Quick start: `make run` and `make test`. Each installs what is missing
+# (Debian packages), configures and builds first.
+
+BUILD     ?= build
+PRESET    ?= default
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+KVTOOL     = $(BUILD)/bin/kvtool
+
+.PHONY: all setup configure build run test check-sanitize bench clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+$(BUILD)/build.ninja: CMakeLists.txt CMakePresets.json
+	cmake --preset $(PRESET)
+
+configure: setup $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The main job as far as it exists: the default data of the KV170 USA radio.
+run: build
+	$(KVTOOL) new --model 5 --variant KV170 -o $(BUILD)/KV170-usa.hex
+	$(KVTOOL) show $(BUILD)/KV170-usa.hex
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+check-sanitize: setup
+	cmake --preset sanitize
+	cmake --build build-sanitize -j $(JOBS)
+	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bin/kvcore_bench
+
+clean:
+	rm -rf build build-sanitize build-clang

@@ -1,0 +1,71 @@
+#include "files/image_file.h"
+
+#include <algorithm>
+
+#include "files/file_io.h"
+#include "image/codec.h"
+#include "image/defaults.h"
+#include "util/texts.h"
+
+namespace kv {
+
+FileOutcome ReadImageFile(RadioSession& s, const std::filesystem::path& path, bool showMessages) {
+    FileOutcome outcome;
+    const FileBytes file = ReadFileBytes(path, static_cast<uintmax_t>(ImageLastAddress(s.model) + 1));
+    if (!file.ok || !ImageFileSizeOk(s.model, file.bytes.size())) {
+        outcome.detail = file.ok ? path.string() + ": " + text::kBadFile : file.error;
+        if (showMessages) outcome.messages.push_back({text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation});
+        return outcome;
+    }
+    const auto word = [&](int a) { return static_cast<uint16_t>(file.bytes[a] << 8 | file.bytes[a + 1]); };
+    const uint16_t expected = IdentificationWord(s.model);
+    const bool modelOk = word(map::ProductWord.address) == expected && word(map::SecondProductWord(s.model)) == expected;
+    const auto productByte = RequiredProductByte(s.model);
+    const bool productOk = !productByte || file.bytes[map::ProductByte] == *productByte;
+    if (!modelOk) outcome.messages.push_back({text::kModelTypeError, text::kReadFromRadio});
+    if (!productOk) outcome.messages.push_back({text::kProductTypeError, text::kReadFromRadio});
+    if (!modelOk || !productOk) {
+        outcome.detail = path.string() + ": " + outcome.messages.front().text;
+        if (!showMessages) outcome.messages.clear();
+        return outcome;
+    }
+    std::copy(file.bytes.begin(), file.bytes.end(), s.image.bytes.begin());
+    s.image.lastAddress = ImageLastAddress(s.model);
+    if (!showMessages) s.region = RegionFromByte(s.model, s.image[map::RegionByte]);
+    outcome.ok = true;
+    return outcome;
+}
+
+FileOutcome OpenImageFile(RadioSession& s, const std::filesystem::path& path) {
+    const FileLength length = RegularFileLength(path);
+    if (!length.ok) return {false, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation}}, length.error};
+    if (!ImageFileSizeOk(s.model, length.length))
+        return {false, {{text::kBadFile, text::kWindowTitle}}, path.string() + ": " + text::kBadFile};
+    FileOutcome outcome = ReadImageFile(s, path, true);
+    if (outcome.ok) DecodeImage(s);
+    return outcome;
+}
+
+FileOutcome WriteImageBytes(const RadioSession& s, const std::filesystem::path& path) {
+    const std::string error = WriteFileAtomically(path, s.image.bytes.data(), static_cast<size_t>(s.image.size()));
+    if (error.empty()) return {true, {}, ""};
+    return {false, {{text::kFileSaveError, text::kWindowTitle, MessageIcon::Exclamation}}, error};
+}
+
+FileOutcome SaveImageFile(RadioSession& s, const std::filesystem::path& path) {
+    EncodeImage(s);
+    NormalizeImage(s);
+    ImageChecksum(s.image);
+    return WriteImageBytes(s, path);
+}
+
+bool LoadDefaultDataFile(RadioSession& s, const std::filesystem::path& folder, const std::string& destination) {
+    const std::filesystem::path path = folder / DefaultDataFileName(s.model, destination);
+    const FileLength length = RegularFileLength(path);
+    if (!length.ok || !ImageFileSizeOk(s.model, length.length)) return false;
+    if (!ReadImageFile(s, path, false).ok) return false;
+    DecodeImage(s);
+    return true;
+}
+
+}  // namespace kv

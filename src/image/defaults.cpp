@@ -1,0 +1,228 @@
+#include "image/defaults.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "image/codec.h"
+#include "model/channel_plans.h"
+
+namespace kv {
+namespace {
+
+using namespace map;
+
+struct DefaultBytes {
+    int first;
+    int last;
+    uint8_t value;
+};
+
+// The common default bytes, in address order.
+constexpr DefaultBytes kCommonDefaults[] = {
+    {66, 69, 0},     {70, 70, 1},       {71, 73, 0},     {74, 74, 0xFF},  {75, 75, 0},
+    {76, 76, 0x30},  {80, 80, 0},       {81, 81, 30},    {82, 82, 0},     {83, 83, 30},
+    {84, 84, 0},     {85, 85, 32},      {86, 86, 0},     {87, 87, 32},    {88, 88, 0},
+    {89, 89, 32},    {90, 90, 0xF2},    {91, 91, 0xCE},  {92, 92, 0},     {93, 93, 0xBF},
+    {94, 94, 0},     {161, 161, 0x60},  {162, 162, 0x10}, {163, 163, 0x10}, {164, 164, 0xAC},
+    {165, 165, 0xFE}, {166, 166, 0xFF}, {170, 175, 7},   {176, 177, 0xBC}, {178, 183, 7},
+    {184, 189, 0},   {450, 454, 0},     {466, 470, 0},   {496, 500, 0xFF}, {501, 501, 0},
+    {505, 511, 0xFF}, {2304, 2943, 0},
+};
+
+// Model-specific runs: types 5 and 6 have no DSC setup; 4, 5 and 6 clear 174..175.
+constexpr DefaultBytes kNoDscSetup{160, 167, 0xFF};
+constexpr DefaultBytes kLandMobileTables{174, 175, 0};
+
+void Fill(RadioImage& image, const DefaultBytes& run) {
+    for (int a = run.first; a <= run.last; ++a) image[a] = run.value;
+}
+
+struct DefaultText {
+    int address;
+    std::string_view text;
+};
+constexpr DefaultText kDefaultTexts[] = {{512, "Radio"}, {528, "Ram1"}, {544, "Ram2"}};
+
+struct DefaultTable {
+    int address;
+    std::string_view hex;  // comma-separated hexadecimal pairs
+};
+constexpr DefaultTable kDefaultTables[] = {
+    {560, "00,00,10,20,30,40,50,60,70,80,90,A0,B0,C0,D0,FF"},
+    {576, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
+    {592, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
+    {608, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
+    {624, "00,08,1C,30,43,57,6B,7B,8C,9C,AA,BC,CB,D8,E0,FF"},
+    {752, "44,50,5C,65,6E,77,80,89,92,9B,A4,AA,B3,B6,BB,C1"},
+};
+
+int HexDigit(char c) { return c <= '9' ? c - '0' : c - 'A' + 10; }
+
+void WriteTable(RadioImage& image, const DefaultTable& table) {
+    int address = table.address;
+    for (size_t i = 0; i + 1 < table.hex.size(); i += 3)
+        image[address++] = static_cast<uint8_t>(HexDigit(table.hex[i]) << 4 | HexDigit(table.hex[i + 1]));
+}
+
+void WriteModelBytes(RadioSession& s) {
+    RadioImage& image = s.image;
+    const uint16_t word = IdentificationWord(s.model);
+    WriteWordBE(image, ProductWord.address, word);
+    WriteWordBE(image, image.lastAddress - 1, word);
+    // Model types 0 and 3 hold 16 KB but are identified at 8190 as well, so
+    // that their image files pass their own checks.
+    if (SecondProductWord(s.model) != image.lastAddress - 1) WriteWordBE(image, SecondProductWord(s.model), word);
+    if (const auto productByte = RequiredProductByte(s.model)) image[ProductByte] = *productByte;
+    if (s.model == 5 || s.model == 6) Fill(image, kNoDscSetup);
+    if (s.model >= 4) Fill(image, kLandMobileTables);
+}
+
+bool BitmapBit(const RadioImage& image, int bitmap, int n) {
+    return ReadFlag(image, {static_cast<uint16_t>(bitmap + n / 8), static_cast<uint8_t>(7 - n % 8), 1});
+}
+
+bool GroupIsUsable(const RadioImage& image, int group) { return ReadFlag(image, GroupUsable(group)); }
+
+template <size_t N>
+int FirstEnabled(const std::array<ChannelRecord, N>& channels) {
+    const auto it = std::find_if(channels.begin(), channels.end(), [](const ChannelRecord& ch) { return ch.Enable; });
+    return it == channels.end() ? -1 : static_cast<int>(it - channels.begin());
+}
+
+void NormalizeMarineDisplay(RadioSession& s) {
+    RadioImage& image = s.image;
+    int group = image[LastChGroup.address];
+    if (group <= 2 && !GroupIsUsable(image, group)) {
+        for (int step = 1; step <= 2; ++step)
+            if (GroupIsUsable(image, (group + step) % 3)) {
+                image[LastChGroup.address] = static_cast<uint8_t>((group + step) % 3);
+                break;
+            }
+        group = image[LastChGroup.address];
+    }
+    if (group > 2) return;
+    long channel = s.settings.Common.LastDisplayCh;
+    if (!IsValidMemoryIndex(image, group, channel)) {
+        channel = FirstEnabled(s.settings.Marine(group));
+        // An EXP channel is named by its memory index, 240 + its array index.
+        if (channel < 0 && FirstEnabled(s.settings.CHEXP) >= 0) channel = kFirstExpIndex + FirstEnabled(s.settings.CHEXP);
+    }
+    if (channel < 0) return;
+    WriteWordBE(image, map::LastDisplayCh, channel);
+    WriteWordBE(image, map::MarineLmrCh, channel);
+}
+
+void NormalizeWeatherDisplay(RadioSession& s) {
+    RadioImage& image = s.image;
+    int w = image[CurrentWeather.address];
+    if (w <= 9 && !s.settings.CHWX[w].Enable) {
+        w = FirstEnabled(s.settings.CHWX);
+        if (w < 0) return;
+    }
+    image[CurrentWeather.address] = static_cast<uint8_t>(w);
+    WriteWordBE(image, map::LastDisplayCh, w);
+}
+
+void NormalizeChannelLists(RadioImage& image) {
+    for (int g = 0; g < 3; ++g)
+        for (int j = 0; j < kChannelListSlots; ++j) {
+            const int slot = ChannelListSlot(g, j);
+            if (!IsValidMemoryIndex(image, g, ReadWordLE(image, slot))) image[slot] = image[slot + 1] = 0xFF;
+        }
+}
+
+void NormalizePriorityChannels(RadioSession& s) {
+    RadioImage& image = s.image;
+    for (int g = 0; g < 3; ++g) {
+        const long p = s.settings.UsableGroups[g].PriorityCh;
+        long result = -1;
+        if (p >= 0 && p < kMemoryIndexEnd) {
+            if (!GroupIsUsable(image, g) || IsValidMemoryIndex(image, g, p)) {
+                result = p;
+            } else {
+                std::vector<long> candidates{32, 18};
+                for (int j = 0; j < kChannelListSlots; ++j) {
+                    const long v = ReadWordLE(image, ChannelListSlot(g, j));
+                    if (v < kMemoryIndexEnd) candidates.push_back(v);
+                }
+                for (long c : candidates)
+                    if (IsValidMemoryIndex(image, g, c)) {
+                        result = c;
+                        break;
+                    }
+            }
+        }
+        WriteWordBE(image, PriorityCh(g), result);
+    }
+}
+
+void NormalizeAtisState(RadioImage& image) {
+    bool filled = false;
+    for (int i = 0; i < kCallSignCount && !filled; ++i)
+        for (int b = 0; b < 3; ++b) filled = filled || image[CallSigns + kCallSignSize * i + b] != 0xFF;
+    for (int k = 0; k < 4; ++k)
+        WriteBits(image, AtisState(k), !ReadFlag(image, UsableAtisChGroup(k)) ? 0u : filled ? 2u : 1u);
+}
+
+}  // namespace
+
+bool IsValidMemoryIndex(const RadioImage& image, int group, long v) {
+    if (v >= 0 && v < kFirstExpIndex)
+        return GroupIsUsable(image, group) && BitmapBit(image, MarineGroupMap(group).enableBitmap, static_cast<int>(v));
+    if (v >= kFirstExpIndex && v < kFirstWeatherIndex)
+        return ReadFlag(image, GroupUsable(kLmrGroup)) &&
+               BitmapBit(image, ExpGroup.enableBitmap, static_cast<int>(v - kFirstExpIndex));
+    if (v >= kFirstWeatherIndex && v < kMemoryIndexEnd)
+        return BitmapBit(image, WeatherGroup.enableBitmap, static_cast<int>(v - kFirstWeatherIndex));
+    return false;
+}
+
+void BuildDefaultImage(RadioSession& s) {
+    s.image = RadioImage{};
+    s.image.lastAddress = ImageLastAddress(s.model);
+    for (const DefaultBytes& run : kCommonDefaults) Fill(s.image, run);
+    for (const DefaultText& text : kDefaultTexts)
+        for (size_t i = 0; i < text.text.size(); ++i) s.image[text.address + static_cast<int>(i)] = static_cast<uint8_t>(text.text[i]);
+    for (const DefaultTable& table : kDefaultTables) WriteTable(s.image, table);
+    WriteModelBytes(s);
+    DecodeSetup(s);
+}
+
+void ResetToDefaults(RadioSession& s) {
+    BuildAllChannelPlans(s.settings);
+    s.settings.CHMMSID.fill(DirectoryEntry{});
+    s.settings.CHGRPID.fill(DirectoryEntry{});
+    BuildDefaultImage(s);
+    DecodeExpGroup(s);
+    EncodeImage(s);
+    s.region = RegionFromByte(s.model, s.image[RegionByte]);
+}
+
+void NormalizeImage(RadioSession& s) {
+    switch (s.image[DisplayMode.address]) {
+        case 0: NormalizeMarineDisplay(s); break;
+        case 1: NormalizeWeatherDisplay(s); break;
+        default: break;
+    }
+    NormalizeChannelLists(s.image);
+    if (IsDscModel(s.model))
+        NormalizeAtisState(s.image);
+    else
+        NormalizePriorityChannels(s);
+}
+
+uint8_t ComputeImageChecksum(const RadioImage& image) {
+    unsigned sum = 0;
+    for (int a = CommonArea.address; a < CommonArea.end(); ++a) sum += image[a];
+    return static_cast<uint8_t>(sum);
+}
+
+void ImageChecksum(RadioImage& image) { image[Checksum] = ComputeImageChecksum(image); }
+
+bool ImageFileSizeOk(int model, uintmax_t length) {
+    return IsValidModel(model) && length == static_cast<uintmax_t>(ImageLastAddress(model) + 1);
+}
+
+}  // namespace kv

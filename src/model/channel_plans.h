@@ -1,0 +1,45 @@
+// The built-in marine channel plans, the marine frequency table and the
+// weather channel list.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/settings.h"
+
+namespace kv {
+
+inline constexpr int kMarineFrequencyCount = 120;
+
+struct MarineFrequency {
+    std::string text;  // channel number, at least two digits
+    double ship = 0;   // MHz; transmit and simplex receive
+    double coast = 0;  // MHz; ship + 4.6
+    uint16_t duplexMask = 0xFFFF;
+};
+
+// Entry k belongs to marine channel number k.
+const std::array<MarineFrequency, kMarineFrequencyCount>& MarineFrequencyTable();
+
+struct WeatherChannel {
+    const char* label;  // "WX01[162.550MHz]"
+    const char* text;   // "162.550MHZ"
+    double mhz;
+};
+inline constexpr int kWeatherListSize = 10;
+// Entries 0..9 stand for the weather list's indexes 1..10.
+const std::array<WeatherChannel, kWeatherListSize>& WeatherList();
+
+// The number of channels a group's plan lays down (54, 65, 63).
+int PlanSize(int group);
+
+// Resets marine group 0 (USA), 1 (international) or 2 (Canadian) to its plan.
+void BuildChannelPlan(RadioSettings& settings, int group);
+
+// Rebuilds the weather array from the weather list.
+void BuildWeatherChannels(RadioSettings& settings);
+
+// Lays down all three plans and the weather channels.
+void BuildAllChannelPlans(RadioSettings& settings);
+
+}  // namespace kv

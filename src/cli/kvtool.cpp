@@ -1,163 +1,35 @@
 #include "cli/kvtool.h"
 
-#include <CLI/CLI.hpp>
-#include <algorithm>
-#include <filesystem>
-#include <optional>
 #include <ostream>
 
-#include "cli/settings_json.h"
-#include "files/file_io.h"
-#include "files/image_file.h"
-#include "image/defaults.h"
-#include "util/texts.h"
+#include "cli/commands.h"
 
 namespace kv::cli {
-namespace {
 
-namespace fs = std::filesystem;
-
-constexpr int kOk = 0;
-constexpr int kFailed = 1;
-
-// Options shared by the commands that make a radio's data from nothing.
-struct NewOptions {
-    int model = kDefaultModel;
-    std::string variant;
-    std::string region;
-    std::string output;
-};
-
-struct ShowOptions {
-    std::string file;
-    std::optional<int> model;
-    bool json = false;
-};
-
-// "0".."5", "255" or a destination suffix ("intl", "-uk", ...).
-std::optional<uint8_t> ParseRegion(const std::string& text) {
-    const std::vector<std::string> suffixes{"intl", "uk", "be", "nl", "sw", "grmn"};
-    std::string name = text;
-    if (!name.empty() && name.front() == '-') name.erase(0, 1);
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    const auto it = std::find(suffixes.begin(), suffixes.end(), name);
-    if (it != suffixes.end()) return static_cast<uint8_t>(it - suffixes.begin());
-    if (name == "255") return kNoRegion;
-    if (name.size() == 1 && name[0] >= '0' && name[0] <= '5') return static_cast<uint8_t>(name[0] - '0');
-    return std::nullopt;
+int Fail(CommandIo& io, const std::string& line) {
+    io.err << "kvtool: " << line << "\n";
+    return kExitFailed;
 }
-
-int Fail(std::ostream& err, const std::string& line) {
-    err << "kvtool: " << line << "\n";
-    return kFailed;
-}
-
-std::string JoinMessages(const FileOutcome& outcome) {
-    std::string text;
-    for (const Message& m : outcome.messages) text += (text.empty() ? "" : ", ") + m.text;
-    return text;
-}
-
-// Check failures name the file and the system's texts; a file that could
-// not be read at all names the reason.
-std::string FailureLine(const std::string& file, const FileOutcome& outcome) {
-    const bool checkFailed = !outcome.messages.empty() && outcome.messages.front().text != text::kFileReadError;
-    return checkFailed ? file + ": " + JoinMessages(outcome) : outcome.detail;
-}
-
-int RunNew(const NewOptions& o, std::ostream& err) {
-    if (!IsValidModel(o.model)) return Fail(err, "--model must be a model type code from 0 to 6");
-    std::optional<uint8_t> region;
-    if (!o.region.empty()) {
-        if (o.model != 6) return Fail(err, "--region applies to model type 6 only");
-        region = ParseRegion(o.region);
-        if (!region) return Fail(err, "--region must be 0 to 5, 255 or one of intl, uk, be, nl, sw, grmn");
-    }
-    RadioSession session;
-    session.model = o.model;
-    ResetToDefaults(session);
-    if (!o.variant.empty()) SetVariantBits(session.image, o.variant == "KV170");
-    if (region) {
-        session.image[map::RegionByte] = *region;
-        session.region = RegionFromByte(session.model, *region);
-    }
-    const FileOutcome saved = SaveImageFile(session, o.output);
-    if (!saved.ok) return Fail(err, saved.detail);
-    return kOk;
-}
-
-// Without --model, the identification word at 64 tells model types 5 and 6.
-std::optional<int> ModelOfImageFile(const fs::path& path, std::string& error) {
-    const FileBytes file = ReadFileBytes(path, kImageSize);
-    if (!file.ok) {
-        error = file.error;
-        return std::nullopt;
-    }
-    if (file.bytes.size() >= static_cast<size_t>(map::ProductWord.end())) {
-        const int word = file.bytes[map::ProductWord.address] << 8 | file.bytes[map::ProductWord.address + 1];
-        for (int model : {5, 6})
-            if (word == IdentificationWord(model)) return model;
-    }
-    error = path.string() + ": the model type is not known from the file; give --model";
-    return std::nullopt;
-}
-
-int RunShow(const ShowOptions& o, std::ostream& out, std::ostream& err) {
-    RadioSession session;
-    if (o.model) {
-        if (!IsValidModel(*o.model)) return Fail(err, "--model must be a model type code from 0 to 6");
-        session.model = *o.model;
-    } else {
-        std::string error;
-        const auto model = ModelOfImageFile(o.file, error);
-        if (!model) return Fail(err, error);
-        session.model = *model;
-    }
-    ResetToDefaults(session);
-    const FileOutcome opened = OpenImageFile(session, o.file);
-    if (!opened.ok) return Fail(err, FailureLine(o.file, opened));
-    session.region = RegionFromByte(session.model, session.image[map::RegionByte]);
-    const auto json = SettingsToJson(session);
-    if (o.json)
-        out << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-    else
-        out << JsonToText(json);
-    return kOk;
-}
-
-}  // namespace
 
 int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"kvtool: programming data of the KV150/KV170 Series radios from the command line", "kvtool"};
     app.require_subcommand(1);
+    CommandSet commands;
+    AddFileCommands(app, commands);
 
-    NewOptions newOptions;
-    CLI::App* newCommand = app.add_subcommand("new", "Write the default data of a model");
-    newCommand->add_option("--model", newOptions.model, "Model type code 0..6 (default 5)");
-    newCommand->add_option("--variant", newOptions.variant, "KV170 (SEL1 set) or KV150 (SEL1 clear)")
-        ->check(CLI::IsMember({"KV170", "KV150"}));
-    newCommand->add_option("--region", newOptions.region, "Region of model type 6: 0..5 or intl, uk, be, nl, sw, grmn");
-    newCommand->add_option("-o,--output", newOptions.output, "Image file to write (.hex)")->required();
-
-    ShowOptions showOptions;
-    int showModel = -1;
-    CLI::App* showCommand = app.add_subcommand("show", "Print the whole settings record of a file");
-    showCommand->add_option("file", showOptions.file, "Image file (.hex)")->required();
-    CLI::Option* modelOption = showCommand->add_option("--model", showModel, "Model type code 0..6");
-    showCommand->add_flag("--json", showOptions.json, "Print one JSON object");
-
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    CommandIo io{out, err};
+    std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
     try {
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         out << app.help();
-        return kOk;
+        return kExitOk;
     } catch (const CLI::ParseError& e) {
-        return Fail(err, e.what());
+        return Fail(io, e.what());
     }
-    if (newCommand->parsed()) return RunNew(newOptions, err);
-    if (modelOption->count() > 0) showOptions.model = showModel;
-    return RunShow(showOptions, out, err);
+    for (auto& [command, run] : commands)
+        if (command->parsed()) return run(io);
+    return Fail(io, "no command");
 }
 
 }  // namespace kv::cli

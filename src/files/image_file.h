@@ -7,18 +7,9 @@
 #include <vector>
 
 #include "model/session.h"
+#include "util/prompt.h"
 
 namespace kv {
-
-enum class MessageIcon { Critical, Exclamation, Question, Information };
-
-// A message for the user: its text, the caption and the icon of its box.
-struct Message {
-    std::string text;
-    std::string caption;
-    MessageIcon icon = MessageIcon::Critical;
-    friend bool operator==(const Message&, const Message&) = default;
-};
 
 struct FileOutcome {
     bool ok = false;

@@ -129,7 +129,7 @@ TEST(ImageFile, AFileOfAnotherLengthIsABadFile) {
         const FileOutcome outcome = OpenImageFile(s, dir / "b.hex");
         EXPECT_FALSE(outcome.ok);
         ASSERT_EQ(outcome.messages.size(), 1u);
-        EXPECT_EQ(outcome.messages[0], (Message{text::kBadFile, text::kWindowTitle, MessageIcon::Critical}));
+        EXPECT_EQ(outcome.messages[0], (Message{text::kBadFile, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok}));
         EXPECT_EQ(s.image, before.image);
     }
     EXPECT_TRUE(OpenImageFile(small, dir / "small.hex").ok) << "8192 bytes fit model type 1";

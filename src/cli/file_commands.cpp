@@ -1,5 +1,6 @@
-// kvtool new and show.
+// kvtool new, show, convert, narrow and default-data.
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -7,10 +8,12 @@
 
 #include "cli/commands.h"
 #include "cli/settings_json.h"
-#include "files/file_io.h"
+#include "cli/stream_prompt.h"
+#include "files/data_file.h"
+#include "files/default_data.h"
 #include "files/image_file.h"
 #include "image/defaults.h"
-#include "util/texts.h"
+#include "rules/narrowband.h"
 
 namespace kv::cli {
 namespace {
@@ -21,6 +24,8 @@ struct NewOptions {
     int model = kDefaultModel;
     std::string variant;
     std::string region;
+    std::string destination;
+    std::string dataFolder;
     std::string output;
 };
 
@@ -29,6 +34,29 @@ struct ShowOptions {
     int model = -1;  // -1: from the file
     bool json = false;
 };
+
+struct ConvertOptions {
+    std::string input;
+    std::string output;
+    int model = -1;
+};
+
+struct NarrowOptions {
+    std::string file;
+    int model = -1;
+    std::string today;
+    bool apply = false;
+    std::string output;
+};
+
+std::optional<int> ModelOption(int model) { return model >= 0 ? std::optional<int>(model) : std::nullopt; }
+
+// The folder beside the program, where the default data files live.
+fs::path ProgramFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::current_path() : exe.parent_path();
+}
 
 // "0".."5", "255" or a destination suffix ("intl", "-uk", ...).
 std::optional<uint8_t> ParseRegion(const std::string& text) {
@@ -43,19 +71,6 @@ std::optional<uint8_t> ParseRegion(const std::string& text) {
     return std::nullopt;
 }
 
-std::string JoinMessages(const FileOutcome& outcome) {
-    std::string text;
-    for (const Message& m : outcome.messages) text += (text.empty() ? "" : ", ") + m.text;
-    return text;
-}
-
-// Check failures name the file and the system's texts; a file that could
-// not be read at all names the reason.
-std::string FailureLine(const std::string& file, const FileOutcome& outcome) {
-    const bool checkFailed = !outcome.messages.empty() && outcome.messages.front().text != text::kFileReadError;
-    return checkFailed ? file + ": " + JoinMessages(outcome) : outcome.detail;
-}
-
 int RunNew(const NewOptions& o, CommandIo& io) {
     if (!IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
     std::optional<uint8_t> region;
@@ -67,46 +82,26 @@ int RunNew(const NewOptions& o, CommandIo& io) {
     RadioSession session;
     session.model = o.model;
     ResetToDefaults(session);
+    if (!o.destination.empty()) {
+        const fs::path folder = o.dataFolder.empty() ? ProgramFolder() : fs::path(o.dataFolder);
+        if (!LoadDefaultDataFile(session, folder, o.destination))
+            return Fail(io, (folder / DefaultDataFileName(o.model, o.destination)).string() + ": IniFileRead Error!!");
+    }
     if (!o.variant.empty()) SetVariantBits(session.image, o.variant == "KV170");
     if (region) {
         session.image[map::RegionByte] = *region;
         session.region = RegionFromByte(session.model, *region);
     }
-    const FileOutcome saved = SaveImageFile(session, o.output);
-    return saved.ok ? kExitOk : Fail(io, saved.detail);
-}
-
-// Without --model, the identification word at 64 tells model types 5 and 6.
-std::optional<int> ModelOfImageFile(const fs::path& path, std::string& error) {
-    const FileBytes file = ReadFileBytes(path, kImageSize);
-    if (!file.ok) {
-        error = file.error;
-        return std::nullopt;
-    }
-    if (file.bytes.size() >= static_cast<size_t>(map::ProductWord.end())) {
-        const int word = file.bytes[map::ProductWord.address] << 8 | file.bytes[map::ProductWord.address + 1];
-        for (int model : {5, 6})
-            if (word == IdentificationWord(model)) return model;
-    }
-    error = path.string() + ": the model type is not known from the file; give --model";
-    return std::nullopt;
+    StreamPrompt prompt(io.err);
+    const DataFileResult saved = SaveDataFile(session, o.output, prompt);
+    return saved.ok ? kExitOk : Fail(io, saved.error);
 }
 
 int RunShow(const ShowOptions& o, CommandIo& io) {
+    if (o.model >= 0 && !IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
     RadioSession session;
-    if (o.model >= 0) {
-        if (!IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
-        session.model = o.model;
-    } else {
-        std::string error;
-        const auto model = ModelOfImageFile(o.file, error);
-        if (!model) return Fail(io, error);
-        session.model = *model;
-    }
-    ResetToDefaults(session);
-    const FileOutcome opened = OpenImageFile(session, o.file);
-    if (!opened.ok) return Fail(io, FailureLine(o.file, opened));
-    session.region = RegionFromByte(session.model, session.image[map::RegionByte]);
+    const DataFileResult loaded = LoadDataFile(session, o.file, ModelOption(o.model));
+    if (!loaded.ok) return Fail(io, loaded.error);
     const auto json = SettingsToJson(session);
     if (o.json)
         io.out << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
@@ -115,24 +110,89 @@ int RunShow(const ShowOptions& o, CommandIo& io) {
     return kExitOk;
 }
 
+int RunConvert(const ConvertOptions& o, CommandIo& io) {
+    RadioSession session;
+    const DataFileResult loaded = LoadDataFile(session, o.input, ModelOption(o.model));
+    if (!loaded.ok) return Fail(io, loaded.error);
+    StreamPrompt prompt(io.err);
+    const DataFileResult saved = SaveDataFile(session, o.output, prompt);
+    return saved.ok ? kExitOk : Fail(io, saved.error);
+}
+
+int RunNarrow(const NarrowOptions& o, CommandIo& io) {
+    RadioSession session;
+    if (!o.today.empty()) {
+        const auto today = ParseIsoDate(o.today);
+        if (!today) return Fail(io, "--today must be a date YYYY-MM-DD");
+        session.today = [date = *today] { return date; };
+    }
+    if (o.apply && o.output.empty()) return Fail(io, "--apply needs -o OUT");
+    const DataFileResult loaded = LoadDataFile(session, o.file, ModelOption(o.model));
+    if (!loaded.ok) return Fail(io, loaded.error);
+    const CivilDate today = session.today();
+    int wide = 0;
+    for (int n = 0; n < kExpChannels; ++n) {
+        const ChannelRecord& ch = session.settings.CHEXP[n];
+        const WideStatus status = ChannelWideStatus(session.model, ch, today);
+        if (!ch.Enable || ch.Narrow || status == kNotWide) continue;
+        ++wide;
+        char line[128];
+        std::snprintf(line, sizeof line, "CHEXP%d %s Tx %.4f MHz wide: %s\n", n + 1, (ch.CHDisplayL + ch.CHDisplayR).c_str(),
+                      ch.Txfreq, status == kWideAfterDeadline ? "must be narrow (status 2)" : "narrow from 2013-01-01 (status 1)");
+        io.out << line;
+    }
+    if (wide == 0) io.out << "No wide land-mobile channels in the 150 - 174 MHz band.\n";
+    if (!o.apply) return kExitOk;
+    MakeWideChannelsNarrow(session);
+    StreamPrompt prompt(io.err);
+    const DataFileResult saved = SaveDataFile(session, o.output, prompt);
+    return saved.ok ? kExitOk : Fail(io, saved.error);
+}
+
 }  // namespace
 
 void AddFileCommands(CLI::App& app, CommandSet& commands) {
     auto newOptions = std::make_shared<NewOptions>();
-    CLI::App* newCommand = app.add_subcommand("new", "Write the default data of a model");
+    CLI::App* newCommand = app.add_subcommand("new", "Write the default data of a model as an image (.hex) or settings file (.dat)");
     newCommand->add_option("--model", newOptions->model, "Model type code 0..6 (default 5)");
     newCommand->add_option("--variant", newOptions->variant, "KV170 (SEL1 set) or KV150 (SEL1 clear)")
         ->check(CLI::IsMember({"KV170", "KV150"}));
     newCommand->add_option("--region", newOptions->region, "Region of model type 6: 0..5 or intl, uk, be, nl, sw, grmn");
-    newCommand->add_option("-o,--output", newOptions->output, "Image file to write (.hex)")->required();
+    newCommand->add_option("--destination", newOptions->destination, "Start from this destination's default data file (KV170-usa, KV150-nl, ...)");
+    newCommand->add_option("--data-dir", newOptions->dataFolder, "Folder of the default data files (default: beside kvtool)");
+    newCommand->add_option("-o,--output", newOptions->output, "File to write (.hex or .dat)")->required();
     commands.emplace_back(newCommand, [newOptions](CommandIo& io) { return RunNew(*newOptions, io); });
 
     auto showOptions = std::make_shared<ShowOptions>();
     CLI::App* showCommand = app.add_subcommand("show", "Print the whole settings record of a file");
-    showCommand->add_option("file", showOptions->file, "Image file (.hex)")->required();
+    showCommand->add_option("file", showOptions->file, "Image (.hex) or settings file (.dat)")->required();
     showCommand->add_option("--model", showOptions->model, "Model type code 0..6 (default: from the file)");
     showCommand->add_flag("--json", showOptions->json, "Print one JSON object");
     commands.emplace_back(showCommand, [showOptions](CommandIo& io) { return RunShow(*showOptions, io); });
+
+    auto convertOptions = std::make_shared<ConvertOptions>();
+    CLI::App* convertCommand = app.add_subcommand("convert", "Convert between image (.hex) and settings (.dat) files");
+    convertCommand->add_option("input", convertOptions->input, "File to read")->required();
+    convertCommand->add_option("output", convertOptions->output, "File to write")->required();
+    convertCommand->add_option("--model", convertOptions->model, "Model type code 0..6 (default: from the file)");
+    commands.emplace_back(convertCommand, [convertOptions](CommandIo& io) { return RunConvert(*convertOptions, io); });
+
+    auto narrowOptions = std::make_shared<NarrowOptions>();
+    CLI::App* narrowCommand = app.add_subcommand("narrow", "List wide land-mobile channels in 150 - 174 MHz; --apply makes them narrow");
+    narrowCommand->add_option("file", narrowOptions->file, "Image (.hex) or settings file (.dat)")->required();
+    narrowCommand->add_option("--model", narrowOptions->model, "Model type code 0..6 (default: from the file)");
+    narrowCommand->add_option("--today", narrowOptions->today, "The date to judge by, YYYY-MM-DD (default: today)");
+    narrowCommand->add_flag("--apply", narrowOptions->apply, "Make the channels narrow and write -o OUT");
+    narrowCommand->add_option("-o,--output", narrowOptions->output, "File to write with --apply");
+    commands.emplace_back(narrowCommand, [narrowOptions](CommandIo& io) { return RunNarrow(*narrowOptions, io); });
+
+    auto dataFolder = std::make_shared<std::string>();
+    CLI::App* defaultsCommand = app.add_subcommand("default-data", "Write the default data files of model types 5 and 6");
+    defaultsCommand->add_option("-d,--dir", *dataFolder, "Folder to write them into")->required();
+    commands.emplace_back(defaultsCommand, [dataFolder](CommandIo& io) {
+        const std::string error = WriteDefaultDataFiles(*dataFolder);
+        return error.empty() ? kExitOk : Fail(io, error);
+    });
 }
 
 }  // namespace kv::cli

@@ -44,6 +44,8 @@ constexpr int ChannelListSlot(int group, int j) { return 96 + 20 * group + 2 * j
 // ---- DSC setup (model types 0 and 3) --------------------------------------
 
 inline constexpr Span DscSetup{160, 7};
+// The settings file keeps 160..167 whole as its preset-channel bytes.
+inline constexpr Span PresetBytes{160, 8};
 constexpr Bits DscGroupUsable(int g) { return {160, static_cast<uint8_t>(7 - g), 1}; }
 // Call kinds: all ships (161), group (162), individual (163); the four
 // enables in bits 7..4 and the four levels in bits 3..0.

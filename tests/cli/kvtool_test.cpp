@@ -74,7 +74,7 @@ TEST(KvtoolNew, OlderModelsAreReadableWithTheirModel) {
         EXPECT_EQ(show.status, 0) << model << ": " << show.err;
         const ToolRun guess = Kvtool({"show", file});
         EXPECT_EQ(guess.status, 1) << "the model of an older image cannot be told from the file";
-        EXPECT_NE(guess.err.find("--model"), std::string::npos);
+        EXPECT_NE(guess.err.find("model type is not known"), std::string::npos);
     }
 }
 
@@ -106,19 +106,22 @@ TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
     bytes[16370] = 0;
     WriteAll(wrongProduct, bytes);
     const std::string missing = (dir / "missing.hex").string();
+    const std::string folder = (dir / "folder.hex").string();
+    std::filesystem::create_directory(folder);
 
     const Refusal cases[] = {
         {"another length", {"show", shortFile, "--model", "5"}, "bad file!!"},
         {"wrong model", {"show", good, "--model", "6"}, "ModelType Error !!"},
         {"wrong product", {"show", wrongProduct}, "ProductType Error !!"},
         {"missing file", {"show", missing, "--model", "5"}, "No such file"},
-        {"a folder", {"show", dir.path().string(), "--model", "5"}, "is a directory"},
+        {"a folder", {"show", folder, "--model", "5"}, "is a directory"},
         {"bad model", {"new", "--model", "9", "-o", good}, "--model"},
         {"region on model 5", {"new", "--region", "2", "-o", good}, "--region"},
         {"bad region", {"new", "--model", "6", "--region", "7", "-o", good}, "--region"},
         {"bad variant", {"new", "--variant", "KV999", "-o", good}, "--variant"},
         {"no command", {}, "subcommand"},
-        {"unwritable output", {"new", "-o", dir.path().string()}, "is a directory"},
+        {"unwritable output", {"new", "-o", folder}, "is a directory"},
+        {"unknown kind", {"new", "-o", (dir / "a.txt").string()}, "unknown kind of file"},
     };
     for (const auto& c : cases) {
         const ToolRun run = Kvtool(c.args);

@@ -1,0 +1,39 @@
+// The settings file (".dat"): one radio's settings as INI-like text.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "files/image_file.h"
+#include "files/settings_table.h"
+#include "model/session.h"
+
+namespace kv {
+
+// The whole file as text, from the settings record and the image.
+std::string SettingsFileText(const RadioSession& session);
+
+// Writes the file atomically; a failure leaves the old file as it was and
+// comes back with "FileSave Error!!".
+FileOutcome SaveSettingsFile(const RadioSession& session, const std::filesystem::path& path);
+
+enum class LoadResult { Loaded, OtherModel, SwitchModel, Unreadable };
+
+struct SettingsLoad {
+    LoadResult result = LoadResult::Unreadable;
+    int requestedModel = -1;     // with SwitchModel: the file's model type (5 or 6)
+    std::vector<Message> messages;
+    std::string detail;          // with Unreadable: "PATH: reason"
+};
+
+// Applies a parsed file to the session: the header check first, so a file
+// of another model changes nothing.
+SettingsLoad ApplySettingsTable(RadioSession& session, const SettingsTable& table);
+
+// Reads, parses and applies a settings file.
+SettingsLoad LoadSettingsFile(RadioSession& session, const std::filesystem::path& path);
+
+// The model type a settings file names in "[MAIN]", or -1.
+int SettingsFileModel(const SettingsTable& table);
+
+}  // namespace kv

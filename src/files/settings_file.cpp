@@ -180,7 +180,7 @@ void WriteDirectories(Writer& w, const RadioSettings& r) {
         for (size_t i = 0; i < entries.size(); ++i) {
             w.Section(Bare(prefix, static_cast<int>(i) + 1));
             w.Flag("Enable", entries[i].Enable);
-            w.Plain("TagName", entries[i].TagName);
+            w.Marked("TagName", entries[i].TagName);  // the mark keeps leading spaces
             w.Plain("Mmsid", entries[i].Mmsid);
         }
     };
@@ -307,8 +307,12 @@ void ApplyMarineChannel(const SettingsTable& t, const std::string& section, bool
     ReadFlag(t, section, "LowPower", ch.LowPower);
     ReadByte(t, section, "TXPower", ch.TXPower);
     ReadFlag(t, section, "PowUp", ch.PowUp);
+    // The plan's mask decides which bits a file may change: a receive-only
+    // channel keeps the plan's mode (the CMB broadcasts are heard on the
+    // coast frequency, Duplex 2), every other channel takes the file's.
+    const uint8_t planDuplex = ch.Duplex;
     ReadByte(t, section, "Duplex", ch.Duplex);
-    ch.Duplex = static_cast<uint8_t>(ch.Duplex & ch.DuplexMask);  // never a mode the plan forbids
+    ch.Duplex = static_cast<uint8_t>((ch.Duplex & ch.DuplexMask) | (planDuplex & ~ch.DuplexMask));
     ReadFlag(t, section, "TxEnable", ch.TxEnable);
     ReadFlag(t, section, "DispayA", ch.DispayA);
     ReadFlag(t, section, "ScanMemory", ch.ScanMemory);

@@ -2,7 +2,7 @@
 
 #include "cli/settings_json.h"
 #include "image/codec.h"
-#include "image/random_settings.h"
+#include "support/random_settings.h"
 
 namespace kv {
 namespace {

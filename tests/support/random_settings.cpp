@@ -1,4 +1,4 @@
-#include "image/random_settings.h"
+#include "support/random_settings.h"
 
 #include <algorithm>
 #include <cctype>

@@ -36,6 +36,16 @@ inline std::vector<uint8_t> ReadAll(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline std::string ReadText(const std::filesystem::path& path) {
+    const std::vector<uint8_t> bytes = ReadAll(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+inline void WriteText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
 inline void WriteAll(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

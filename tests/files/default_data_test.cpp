@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "files/default_data.h"
+#include "files/image_file.h"
+#include "files/settings_file.h"
+#include "image/codec.h"
+#include "image/defaults.h"
+#include "support/temp_dir.h"
+
+namespace kv {
+namespace {
+
+using test::TempDir;
+
+RadioSession Fresh(int model) {
+    RadioSession s;
+    s.model = model;
+    ResetToDefaults(s);
+    return s;
+}
+
+void Touch(const TempDir& dir, const std::string& name) { test::WriteAll(dir / name, {1, 2, 3}); }
+
+TEST(FindDefaultDataFiles, ListsTheModelsFilesSortedWithoutRegardToCase) {
+    TempDir dir;
+    for (const char* name : {"kv170-USA_019A.ini", "KV150-usa_019A.ini", "zz_top_019A.ini", "Other_019B.ini",
+                             "KV170-usa_019A.txt", "abc_019a.INI"})
+        Touch(dir, name);
+    const DestinationList list = FindDefaultDataFiles(dir.path(), 5);
+    EXPECT_EQ(list.names, (std::vector<std::string>{"abc", "KV150-usa", "kv170-USA", "zz"}));
+    EXPECT_EQ(list.found, (std::vector<bool>{true, true}));
+    EXPECT_EQ(list.canonical[0].name, "kv170-USA") << "the letter case of the file found";
+}
+
+TEST(FindDefaultDataFiles, NamesDifferingInCaseBothAppear) {
+    TempDir dir;
+    Touch(dir, "Boat_019B.ini");
+    Touch(dir, "boat_019B.INI");
+    EXPECT_EQ(FindDefaultDataFiles(dir.path(), 6).names.size(), 2u);
+    EXPECT_TRUE(FindDefaultDataFiles(dir / "missing", 6).names.empty());
+}
+
+TEST(DestinationMenu, AppliesTheRememberedChoice) {
+    TempDir dir;
+    ASSERT_EQ(WriteDefaultDataFiles(dir.path()), "");
+    MemoryConfigStore store;
+    RememberDestination(store, 6, "KV150-nl");
+    RadioSession s = Fresh(6);
+    const DestinationMenu menu = BuildDestinationMenu(s, dir.path(), store);
+    ASSERT_TRUE(menu.checked);
+    EXPECT_EQ(menu.list.names[*menu.checked], "KV150-nl");
+    EXPECT_EQ(s.region, 3);
+    EXPECT_FALSE(s.Sel1());
+    EXPECT_EQ(menu.list.names.size(), 12u);
+}
+
+TEST(DestinationMenu, ModelFiveDefaultsToKV170UsaAndModelSixToNothing) {
+    TempDir dir;
+    ASSERT_EQ(WriteDefaultDataFiles(dir.path()), "");
+    MemoryConfigStore store;
+    RadioSession five = Fresh(5);
+    SetVariantBits(five.image, false);
+    const DestinationMenu menu5 = BuildDestinationMenu(five, dir.path(), store);
+    ASSERT_TRUE(menu5.checked);
+    EXPECT_EQ(menu5.list.names[*menu5.checked], "KV170-usa");
+    EXPECT_TRUE(five.Sel1());
+    RadioSession six = Fresh(6);
+    const RadioSession before = six;
+    EXPECT_FALSE(BuildDestinationMenu(six, dir.path(), store).checked);
+    EXPECT_EQ(six.image, before.image);
+}
+
+TEST(DestinationMenu, AnUnknownRememberedNameLeavesTheDataAlone) {
+    TempDir dir;
+    ASSERT_EQ(WriteDefaultDataFiles(dir.path()), "");
+    MemoryConfigStore store;
+    RememberDestination(store, 6, "KV170X-mars");
+    RadioSession s = Fresh(6);
+    const RadioSession before = s;
+    EXPECT_FALSE(BuildDestinationMenu(s, dir.path(), store).checked);
+    EXPECT_EQ(s.settings, before.settings);
+}
+
+TEST(DestinationMenu, AFileThatFailsToLoadMarksNothing) {
+    TempDir dir;
+    Touch(dir, "KV170-usa_019A.ini");  // a broken file: wrong length
+    MemoryConfigStore store;
+    RememberDestination(store, 5, "KV150-usa");
+    RadioSession s = Fresh(5);
+    // KV150-usa has no file at all, but is listed only when found: nothing is marked.
+    EXPECT_FALSE(BuildDestinationMenu(s, dir.path(), store).checked);
+    RememberDestination(store, 5, "KV170-usa");
+    EXPECT_FALSE(BuildDestinationMenu(s, dir.path(), store).checked) << "a file that fails to load is not marked";
+}
+
+TEST(SelectDestination, LoadsRemembersAndKeepsTheMarkOnFailure) {
+    TempDir dir;
+    ASSERT_EQ(WriteDefaultDataFiles(dir.path()), "");
+    Touch(dir, "KV150-broken_019B.ini");
+    MemoryConfigStore store;
+    RadioSession s = Fresh(6);
+    DestinationMenu menu{FindDefaultDataFiles(dir.path(), 6), std::nullopt};
+    const auto index = [&](const std::string& name) {
+        return static_cast<size_t>(std::find(menu.list.names.begin(), menu.list.names.end(), name) - menu.list.names.begin());
+    };
+    EXPECT_TRUE(SelectDestination(s, menu, index("KV170X-uk"), dir.path(), store));
+    EXPECT_EQ(menu.checked, index("KV170X-uk"));
+    EXPECT_EQ(RememberedDestination(store, 6), "KV170X-uk");
+    EXPECT_EQ(s.region, 1);
+    const RadioSession before = s;
+    EXPECT_FALSE(SelectDestination(s, menu, index("KV150-broken"), dir.path(), store));
+    EXPECT_EQ(menu.checked, index("KV170X-uk"));
+    EXPECT_EQ(s.image, before.image);
+}
+
+TEST(RememberLoadedDestination, NamesTheVariantAndRegionWithNoneAsIntl) {
+    MemoryConfigStore store;
+    RadioSession s = Fresh(6);
+    SetVariantBits(s.image, false);
+    s.region = kNoRegion;
+    RememberLoadedDestination(s, store);
+    EXPECT_EQ(RememberedDestination(store, 6), "KV150-intl");
+    RadioSession five = Fresh(5);
+    RememberLoadedDestination(five, store);
+    EXPECT_EQ(RememberedDestination(store, 5), "KV170-usa");
+}
+
+TEST(FactoryDefaults, FitTheirDestination) {
+    for (const Destination& d : CanonicalDestinations(6)) {
+        RadioSession s;
+        s.model = 6;
+        ApplyFactoryDefaults(s, d);
+        EXPECT_EQ(s.region, d.region);
+        EXPECT_EQ(s.Sel1(), d.sel1);
+        EXPECT_TRUE(s.settings.UsableGroups[kIntlGroup].Enable) << d.name;
+        EXPECT_FALSE(s.settings.UsableGroups[kUsaGroup].Enable) << d.name;
+        EXPECT_EQ(s.settings.Common.LastChGroup, kIntlGroup);
+        const ChannelRecord& current = s.settings.CHINT[static_cast<size_t>(s.settings.Common.LastDisplayCh)];
+        EXPECT_EQ(current.BaseCh, 16) << "the radio starts on channel 16";
+    }
+    RadioSession usa;
+    usa.model = 5;
+    ApplyFactoryDefaults(usa, CanonicalDestinations(5)[1]);
+    EXPECT_FALSE(usa.Sel1());
+    EXPECT_EQ(usa.settings.Common.Weater, 3) << "the weather alert is on in the USA";
+    EXPECT_EQ(usa.settings.CHUSA[static_cast<size_t>(usa.settings.Common.LastDisplayCh)].BaseCh, 16);
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// The settings files of the factory defaults, checked byte for byte.
+TEST(FactoryDefaults, SettingsFilesMatchTheReviewedGoldenFiles) {
+    const std::pair<int, const char*> cases[] = {{5, "KV170-usa"}, {6, "KV170X-intl"}};
+    for (const auto& [model, name] : cases) {
+        RadioSession s;
+        s.model = model;
+        s.today = [] { return CivilDate{2026, 12, 6}; };
+        ApplyFactoryDefaults(s, *DestinationFor(model, true, model == 6 ? 0 : kNoRegion));
+        const auto golden = test::ReadAll(std::filesystem::path(KV_TEST_SOURCE_DIR) / "files" / "golden" / (std::string(name) + ".dat"));
+        const std::string text = SettingsFileText(s);
+        EXPECT_TRUE(std::equal(text.begin(), text.end(), golden.begin(), golden.end())) << name;
+    }
+}
+
+}  // namespace
+}  // namespace kv

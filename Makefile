@@ -6,7 +6,9 @@ PRESET    ?= default
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 KVTOOL     = $(BUILD)/bin/kvtool
 
-.PHONY: all setup configure build run test check-sanitize bench clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -35,8 +37,21 @@ check-sanitize: setup
 	cmake --build build-sanitize -j $(JOBS)
 	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
+# Each libFuzzer target for FUZZ_SECONDS (CI: fuzz-smoke, 20 s each).
+fuzz: setup
+	cmake --preset fuzz
+	cmake --build build-fuzz -j $(JOBS)
+	for t in settings_file image; do \
+	  mkdir -p build-fuzz/found/$$t && \
+	  build-fuzz/bin/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -max_len=20000 \
+	    -artifact_prefix=build-fuzz/found/$$t/ build-fuzz/corpus/$$t || exit 1; \
+	done
+
+fuzz-smoke:
+	$(MAKE) fuzz FUZZ_SECONDS=20
+
 bench: build
 	$(BUILD)/bin/kvcore_bench
 
 clean:
-	rm -rf build build-sanitize build-clang
+	rm -rf build build-sanitize build-clang build-fuzz

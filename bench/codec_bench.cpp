@@ -46,3 +46,23 @@ BENCHMARK(BM_EncodeNormalizeChecksum)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kv
+
+#include "files/settings_file.h"
+
+namespace kv {
+namespace {
+
+void BM_SettingsFileSaveAndLoad(benchmark::State& state) {
+    RadioSession s = ProgrammedRadio();
+    DecodeImage(s);
+    for (auto _ : state) {
+        const std::string text = SettingsFileText(s);
+        RadioSession loaded = s;
+        const SettingsLoad load = ApplySettingsTable(loaded, SettingsTable::Parse(text));
+        benchmark::DoNotOptimize(load.result);
+    }
+}
+BENCHMARK(BM_SettingsFileSaveAndLoad)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kv

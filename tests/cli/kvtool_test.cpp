@@ -132,61 +132,40 @@ TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
     EXPECT_EQ(Kvtool({"show", shortFile, "--model", "5"}).err.find(shortFile) != std::string::npos, true);
 }
 
-}  // namespace
-}  // namespace kv
-
-namespace kv {
-namespace {
-
-using test::ReadAll;
-using test::TempDir;
-
-struct Tool {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Tool Kv(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::RunKvtool(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
 TEST(KvtoolConvert, ImageAndSettingsFilesConvertBothWays) {
     TempDir dir;
     const std::string hex = (dir / "a.hex").string(), dat = (dir / "a.dat").string(), back = (dir / "b.hex").string();
-    ASSERT_EQ(Kv({"new", "--model", "6", "--region", "nl", "-o", hex}).status, 0);
-    ASSERT_EQ(Kv({"convert", hex, dat}).status, 0);
+    ASSERT_EQ(Kvtool({"new", "--model", "6", "--region", "nl", "-o", hex}).status, 0);
+    ASSERT_EQ(Kvtool({"convert", hex, dat}).status, 0);
     const std::string text = test::ReadText(dat);
     EXPECT_EQ(text.rfind("[MAIN]\r\n", 0), 0u);
     EXPECT_NE(text.find("MODELTYPE=6\r\n"), std::string::npos);
     EXPECT_NE(text.find("REGION=3\r\n"), std::string::npos);
-    ASSERT_EQ(Kv({"convert", dat, back}).status, 0);
-    EXPECT_EQ(Kv({"show", back, "--json"}).out, Kv({"show", hex, "--json"}).out);
+    ASSERT_EQ(Kvtool({"convert", dat, back}).status, 0);
+    EXPECT_EQ(Kvtool({"show", back, "--json"}).out, Kvtool({"show", hex, "--json"}).out);
 }
 
 TEST(KvtoolShow, ReadsSettingsFilesAndRefusesAnotherModel) {
     TempDir dir;
     const std::string dat = (dir / "a.dat").string();
-    ASSERT_EQ(Kv({"new", "--variant", "KV150", "-o", dat}).status, 0);
-    const auto json = nlohmann::json::parse(Kv({"show", dat, "--json"}).out);
+    ASSERT_EQ(Kvtool({"new", "--variant", "KV150", "-o", dat}).status, 0);
+    const auto json = nlohmann::json::parse(Kvtool({"show", dat, "--json"}).out);
     EXPECT_EQ(json["MODEL"], "KV150");
-    const Tool other = Kv({"show", dat, "--model", "6"});
+    const ToolRun other = Kvtool({"show", dat, "--model", "6"});
     EXPECT_EQ(other.status, 1);
     EXPECT_NE(other.err.find("different model!!"), std::string::npos);
 }
 
 TEST(KvtoolNew, StartsFromADestinationsDefaultDataFile) {
     TempDir dir;
-    ASSERT_EQ(Kv({"default-data", "-d", dir.path().string()}).status, 0);
+    ASSERT_EQ(Kvtool({"default-data", "-d", dir.path().string()}).status, 0);
     const std::string dat = (dir / "uk.dat").string();
-    ASSERT_EQ(Kv({"new", "--model", "6", "--destination", "KV150-uk", "--data-dir", dir.path().string(), "-o", dat}).status, 0);
-    const auto json = nlohmann::json::parse(Kv({"show", dat, "--json"}).out);
+    ASSERT_EQ(Kvtool({"new", "--model", "6", "--destination", "KV150-uk", "--data-dir", dir.path().string(), "-o", dat}).status, 0);
+    const auto json = nlohmann::json::parse(Kvtool({"show", dat, "--json"}).out);
     EXPECT_EQ(json["REGION"], 1);
     EXPECT_EQ(json["SEL1"], false);
     EXPECT_EQ(json["Usable CH Group Setup"][0]["Enable"], false);
-    const Tool missing = Kv({"new", "--model", "6", "--destination", "KV150-mars", "--data-dir", dir.path().string(), "-o", dat});
+    const ToolRun missing = Kvtool({"new", "--model", "6", "--destination", "KV150-mars", "--data-dir", dir.path().string(), "-o", dat});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("IniFileRead Error!!"), std::string::npos);
 }
@@ -194,33 +173,33 @@ TEST(KvtoolNew, StartsFromADestinationsDefaultDataFile) {
 TEST(KvtoolNarrow, ListsAndConvertsWideLandMobileChannels) {
     TempDir dir;
     const std::string dat = (dir / "a.dat").string(), narrow = (dir / "n.dat").string();
-    ASSERT_EQ(Kv({"new", "-o", dat}).status, 0);
+    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
     std::string text = test::ReadText(dat);
     const auto replace = [&](const std::string& from, const std::string& to) { text.replace(text.find(from), from.size(), to); };
     replace("LMR CH=0", "LMR CH=1");
     replace("[CHEXP3]\r\nEnable=0\r\nLMR EXP=0", "[CHEXP3]\r\nEnable=1\r\nLMR EXP=1\r\nTxfreq=155.5");
     test::WriteText(dat, text);
 
-    const Tool before = Kv({"narrow", dat, "--today", "2012-06-01"});
+    const ToolRun before = Kvtool({"narrow", dat, "--today", "2012-06-01"});
     EXPECT_EQ(before.status, 0);
     EXPECT_NE(before.out.find("CHEXP3"), std::string::npos);
     EXPECT_NE(before.out.find("status 1"), std::string::npos);
-    const Tool after = Kv({"narrow", dat, "--today", "2026-12-06", "--apply", "-o", narrow});
+    const ToolRun after = Kvtool({"narrow", dat, "--today", "2026-12-06", "--apply", "-o", narrow});
     EXPECT_EQ(after.status, 0) << after.err;
     EXPECT_NE(after.out.find("status 2"), std::string::npos);
-    EXPECT_NE(Kv({"narrow", narrow}).out.find("No wide land-mobile channels"), std::string::npos);
-    EXPECT_EQ(Kv({"narrow", dat, "--today", "2026-13-01"}).status, 1);
+    EXPECT_NE(Kvtool({"narrow", narrow}).out.find("No wide land-mobile channels"), std::string::npos);
+    EXPECT_EQ(Kvtool({"narrow", dat, "--today", "2026-13-01"}).status, 1);
 }
 
 TEST(KvtoolConvert, SavingASettingsFileAppliesTheNarrowbandRule) {
     TempDir dir;
     const std::string dat = (dir / "a.dat").string(), hex = (dir / "a.hex").string(), out = (dir / "b.dat").string();
-    ASSERT_EQ(Kv({"new", "-o", dat}).status, 0);
+    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
     std::string text = test::ReadText(dat);
     text.replace(text.find("LMR CH=0"), 8, "LMR CH=1");
     text.replace(text.find("[CHEXP1]\r\nEnable=0\r\nLMR EXP=0"), 30, "[CHEXP1]\r\nEnable=1\r\nLMR EXP=1\r\nTxfreq=160");
     test::WriteText(dat, text);
-    const Tool converted = Kv({"convert", dat, out});
+    const ToolRun converted = Kvtool({"convert", dat, out});
     EXPECT_EQ(converted.status, 0);
     EXPECT_NE(converted.err.find("FCC Rule Caution!"), std::string::npos);
     const std::string saved = test::ReadText(out);

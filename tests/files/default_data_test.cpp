@@ -6,18 +6,14 @@
 #include "image/codec.h"
 #include "image/defaults.h"
 #include "support/temp_dir.h"
+#include "support/sessions.h"
 
 namespace kv {
 namespace {
 
 using test::TempDir;
 
-RadioSession Fresh(int model) {
-    RadioSession s;
-    s.model = model;
-    ResetToDefaults(s);
-    return s;
-}
+RadioSession Fresh(int model) { return test::FreshSession(model); }
 
 void Touch(const TempDir& dir, const std::string& name) { test::WriteAll(dir / name, {1, 2, 3}); }
 

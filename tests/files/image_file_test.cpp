@@ -8,6 +8,7 @@
 #include "image/defaults.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
+#include "support/sessions.h"
 
 namespace kv {
 namespace {
@@ -16,12 +17,7 @@ using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
 
-RadioSession Fresh(int model) {
-    RadioSession s;
-    s.model = model;
-    ResetToDefaults(s);
-    return s;
-}
+RadioSession Fresh(int model) { return test::FreshSession(model); }
 
 std::vector<std::string> Texts(const FileOutcome& outcome) {
     std::vector<std::string> texts;

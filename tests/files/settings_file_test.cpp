@@ -9,19 +9,14 @@
 #include "support/settings_diff.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
+#include "support/sessions.h"
 
 namespace kv {
 namespace {
 
 using test::TempDir;
 
-RadioSession Fresh(int model) {
-    RadioSession s;
-    s.model = model;
-    s.today = [] { return CivilDate{2026, 12, 6}; };
-    ResetToDefaults(s);
-    return s;
-}
+RadioSession Fresh(int model) { return test::FreshSession(model); }
 
 // A whole settings file in the writer's form with a few lines changed.
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {

@@ -3,17 +3,12 @@
 #include "image/codec.h"
 #include "image/defaults.h"
 #include "model/channel_plans.h"
+#include "support/sessions.h"
 
 namespace kv {
 namespace {
 
-RadioSession Fresh(int model) {
-    RadioSession s;
-    s.model = model;
-    s.today = [] { return CivilDate{2026, 12, 6}; };
-    ResetToDefaults(s);
-    return s;
-}
+RadioSession Fresh(int model) { return test::FreshSession(model); }
 
 class DefaultsForEveryModel : public ::testing::TestWithParam<int> {};
 INSTANTIATE_TEST_SUITE_P(Defaults, DefaultsForEveryModel, ::testing::Range(0, kModelCount));

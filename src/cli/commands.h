@@ -29,4 +29,7 @@ int Fail(CommandIo& io, const std::string& line);
 // new, show (image and settings files).
 void AddFileCommands(CLI::App& app, CommandSet& commands);
 
+// report (the text report of a file).
+void AddReportCommands(CLI::App& app, CommandSet& commands);
+
 }  // namespace kv::cli

@@ -1,0 +1,22 @@
+// The text report: every setting of the session as fixed-width rows for a
+// monospaced font, shown in the preview and saved as a text file.
+#pragma once
+
+#include <string>
+
+#include "model/session.h"
+
+namespace kv {
+
+// The line break of the report and of its saved file.
+inline constexpr const char* kReportLineBreak = "\r\n";
+
+// The whole report. Every line is a line break followed by its content, so
+// the text begins with a line break and ends with the blank line that closes
+// the last list.
+std::string BuildReport(const RadioSession& session);
+
+// The report as its file holds it: the text followed by one line break.
+std::string ReportFileText(const RadioSession& session);
+
+}  // namespace kv

@@ -7,6 +7,7 @@
 #include "files/settings_file.h"
 #include "image/codec.h"
 #include "image/defaults.h"
+#include "report/report.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kv::RadioSession s;
@@ -15,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::copy_n(data, std::min<size_t>(size, kv::kImageSize), s.image.bytes.begin());
     s.image.lastAddress = kv::ImageLastAddress(s.model);
     kv::DecodeImage(s);
+    if (kv::BuildReport(s).empty()) __builtin_trap();
     (void)kv::SettingsFileText(s);
     kv::EncodeImage(s);
     kv::NormalizeImage(s);

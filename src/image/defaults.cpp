@@ -191,9 +191,8 @@ void BuildDefaultImage(RadioSession& s) {
 }
 
 void ResetToDefaults(RadioSession& s) {
+    s.settings = RadioSettings{};  // new settings: nothing of the old data is kept
     BuildAllChannelPlans(s.settings);
-    s.settings.CHMMSID.fill(DirectoryEntry{});
-    s.settings.CHGRPID.fill(DirectoryEntry{});
     BuildDefaultImage(s);
     DecodeExpGroup(s);
     EncodeImage(s);

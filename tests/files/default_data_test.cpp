@@ -164,3 +164,74 @@ TEST(FactoryDefaults, SettingsFilesMatchTheReviewedGoldenFiles) {
 
 }  // namespace
 }  // namespace kv
+
+#include "files/session_commands.h"
+
+namespace kv {
+namespace {
+
+TEST(SwitchModel, AsksAndResetsOrLeavesEverything) {
+    MemoryConfigStore store;
+    RadioSession s = test::FreshSession(5);
+    s.settings.CHRG[0].ChTag = "MINE";
+    ScriptedPrompt cancel({Answer::Cancel});
+    EXPECT_FALSE(SwitchModel(s, 6, cancel, store));
+    EXPECT_EQ(s.model, 5);
+    EXPECT_EQ(s.settings.CHRG[0].ChTag, "MINE");
+    ASSERT_EQ(cancel.shown().size(), 1u);
+    EXPECT_EQ(cancel.shown()[0], (Message{"Do yo want to program the KV170X series?", "PC Program for KV150/KV170 Series",
+                                          MessageIcon::Exclamation, Buttons::OkCancel}));
+    ScriptedPrompt ok({Answer::Ok});
+    EXPECT_TRUE(SwitchModel(s, 6, ok, store));
+    EXPECT_EQ(s.model, 6);
+    EXPECT_EQ(s.settings.CHRG[0].ChTag, "") << "File > New starts from nothing";
+    EXPECT_EQ(RememberedModel(store), 6);
+}
+
+TEST(SwitchModel, TheKV170EntryDoesNothingOnModelFour) {
+    MemoryConfigStore store;
+    RadioSession s = test::FreshSession(4);
+    ScriptedPrompt prompt;
+    EXPECT_FALSE(SwitchModel(s, 5, prompt, store));
+    EXPECT_TRUE(prompt.shown().empty());
+    EXPECT_EQ(RememberedModel(store), 5) << "the default";
+}
+
+TEST(OpenSettingsFile, AFileOfTheOtherSeriesSwitchesOnlyWhenTheUserAgrees) {
+    TempDir dir;
+    RadioSession six = test::FreshSession(6);
+    six.image[239] = 255;
+    six.region = kNoRegion;
+    SetVariantBits(six.image, false);
+    six.settings.CHUSA[0].ChTag = "FROM FILE";
+    ASSERT_TRUE(SaveSettingsFile(six, dir / "six.dat").ok);
+
+    MemoryConfigStore store;
+    RadioSession s = test::FreshSession(5);
+    ScriptedPrompt cancel({Answer::Cancel});
+    EXPECT_EQ(OpenSettingsFile(s, dir / "six.dat", cancel, store).result, LoadResult::SwitchModel);
+    EXPECT_EQ(s.model, 5);
+    EXPECT_NE(s.settings.CHUSA[0].ChTag, "FROM FILE");
+
+    ScriptedPrompt ok({Answer::Ok});
+    EXPECT_EQ(OpenSettingsFile(s, dir / "six.dat", ok, store).result, LoadResult::Loaded);
+    EXPECT_EQ(s.model, 6);
+    EXPECT_EQ(s.settings.CHUSA[0].ChTag, "FROM FILE");
+    EXPECT_EQ(RememberedDestination(store, 6), "KV150-intl") << "region none counts as intl";
+}
+
+TEST(OpenSettingsFile, AnotherModelIsShownAndChangesNothing) {
+    TempDir dir;
+    test::WriteText(dir / "old.dat", "[MAIN]\r\nMODELTYPE=2\r\n[Common Setup]\r\nSQL=1\r\n");
+    MemoryConfigStore store;
+    RadioSession s = test::FreshSession(5);
+    const RadioSession before = s;
+    ScriptedPrompt prompt;
+    EXPECT_EQ(OpenSettingsFile(s, dir / "old.dat", prompt, store).result, LoadResult::OtherModel);
+    ASSERT_EQ(prompt.shown().size(), 1u);
+    EXPECT_EQ(prompt.shown()[0].text, "different model!!");
+    EXPECT_EQ(s.settings, before.settings);
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,28 @@
+// The data halves of the commands that replace a session's data as a whole:
+// Edit > Model and File > Open of a settings file. Their questions and
+// messages go through the prompt.
+#pragma once
+
+#include <filesystem>
+
+#include "files/config_store.h"
+#include "files/settings_file.h"
+#include "util/prompt.h"
+
+namespace kv {
+
+// The remembered model ("ModelPath", "ModelNum"; 5 when absent or invalid).
+int RememberedModel(const ConfigStore& store);
+
+// Edit > Model: nothing when the model is already current (code 4 counts as
+// code 5); otherwise asks "Do yo want to program the ... series?" and on OK
+// switches, remembers the model and resets the data. True when it switched.
+bool SwitchModel(RadioSession& session, int code, Prompt& prompt, ConfigStore& store);
+
+// File > Open of a settings file. A file of the other series asks to switch
+// the model and, when the user agrees, is loaded again and its destination
+// remembered. Failures are shown through the prompt.
+SettingsLoad OpenSettingsFile(RadioSession& session, const std::filesystem::path& path, Prompt& prompt,
+                              ConfigStore& store);
+
+}  // namespace kv

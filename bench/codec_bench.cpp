@@ -66,3 +66,32 @@ BENCHMARK(BM_SettingsFileSaveAndLoad)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kv
+
+#include <random>
+
+namespace kv {
+namespace {
+
+// 10 MB of junk with headers and key lines mixed in: loading stays linear.
+void BM_LoadTenMegabytesOfJunk(benchmark::State& state) {
+    std::mt19937 rng(7);
+    std::string junk = "[MAIN]\r\nMODELTYPE=5\r\n";
+    while (junk.size() < (10u << 20)) {
+        switch (rng() % 4) {
+            case 0: junk += "[CHUSA" + std::to_string(rng() % 200000) + "]\r\n"; break;
+            case 1: junk += "Position=" + std::to_string(rng() % 300) + "\r\nChTag=#JUNK\r\n"; break;
+            default:
+                for (int i = 0; i < 64; ++i) junk += static_cast<char>(rng());
+        }
+    }
+    RadioSession s = ProgrammedRadio();
+    for (auto _ : state) {
+        RadioSession loaded = s;
+        const SettingsLoad load = ApplySettingsTable(loaded, SettingsTable::Parse(junk));
+        benchmark::DoNotOptimize(load.result);
+    }
+}
+BENCHMARK(BM_LoadTenMegabytesOfJunk)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kv

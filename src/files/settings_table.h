@@ -30,6 +30,8 @@ private:
     size_t sectionCount_ = 0;
 };
 
+inline SettingsTable ParseSettingsText(std::string_view text) { return SettingsTable::Parse(text); }
+
 // One "[MAIN]"-style read: the value cut to 127 characters, "" when missing.
 std::string ReadProfileValue(const SettingsTable& table, std::string_view section, std::string_view key);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
-#include <vector>
 
 #include "image/codec.h"
 #include "model/channel_plans.h"
@@ -142,16 +141,15 @@ void NormalizePriorityChannels(RadioSession& s) {
             if (!GroupIsUsable(image, g) || IsValidMemoryIndex(image, g, p)) {
                 result = p;
             } else {
-                std::vector<long> candidates{32, 18};
+                std::array<long, 2 + kChannelListSlots> candidates{32, 18};
+                size_t count = 2;
                 for (int j = 0; j < kChannelListSlots; ++j) {
                     const long v = ReadWordLE(image, ChannelListSlot(g, j));
-                    if (v < kMemoryIndexEnd) candidates.push_back(v);
+                    if (v < kMemoryIndexEnd) candidates[count++] = v;
                 }
-                for (long c : candidates)
-                    if (IsValidMemoryIndex(image, g, c)) {
-                        result = c;
-                        break;
-                    }
+                const auto found = std::find_if(candidates.begin(), candidates.begin() + static_cast<long>(count),
+                                                [&](long c) { return IsValidMemoryIndex(image, g, c); });
+                if (found != candidates.begin() + static_cast<long>(count)) result = *found;
             }
         }
         WriteWordBE(image, PriorityCh(g), result);

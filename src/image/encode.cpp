@@ -13,9 +13,9 @@ namespace {
 
 using namespace map;
 
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
+void MakeUpper(std::string& s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
 }
 
 // Entries in array order, eight to a byte, the first in bit 7. The byte in
@@ -43,7 +43,7 @@ template <size_t N>
 void EncodeNames(RadioSession& s, const ChannelGroupMap& m, std::array<ChannelRecord, N>& channels) {
     if (!HasNames(s.model)) return;
     for (int n = 0; n < std::min<int>(N, m.count); ++n) {
-        channels[n].ChTag = Upper(channels[n].ChTag);
+        MakeUpper(channels[n].ChTag);
         WriteName(s.image, {static_cast<uint16_t>(m.NameAt(n)), ChannelGroupMap::kNameLength}, channels[n].ChTag);
     }
 }

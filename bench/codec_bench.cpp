@@ -1,31 +1,14 @@
 // Decode of a full image; encode + normalize + checksum.
 #include <benchmark/benchmark.h>
 
-#include "image/codec.h"
+#include "full_radio.h"
 #include "image/defaults.h"
 
 namespace kv {
 namespace {
 
-RadioSession ProgrammedRadio() {
-    RadioSession s;
-    s.model = 5;
-    s.today = [] { return CivilDate{2026, 12, 6}; };
-    ResetToDefaults(s);
-    for (int n = 0; n < kExpChannels; ++n) {
-        ChannelRecord& ch = s.settings.CHEXP[n];
-        ch.Enable = true;
-        ch.LmrExp = n % 2 == 0;
-        ch.Txfreq = ch.Rxfreq = 150.0 + n * 0.5;
-        ch.ChTag = "CHANNEL";
-        ch.TxCTCSS = static_cast<int16_t>(n % 50 + 1);
-    }
-    EncodeImage(s);
-    return s;
-}
-
 void BM_DecodeImage(benchmark::State& state) {
-    RadioSession s = ProgrammedRadio();
+    RadioSession s = bench::FullRadio();
     for (auto _ : state) {
         DecodeImage(s);
         benchmark::DoNotOptimize(s.settings.CHEXP[39].Txfreq);
@@ -34,7 +17,7 @@ void BM_DecodeImage(benchmark::State& state) {
 BENCHMARK(BM_DecodeImage)->Unit(benchmark::kMicrosecond);
 
 void BM_EncodeNormalizeChecksum(benchmark::State& state) {
-    RadioSession s = ProgrammedRadio();
+    RadioSession s = bench::FullRadio();
     for (auto _ : state) {
         EncodeImage(s);
         NormalizeImage(s);
@@ -53,7 +36,7 @@ namespace kv {
 namespace {
 
 void BM_SettingsFileSaveAndLoad(benchmark::State& state) {
-    RadioSession s = ProgrammedRadio();
+    RadioSession s = bench::FullRadio();
     DecodeImage(s);
     for (auto _ : state) {
         const std::string text = SettingsFileText(s);
@@ -84,7 +67,7 @@ void BM_LoadTenMegabytesOfJunk(benchmark::State& state) {
                 for (int i = 0; i < 64; ++i) junk += static_cast<char>(rng());
         }
     }
-    RadioSession s = ProgrammedRadio();
+    RadioSession s = bench::FullRadio();
     for (auto _ : state) {
         RadioSession loaded = s;
         const SettingsLoad load = ApplySettingsTable(loaded, SettingsTable::Parse(junk));

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/kvtool.h"
+#include "support/kvtool_run.h"
 #include "support/temp_dir.h"
 
 namespace kv {
@@ -13,17 +14,8 @@ using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Kvtool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::RunKvtool(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Kvtool;
+using test::ToolRun;
 
 TEST(KvtoolNew, WritesAnImageThatShowReadsBack) {
     TempDir dir;

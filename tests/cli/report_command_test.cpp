@@ -8,6 +8,7 @@
 #include "image/codec.h"
 #include "image/defaults.h"
 #include "report/report.h"
+#include "support/kvtool_run.h"
 #include "support/temp_dir.h"
 
 namespace kv {
@@ -16,17 +17,8 @@ namespace {
 using test::ReadAll;
 using test::TempDir;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Kvtool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::RunKvtool(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Kvtool;
+using test::ToolRun;
 
 // An image file of the model with one recognisable change, and the session it holds.
 RadioSession WriteImage(int model, const std::string& path) {

@@ -1,0 +1,24 @@
+// kvtool run in-process: its exit status and what it printed.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/kvtool.h"
+
+namespace kv::test {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline ToolRun Kvtool(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = cli::RunKvtool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+}  // namespace kv::test

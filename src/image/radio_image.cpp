@@ -6,10 +6,7 @@
 namespace kv {
 namespace {
 
-unsigned Mask(Bits field) { return ((1u << field.width) - 1u) << (field.top + 1 - field.width); }
-unsigned Shift(Bits field) { return field.top + 1u - field.width; }
-
-bool IsAsciiAlnum(char c) {
+constexpr bool IsAsciiAlnum(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
@@ -18,15 +15,6 @@ void TrimRight(std::string& s) {
 }
 
 }  // namespace
-
-unsigned ReadBits(const RadioImage& image, Bits field) {
-    return (image[field.address] & Mask(field)) >> Shift(field);
-}
-
-void WriteBits(RadioImage& image, Bits field, unsigned value) {
-    const unsigned mask = Mask(field);
-    image[field.address] = static_cast<uint8_t>((image[field.address] & ~mask) | ((value << Shift(field)) & mask));
-}
 
 uint16_t ReadWordBE(const RadioImage& image, int address) {
     return static_cast<uint16_t>(image[address] << 8 | image[address + 1]);
@@ -43,27 +31,34 @@ uint16_t ReadWordLE(const RadioImage& image, int address) {
 }
 
 bool IsNameReadChar(uint8_t byte) {
-    const char c = static_cast<char>(byte);
-    return byte < 0x80 && (IsAsciiAlnum(c) || c == ' ' || c == '-' || c == '/' || c == ',' || c == '_');
+    static constexpr auto kReadable = [] {
+        std::array<bool, 256> table{};
+        for (int c = 0; c < 128; ++c)
+            table[static_cast<size_t>(c)] = IsAsciiAlnum(static_cast<char>(c)) || c == ' ' || c == '-' || c == '/' || c == ',' || c == '_';
+        return table;
+    }();
+    return kReadable[byte];
 }
 
 bool IsNameWriteChar(char c) {
-    switch (c) {
-        case ' ': case '-': case '+': case '(': case ')': case '.': case '*': case '/': case ',': case '_':
-            return true;
-        default:
-            return IsAsciiAlnum(c);
-    }
+    static constexpr auto kWritable = [] {
+        std::array<bool, 256> table{};
+        for (char w : std::string_view("0123456789 -+().*/,_")) table[static_cast<unsigned char>(w)] = true;
+        for (int c = 0; c < 128; ++c)
+            if (IsAsciiAlnum(static_cast<char>(c))) table[static_cast<size_t>(c)] = true;
+        return table;
+    }();
+    return kWritable[static_cast<unsigned char>(c)];
 }
 
 bool IsCallSignChar(char c) { return IsAsciiAlnum(c) || c == '-' || c == '/' || c == '_' || c == ','; }
 
 std::string ReadName(const RadioImage& image, Span field) {
-    std::string text;
-    for (int a = field.address; a < field.end() && IsNameReadChar(image[a]); ++a)
-        text += static_cast<char>(image[a]);
-    TrimRight(text);
-    return text;
+    const uint8_t* first = image.bytes.data() + field.address;
+    size_t length = 0;
+    while (length < field.length && IsNameReadChar(first[length])) ++length;
+    while (length > 0 && first[length - 1] == ' ') --length;
+    return std::string(reinterpret_cast<const char*>(first), length);
 }
 
 std::string ReadNameFixed(const RadioImage& image, Span field) {

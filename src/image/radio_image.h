@@ -47,9 +47,17 @@ struct RadioImage {
     friend bool operator==(const RadioImage&, const RadioImage&) = default;
 };
 
-unsigned ReadBits(const RadioImage& image, Bits field);
+constexpr unsigned FieldShift(Bits field) { return field.top + 1u - field.width; }
+constexpr unsigned FieldMask(Bits field) { return ((1u << field.width) - 1u) << FieldShift(field); }
+
+inline unsigned ReadBits(const RadioImage& image, Bits field) {
+    return (image[field.address] & FieldMask(field)) >> FieldShift(field);
+}
 // Replaces exactly the field's bits with the low bits of value.
-void WriteBits(RadioImage& image, Bits field, unsigned value);
+inline void WriteBits(RadioImage& image, Bits field, unsigned value) {
+    const unsigned mask = FieldMask(field);
+    image[field.address] = static_cast<uint8_t>((image[field.address] & ~mask) | ((value << FieldShift(field)) & mask));
+}
 inline bool ReadFlag(const RadioImage& image, Bits field) { return ReadBits(image, field) != 0; }
 inline void WriteFlag(RadioImage& image, Bits field, bool value) { WriteBits(image, field, value ? 1 : 0); }
 

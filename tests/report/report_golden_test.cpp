@@ -28,7 +28,9 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
     std::istringstream e(expected), a(actual);
     std::string el, al;
     for (int line = 1;; ++line) {
-        const bool more = static_cast<bool>(std::getline(e, el)) | static_cast<bool>(std::getline(a, al));
+        const bool moreExpected = static_cast<bool>(std::getline(e, el));
+        const bool moreActual = static_cast<bool>(std::getline(a, al));  // both read, whatever the first gave
+        const bool more = moreExpected || moreActual;
         if (!more) return "no line differs";
         if (el != al) return "line " + std::to_string(line) + ":\n  expected [" + el + "]\n  actual   [" + al + "]";
         el.clear();

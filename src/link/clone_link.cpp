@@ -104,7 +104,7 @@ void CloneLink::CheckEcho(std::string_view sent) {
 
 std::optional<uint8_t> CloneLink::Poll(Deadline deadline) {
     c_.pump();
-    if (c_.line.BytesWaiting() == 0 && !c_.line.Broken()) {
+    if (!state_.CancelFlag && c_.line.BytesWaiting() == 0 && !c_.line.Broken()) {
         const Clock::Duration left = deadline - c_.clock.Now();
         if (left > Clock::Duration::zero()) c_.line.WaitForInput(std::min(left, kPollSlice));
     }

@@ -56,25 +56,37 @@ std::string FailureLine(const std::string& file, const FileOutcome& outcome) {
     return checkFailed ? file + ": " + JoinMessages(outcome) : outcome.detail;
 }
 
-int RunNew(const NewOptions& o, CommandIo& io) {
-    if (!IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
+}  // namespace
+
+std::string BuildNewSession(int model, const std::string& variant, const std::string& regionText, RadioSession& session) {
+    if (!IsValidModel(model)) return "--model must be a model type code from 0 to 6";
     std::optional<uint8_t> region;
-    if (!o.region.empty()) {
-        if (o.model != 6) return Fail(io, "--region applies to model type 6 only");
-        region = ParseRegion(o.region);
-        if (!region) return Fail(io, "--region must be 0 to 5, 255 or one of intl, uk, be, nl, sw, grmn");
+    if (!regionText.empty()) {
+        if (model != 6) return "--region applies to model type 6 only";
+        region = ParseRegion(regionText);
+        if (!region) return "--region must be 0 to 5, 255 or one of intl, uk, be, nl, sw, grmn";
     }
-    RadioSession session;
-    session.model = o.model;
+    session.model = model;
     ResetToDefaults(session);
-    if (!o.variant.empty()) SetVariantBits(session.image, o.variant == "KV170");
+    if (!variant.empty()) SetVariantBits(session.image, variant == "KV170");
     if (region) {
         session.image[map::RegionByte] = *region;
         session.region = RegionFromByte(session.model, *region);
     }
+    return "";
+}
+
+namespace {
+
+int RunNew(const NewOptions& o, CommandIo& io) {
+    RadioSession session;
+    if (const std::string error = BuildNewSession(o.model, o.variant, o.region, session); !error.empty())
+        return Fail(io, error);
     const FileOutcome saved = SaveImageFile(session, o.output);
     return saved.ok ? kExitOk : Fail(io, saved.detail);
 }
+
+}  // namespace
 
 // Without --model, the identification word at 64 tells model types 5 and 6.
 std::optional<int> ModelOfImageFile(const fs::path& path, std::string& error) {
@@ -91,6 +103,8 @@ std::optional<int> ModelOfImageFile(const fs::path& path, std::string& error) {
     error = path.string() + ": the model type is not known from the file; give --model";
     return std::nullopt;
 }
+
+namespace {
 
 int RunShow(const ShowOptions& o, CommandIo& io) {
     RadioSession session;

@@ -16,6 +16,7 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     app.require_subcommand(1);
     CommandSet commands;
     AddFileCommands(app, commands);
+    AddLinkCommands(app, commands);
 
     CommandIo io{out, err};
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first

@@ -6,7 +6,7 @@ PRESET    ?= default
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 KVTOOL     = $(BUILD)/bin/kvtool
 
-.PHONY: all setup configure build run test check-sanitize bench clean
+.PHONY: all setup configure build run test check-sanitize bench bench-link clean
 
 all: build
 
@@ -37,6 +37,10 @@ check-sanitize: setup
 
 bench: build
 	$(BUILD)/bin/kvcore_bench
+
+# A full read and a full program against kvradio-sim --paced (real wire time, about 1.5 minutes).
+bench-link: build
+	$(BUILD)/bin/link_bench
 
 clean:
 	rm -rf build build-sanitize build-clang

@@ -22,6 +22,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::chrono::nanoseconds kByteTime{1'000'000'000LL * 10 / 28800};
 constexpr std::chrono::milliseconds kIdleWait{200};
+// Paced bytes leave in small bursts, as from a serial adapter's FIFO: never
+// before their time on the wire, and the last byte of an answer on time.
+constexpr size_t kBurst = 8;
 
 volatile sig_atomic_t stopRequested = 0;  // set by the signal handler only
 
@@ -81,10 +84,12 @@ public:
             if (n > 0) done += static_cast<size_t>(n);
         }
     }
-    // How long poll may sleep before the next byte is due.
+    // How long poll may sleep before the next burst is due.
     std::chrono::nanoseconds Wait() const {
         if (pending_.empty()) return kIdleWait;
-        return std::max(std::chrono::nanoseconds::zero(), std::chrono::nanoseconds(nextDue_ - Clock::now()));
+        if (!paced_) return std::chrono::nanoseconds::zero();
+        const auto burstDue = nextDue_ + kByteTime * static_cast<long>(std::min(pending_.size(), kBurst) - 1);
+        return std::max(std::chrono::nanoseconds::zero(), std::chrono::nanoseconds(burstDue - Clock::now()));
     }
 
 private:

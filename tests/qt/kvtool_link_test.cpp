@@ -48,6 +48,17 @@ TEST(KvtoolLink, FailuresSayWhatWentWrong) {
     EXPECT_FALSE(std::filesystem::exists(dir / "a.hex"));
 }
 
+TEST(KvtoolLink, AFailedProgramSaysSoPlainly) {
+    TempDir dir;
+    const std::string file = (dir / "in.hex").string();
+    ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", file}).status, 0);
+    EXPECT_EQ(Kvtool({"program", "--port", "/dev/null", (dir / "in.dat").string()}).status, 1);
+    SimProcess sim({"--synced", "--variant", "KV170", "--fault", "hangup@9"});
+    const ToolRun run = Kvtool({"program", "--port", sim.device(), file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Program to Radio: Communication Error!!"), std::string::npos) << run.err;
+}
+
 TEST(KvtoolLink, ADestinationMismatchIsRefused) {
     TempDir dir;
     SimProcess sim({"--synced", "--variant", "KV150"});

@@ -69,6 +69,7 @@ void RadioSimulator::Receive(const uint8_t* data, size_t size, std::string& out)
         out += static_cast<char>(byte);  // the cable's echo comes first
         if (byte == wire::kCan) {
             line_.clear();
+            log_.push_back("abort");
             out += static_cast<char>(wire::kAck);
             continue;
         }

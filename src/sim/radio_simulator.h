@@ -61,7 +61,7 @@ public:
     const RadioImage& image() const { return image_; }
     RadioImage& image() { return image_; }
     // One line per block request served: "read 0040 10", "write 00A8 01",
-    // with " fault NAME" when a fault hit it.
+    // with " fault NAME" when a fault hit it; "abort" for each CAN.
     const std::vector<std::string>& log() const { return log_; }
     // The addresses written by "#CEPWR", in order.
     const std::vector<int>& written() const { return written_; }

@@ -139,7 +139,17 @@ TEST_F(PtyLink, CancelSendsCanAndChangesNothing) {
               TransferOutcome::Cancelled);
     EXPECT_TRUE(session.image == before.image);
     sim.Stop();
-    EXPECT_LT(Lines(dir / "log").size(), 854u);
+    const auto log = Lines(dir / "log");
+    EXPECT_LT(log.size(), 854u);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "abort");
+}
+
+TEST_F(PtyLink, ABusyRadioIsNotReadyWhenTheUserCancels) {
+    SimProcess sim({"--synced", "--variant", "KV170", "--fault", "busy"});
+    RadioSession session = DefaultSession();
+    EXPECT_EQ(Run(sim.device(), session, kModeRead), TransferOutcome::Failed);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{text::kRadioBusy, text::kRadioNotReady}));
 }
 
 TEST_F(PtyLink, AMissingPortSaysSo) {

@@ -159,8 +159,15 @@ void TransferRunner::ReadDataChkModel(const std::string& title) {
         return;
     }
     link_.Note("model check...");
+    std::vector<uint8_t> check(static_cast<size_t>(s_.image.lastAddress) + 1, 0);
+    ReadIdentification(check);
+    if (state_.CancelFlag) return;
+    if (state_.ErrorFlag) return link_.ShowError(text::kCommunicationError, text::kModelCheck);
+    CheckIdentity(check, title);
+}
+
+void TransferRunner::ReadIdentification(std::vector<uint8_t>& check) {
     const int last = s_.image.lastAddress;
-    std::vector<uint8_t> check(static_cast<size_t>(last) + 1, 0);
     const int wordAt = clone::IdentificationWord(s_.model);
     std::vector<Span> reads{{static_cast<uint16_t>(wordAt), 2}, {static_cast<uint16_t>(last - 1), 2}};
     // The product byte lies beyond the 8 KB image of model type 1, which
@@ -171,12 +178,14 @@ void TransferRunner::ReadDataChkModel(const std::string& title) {
     state_.ErrorFlag = false;
     for (Span r : reads) {
         link_.ReadBlock(check, r.address, r.length);
-        if (state_.ErrorFlag || state_.CancelFlag) break;
+        if (state_.ErrorFlag || state_.CancelFlag) return;
     }
-    if (state_.CancelFlag) return;
-    if (state_.ErrorFlag) return link_.ShowError(text::kCommunicationError, text::kModelCheck);
+}
 
+void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std::string& title) {
+    const int last = s_.image.lastAddress;
     const auto at = [&](int address) { return check[static_cast<size_t>(address)]; };
+    const int wordAt = clone::IdentificationWord(s_.model);
     const int wordA = at(wordAt) << 8 | at(wordAt + 1);
     const int wordB = at(last - 1) << 8 | at(last);
     if (wordA != wordB || wordA != IdentificationWord(s_.model)) {
@@ -194,12 +203,11 @@ void TransferRunner::ReadDataChkModel(const std::string& title) {
         return link_.ShowError(text::kDestinationError, title);
     }
     const uint8_t radioRegion = at(map::RegionByte);
-    if (s_.model == 6 && radioRegion != s_.region && radioRegion != kNoRegion) {
-        const std::string question = std::string(text::kRegionUnmatched) + "\r\n" +
-                                     (state_.TransferMode == kModeProgram ? text::kAskWrite : text::kAskRead);
-        if (link_.context().prompt.Show({question, title, MessageIcon::Exclamation, Buttons::YesNo}) == Answer::No)
-            state_.ErrorFlag = true;
-    }
+    if (s_.model != 6 || radioRegion == s_.region || radioRegion == kNoRegion) return;
+    const std::string question = std::string(text::kRegionUnmatched) + "\r\n" +
+                                 (state_.TransferMode == kModeProgram ? text::kAskWrite : text::kAskRead);
+    if (link_.context().prompt.Show({question, title, MessageIcon::Exclamation, Buttons::YesNo}) == Answer::No)
+        state_.ErrorFlag = true;
 }
 
 void TransferRunner::Progress(int address) {

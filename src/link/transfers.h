@@ -44,6 +44,9 @@ public:
 
 private:
     bool OpenTransfer(const std::string& title);
+    void ReadIdentification(std::vector<uint8_t>& check);
+    // Model, product, destination and region of the radio against the session.
+    void CheckIdentity(const std::vector<uint8_t>& check, const std::string& title);
     void Progress(int address);
     TransferOutcome Outcome() const;
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kv {
 
@@ -43,5 +44,8 @@ void WritePortChoice(ConfigStore& store, const PortChoice& choice);
 // The model type code of the last session (5 on a first run).
 int ReadModelChoice(const ConfigStore& store);
 void WriteModelChoice(ConfigStore& store, int model);
+
+// "/D" among the program's arguments (any letter case) turns on debug mode.
+bool HasDebugSwitch(const std::vector<std::string>& args);
 
 }  // namespace kv

@@ -8,7 +8,7 @@ KVTOOL     = $(BUILD)/bin/kvtool
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench clean
+.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench bench-link clean
 
 all: build
 
@@ -52,6 +52,10 @@ fuzz-smoke:
 
 bench: build
 	$(BUILD)/bin/kvcore_bench
+
+# A full read and a full program against kvradio-sim --paced (real wire time, about 1.5 minutes).
+bench-link: build
+	$(BUILD)/bin/link_bench
 
 clean:
 	rm -rf build build-sanitize build-clang build-fuzz

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <iosfwd>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "model/session.h"
 
 namespace kv::cli {
 
@@ -26,10 +30,25 @@ using CommandSet = std::vector<std::pair<CLI::App*, CommandRunner>>;
 // Prints "kvtool: LINE" on stderr and returns the failure status.
 int Fail(CommandIo& io, const std::string& line);
 
+// The session `kvtool new` starts from: the model's defaults, or a
+// destination's default data file, with the variant and region given.
+struct NewSessionOptions {
+    int model = kDefaultModel;
+    std::string variant;      // "KV170" or "KV150"; empty keeps the data's
+    std::string region;       // model type 6: 0..5, 255 or intl, uk, ...
+    std::string destination;  // "KV170-usa", ...; empty: the model's defaults
+    std::string dataFolder;   // of the default data files; empty: beside kvtool
+};
+// Returns an error line, or empty.
+std::string BuildNewSession(const NewSessionOptions& options, RadioSession& session);
+
 // new, show (image and settings files).
 void AddFileCommands(CLI::App& app, CommandSet& commands);
 
 // report (the text report of a file).
 void AddReportCommands(CLI::App& app, CommandSet& commands);
+
+// ports, read, program (the radio link).
+void AddLinkCommands(CLI::App& app, CommandSet& commands);
 
 }  // namespace kv::cli

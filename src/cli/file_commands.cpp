@@ -21,11 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct NewOptions {
-    int model = kDefaultModel;
-    std::string variant;
-    std::string region;
-    std::string destination;
-    std::string dataFolder;
+    NewSessionOptions session;
     std::string output;
 };
 
@@ -71,27 +67,36 @@ std::optional<uint8_t> ParseRegion(const std::string& text) {
     return std::nullopt;
 }
 
-int RunNew(const NewOptions& o, CommandIo& io) {
-    if (!IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
+}  // namespace
+
+std::string BuildNewSession(const NewSessionOptions& o, RadioSession& session) {
+    if (!IsValidModel(o.model)) return "--model must be a model type code from 0 to 6";
     std::optional<uint8_t> region;
     if (!o.region.empty()) {
-        if (o.model != 6) return Fail(io, "--region applies to model type 6 only");
+        if (o.model != 6) return "--region applies to model type 6 only";
         region = ParseRegion(o.region);
-        if (!region) return Fail(io, "--region must be 0 to 5, 255 or one of intl, uk, be, nl, sw, grmn");
+        if (!region) return "--region must be 0 to 5, 255 or one of intl, uk, be, nl, sw, grmn";
     }
-    RadioSession session;
     session.model = o.model;
     ResetToDefaults(session);
     if (!o.destination.empty()) {
         const fs::path folder = o.dataFolder.empty() ? ProgramFolder() : fs::path(o.dataFolder);
         if (!LoadDefaultDataFile(session, folder, o.destination))
-            return Fail(io, (folder / DefaultDataFileName(o.model, o.destination)).string() + ": IniFileRead Error!!");
+            return (folder / DefaultDataFileName(o.model, o.destination)).string() + ": IniFileRead Error!!";
     }
     if (!o.variant.empty()) SetVariantBits(session.image, o.variant == "KV170");
     if (region) {
         session.image[map::RegionByte] = *region;
         session.region = RegionFromByte(session.model, *region);
     }
+    return "";
+}
+
+namespace {
+
+int RunNew(const NewOptions& o, CommandIo& io) {
+    RadioSession session;
+    if (const std::string error = BuildNewSession(o.session, session); !error.empty()) return Fail(io, error);
     StreamPrompt prompt(io.err);
     const DataFileResult saved = SaveDataFile(session, o.output, prompt);
     return saved.ok ? kExitOk : Fail(io, saved.error);
@@ -154,12 +159,12 @@ int RunNarrow(const NarrowOptions& o, CommandIo& io) {
 void AddFileCommands(CLI::App& app, CommandSet& commands) {
     auto newOptions = std::make_shared<NewOptions>();
     CLI::App* newCommand = app.add_subcommand("new", "Write the default data of a model as an image (.hex) or settings file (.dat)");
-    newCommand->add_option("--model", newOptions->model, "Model type code 0..6 (default 5)");
-    newCommand->add_option("--variant", newOptions->variant, "KV170 (SEL1 set) or KV150 (SEL1 clear)")
+    newCommand->add_option("--model", newOptions->session.model, "Model type code 0..6 (default 5)");
+    newCommand->add_option("--variant", newOptions->session.variant, "KV170 (SEL1 set) or KV150 (SEL1 clear)")
         ->check(CLI::IsMember({"KV170", "KV150"}));
-    newCommand->add_option("--region", newOptions->region, "Region of model type 6: 0..5 or intl, uk, be, nl, sw, grmn");
-    newCommand->add_option("--destination", newOptions->destination, "Start from this destination's default data file (KV170-usa, KV150-nl, ...)");
-    newCommand->add_option("--data-dir", newOptions->dataFolder, "Folder of the default data files (default: beside kvtool)");
+    newCommand->add_option("--region", newOptions->session.region, "Region of model type 6: 0..5 or intl, uk, be, nl, sw, grmn");
+    newCommand->add_option("--destination", newOptions->session.destination, "Start from this destination's default data file (KV170-usa, KV150-nl, ...)");
+    newCommand->add_option("--data-dir", newOptions->session.dataFolder, "Folder of the default data files (default: beside kvtool)");
     newCommand->add_option("-o,--output", newOptions->output, "File to write (.hex or .dat)")->required();
     commands.emplace_back(newCommand, [newOptions](CommandIo& io) { return RunNew(*newOptions, io); });
 

@@ -17,6 +17,7 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     CommandSet commands;
     AddFileCommands(app, commands);
     AddReportCommands(app, commands);
+    AddLinkCommands(app, commands);
 
     CommandIo io{out, err};
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first

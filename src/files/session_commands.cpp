@@ -5,26 +5,13 @@
 #include "util/texts.h"
 
 namespace kv {
-namespace {
-
-constexpr const char* kModelSection = "ModelPath";
-constexpr const char* kModelKey = "ModelNum";
-
-}  // namespace
-
-int RememberedModel(const ConfigStore& store) {
-    const auto value = store.Get(kModelSection, kModelKey);
-    if (!value || value->size() != 1 || !IsValidModel((*value)[0] - '0')) return kDefaultModel;
-    return (*value)[0] - '0';
-}
-
 bool SwitchModel(RadioSession& s, int code, Prompt& prompt, ConfigStore& store) {
     if (code == s.model || (code == 5 && s.model == 4)) return false;
     const Message ask{"Do yo want to program the " + SeriesWord(code) + " series?", text::kWindowTitle,
                       MessageIcon::Exclamation, Buttons::OkCancel};
     if (prompt.Show(ask) != Answer::Ok) return false;
     s.model = code;
-    store.Set(kModelSection, kModelKey, std::to_string(code));
+    WriteModelChoice(store, code);
     ResetToDefaults(s);
     return true;
 }

@@ -11,9 +11,6 @@
 
 namespace kv {
 
-// The remembered model ("ModelPath", "ModelNum"; 5 when absent or invalid).
-int RememberedModel(const ConfigStore& store);
-
 // Edit > Model: nothing when the model is already current (code 4 counts as
 // code 5); otherwise asks "Do yo want to program the ... series?" and on OK
 // switches, remembers the model and resets the data. True when it switched.

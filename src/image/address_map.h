@@ -186,6 +186,54 @@ constexpr int SecondProductWord(int model) {
     return model == 0 || model == 1 || model == 3 ? kSmallImageSize - 2 : kImageSize - 2;
 }
 
+// ---- Clone transfers ---------------------------------------------------------
+
+namespace clone {
+inline constexpr int kBlockSize = 16;
+inline constexpr int FirstBlock = 64;  // bytes 0..63 never travel
+// Identification: the product word sits at 64 on model types 4, 5 and 6 and
+// at 0 on the older types.
+constexpr int IdentificationWord(int model) { return model >= 4 ? ProductWord.address : 0; }
+// Blocks that start in 13568 .. 16303 are not read (nothing lives there).
+inline constexpr int ReadGapStart = 13568;
+inline constexpr int ReadGapEnd = 16304;
+// The program transfer keeps the radio's own value of byte 90 and of one
+// bit of the selection byte, and marks the image with 0xA1 at 504.
+inline constexpr int SelectionByte = Sel1.address;
+inline constexpr uint8_t kRadioSelectionBit = 0x04;
+inline constexpr int RadioOwnedByte = 90;
+inline constexpr int ProgramMark = 504;
+inline constexpr uint8_t kProgramMarkValue = 0xA1;
+// From here on the program transfer writes nothing.
+inline constexpr int ProgramEnd = 12432;
+
+// Blocks written byte by byte, each with the bytes it carries.
+struct SingleByteBlock {
+    int block;
+    std::array<uint8_t, kBlockSize> offsets;  // offsets within the block
+    int count;
+};
+inline constexpr std::array<SingleByteBlock, 4> kSingleByteBlocks{{
+    {64, {2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15}, 13},       // not 64, 65, 74
+    {80, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15}, 15},  // not 92
+    {160, {0, 1, 2, 3, 4, 5, 6, 7, 8, 13}, 10},                    // 160..168 and 173
+    {224, {RegionByte - 224}, 1},                                  // the region byte
+}};
+// Blocks the program transfer never writes: [start, end).
+inline constexpr std::array<Span, 3> kUnwrittenBlocks{{{176, 48}, {240, 16}, DefaultTables}};
+
+// The image ranges that belong to a channel group; the program transfer
+// skips them when the group is not usable.
+struct GroupRanges {
+    Span entries;
+    Span names;
+};
+inline constexpr GroupRanges UsaRanges{{768, 480}, {3072, 2880}};
+inline constexpr GroupRanges IntlRanges{{1280, 480}, {5952, 2880}};
+inline constexpr GroupRanges CanRanges{{1792, 480}, {8832, 2880}};
+inline constexpr GroupRanges LmrExpRanges{{2304, 640}, {11840, 480}};
+}  // namespace clone
+
 // ---- Compile-time checks of the map -----------------------------------------
 
 namespace detail {

@@ -185,7 +185,7 @@ TEST(SwitchModel, AsksAndResetsOrLeavesEverything) {
     EXPECT_TRUE(SwitchModel(s, 6, ok, store));
     EXPECT_EQ(s.model, 6);
     EXPECT_EQ(s.settings.CHRG[0].ChTag, "") << "File > New starts from nothing";
-    EXPECT_EQ(RememberedModel(store), 6);
+    EXPECT_EQ(ReadModelChoice(store), 6);
 }
 
 TEST(SwitchModel, TheKV170EntryDoesNothingOnModelFour) {
@@ -194,7 +194,7 @@ TEST(SwitchModel, TheKV170EntryDoesNothingOnModelFour) {
     ScriptedPrompt prompt;
     EXPECT_FALSE(SwitchModel(s, 5, prompt, store));
     EXPECT_TRUE(prompt.shown().empty());
-    EXPECT_EQ(RememberedModel(store), 5) << "the default";
+    EXPECT_EQ(ReadModelChoice(store), 5) << "the default";
 }
 
 TEST(OpenSettingsFile, AFileOfTheOtherSeriesSwitchesOnlyWhenTheUserAgrees) {

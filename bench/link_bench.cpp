@@ -1,0 +1,135 @@
+// The link benchmark: a full read and a full program against
+// `kvradio-sim --paced`, which sends at the real 28800 baud. Prints the wall
+// time, the floor the wire and the protocol's pauses allow, their ratio and
+// the CPU time this process spent.
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "image/defaults.h"
+#include "link/transfers.h"
+#include "qt/qt_serial_line.h"
+
+namespace kv {
+namespace {
+
+constexpr double kBytesPerSecond = 28800.0 / 10;
+
+// Counts what arrives on the tool's receive line.
+class CountingLine : public SerialLine {
+public:
+    explicit CountingLine(SerialLine& inner) : inner_(inner) {}
+    bool Open(LineError& e) override { return inner_.Open(e); }
+    void Close() override { inner_.Close(); }
+    bool IsOpen() const override { return inner_.IsOpen(); }
+    bool Write(const uint8_t* d, size_t n) override { return inner_.Write(d, n); }
+    size_t BytesWaiting() override { return inner_.BytesWaiting(); }
+    size_t Read(uint8_t* d, size_t n) override {
+        const size_t got = inner_.Read(d, n);
+        received += got;
+        return got;
+    }
+    void WaitForInput(std::chrono::microseconds t) override { inner_.WaitForInput(t); }
+    bool Broken() const override { return inner_.Broken(); }
+    void SetDtr(bool on) override { inner_.SetDtr(on); }
+    void SetRts(bool on) override { inner_.SetRts(on); }
+    size_t received = 0;
+
+private:
+    SerialLine& inner_;
+};
+
+// Adds up the protocol's pauses.
+class CountingClock : public SteadyClock {
+public:
+    void Sleep(Duration d) override {
+        paused += d;
+        SteadyClock::Sleep(d);
+    }
+    Duration paused{0};
+};
+
+struct Sim {
+    pid_t pid = -1;
+    std::string device;
+};
+
+Sim StartSim(const std::string& path) {
+    Sim sim;
+    int out[2];
+    if (pipe(out) != 0) return sim;
+    std::vector<std::string> args{path, "--paced", "--synced", "--variant", "KV170"};
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    if (posix_spawn(&sim.pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) sim.pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    char c;
+    while (read(out[0], &c, 1) == 1 && c != '\n') sim.device += c;
+    close(out[0]);
+    return sim;
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+bool Measure(const char* name, const std::string& device, int mode) {
+    RadioSession session;
+    session.model = 5;
+    ResetToDefaults(session);
+    SetVariantBits(session.image, true);
+    for (auto& group : session.settings.UsableGroups) group.Enable = true;  // the longest program
+    qt::QtSerialLine serial(device);
+    CountingLine line(serial);
+    CountingClock clock;
+    ScriptedPrompt prompt;
+    NullSink sink;
+    TransferState state;
+    state.TransferMode = mode;
+    CloneLink link(LinkContext{line, clock, prompt, sink}, state);
+    const double cpuBefore = CpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    const TransferOutcome outcome = TransferRunner(link, session).Run();
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpu = CpuSeconds() - cpuBefore;
+    const double floor = static_cast<double>(line.received) / kBytesPerSecond +
+                         std::chrono::duration<double>(clock.paused).count();
+    std::printf("%-8s %s  wall %7.2f s  floor %7.2f s  ratio %.3f  cpu %5.2f s (%.1f %% of wall)  %zu bytes received\n",
+                name, outcome == TransferOutcome::Completed ? "ok    " : "FAILED", wall, floor, wall / floor, cpu,
+                100.0 * cpu / wall, line.received);
+    return outcome == TransferOutcome::Completed;
+}
+
+}  // namespace
+}  // namespace kv
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const std::string simPath = argc > 1 ? argv[1] : KVRADIO_SIM_PATH;
+    kv::Sim sim = kv::StartSim(simPath);
+    if (sim.device.empty()) {
+        std::fprintf(stderr, "link_bench: kvradio-sim did not start\n");
+        return 1;
+    }
+    const bool ok = kv::Measure("read", sim.device, kv::kModeRead) && kv::Measure("program", sim.device, kv::kModeProgram);
+    kill(sim.pid, SIGTERM);
+    waitpid(sim.pid, nullptr, 0);
+    return ok ? 0 : 1;
+}

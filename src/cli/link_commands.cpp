@@ -1,0 +1,403 @@
+// kvtool ports, read and program: the radio link from the command line.
+#include <signal.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/stream_prompt.h"
+#include "files/data_file.h"
+#include "files/error_log.h"
+#include "files/file_io.h"
+#include "link/tracing_line.h"
+#include "link/transfers.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_serial_line.h"
+#include "util/texts.h"
+
+namespace kv::cli {
+namespace {
+
+using SteadyTime = std::chrono::steady_clock;
+
+// Ctrl-C during a transfer: the handler only counts; the link's pump turns a
+// new count into CancelFlag. A signal handler can reach nothing else.
+volatile sig_atomic_t interruptCount = 0;
+void CountInterrupt(int) { interruptCount = interruptCount + 1; }
+
+class InterruptGuard {
+public:
+    InterruptGuard() {
+        struct sigaction action {};
+        action.sa_handler = CountInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous_);
+        seen_ = interruptCount;
+    }
+    ~InterruptGuard() { sigaction(SIGINT, &previous_, nullptr); }
+    // True once for each Ctrl-C since the last call.
+    bool TakeNew() {
+        if (interruptCount == seen_) return false;
+        seen_ = interruptCount;
+        return interrupted_ = true;
+    }
+    bool interrupted() const { return interrupted_; }
+
+private:
+    struct sigaction previous_ {};
+    sig_atomic_t seen_ = 0;
+    bool interrupted_ = false;
+};
+
+// Messages on stderr; questions on the terminal, or the safe answer
+// without one (the affirmative one with --yes, a few times per question).
+class TerminalPrompt : public Prompt {
+public:
+    TerminalPrompt(std::ostream& err, bool interactive, bool yes) : err_(err), interactive_(interactive), yes_(yes) {}
+
+    Answer Show(const Message& m) override {
+        err_ << "\n" << m.caption << ": " << Flatten(m.text) << "\n";
+        if (m.buttons == Buttons::Ok) return Answer::Ok;
+        if (interactive_) return Ask(m.buttons);
+        const Answer answer = yes_ && ++asked_[m.text] <= kAutoYesLimit ? Affirmative(m.buttons) : SafeAnswer(m.buttons);
+        err_ << "(answered " << Name(answer) << (interactive_ ? "" : ": no terminal") << ")\n";
+        return answer;
+    }
+
+private:
+    static constexpr int kAutoYesLimit = 3;  // a radio that refuses for ever must not loop for ever
+
+    static std::string Flatten(std::string text) {
+        for (size_t i; (i = text.find("\r\n")) != std::string::npos;) text.replace(i, 2, "\n");
+        return text;
+    }
+    static Answer Affirmative(Buttons b) {
+        return b == Buttons::OkCancel ? Answer::Ok : b == Buttons::RetryCancel ? Answer::Retry : Answer::Yes;
+    }
+    static const char* Name(Answer a) {
+        switch (a) {
+            case Answer::Ok: return "OK";
+            case Answer::Cancel: return "Cancel";
+            case Answer::Retry: return "Retry";
+            case Answer::Yes: return "Yes";
+            default: return "No";
+        }
+    }
+    Answer Ask(Buttons b) {
+        const std::map<Buttons, std::pair<const char*, std::vector<std::pair<char, Answer>>>> choices{
+            {Buttons::OkCancel, {"[o]k/[C]ancel", {{'o', Answer::Ok}}}},
+            {Buttons::RetryCancel, {"[r]etry/[C]ancel", {{'r', Answer::Retry}}}},
+            {Buttons::YesNo, {"[y]es/[N]o", {{'y', Answer::Yes}}}},
+            {Buttons::YesNoCancel, {"[y]es/[n]o/[C]ancel", {{'y', Answer::Yes}, {'n', Answer::No}}}},
+        };
+        const auto& [label, options] = choices.at(b);
+        err_ << label << "? " << std::flush;
+        std::string line;
+        if (!std::getline(std::cin, line) || line.empty()) return SafeAnswer(b);
+        for (const auto& [key, answer] : options)
+            if (std::tolower(static_cast<unsigned char>(line[0])) == key) return answer;
+        return SafeAnswer(b);
+    }
+
+    std::ostream& err_;
+    bool interactive_;
+    bool yes_;
+    std::map<std::string, int> asked_;
+};
+
+std::string Clock(double seconds) {
+    char text[16];
+    const int s = static_cast<int>(seconds + 0.5);
+    std::snprintf(text, sizeof text, "%02d:%02d", s / 60, s % 60);
+    return text;
+}
+
+// A progress bar on a terminal, plain lines every tenth otherwise; debug
+// notes on lines of their own.
+class ProgressPrinter : public TransferSink {
+public:
+    ProgressPrinter(std::ostream& err, bool terminal, std::string what)
+        : err_(err), terminal_(terminal), what_(std::move(what)) {}
+
+    void Progress(const TransferProgress& p) override {
+        if (p.steps == 0) return;
+        if (p.step == 0) start_ = SteadyTime::now();
+        const double elapsed = std::chrono::duration<double>(SteadyTime::now() - start_).count();
+        const double left = p.step > 0 ? elapsed * (p.steps - p.step) / p.step : 0;
+        if (terminal_) {
+            const int filled = p.percent * 30 / 100;
+            err_ << "\r" << what_ << " [" << std::string(static_cast<size_t>(filled), '#')
+                 << std::string(static_cast<size_t>(30 - filled), '.') << "] " << p.percent << "%  " << p.step << "/"
+                 << p.steps << " blocks  " << Clock(elapsed) << " elapsed  " << Clock(left) << " left " << std::flush;
+            if (p.step == p.steps) err_ << "\n";
+        } else if (p.percent / 10 != lastTenth_ || p.step == p.steps) {
+            lastTenth_ = p.percent / 10;
+            err_ << what_ << ": " << p.percent << "% (" << p.step << "/" << p.steps << " blocks, " << Clock(elapsed)
+                 << " elapsed)\n";
+        }
+    }
+    void Note(const std::string& text) override {
+        if (!text.empty()) err_ << (terminal_ ? "\n" : "") << "note: " << text << "\n";
+    }
+    void SetWhat(std::string what) {
+        what_ = std::move(what);
+        lastTenth_ = -1;
+    }
+
+private:
+    std::ostream& err_;
+    bool terminal_;
+    std::string what_;
+    SteadyTime::time_point start_ = SteadyTime::now();
+    int lastTenth_ = -1;
+};
+
+// --trace: bytes of one direction gathered up to a line end.
+class TraceWriter {
+public:
+    explicit TraceWriter(std::ostream& err) : err_(err) {}
+    ~TraceWriter() { Flush(); }
+    void Add(TraceDirection d, const uint8_t* data, size_t size) {
+        if (d != direction_ || pending_.size() >= 64) Flush();
+        if (pending_.empty()) at_ = SteadyTime::now();
+        direction_ = d;
+        pending_.insert(pending_.end(), data, data + size);
+        if (size > 0 && data[size - 1] == '\n') Flush();
+    }
+    void Flush() {
+        if (pending_.empty()) return;
+        const double t = std::chrono::duration<double>(at_ - start_).count();
+        err_ << FormatTraceLine(t, direction_, pending_.data(), pending_.size()) << "\n";
+        pending_.clear();
+    }
+
+private:
+    std::ostream& err_;
+    SteadyTime::time_point start_ = SteadyTime::now(), at_;
+    TraceDirection direction_ = TraceDirection::ToRadio;
+    std::vector<uint8_t> pending_;
+};
+
+struct LinkOptions {
+    std::string port;
+    bool debug = false;
+    bool trace = false;
+    bool yes = false;
+};
+
+// Everything one kvtool link command talks through.
+class LinkSetup {
+public:
+    LinkSetup(const LinkOptions& o, const std::string& portName, CommandIo& io)
+        : terminal_(isatty(STDERR_FILENO) != 0),
+          serial_(portName),
+          trace_(io.err),
+          tracing_(serial_, [this](TraceDirection d, const uint8_t* p, size_t n) { trace_.Add(d, p, n); }),
+          prompt_(io.err, terminal_ && isatty(STDIN_FILENO) != 0, o.yes),
+          sink_(io.err, terminal_, "read"),
+          log_(qt::ErrorLogPath(), o.debug) {
+        state_.DebugMode = o.debug;
+        state_.PortName = portName;
+        SerialLine& line = o.trace ? static_cast<SerialLine&>(tracing_) : serial_;
+        link_ = std::make_unique<CloneLink>(
+            LinkContext{line, clock_, prompt_, sink_, [this] { Pump(); }, &log_, false}, state_);
+    }
+    CloneLink& link() { return *link_; }
+    ProgressPrinter& sink() { return sink_; }
+    bool interrupted() const { return interrupts_.interrupted(); }
+
+private:
+    void Pump() {
+        if (interrupts_.TakeNew()) state_.CancelFlag = true;
+    }
+
+    bool terminal_;
+    qt::QtSerialLine serial_;
+    TraceWriter trace_;
+    TracingLine tracing_;
+    SteadyClock clock_;
+    TerminalPrompt prompt_;
+    ProgressPrinter sink_;
+    FileErrorLog log_;
+    TransferState state_;
+    InterruptGuard interrupts_;
+    std::unique_ptr<CloneLink> link_;
+};
+
+// QSerialPort wants an application object; in-process callers may have one.
+class CoreApplication {
+public:
+    CoreApplication() {
+        if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc_, argv_);
+    }
+
+private:
+    int argc_ = 1;
+    char name_[8] = "kvtool";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> app_;
+};
+
+std::string PortName(const std::string& text, std::string& error) {
+    PortList list;
+    list.Create(qt::AvailablePorts());
+    const std::string name = ResolvePort(list, text);
+    if (name.empty()) error = "no serial port number " + text + " (kvtool ports lists them)";
+    return name;
+}
+
+int Finish(TransferOutcome outcome, LinkSetup& setup, CommandIo& io) {
+    if (outcome == TransferOutcome::Completed) return kExitOk;
+    if (outcome == TransferOutcome::Cancelled || setup.interrupted()) {
+        io.err << "kvtool: cancelled\n";
+        return kExitCancelled;
+    }
+    if (!setup.link().openError().empty()) return Fail(io, setup.link().openError());
+    return kExitFailed;
+}
+
+// ---- ports ------------------------------------------------------------------
+
+int RunPorts(CommandIo& io) {
+    CoreApplication app;
+    PortList list;
+    if (list.Create(qt::AvailablePorts()) == 0) {
+        io.out << text::kNoPort << "\n";
+        return kExitOk;
+    }
+    for (int i = 0; i < list.ComCount(); ++i) {
+        const PortEntry& e = list.Entry(i);
+        io.out << e.number << "\t" << e.name << (e.description.empty() ? "" : "\t" + e.description) << "\n";
+    }
+    return kExitOk;
+}
+
+// ---- read -------------------------------------------------------------------
+
+struct ReadOptions {
+    LinkOptions link;
+    int model = kDefaultModel;
+    std::string variant;
+    std::string region;
+    std::string output;
+};
+
+int RunRead(const ReadOptions& o, CommandIo& io) {
+    RadioSession session;
+    if (const std::string error = BuildNewSession({o.model, o.variant, o.region, "", ""}, session); !error.empty())
+        return Fail(io, error);
+    if (KindOfDataFile(o.output) == DataFileKind::Unknown)
+        return Fail(io, o.output + ": unknown kind of file (use .hex or .dat)");
+    CoreApplication app;
+    std::string error;
+    const std::string port = PortName(o.link.port, error);
+    if (port.empty()) return Fail(io, error);
+    LinkSetup setup(o.link, port, io);
+    setup.link().state().TransferMode = kModeRead;
+    TransferRunner runner(setup.link(), session);
+    const TransferOutcome outcome = runner.Run();
+    if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
+    StreamPrompt prompt(io.err);
+    const DataFileResult saved = SaveDataFile(session, o.output, prompt);
+    return saved.ok ? kExitOk : Fail(io, saved.error);
+}
+
+// ---- program ----------------------------------------------------------------
+
+struct ProgramOptions {
+    LinkOptions link;
+    std::string file;
+    int model = -1;
+    bool verify = false;
+    std::string backup;
+};
+
+int Backup(LinkSetup& setup, RadioSession& session, const std::string& path, CommandIo& io) {
+    setup.sink().SetWhat("backup");
+    RadioSession copy = session;
+    std::vector<uint8_t> radio;
+    const TransferOutcome outcome = TransferRunner(setup.link(), copy).ReadRaw(radio, text::kReadFromRadio);
+    if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
+    const std::string error = WriteFileAtomically(path, radio.data(), radio.size());
+    return error.empty() ? kExitOk : Fail(io, error);
+}
+
+int Verify(LinkSetup& setup, RadioSession& session, CommandIo& io) {
+    setup.sink().SetWhat("verify");
+    RadioSession copy = session;
+    std::vector<uint8_t> radio;
+    const TransferOutcome outcome = TransferRunner(setup.link(), copy).ReadRaw(radio, text::kReadFromRadio);
+    if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
+    const std::vector<int> differences = DifferencesAfterProgram(session, radio);
+    for (int a : differences) {
+        char line[80];
+        std::snprintf(line, sizeof line, "verify: 0x%04X wrote %02X, the radio holds %02X", a, session.image[a],
+                      radio[static_cast<size_t>(a)]);
+        io.err << line << "\n";
+    }
+    if (differences.empty()) return kExitOk;
+    return Fail(io, "verify: " + std::to_string(differences.size()) + " bytes differ");
+}
+
+int RunProgram(const ProgramOptions& o, CommandIo& io) {
+    RadioSession session;
+    if (o.model >= 0 && !IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
+    const DataFileResult loaded = LoadDataFile(session, o.file, o.model >= 0 ? std::optional<int>(o.model) : std::nullopt);
+    if (!loaded.ok) return Fail(io, loaded.error);
+    if (!o.backup.empty() && !o.backup.ends_with(".hex")) return Fail(io, "--backup must name a .hex file");
+    CoreApplication app;
+    std::string error;
+    const std::string port = PortName(o.link.port, error);
+    if (port.empty()) return Fail(io, error);
+    LinkSetup setup(o.link, port, io);
+    if (!o.backup.empty())
+        if (const int status = Backup(setup, session, o.backup, io); status != kExitOk) return status;
+    setup.link().state().TransferMode = kModeProgram;
+    setup.sink().SetWhat("program");
+    TransferRunner runner(setup.link(), session);
+    const TransferOutcome outcome = runner.Run();
+    if (outcome == TransferOutcome::Declined) return Fail(io, "nothing written: the narrowband question was answered No");
+    if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
+    return o.verify ? Verify(setup, session, io) : kExitOk;
+}
+
+void AddLinkOptions(CLI::App* command, LinkOptions& o) {
+    command->add_option("--port", o.port, "Serial port: its number in `kvtool ports`, a name or a path")->required();
+    command->add_flag("--debug", o.debug, "Print the protocol's progress notes; log errors to err.log");
+    command->add_flag("--trace", o.trace, "Hex-dump every byte both ways with timestamps");
+}
+
+}  // namespace
+
+void AddLinkCommands(CLI::App& app, CommandSet& commands) {
+    CLI::App* ports = app.add_subcommand("ports", "List the serial ports with their descriptions");
+    commands.emplace_back(ports, [](CommandIo& io) { return RunPorts(io); });
+
+    auto read = std::make_shared<ReadOptions>();
+    CLI::App* readCommand = app.add_subcommand("read", "Read the whole radio into a file");
+    AddLinkOptions(readCommand, read->link);
+    readCommand->add_option("--model", read->model, "Model type code 0..6 (default 5)");
+    readCommand->add_option("--variant", read->variant, "KV170 or KV150: the destination the radio must have")
+        ->check(CLI::IsMember({"KV170", "KV150"}));
+    readCommand->add_option("--region", read->region, "Region of model type 6: 0..5, 255 or intl, uk, be, nl, sw, grmn");
+    readCommand->add_option("-o,--output", read->output, "File to write (.hex)")->required();
+    commands.emplace_back(readCommand, [read](CommandIo& io) { return RunRead(*read, io); });
+
+    auto program = std::make_shared<ProgramOptions>();
+    CLI::App* programCommand = app.add_subcommand("program", "Program the radio from a file");
+    AddLinkOptions(programCommand, program->link);
+    programCommand->add_option("file", program->file, "File to program (.hex)")->required();
+    programCommand->add_option("--model", program->model, "Model type code 0..6 (default: from the file)");
+    programCommand->add_flag("--yes", program->link.yes, "Answer questions affirmatively when there is no terminal");
+    programCommand->add_flag("--verify", program->verify, "Read back and compare every byte written");
+    programCommand->add_option("--backup", program->backup, "Read the whole radio into this .hex file first");
+    commands.emplace_back(programCommand, [program](CommandIo& io) { return RunProgram(*program, io); });
+}
+
+}  // namespace kv::cli

@@ -1,0 +1,121 @@
+// The line protocol to a radio in PC-control mode: open and close the port,
+// wake and synchronise the radio, ask whether it is ready, and move its
+// memory in small blocks. Every wait pumps the caller's events, honours
+// CancelFlag and ends at its deadline; every message goes through the
+// prompt with the dialog's current title.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "files/error_log.h"
+#include "image/radio_image.h"
+#include "link/serial_line.h"
+#include "link/transfer_state.h"
+#include "util/prompt.h"
+
+namespace kv {
+
+// What the link works through. The pump runs inside every wait: the GUI
+// processes its events there, kvtool notices Ctrl-C.
+struct LinkContext {
+    SerialLine& line;
+    Clock& clock;
+    Prompt& prompt;
+    TransferSink& sink;
+    std::function<void()> pump = [] {};
+    ErrorLog* log = nullptr;
+    bool pauseOnNotes = true;  // the dialog shows each debug note for 500 ms; kvtool does not
+};
+
+struct Reception {
+    LinkResult result = LinkResult::Mismatch;
+    std::string text;
+};
+
+class CloneLink {
+public:
+    CloneLink(LinkContext context, TransferState& state) : c_(std::move(context)), state_(state) {}
+    ~CloneLink() { ClosePort(); }
+    CloneLink(const CloneLink&) = delete;
+    CloneLink& operator=(const CloneLink&) = delete;
+
+    void SetTitle(std::string title) { title_ = std::move(title); }
+    const std::string& title() const { return title_; }
+    TransferState& state() { return state_; }
+    LinkContext& context() { return c_; }
+    // Why the port last failed to open ("Permission denied: ...").
+    const std::string& openError() const { return openError_; }
+
+    // Port handling.
+    bool PortInit() { return OpenPort("frmRadio102.PortInit", true); }
+    bool PortInitCP() { return OpenPort("frmRadio102.PortInitCP", true); }
+    bool PortOpen() { return OpenPort("frmRadio102.PortOpen", false); }
+    void ClosePort();
+    void FlushInput();
+
+    // Sending: a 10 ms pause, the bytes, then the echo check.
+    void SendBytes(std::string_view bytes);
+    void SendLine(std::string_view text);  // text + CR LF
+    void SendControl(uint8_t byte);        // flush, then the byte
+    void CheckEcho(std::string_view sent);
+
+    // Receiving.
+    Reception ReceiveText(size_t count, int seconds);
+    Reception ReceiveLineRest(int seconds);
+    Reception ReceiveLine(int seconds);
+    LinkResult WaitForByte(uint8_t value, int seconds);
+    LinkResult ExpectOk();
+
+    // Exchanges.
+    bool Connect();
+    bool Resync();
+    bool CheckStatus();
+    // Reads [address, address + length) into buffer; ErrorFlag tells the outcome.
+    void ReadBlock(std::span<uint8_t> buffer, int address, int length);
+    // Writes image bytes [address, address + length); ErrorFlag tells the outcome.
+    void WriteBlock(const RadioImage& image, int address, int length);
+    void AbortTransfer();
+
+    // A debug note, shown only in debug mode.
+    void Note(const std::string& text);
+    void Pause(std::chrono::milliseconds duration) { c_.clock.Sleep(duration); }
+    void ShowError(const std::string& text, const std::string& caption);
+    void ShowError(const std::string& text) { ShowError(text, title_); }
+
+private:
+    using Deadline = Clock::Duration;
+    bool OpenPort(const char* procedure, bool reopen);
+    Deadline DeadlineIn(int seconds) { return c_.clock.Now() + std::chrono::seconds(seconds); }
+    // One turn of a wait: pump, then one byte if one waits (blocking on the
+    // line up to a short slice when none does).
+    std::optional<uint8_t> Poll(Deadline deadline);
+    bool Reached(Deadline deadline);
+    bool LineGone();
+    bool WakeUp();
+    bool SendModeCommand();
+    bool ShowPortError();
+    // Shows "cancel!!" or "time out!!" for a failed wait; true when it was received.
+    bool ReportWaitFailure(LinkResult result, bool reportCancel);
+    // Answers a bad line with a rejection; the exchange stays failed.
+    void Reject(std::string_view answer);
+    LinkResult WaitBoth(int seconds);  // CR then LF, each within the time
+    // Sends a request until "#CMDOK" or the attempts run out; the
+    // synchronisation question may buy one more attempt.
+    LinkResult RequestWithRetry(const std::function<void()>& send);
+    bool AskResync();
+    void ReceiveReadAnswer(std::span<uint8_t> buffer, int address, int length);
+    enum class Status { Ready, Busy, Failed, SilentFail };
+    Status StatusExchange();
+
+    LinkContext c_;
+    TransferState& state_;
+    std::string title_;
+    std::string openError_;
+};
+
+}  // namespace kv

@@ -1,0 +1,37 @@
+// The rest of the platform on Qt: the port inventory, the per-user settings
+// store "TLN58" and the place of the error log.
+#pragma once
+
+#include <QSettings>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "files/config_store.h"
+#include "link/port_list.h"
+
+namespace kv::qt {
+
+// The present serial ports, with the USB product and manufacturer where known.
+std::vector<PortInfo> AvailablePorts();
+
+// QSettings under the application name "TLN58"; sections and keys as they
+// are ("ComPath/ComNum"). A file path gives an INI file instead (tests).
+class SettingsStore : public ConfigStore {
+public:
+    SettingsStore();
+    explicit SettingsStore(const std::filesystem::path& iniFile);
+    std::optional<std::string> Get(const std::string& section, const std::string& key) const override;
+    void Set(const std::string& section, const std::string& key, const std::string& value) override;
+    void Sync() { settings_->sync(); }
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+// "err.log" in the program's folder when it is writable, else in the
+// per-user data folder.
+std::filesystem::path ErrorLogPath();
+
+}  // namespace kv::qt

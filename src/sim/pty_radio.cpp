@@ -1,0 +1,155 @@
+#include "sim/pty_radio.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+
+#include "link/wire.h"
+
+namespace kv::sim {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::nanoseconds kByteTime{1'000'000'000LL * 10 / 28800};
+constexpr std::chrono::milliseconds kIdleWait{200};
+// Paced bytes leave in small bursts, as from a serial adapter's FIFO: never
+// before their time on the wire, and the last byte of an answer on time.
+constexpr size_t kBurst = 8;
+
+volatile sig_atomic_t stopRequested = 0;  // set by the signal handler only
+
+void RequestStop(int) { stopRequested = 1; }
+
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+}
+
+struct Pty {
+    int master = -1;
+    int slave = -1;  // held open so the line survives the tool closing and reopening it
+    std::string path;
+};
+
+bool OpenPty(Pty& pty) {
+    pty.master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (pty.master < 0 || grantpt(pty.master) != 0 || unlockpt(pty.master) != 0) return false;
+    const char* name = ptsname(pty.master);
+    if (!name) return false;
+    pty.path = name;
+    pty.slave = open(name, O_RDWR | O_NOCTTY);
+    if (pty.slave < 0) return false;
+    termios raw{};
+    if (tcgetattr(pty.slave, &raw) != 0) return false;
+    cfmakeraw(&raw);
+    cfsetispeed(&raw, B38400);
+    cfsetospeed(&raw, B38400);
+    return tcsetattr(pty.slave, TCSANOW, &raw) == 0;
+}
+
+// Sends what is due: everything at once, or byte by byte at the baud rate.
+class Sender {
+public:
+    Sender(int fd, bool paced) : fd_(fd), paced_(paced) {}
+    void Queue(const std::string& bytes) {
+        if (pending_.empty() && Clock::now() > nextDue_) nextDue_ = Clock::now() + kByteTime;
+        pending_.insert(pending_.end(), bytes.begin(), bytes.end());
+    }
+    void Drop() { pending_.clear(); }
+    void Flush() {
+        std::string chunk;
+        const auto now = Clock::now();
+        while (!pending_.empty() && (!paced_ || now >= nextDue_)) {
+            chunk += static_cast<char>(pending_.front());
+            pending_.pop_front();
+            nextDue_ += kByteTime;
+        }
+        for (size_t done = 0; done < chunk.size();) {
+            const ssize_t n = write(fd_, chunk.data() + done, chunk.size() - done);
+            if (n <= 0 && errno != EINTR) return;
+            if (n > 0) done += static_cast<size_t>(n);
+        }
+    }
+    // How long poll may sleep before the next burst is due.
+    std::chrono::nanoseconds Wait() const {
+        if (pending_.empty()) return kIdleWait;
+        if (!paced_) return std::chrono::nanoseconds::zero();
+        const auto burstDue = nextDue_ + kByteTime * static_cast<long>(std::min(pending_.size(), kBurst) - 1);
+        return std::max(std::chrono::nanoseconds::zero(), std::chrono::nanoseconds(burstDue - Clock::now()));
+    }
+
+private:
+    int fd_;
+    bool paced_;
+    std::deque<uint8_t> pending_;
+    Clock::time_point nextDue_{};
+};
+
+void MakeLink(const std::string& link, const std::string& target) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(link, ec)) std::filesystem::remove(link, ec);
+    std::filesystem::create_symlink(target, link, ec);
+    if (ec) std::fprintf(stderr, "kvradio-sim: %s: %s\n", link.c_str(), ec.message().c_str());
+}
+
+void RemoveLink(const std::string& link, const std::string& target) {
+    std::error_code ec;
+    if (!link.empty() && std::filesystem::read_symlink(link, ec) == target) std::filesystem::remove(link, ec);
+}
+
+}  // namespace
+
+int ServeOnPty(RadioSimulator& radio, const PtyOptions& options) {
+    CatchStopSignals();
+    Pty pty;
+    if (!OpenPty(pty)) {
+        std::fprintf(stderr, "kvradio-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
+        return 1;
+    }
+    if (!options.link.empty()) MakeLink(options.link, pty.path);
+    std::printf("%s\n", pty.path.c_str());
+    std::fflush(stdout);
+
+    Sender sender(pty.master, options.paced);
+    uint8_t buffer[4096];
+    while (!stopRequested && !radio.HungUp()) {
+        pollfd fd{pty.master, POLLIN, 0};
+        const auto wait = sender.Wait();
+        const timespec timeout{static_cast<time_t>(wait.count() / 1'000'000'000),
+                               static_cast<long>(wait.count() % 1'000'000'000)};
+        const int ready = ppoll(&fd, 1, &timeout, nullptr);
+        if (ready > 0 && (fd.revents & POLLIN)) {
+            const ssize_t n = read(pty.master, buffer, sizeof buffer);
+            if (n > 0) {
+                // An abort stops whatever answer was still on its way.
+                if (std::memchr(buffer, wire::kCan, static_cast<size_t>(n))) sender.Drop();
+                std::string out;
+                radio.Receive(buffer, static_cast<size_t>(n), out);
+                sender.Queue(out);
+            }
+        } else if (ready > 0) {
+            usleep(10000);  // no reader on the other side yet
+        }
+        if (!radio.HungUp()) sender.Flush();
+    }
+    close(pty.master);  // a hangup: the tool's side sees the line gone
+    close(pty.slave);
+    RemoveLink(options.link, pty.path);
+    return 0;
+}
+
+}  // namespace kv::sim

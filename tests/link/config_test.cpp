@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "files/config_store.h"
+#include "files/error_log.h"
+#include "link/port_list.h"
+#include "support/temp_dir.h"
+
+namespace kv {
+namespace {
+
+TEST(PortList, AscendingNaturalOrderWithDescriptions) {
+    PortList list;
+    EXPECT_EQ(list.Create({{"/dev/ttyUSB1", "FT232R USB UART (FTDI)"}, {"/dev/ttyS10", ""}, {"/dev/ttyS2", "16550A"},
+                           {"/dev/ttyUSB0", "CP2102 (Silicon Labs)"}, {"/dev/ttyS2", "16550A"}}),
+              4);
+    EXPECT_EQ(list.Entry(0).name, "/dev/ttyS2");
+    EXPECT_EQ(list.Entry(1).name, "/dev/ttyS10");
+    EXPECT_EQ(list.Entry(2).name, "/dev/ttyUSB0");
+    EXPECT_EQ(list.Entry(3).number, 4);
+    EXPECT_EQ(list.RefComName(2), "/dev/ttyUSB0 CP2102 (Silicon Labs)");
+    EXPECT_EQ(list.RefComName(1), "/dev/ttyS10");
+    EXPECT_EQ(list.RefComName(4), "");
+    EXPECT_EQ(list.Entry(-1).number, 0);
+    EXPECT_EQ(list.IndexOfNumber(3), 2);
+    EXPECT_EQ(list.IndexOfNumber(9), -1);
+    EXPECT_EQ(list.IndexOfName("ttyUSB1"), 3);
+}
+
+TEST(PortList, APortIsANumberANameOrAPath) {
+    PortList list;
+    list.Create({{"/dev/ttyUSB0", ""}, {"/dev/ttyUSB1", ""}});
+    EXPECT_EQ(ResolvePort(list, "2"), "/dev/ttyUSB1");
+    EXPECT_EQ(ResolvePort(list, "7"), "");
+    EXPECT_EQ(ResolvePort(list, "/dev/pts/3"), "/dev/pts/3");
+    EXPECT_EQ(ResolvePort(list, "ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_EQ(ResolvePort(list, "ttyACM0"), "/dev/ttyACM0");
+    PortList empty;
+    EXPECT_EQ(empty.Create({}), 0);
+    EXPECT_EQ(ResolvePort(empty, "1"), "");
+}
+
+TEST(ConfigStore, FirstRunDefaultsAndRememberedChoices) {
+    MemoryConfigStore store;
+    EXPECT_EQ(ReadPortChoice(store).number, 1);
+    EXPECT_EQ(ReadPortChoice(store).name, "");
+    EXPECT_EQ(ReadModelChoice(store), 5);
+    WritePortChoice(store, {3, "/dev/ttyUSB2"});
+    WriteModelChoice(store, 6);
+    EXPECT_EQ(store.Get("ComPath", "ComNum"), "3");
+    EXPECT_EQ(store.Get("ComPath", "ComName"), "/dev/ttyUSB2");
+    EXPECT_EQ(store.Get("ModelPath", "ModelNum"), "6");
+    EXPECT_EQ(ReadPortChoice(store).number, 3);
+    store.Set("ComPath", "ComNum", "x1");
+    EXPECT_EQ(ReadPortChoice(store).number, 1);
+}
+
+TEST(ConfigStore, DebugSwitch) {
+    EXPECT_TRUE(HasDebugSwitch({"/D"}));
+    EXPECT_TRUE(HasDebugSwitch({"file.dat", "/d"}));
+    EXPECT_FALSE(HasDebugSwitch({"/DX"}));
+    EXPECT_FALSE(HasDebugSwitch({"-D", "D"}));
+    EXPECT_FALSE(HasDebugSwitch({}));
+}
+
+TEST(ErrorLog, OneLinePerEntryOnlyInDebugMode) {
+    test::TempDir dir;
+    const auto stamp = [] { return FileErrorLog::Stamp{"2025/02/03", "04:05:06"}; };
+    FileErrorLog off(dir / "off.log", false, stamp);
+    off.Log("frmMain.ReadHexFileAs", 53, "File not found");
+    EXPECT_FALSE(std::filesystem::exists(dir / "off.log"));
+    FileErrorLog on(dir / "err.log", true, stamp);
+    on.Log("frmRadio102.PortOpen", 8002, "Invalid port number");
+    on.Log("frmRadio102.ReadData", 5, "x");
+    const auto bytes = test::ReadAll(dir / "err.log");
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+              "2025/02/03,04:05:06:frmRadio102.PortOpen -> 8002Invalid port number\r\n"
+              "2025/02/03,04:05:06:frmRadio102.ReadData -> 5x\r\n");
+    FileErrorLog unwritable(dir / "missing" / "err.log", true, stamp);
+    unwritable.Log("p", 1, "ignored");  // no throw, no file
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
+}  // namespace
+}  // namespace kv

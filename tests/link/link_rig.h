@@ -1,0 +1,108 @@
+// A tool session wired to a simulated radio over an in-process line on a
+// virtual clock, with scripted answers to every question.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "image/codec.h"
+#include "image/defaults.h"
+#include "link/clone_link.h"
+#include "link/transfers.h"
+#include "sim/radio_simulator.h"
+#include "sim/simulated_line.h"
+
+namespace kv::test {
+
+// The model's default image as a new radio holds it.
+inline RadioSession DefaultSession(int model, bool sel1 = true, uint8_t region = kNoRegion) {
+    RadioSession s;
+    s.model = model;
+    s.today = [] { return CivilDate{2012, 6, 1}; };
+    ResetToDefaults(s);
+    SetVariantBits(s.image, sel1);
+    if (region != kNoRegion) s.image[map::RegionByte] = region;
+    s.region = RegionFromByte(model, region);
+    EncodeImage(s);
+    NormalizeImage(s);
+    ImageChecksum(s.image);
+    DecodeImage(s);
+    return s;
+}
+
+// A radio someone programmed: LMR channels and names that differ from the defaults.
+inline RadioImage ProgrammedRadio(int model, bool sel1 = true, uint8_t region = kNoRegion) {
+    RadioSession s = DefaultSession(model, sel1, region);
+    if (HasNames(model)) {
+        for (int n = 0; n < 8; ++n) {
+            ChannelRecord& ch = s.settings.CHEXP[n];
+            ch.Enable = true;
+            ch.Rxfreq = ch.Txfreq = 155.0 + n * 0.025;
+            ch.Narrow = true;
+            ch.ChTag = "RADIO" + std::to_string(n);
+        }
+        s.settings.UsableGroups[kLmrGroup].Enable = true;
+    }
+    s.settings.Common.SQL = 7;
+    EncodeImage(s);
+    NormalizeImage(s);
+    ImageChecksum(s.image);
+    s.image[map::clone::RadioOwnedByte] = 0x5A;  // a radio-owned byte with a value of its own
+    sim::WriteRadioIdentification(s.image, model);
+    return s.image;
+}
+
+class RecordingSink : public TransferSink {
+public:
+    void Progress(const TransferProgress& p) override { progress.push_back(p); }
+    void Note(const std::string& text) override { notes.push_back(text); }
+    std::vector<TransferProgress> progress;
+    std::vector<std::string> notes;
+};
+
+inline sim::SimOptions Synced(bool synced = true) {
+    sim::SimOptions options;
+    options.synced = synced;
+    return options;
+}
+
+struct LinkRig {
+    LinkRig(RadioSession toolSession, const RadioImage& radioImage, sim::SimOptions options = Synced(),
+            std::deque<Answer> answers = {})
+        : session(std::move(toolSession)),
+          radio(radioImage, std::move(options)),
+          line(radio, clock),
+          prompt(std::move(answers)),
+          link(LinkContext{line, clock, prompt, sink, [this] { if (pump) pump(); }}, state),
+          runner(link, session) {}
+
+    TransferOutcome Read() {
+        state.TransferMode = kModeRead;
+        return runner.Run();
+    }
+    TransferOutcome Program() {
+        state.TransferMode = kModeProgram;
+        return runner.Run();
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Message& m : prompt.shown()) texts.push_back(m.text);
+        return texts;
+    }
+
+    RadioSession session;
+    sim::RadioSimulator radio;
+    VirtualClock clock;
+    sim::SimulatedLine line;
+    ScriptedPrompt prompt;
+    RecordingSink sink;
+    TransferState state;
+    std::function<void()> pump;
+    CloneLink link;
+    TransferRunner runner;
+};
+
+}  // namespace kv::test

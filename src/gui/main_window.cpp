@@ -415,8 +415,10 @@ bool MainWindow::FileOpen() {
         // The file asked for the other series and the user agreed.
         Pause(200, services_.pauseScale);
         UpdateModelChecks();
-        RebuildDestinationMenu();
-        if (load.result == LoadResult::Loaded) MarkDestination(std::nullopt);
+        // The other model's destinations, without loading one over the file.
+        destinations_.list = FindDefaultDataFiles(services_.programFolder, s_.model);
+        ShowDestinationCaptions();
+        CheckDestinationOfData();
     }
     if (load.result != LoadResult::Loaded) {
         if (load.result == LoadResult::Unreadable)
@@ -513,41 +515,45 @@ void MainWindow::EditModel(int code) {
 
 void MainWindow::RebuildDestinationMenu() {
     destinations_ = BuildDestinationMenu(s_, services_.programFolder, services_.store);
+    ShowDestinationCaptions();
+    CheckDestination(destinations_.checked);
+}
+
+void MainWindow::ShowDestinationCaptions() {
     const auto& names = destinations_.list.names;
     for (int i = 0; i < kMaxDestinations; ++i) {
         const bool used = static_cast<size_t>(i) < names.size();
         destinationActions_[i]->setText(used ? Q(names[static_cast<size_t>(i)]) : QString());
         destinationActions_[i]->setVisible(used);
     }
-    MarkDestination(destinations_.checked);
 }
 
-void MainWindow::MarkDestination(std::optional<size_t> entry) {
-    if (!entry) {
-        // After a file or a read: the destination that matches the data.
-        const auto match = DestinationFor(s_.model, s_.Sel1(), s_.region);
-        const auto& names = destinations_.list.names;
-        for (size_t i = 0; match && i < names.size(); ++i)
-            if (QString::compare(Q(names[i]), Q(match->name), Qt::CaseInsensitive) == 0) {
-                entry = i;
-                break;
-            }
-        destinations_.checked = entry;
-    }
+void MainWindow::CheckDestination(std::optional<size_t> entry) {
+    destinations_.checked = entry;
     for (int i = 0; i < kMaxDestinations; ++i)
         destinationActions_[i]->setChecked(entry && *entry == static_cast<size_t>(i));
+}
+
+void MainWindow::CheckDestinationOfData() {
+    // After a file or a read: the destination that matches the data.
+    std::optional<size_t> entry;
+    const auto match = DestinationFor(s_.model, s_.Sel1(), s_.region);
+    const auto& names = destinations_.list.names;
+    for (size_t i = 0; match && i < names.size() && !entry; ++i)
+        if (QString::compare(Q(names[i]), Q(match->name), Qt::CaseInsensitive) == 0) entry = i;
+    CheckDestination(entry);
 }
 
 void MainWindow::PickDestination(int index) {
     const size_t entry = static_cast<size_t>(index);
     if (entry >= destinations_.list.names.size() || destinations_.checked == entry) {
-        MarkDestination(destinations_.checked);
+        CheckDestination(destinations_.checked);
         return;
     }
     const Message ask{"Do yo want to change to " + destinations_.list.names[entry] + "?", text::kWindowTitle,
                       MessageIcon::Exclamation, Buttons::OkCancel};
     if (!ValidateActiveField() || services_.prompt.Show(ask) != Answer::Ok) {
-        MarkDestination(destinations_.checked);
+        CheckDestination(destinations_.checked);
         return;
     }
     bool loaded = false;
@@ -557,7 +563,7 @@ void MainWindow::PickDestination(int index) {
         Pause(500, services_.pauseScale);
         loaded = SelectDestination(s_, destinations_, entry, services_.programFolder, services_.store);
     }
-    MarkDestination(destinations_.checked);
+    CheckDestination(destinations_.checked);
     if (!loaded)
         services_.prompt.Show({text::kIniFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
     Refresh();
@@ -596,7 +602,7 @@ void MainWindow::RunTransfer(int mode) {
     if (!dialog.completed() || mode != kTransferRead) return;
     // A completed read: the radio's data are now the window's data.
     s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
-    MarkDestination(std::nullopt);
+    CheckDestinationOfData();
     e_.currentFile.clear();
     e_.dataChanged = false;
     Refresh();

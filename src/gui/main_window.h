@@ -75,7 +75,9 @@ private:
     void ShowScreenForNode(QTreeWidgetItem* node);
     void ShowScreen(ScreenKind kind, const QString& caption);
     void RebuildDestinationMenu();
-    void MarkDestination(std::optional<size_t> entry);
+    void ShowDestinationCaptions();
+    void CheckDestination(std::optional<size_t> entry);
+    void CheckDestinationOfData();
     void UpdateModelChecks();
     void UpdateTitle();
     void Refresh();  // after the data changed as a whole

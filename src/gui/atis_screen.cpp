@@ -41,6 +41,9 @@ AtisScreen::AtisScreen(ScreenContext context, QWidget* parent) : Screen(context,
     connect(qApp, &QApplication::focusChanged, this, &AtisScreen::OnFocusChanged);
 }
 
+// Focus moves while the fields are torn down: the handler must not see them.
+AtisScreen::~AtisScreen() { disconnect(qApp, nullptr, this, nullptr); }
+
 QWidget* AtisScreen::BuildCommonTab() {
     auto* panel = new QWidget;
     panel->setObjectName("pictATISCommon");

@@ -17,6 +17,7 @@ public:
     static constexpr int kCallSigns = 20;
 
     AtisScreen(ScreenContext context, QWidget* parent);
+    ~AtisScreen() override;
     void Fill() override;
     bool ValidateActiveField() override;
 

@@ -105,6 +105,9 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
     QApplication::restoreOverrideCursor();
 }
 
+// Focus moves while the widgets are torn down: no handler may see them.
+MainWindow::~MainWindow() { disconnect(qApp, nullptr, this, nullptr); }
+
 void MainWindow::StartTimer() {
     QTimer::singleShot(0, this, [this] {
         SelectNodeByKey("General");

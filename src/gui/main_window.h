@@ -28,6 +28,7 @@ public:
     static constexpr int kMaxPorts = 64;
 
     MainWindow(RadioSession& session, EditorState& editor, MainWindowServices services);
+    ~MainWindow() override;
 
     // Start-up's last step: the one-shot timer that selects "General".
     void StartTimer();

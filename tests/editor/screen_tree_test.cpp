@@ -86,7 +86,8 @@ TEST(ScreenTree, RgCaptionsShowTheSegmentDisplay) {
     RadioSession s = test::FreshSession(5);
     s.settings.CHRG[2].CHDisplayL = "B";
     s.settings.CHRG[2].CHDisplayR = "RT";
-    const ScreenNode& rg = Top(BuildScreenTree(s), "PR");
+    const auto tree = BuildScreenTree(s);
+    const ScreenNode& rg = Top(tree, "PR");
     ASSERT_EQ(rg.children.size(), 8u);
     EXPECT_EQ(rg.children[2].caption, "RG3[b rt]");
     EXPECT_EQ(rg.children[2].key, "R3");

@@ -8,7 +8,9 @@ KVTOOL     = $(BUILD)/bin/kvtool
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench bench-link clean
+KVPROG     = $(BUILD)/bin/kvprog
+
+.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench bench-link bench-startup screenshots clean
 
 all: build
 
@@ -23,10 +25,21 @@ configure: setup $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The main job as far as it exists: the default data of the KV170 USA radio.
+# The programmer's window when there is a display; without one, the same
+# data through kvtool (the default data of the KV170 USA radio).
 run: build
-	$(KVTOOL) new --model 5 --variant KV170 -o $(BUILD)/KV170-usa.hex
-	$(KVTOOL) show $(BUILD)/KV170-usa.hex
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(KVPROG); \
+	else \
+	  echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): running the kvtool job instead of kvprog."; \
+	  $(KVTOOL) new --model 5 --variant KV170 -o $(BUILD)/KV170-usa.hex && \
+	  $(KVTOOL) show $(BUILD)/KV170-usa.hex; \
+	fi
+
+# A PNG of every screen and dialog, drawn offscreen.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(BUILD)/screenshot-config \
+	  $(KVPROG) --screenshots $(BUILD)/screenshots
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -50,12 +63,18 @@ fuzz: setup
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=20
 
-bench: build
+bench: build bench-startup
 	$(BUILD)/bin/kvcore_bench
 
 # A full read and a full program against kvradio-sim --paced (real wire time, about 1.5 minutes).
 bench-link: build
 	$(BUILD)/bin/link_bench
+
+# Time from process start to the "General" screen, offscreen, five runs.
+bench-startup: build
+	@for i in 1 2 3 4 5; do \
+	  QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(BUILD)/bench-config $(KVPROG) --benchmark-startup 2>/dev/null; \
+	done
 
 clean:
 	rm -rf build build-sanitize build-clang build-fuzz

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang-14 libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  qt6-base-dev qt6-serialport-dev
+  qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -61,10 +61,5 @@ void WriteModelChoice(ConfigStore& store, int model) {
     WriteUserSetting(store, kModelPath, kModelNum, std::to_string(model));
 }
 
-bool HasDebugSwitch(const std::vector<std::string>& args) {
-    for (const std::string& arg : args)
-        if (arg == "/D" || arg == "/d") return true;
-    return false;
-}
 
 }  // namespace kv

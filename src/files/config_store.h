@@ -45,7 +45,4 @@ void WritePortChoice(ConfigStore& store, const PortChoice& choice);
 int ReadModelChoice(const ConfigStore& store);
 void WriteModelChoice(ConfigStore& store, int model);
 
-// "/D" among the program's arguments (any letter case) turns on debug mode.
-bool HasDebugSwitch(const std::vector<std::string>& args);
-
 }  // namespace kv

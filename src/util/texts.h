@@ -34,4 +34,25 @@ inline constexpr const char* kAskRead = "Do you want to read the data?";
 inline constexpr const char* kAskWrite = "Do you want to write the data?";
 inline constexpr const char* kNoPort = "(not exist)";
 
+// The editor's field checks and main window.
+inline constexpr const char* kFieldDataError = "Data Error!!";
+inline constexpr const char* kPleaseInputCorrectData = "Please input correct data.";
+inline constexpr const char* kProductWord = "TLN58";
+inline constexpr const char* kDataChanged = "TWS data has changed.";
+inline constexpr const char* kSaveChanges = "Do you want to save changes?";
+inline constexpr const char* kIniFileReadError = "IniFileRead Error!!";
+inline constexpr const char* kSelectionHint = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
+inline constexpr const char* kListHint = "[Up]/[Down]:Change of a Selection item.";
+inline constexpr const char* kCheckBoxHint = "[Space]:An effective and invalid change.";
+inline constexpr const char* kGridHint = "[Double click],[Enter]:Jump the Setting screen.";
+inline constexpr const char* kWeatherEnableHint = "Select[x]Enable/[]Disable.";
+inline constexpr const char* kNoHelp =
+    "Unable to display Help Contents. There is no Help associated with this project.";
+
+// The transfer dialog.
+inline constexpr const char* kInstructionConnect = "1.Connect the TWS cable between the PC serial port and the radio.";
+inline constexpr const char* kInstructionTurnOn = "2.Turn on the radio.";
+inline constexpr const char* kInstructionPressOk = "3.Press the [OK] button to start.";
+inline constexpr const char* kDebugStart = "starting at debug mode..";
+
 }  // namespace kv::text

@@ -54,14 +54,6 @@ TEST(ConfigStore, FirstRunDefaultsAndRememberedChoices) {
     EXPECT_EQ(ReadPortChoice(store).number, 1);
 }
 
-TEST(ConfigStore, DebugSwitch) {
-    EXPECT_TRUE(HasDebugSwitch({"/D"}));
-    EXPECT_TRUE(HasDebugSwitch({"file.dat", "/d"}));
-    EXPECT_FALSE(HasDebugSwitch({"/DX"}));
-    EXPECT_FALSE(HasDebugSwitch({"-D", "D"}));
-    EXPECT_FALSE(HasDebugSwitch({}));
-}
-
 TEST(ErrorLog, OneLinePerEntryOnlyInDebugMode) {
     test::TempDir dir;
     const auto stamp = [] { return FileErrorLog::Stamp{"2025/02/03", "04:05:06"}; };

@@ -1,0 +1,39 @@
+#include "editor/transfer_dialog_logic.h"
+
+#include <algorithm>
+
+#include "util/texts.h"
+
+namespace kv {
+
+std::string TransferDialogTitle(int mode) {
+    return mode == kTransferProgram ? text::kProgramToRadio : text::kReadFromRadio;
+}
+
+std::string TransferInstructions() {
+    return std::string(text::kInstructionConnect) + "\r\n" + text::kInstructionTurnOn + "\r\n" +
+           text::kInstructionPressOk;
+}
+
+TransferDialogState::CancelAction TransferDialogState::Cancel() {
+    if (!busy_) return CancelAction::Close;
+    cancel_ = true;
+    return CancelAction::RequestCancel;
+}
+
+TransferEnd TransferDialogState::Start(TransferJob& job, int mode, TransferEvents& events) {
+    struct Busy {
+        bool& flag;
+        explicit Busy(bool& f) : flag(f) { flag = true; }
+        ~Busy() { flag = false; }
+    } busy(busy_);
+    cancel_ = false;
+    return job.Run(mode, events);
+}
+
+int ProgressFillLeft(int width, int percent) {
+    percent = std::clamp(percent, 0, 100);
+    return width * percent / 100 - width;
+}
+
+}  // namespace kv

@@ -1,0 +1,34 @@
+#include "gui/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QLabel>
+#include <QSvgWidget>
+#include <QVBoxLayout>
+
+#include "gui/services.h"
+#include "util/texts.h"
+
+namespace kv {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    LoadPictures();
+    setObjectName("frmAbout");
+    setWindowTitle(QString("About ") + text::kProductWord);
+    auto* layout = new QVBoxLayout(this);
+    auto* logo = new QSvgWidget(":/kvprog/logo.svg", this);
+    logo->setFixedSize(240, 120);
+    layout->addWidget(logo, 0, Qt::AlignCenter);
+    auto* product = new QLabel(QString("<b>%1</b><br>%2<br>Version %3")
+                                   .arg(text::kWindowTitle, text::kProductWord, KVPROG_VERSION),
+                               this);
+    product->setObjectName("lblVersion");
+    product->setAlignment(Qt::AlignCenter);
+    layout->addWidget(product);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOK");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+}  // namespace kv

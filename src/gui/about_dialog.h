@@ -1,0 +1,13 @@
+// Help > About: the product, the program's version and the logo.
+#pragma once
+
+#include <QDialog>
+
+namespace kv {
+
+class AboutDialog : public QDialog {
+public:
+    explicit AboutDialog(QWidget* parent);
+};
+
+}  // namespace kv

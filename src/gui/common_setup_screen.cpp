@@ -1,0 +1,72 @@
+#include "gui/common_setup_screen.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+#include <QSvgWidget>
+
+namespace kv {
+
+CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : Screen(context, parent) {
+    setObjectName("pictCommon");
+    auto* outer = new QVBoxLayout(this);
+    auto* title = new QLabel("Common Setup", this);
+    title->setObjectName("lblCommonTitle");
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    outer->addWidget(title);
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const CommonList list : kCommonLists) {
+        const CommonListSpec& spec = SpecOf(list);
+        auto* label = new QLabel(QString(spec.label) + ":", this);
+        label->setObjectName(QString(spec.objectName).replace("cmb", "lbl"));
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(spec.objectName);
+        for (const std::string& entry : spec.entries) combo->addItem(QString::fromStdString(entry));
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, list](int entry) { OnChosen(list, entry); });
+        grid->addWidget(label, row, 0);
+        grid->addWidget(combo, row, 1);
+        lists_[list] = combo;
+        labels_[list] = label;
+        ++row;
+    }
+    weatherPicture_ = new QSvgWidget(":/kvprog/weather.svg", this);
+    weatherPicture_->setObjectName("pictCommonWeather");
+    weatherPicture_->setFixedSize(28, 28);
+    grid->addWidget(weatherPicture_, row - 2, 2);  // beside the weather alert list
+    grid->setColumnStretch(3, 1);
+    outer->addLayout(grid);
+    outer->addStretch();
+    // The rotary-knob beep is not offered on these radios.
+    lists_[CommonList::Rotary]->hide();
+    labels_[CommonList::Rotary]->hide();
+}
+
+void CommonSetupScreen::Fill() {
+    ScreenBuilding building(c_.editor);
+    for (const auto& [list, combo] : lists_) combo->setCurrentIndex(EntryFor(list, c_.session.settings.Common));
+    const bool weather = c_.session.model != 6;
+    lists_[CommonList::Weather]->setVisible(weather);
+    labels_[CommonList::Weather]->setVisible(weather);
+    weatherPicture_->setVisible(weather);
+    ApplyScanState();
+}
+
+void CommonSetupScreen::OnChosen(CommonList list, int entry) {
+    if (list == CommonList::Scan) ApplyScanState();
+    if (Building() || entry < 0) return;
+    StoreEntry(list, entry, c_.session.settings.Common);
+    MarkChanged();
+}
+
+void CommonSetupScreen::ApplyScanState() {
+    // Without scanning, the resume time and the PTT scan clear mean nothing.
+    const bool scan = lists_[CommonList::Scan]->currentIndex() == 1;
+    for (const CommonList list : {CommonList::Resume, CommonList::PttScan}) {
+        lists_[list]->setEnabled(scan);
+        labels_[list]->setEnabled(scan);
+    }
+}
+
+}  // namespace kv

@@ -1,0 +1,81 @@
+// kvprog: the programmer's window.
+//   kvprog [/D]                      the window; "/D" turns on debug mode
+//   kvprog --benchmark-startup       prints the time to the "General" screen and exits
+//   kvprog --screenshots FOLDER      saves a PNG of every screen and dialog and exits
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "gui/app.h"
+#include "gui/main_window.h"
+#include "gui/qt_services.h"
+#include "qt/qt_platform.h"
+
+namespace {
+
+// Seconds since the process started, from the kernel's start time (10 ms steps).
+double SecondsSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string line;
+    std::getline(stat, line);
+    std::istringstream rest(line.substr(line.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && rest >> field; ++i) {
+    }
+    const double started = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9 - started;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("TLN58");
+    QApplication::setApplicationVersion(KVPROG_VERSION);
+
+    const auto has = [&](const char* flag) { return std::find(arguments.begin(), arguments.end(), flag) != arguments.end(); };
+    const bool benchmark = has("--benchmark-startup");
+    QString screenshots;
+    for (size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == "--screenshots") screenshots = QString::fromStdString(arguments[i + 1]);
+
+    kv::RadioSession session;
+    kv::EditorState editor;
+    editor.debug = kv::HasDebugSwitch(arguments);
+
+    kv::MainWindow* window = nullptr;
+    const auto parent = [&window]() -> QWidget* { return window; };
+    kv::MessageBoxPrompt prompt(parent);
+    kv::DialogFileChooser files(parent);
+    kv::BrowserHelpViewer help;
+    kv::DevicePortSource ports;
+    kv::qt::SettingsStore store;
+    const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
+
+    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, nullptr, folder, 1});
+    window = &main;
+    QObject::connect(&main, &kv::MainWindow::generalShown, &main, [&] {
+        if (benchmark) {
+            std::printf("kvprog start-up to the General screen: %.1f ms since process start, %.1f ms since main\n",
+                        SecondsSinceProcessStart() * 1000.0, static_cast<double>(sinceMain.nsecsElapsed()) / 1e6);
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+        } else if (!screenshots.isEmpty()) {
+            const int saved = kv::SaveScreenshots(main, screenshots);
+            std::printf("%d screenshots in %s\n", saved, screenshots.toLocal8Bit().constData());
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+        }
+    });
+    main.show();
+    main.StartTimer();
+    return QApplication::exec();
+}

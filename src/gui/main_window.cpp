@@ -1,0 +1,655 @@
+#include "gui/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QSvgWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "files/image_file.h"
+#include "files/session_commands.h"
+#include "files/settings_file.h"
+#include "gui/about_dialog.h"
+#include "gui/atis_screen.h"
+#include "gui/common_setup_screen.h"
+#include "gui/transfer_dialog.h"
+#include "image/defaults.h"
+#include "rules/narrowband.h"
+#include "util/texts.h"
+
+namespace kv {
+namespace {
+
+constexpr const char* kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+constexpr int kTreeHelp = 1054;
+constexpr int kDiagnosticHelp = 1012;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Shows the wait cursor and disables the window for a scope.
+class Busy {
+public:
+    explicit Busy(QWidget* window) : window_(window) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        window_->setEnabled(false);
+    }
+    ~Busy() {
+        window_->setEnabled(true);
+        QApplication::restoreOverrideCursor();
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    QWidget* window_;
+};
+
+QWidget* TitledPage(const char* objectName, const QString& caption, QLabel** captionLabel = nullptr) {
+    auto* page = new QWidget;
+    page->setObjectName(objectName);
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(caption, page);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    if (captionLabel) *captionLabel = label;
+    return page;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowServices services)
+    : s_(session), e_(editor), services_(services) {
+    LoadPictures();
+    setObjectName("frmMain");
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    s_.model = ReadModelChoice(services_.store);
+    BuildMenus();
+    BuildToolbar();
+    BuildScreens();
+    status_ = new QLabel(this);
+    status_->setObjectName("sbStatusBar");
+    statusBar()->addWidget(status_, 1);
+
+    RebuildPortMenu();
+    const auto remembered = services_.store.Get("ComPath", "ComNum");
+    const int wanted = remembered ? std::atoi(remembered->c_str()) : 1;
+    for (size_t i = 0; i < ports_.size(); ++i)
+        if (ports_[i].number == wanted) ChoosePort(static_cast<int>(i));
+
+    MakeNewSettings(true);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
+    if (e_.debug) {
+        connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this), &QShortcut::activated, this,
+                &MainWindow::SaveImage);
+        connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this), &QShortcut::activated, this,
+                &MainWindow::OpenImage);
+    }
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {
+        const QWidget* focus = QApplication::focusWidget();
+        const int number = focus ? focus->property("kvHelp").toInt() : 0;
+        if (number) HelpContext(number); else HelpContents();
+    });
+    resize(820, 560);
+    QApplication::restoreOverrideCursor();
+}
+
+// Focus moves while the widgets are torn down: no handler may see them.
+MainWindow::~MainWindow() { disconnect(qApp, nullptr, this, nullptr); }
+
+void MainWindow::StartTimer() {
+    QTimer::singleShot(0, this, [this] {
+        SelectNodeByKey("General");
+        emit generalShown();
+    });
+}
+
+// ---------------------------------------------------------------- building
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    const auto add = [this](QMenu* menu, const char* caption, const char* name, auto slot) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(file, "&New", "mnuFileNew", [this] { FileNew(); });
+    add(file, "&Open", "mnuFileOpen", [this] { FileOpen(); });
+    add(file, "&Save", "mnuFileSave", [this] { FileSave(); });
+    add(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); });
+    // The report's preview and printing are not in this window yet.
+    add(file, "&Print", "mnuFilePrint", [] {})->setEnabled(false);
+    add(file, "P&rint to File", "mnuFilePrintToFile", [] {})->setEnabled(false);
+    file->addSeparator();
+    add(file, "E&xit", "mnuFileExit", [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    QMenu* model = edit->addMenu("&Model");
+    model->setObjectName("mnuEditModel");
+    const std::pair<int, const char*> entries[] = {{0, "KB900M"}, {3, "KP600"}, {5, "&KV170 Series"}, {6, "&KV170X Series"}};
+    for (const auto& [code, caption] : entries) {
+        QAction* action = add(model, caption, "", [this, code = code] { EditModel(code); });
+        action->setObjectName(QString("mnuEditModelKind_%1").arg(code));
+        action->setCheckable(true);
+        // The entries of the DSC models are kept, hidden and disabled.
+        const bool offered = code == 5 || code == 6;
+        action->setVisible(offered);
+        action->setEnabled(offered);
+        modelActions_[code] = action;
+    }
+
+    QMenu* transfer = menuBar()->addMenu("&Transfer");
+    transfer->setObjectName("mnuTransfer");
+    transferProgram_ = add(transfer, "&Program to Radio", "mnuTransferProgram", [this] { TransferProgram(); });
+    transferRead_ = add(transfer, "&Read from Radio", "mnuTransferRead", [this] { TransferRead(); });
+
+    regionMenu_ = menuBar()->addMenu("&Region");
+    regionMenu_->setObjectName("mnuDestination");
+    for (int i = 0; i < kMaxDestinations; ++i) {
+        QAction* action = add(regionMenu_, "", "", [this, i] { PickDestination(i); });
+        action->setObjectName(QString("mnuDestinationChild_%1").arg(i));
+        action->setCheckable(true);
+        action->setVisible(false);
+        destinationActions_[i] = action;
+    }
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->setObjectName("mnuOptions");
+    portMenu_ = options->addMenu("&SerialPort");
+    portMenu_->setObjectName("mnuOptionsSerialPort");
+    portNone_ = portMenu_->addAction(text::kNoPort);
+    portNone_->setObjectName("mnuOptionsSerialPortNone");
+    for (int i = 0; i < kMaxPorts; ++i) {
+        QAction* action = add(portMenu_, "", "", [this, i] { ChoosePort(i); });
+        action->setObjectName(QString("mnuOptionsSerialPort1_%1").arg(i));
+        action->setCheckable(true);
+        action->setVisible(false);
+        portActions_[i] = action;
+    }
+    // The list of ports is read again each time the submenu opens.
+    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RebuildPortMenu);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    QAction* contents = add(help, "&Contents", "mnuHelpContents", [this] { HelpContents(); });
+    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setShortcutContext(Qt::WidgetShortcut);
+    add(help, "&About", "mnuHelpAbout", [this] { HelpAbout(); });
+}
+
+void MainWindow::BuildToolbar() {
+    QToolBar* bar = addToolBar("Toolbar");
+    bar->setObjectName("Toolbar1");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const auto icon = [this](QStyle::StandardPixmap p) { return style()->standardIcon(p); };
+    struct Button {
+        const char* key;
+        const char* caption;
+        QStyle::StandardPixmap icon;
+        const char* menuItem;
+    };
+    const Button buttons[] = {
+        {"New", "New", QStyle::SP_FileIcon, "mnuFileNew"},
+        {"Open", "Open", QStyle::SP_DialogOpenButton, "mnuFileOpen"},
+        {"Save", "Save", QStyle::SP_DialogSaveButton, "mnuFileSave"},
+        {"Print", "Print", QStyle::SP_FileDialogDetailedView, "mnuFilePrint"},
+        {"Program", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
+        {"Read", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
+        {"Program2", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
+        {"Read2", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
+    };
+    for (const Button& b : buttons) {
+        QAction* action = bar->addAction(icon(b.icon), b.caption);
+        action->setObjectName(QString("tbr") + b.key);
+        action->setData(QString(b.key));
+        // A button runs its menu command only while that item is enabled.
+        const QString menuItem = b.menuItem;
+        connect(action, &QAction::triggered, this, [this, menuItem] {
+            if (auto* item = findChild<QAction*>(menuItem); item && item->isEnabled()) item->trigger();
+        });
+        toolbarButtons_[b.key] = action;
+    }
+    toolbarButtons_["Program2"]->setVisible(false);
+    toolbarButtons_["Read2"]->setVisible(false);
+    if (e_.debug) {
+        QAction* diagnostic = bar->addAction(icon(QStyle::SP_MessageBoxQuestion), "Help");
+        diagnostic->setObjectName("tbrDiagnosticHelp");
+        connect(diagnostic, &QAction::triggered, this, [this] { HelpContext(kDiagnosticHelp); });
+    }
+}
+
+void MainWindow::BuildScreens() {
+    auto* splitter = new QSplitter(this);
+    splitter->setObjectName("splitter");
+    tree_ = new QTreeWidget(splitter);
+    tree_->setObjectName("tvTreeView");
+    tree_->setHeaderHidden(true);
+    tree_->setProperty("kvHelp", kTreeHelp);
+    stack_ = new QStackedWidget(splitter);
+    stack_->setObjectName("pictScreens");
+    splitter->addWidget(tree_);
+    splitter->addWidget(stack_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 600});
+    setCentralWidget(splitter);
+
+    // The general page carries the logo.
+    auto* general = new QWidget;
+    general->setObjectName("pictGeneral");
+    auto* generalLayout = new QVBoxLayout(general);
+    auto* logo = new QSvgWidget(":/kvprog/logo.svg", general);
+    logo->setObjectName("pictLogo");
+    logo->setFixedSize(320, 160);
+    generalLayout->addStretch();
+    generalLayout->addWidget(logo, 0, Qt::AlignCenter);
+    auto* product = new QLabel(text::kWindowTitle, general);
+    product->setAlignment(Qt::AlignCenter);
+    generalLayout->addWidget(product);
+    generalLayout->addStretch();
+    screens_[ScreenKind::General] = general;
+
+    auto* empty = new QWidget;
+    empty->setObjectName("pictEmpty");
+    empty->setAutoFillBackground(true);
+    empty->setStyleSheet("#pictEmpty { background-color: #a0a0a0; }");
+    screens_[ScreenKind::Empty] = empty;
+    screens_[ScreenKind::Blank] = TitledPage("pictBlank", "");
+
+    const ScreenContext context{s_, e_, services_.prompt};
+    screens_[ScreenKind::Common] = new CommonSetupScreen(context, nullptr);
+    screens_[ScreenKind::Atis] = new AtisScreen(context, nullptr);
+
+    // The channel screens (groups, grids, single channels) come with the
+    // channel editing; until then one page names the screen chosen.
+    QWidget* channels = TitledPage("pictChannelScreens", "", &placeholderCaption_);
+    for (const ScreenKind kind : {ScreenKind::Usable, ScreenKind::MarineGrid, ScreenKind::WeatherGrid,
+                                  ScreenKind::RgGrid, ScreenKind::LmrGrid, ScreenKind::ExpGrid,
+                                  ScreenKind::MarineChannel, ScreenKind::RgChannel, ScreenKind::LmrChannel,
+                                  ScreenKind::ExpChannel})
+        screens_[kind] = channels;
+
+    for (QWidget* page : {general, empty, screens_[ScreenKind::Blank], screens_[ScreenKind::Common],
+                          screens_[ScreenKind::Atis], channels})
+        stack_->addWidget(page);
+
+    connect(tree_, &QTreeWidget::currentItemChanged, this, &MainWindow::OnTreeChanged);
+}
+
+// ---------------------------------------------------------------- tree
+
+void MainWindow::BuildTree() {
+    ScreenBuilding building(e_);
+    const QSignalBlocker block(tree_);
+    tree_->clear();
+    currentNode_ = nullptr;
+    AddTreeNodes(nullptr, BuildScreenTree(s_));
+}
+
+void MainWindow::AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes) {
+    for (const ScreenNode& node : nodes) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
+        item->setText(0, Q(node.caption));
+        item->setData(0, Qt::UserRole, Q(node.key));
+        AddTreeNodes(item, node.children);
+    }
+}
+
+bool MainWindow::SelectNodeByKey(const QString& key) {
+    const auto found = tree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
+    for (QTreeWidgetItem* item : found) {
+        if (item->data(0, Qt::UserRole).toString().compare(key, Qt::CaseInsensitive) != 0) continue;
+        {
+            const QSignalBlocker block(tree_);
+            tree_->setCurrentItem(item);
+        }
+        if (item->parent()) item->parent()->setExpanded(true);
+        ShowScreenForNode(item);
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::OnTreeChanged(QTreeWidgetItem* current, QTreeWidgetItem*) {
+    status_->setText(text::kSelectionHint);
+    if (current == nullptr) return;
+    if (!ValidateActiveField()) {
+        // Stay on the screen whose field is refused.
+        const QSignalBlocker block(tree_);
+        tree_->setCurrentItem(currentNode_);
+        return;
+    }
+    ShowScreenForNode(current);
+}
+
+void MainWindow::ShowScreenForNode(QTreeWidgetItem* node) {
+    const QString key = node->data(0, Qt::UserRole).toString();
+    const QString parentKey = node->parent() ? node->parent()->data(0, Qt::UserRole).toString() : QString();
+    const ScreenChoice choice = ScreenForNode(key.toStdString(), parentKey.toStdString());
+    currentNode_ = node;
+    ShowScreen(choice.kind, node->text(0));
+    status_->setText(text::kSelectionHint);
+}
+
+void MainWindow::ShowScreen(ScreenKind kind, const QString& caption) {
+    ScreenBuilding building(e_);
+    QWidget* page = screens_.at(kind);
+    if (page == screens_.at(ScreenKind::Usable)) placeholderCaption_->setText(caption);
+    if (auto* screen = dynamic_cast<Screen*>(page)) screen->Fill();
+    stack_->setCurrentWidget(page);
+}
+
+QString MainWindow::CurrentKey() const {
+    return currentNode_ ? currentNode_->data(0, Qt::UserRole).toString() : QString();
+}
+
+Screen* MainWindow::CurrentScreen() const { return dynamic_cast<Screen*>(stack_->currentWidget()); }
+
+QWidget* MainWindow::ScreenWidget(ScreenKind kind) const { return screens_.at(kind); }
+
+bool MainWindow::ValidateActiveField() {
+    Screen* screen = CurrentScreen();
+    return screen == nullptr || screen->ValidateActiveField();
+}
+
+// ---------------------------------------------------------------- data as a whole
+
+void MainWindow::MakeNewSettings(bool startUp) {
+    {
+        ScreenBuilding building(e_);
+        ResetToDefaults(s_);
+        if (startUp) RebuildDestinationMenu();
+    }
+    UpdateModelChecks();
+    BuildTree();
+    SelectNodeByKey("General");
+    status_->clear();
+    e_.currentFile.clear();
+    e_.dataChanged = false;
+    UpdateTitle();
+}
+
+void MainWindow::Refresh() {
+    BuildTree();
+    SelectNodeByKey("General");
+    UpdateTitle();
+}
+
+void MainWindow::UpdateTitle() { setWindowTitle(Q(WindowTitle(e_.currentFile))); }
+
+void MainWindow::UpdateModelChecks() {
+    for (auto& [code, action] : modelActions_) action->setChecked(code == s_.model || (code == 5 && s_.model == 4));
+}
+
+void MainWindow::ShowAll(const std::vector<Message>& messages) {
+    for (const Message& m : messages) services_.prompt.Show(m);
+}
+
+void MainWindow::FileNew() {
+    if (!ValidateActiveField()) return;
+    MakeNewSettings(false);
+}
+
+bool MainWindow::FileOpen() {
+    if (!ValidateActiveField()) return false;
+    const auto path = services_.files.OpenName(services_.programFolder, kDatFilter);
+    if (!path) return false;
+    const int before = s_.model;
+    SettingsLoad load;
+    {
+        Busy busy(this);
+        load = OpenSettingsFile(s_, *path, services_.prompt, services_.store);
+    }
+    if (s_.model != before) {
+        // The file asked for the other series and the user agreed.
+        Pause(200, services_.pauseScale);
+        UpdateModelChecks();
+        // The other model's destinations, without loading one over the file.
+        destinations_.list = FindDefaultDataFiles(services_.programFolder, s_.model);
+        ShowDestinationCaptions();
+        CheckDestinationOfData();
+    }
+    if (load.result != LoadResult::Loaded) {
+        if (load.result == LoadResult::Unreadable)
+            services_.prompt.Show({text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
+        if (s_.model != before) {
+            e_.currentFile.clear();
+            e_.dataChanged = false;
+            Refresh();
+        }
+        return false;
+    }
+    e_.currentFile = *path;
+    e_.dataChanged = false;
+    Refresh();
+    return true;
+}
+
+bool MainWindow::FileSave() {
+    if (!ValidateActiveField()) return false;
+    if (e_.currentFile.empty()) return FileSaveAs();
+    CheckAfterChange(s_, services_.prompt, "Save");
+    return SaveTo(e_.currentFile);
+}
+
+bool MainWindow::FileSaveAs() {
+    if (!ValidateActiveField()) return false;
+    CheckAfterChange(s_, services_.prompt, "Save");
+    auto path = services_.files.SaveName(services_.programFolder, kDatFilter);
+    if (!path) return false;
+    if (!path->has_extension()) path->replace_extension(".dat");
+    return SaveTo(*path);
+}
+
+bool MainWindow::SaveTo(const std::filesystem::path& path) {
+    FileOutcome outcome;
+    {
+        Busy busy(this);
+        outcome = SaveSettingsFile(s_, path);
+        Pause(500, services_.pauseScale);
+    }
+    ShowAll(outcome.messages);
+    if (!outcome.ok) return false;
+    e_.currentFile = path;
+    e_.dataChanged = false;
+    UpdateTitle();
+    // The narrowband rule may have changed channels the screens show.
+    if (auto* screen = CurrentScreen()) {
+        ScreenBuilding building(e_);
+        screen->Fill();
+    }
+    return true;
+}
+
+void MainWindow::SaveImage() {
+    if (!e_.debug || !ValidateActiveField()) return;
+    const auto path = services_.files.SaveName(services_.programFolder, kHexFilter);
+    if (!path) return;
+    FileOutcome outcome;
+    {
+        Busy busy(this);
+        outcome = SaveImageFile(s_, *path);
+        Pause(500, services_.pauseScale);
+    }
+    ShowAll(outcome.messages);
+}
+
+void MainWindow::OpenImage() {
+    if (!e_.debug || !ValidateActiveField()) return;
+    const auto path = services_.files.OpenName(services_.programFolder, kHexFilter);
+    if (!path) return;
+    FileOutcome outcome;
+    {
+        Busy busy(this);
+        outcome = OpenImageFile(s_, *path);
+    }
+    ShowAll(outcome.messages);
+    if (!outcome.ok) return;
+    e_.currentFile = *path;
+    e_.dataChanged = false;
+    Refresh();
+}
+
+void MainWindow::EditModel(int code) {
+    if (!ValidateActiveField()) return;
+    if (!SwitchModel(s_, code, services_.prompt, services_.store)) {
+        UpdateModelChecks();  // a click on a checkable entry toggles it: put it back
+        return;
+    }
+    // The destinations differ per model: the Region menu follows the switch.
+    MakeNewSettings(true);
+}
+
+// ---------------------------------------------------------------- Region menu
+
+void MainWindow::RebuildDestinationMenu() {
+    destinations_ = BuildDestinationMenu(s_, services_.programFolder, services_.store);
+    ShowDestinationCaptions();
+    CheckDestination(destinations_.checked);
+}
+
+void MainWindow::ShowDestinationCaptions() {
+    const auto& names = destinations_.list.names;
+    for (int i = 0; i < kMaxDestinations; ++i) {
+        const bool used = static_cast<size_t>(i) < names.size();
+        destinationActions_[i]->setText(used ? Q(names[static_cast<size_t>(i)]) : QString());
+        destinationActions_[i]->setVisible(used);
+    }
+}
+
+void MainWindow::CheckDestination(std::optional<size_t> entry) {
+    destinations_.checked = entry;
+    for (int i = 0; i < kMaxDestinations; ++i)
+        destinationActions_[i]->setChecked(entry && *entry == static_cast<size_t>(i));
+}
+
+void MainWindow::CheckDestinationOfData() {
+    // After a file or a read: the destination that matches the data.
+    std::optional<size_t> entry;
+    const auto match = DestinationFor(s_.model, s_.Sel1(), s_.region);
+    const auto& names = destinations_.list.names;
+    for (size_t i = 0; match && i < names.size() && !entry; ++i)
+        if (QString::compare(Q(names[i]), Q(match->name), Qt::CaseInsensitive) == 0) entry = i;
+    CheckDestination(entry);
+}
+
+void MainWindow::PickDestination(int index) {
+    const size_t entry = static_cast<size_t>(index);
+    if (entry >= destinations_.list.names.size() || destinations_.checked == entry) {
+        CheckDestination(destinations_.checked);
+        return;
+    }
+    const Message ask{"Do yo want to change to " + destinations_.list.names[entry] + "?", text::kWindowTitle,
+                      MessageIcon::Exclamation, Buttons::OkCancel};
+    if (!ValidateActiveField() || services_.prompt.Show(ask) != Answer::Ok) {
+        CheckDestination(destinations_.checked);
+        return;
+    }
+    bool loaded = false;
+    {
+        Busy busy(this);
+        SelectNodeByKey("General");
+        Pause(500, services_.pauseScale);
+        loaded = SelectDestination(s_, destinations_, entry, services_.programFolder, services_.store);
+    }
+    CheckDestination(destinations_.checked);
+    if (!loaded)
+        services_.prompt.Show({text::kIniFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
+    Refresh();
+}
+
+// ---------------------------------------------------------------- serial port
+
+void MainWindow::RebuildPortMenu() {
+    ports_ = services_.ports.Ports();
+    if (ports_.size() > static_cast<size_t>(kMaxPorts)) ports_.resize(kMaxPorts);
+    portNone_->setVisible(ports_.empty());
+    for (int i = 0; i < kMaxPorts; ++i) {
+        const bool used = static_cast<size_t>(i) < ports_.size();
+        portActions_[i]->setVisible(used);
+        portActions_[i]->setText(used ? Q(ports_[static_cast<size_t>(i)].caption) : QString());
+        portActions_[i]->setChecked(used && ports_[static_cast<size_t>(i)].number == portNumber_);
+    }
+}
+
+void MainWindow::ChoosePort(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= ports_.size()) return;
+    portNumber_ = ports_[static_cast<size_t>(index)].number;
+    for (int i = 0; i < kMaxPorts; ++i) portActions_[i]->setChecked(i == index);
+    if (isVisible()) services_.store.Set("ComPath", "ComNum", std::to_string(portNumber_));
+}
+
+// ---------------------------------------------------------------- transfers
+
+void MainWindow::TransferRead() { RunTransfer(kTransferRead); }
+void MainWindow::TransferProgram() { RunTransfer(kTransferProgram); }
+
+void MainWindow::RunTransfer(int mode) {
+    if (!ValidateActiveField()) return;
+    TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale);
+    dialog.exec();
+    if (!dialog.completed() || mode != kTransferRead) return;
+    // A completed read: the radio's data are now the window's data.
+    s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
+    CheckDestinationOfData();
+    e_.currentFile.clear();
+    e_.dataChanged = false;
+    Refresh();
+}
+
+// ---------------------------------------------------------------- help
+
+void MainWindow::HelpContents() { HelpContext(0); }
+
+void MainWindow::HelpContext(int contextNumber) {
+    const auto manual = services_.programFolder / "manual.html";
+    const std::string anchor = contextNumber ? HelpAnchor(contextNumber) : "";
+    if (!services_.help.Open(manual, anchor))
+        services_.prompt.Show({text::kNoHelp, text::kProductWord, MessageIcon::Information, Buttons::Ok});
+}
+
+void MainWindow::HelpAbout() {
+    AboutDialog about(this);
+    about.exec();
+}
+
+// ---------------------------------------------------------------- hints and exit
+
+void MainWindow::OnFocusChanged(QWidget*, QWidget* now) {
+    if (now == nullptr || !isAncestorOf(now)) return;
+    if (const QVariant hint = now->property("kvHint"); hint.isValid()) status_->setText(hint.toString());
+    else if (qobject_cast<QComboBox*>(now)) status_->setText(text::kListHint);
+    else if (qobject_cast<QCheckBox*>(now)) status_->setText(text::kCheckBoxHint);
+    else if (now == tree_ || qobject_cast<QRadioButton*>(now)) status_->setText(text::kSelectionHint);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!MayClose(e_, services_.prompt, [this] { return ValidateActiveField(); }, [this] { return FileSave(); })) {
+        event->ignore();
+        return;
+    }
+    if (!isMinimized()) {
+        const QRect frame = geometry();
+        services_.store.Set("Settings", "MainLeft", std::to_string(frame.x()));
+        services_.store.Set("Settings", "MainTop", std::to_string(frame.y()));
+        services_.store.Set("Settings", "MainWidth", std::to_string(frame.width()));
+        services_.store.Set("Settings", "MainHeight", std::to_string(frame.height()));
+    }
+    event->accept();
+}
+
+}  // namespace kv

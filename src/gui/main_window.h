@@ -1,0 +1,115 @@
+// frmMain: the tree of screens, the stacked screen area, the menus, the
+// toolbar and the status bar. The commands are public so tests run them
+// exactly as a menu click does; every question goes through the prompt.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <array>
+#include <map>
+#include <vector>
+
+#include "editor/main_window_logic.h"
+#include "editor/screen_tree.h"
+#include "files/default_data.h"
+#include "gui/screen.h"
+#include "gui/services.h"
+
+namespace kv {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kMaxDestinations = 12;
+    static constexpr int kMaxPorts = 64;
+
+    MainWindow(RadioSession& session, EditorState& editor, MainWindowServices services);
+    ~MainWindow() override;
+
+    // Start-up's last step: the one-shot timer that selects "General".
+    void StartTimer();
+
+    // Commands of the menus and the toolbar.
+    void FileNew();
+    bool FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+    void EditModel(int code);
+    void PickDestination(int index);
+    void ChoosePort(int index);
+    void RebuildPortMenu();
+    void TransferRead();
+    void TransferProgram();
+    void SaveImage();  // Ctrl+F3, debug mode
+    void OpenImage();  // Ctrl+F2, debug mode
+    void HelpContents();
+    void HelpContext(int contextNumber);
+    void HelpAbout();
+
+    bool ValidateActiveField();
+    bool SelectNodeByKey(const QString& key);
+    void BuildTree();
+    QString CurrentKey() const;
+    Screen* CurrentScreen() const;
+    QWidget* ScreenWidget(ScreenKind kind) const;
+    int selectedPort() const { return portNumber_; }
+    const DestinationMenu& destinationMenu() const { return destinations_; }
+
+signals:
+    // The "General" screen is on show after start-up.
+    void generalShown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildScreens();
+    void MakeNewSettings(bool startUp);
+    void AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes);
+    void OnTreeChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void ShowScreenForNode(QTreeWidgetItem* node);
+    void ShowScreen(ScreenKind kind, const QString& caption);
+    void RebuildDestinationMenu();
+    void ShowDestinationCaptions();
+    void CheckDestination(std::optional<size_t> entry);
+    void CheckDestinationOfData();
+    void UpdateModelChecks();
+    void UpdateTitle();
+    void Refresh();  // after the data changed as a whole
+    void RunTransfer(int mode);
+    void OnFocusChanged(QWidget* old, QWidget* now);
+    bool SaveTo(const std::filesystem::path& path);
+    void ShowAll(const std::vector<Message>& messages);
+
+    RadioSession& s_;
+    EditorState& e_;
+    MainWindowServices services_;
+
+    QTreeWidget* tree_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    QLabel* status_ = nullptr;
+    std::map<ScreenKind, QWidget*> screens_;
+    QLabel* placeholderCaption_ = nullptr;
+    QTreeWidgetItem* currentNode_ = nullptr;
+
+    std::map<int, QAction*> modelActions_;  // by model code
+    QMenu* regionMenu_ = nullptr;
+    std::array<QAction*, kMaxDestinations> destinationActions_{};
+    QMenu* portMenu_ = nullptr;
+    QAction* portNone_ = nullptr;
+    std::array<QAction*, kMaxPorts> portActions_{};
+    std::vector<PortMenuEntry> ports_;
+    int portNumber_ = 0;
+    DestinationMenu destinations_;
+    std::map<QString, QAction*> toolbarButtons_;
+    QAction* transferRead_ = nullptr;
+    QAction* transferProgram_ = nullptr;
+};
+
+}  // namespace kv

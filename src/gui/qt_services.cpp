@@ -1,0 +1,88 @@
+#include "gui/qt_services.h"
+
+#include "link/port_list.h"
+#include "qt/qt_platform.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+#include <algorithm>
+
+namespace kv {
+namespace {
+
+QMessageBox::Icon IconOf(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Exclamation: return QMessageBox::Warning;
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok: return QMessageBox::Ok;
+        case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Buttons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Ok: return Answer::Ok;
+        case QMessageBox::Retry: return Answer::Retry;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+    }
+}
+
+}  // namespace
+
+Answer MessageBoxPrompt::Show(const Message& message) {
+    QString text = QString::fromStdString(message.text);
+    text.replace("\r\n", "\n");
+    QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption), text, ButtonsOf(message.buttons),
+                    parent_ ? parent_() : nullptr);
+    return AnswerOf(box.exec());
+}
+
+std::optional<std::filesystem::path> DialogFileChooser::OpenName(const std::filesystem::path& folder,
+                                                                 const std::string& filter) {
+    const QString name = QFileDialog::getOpenFileName(parent_ ? parent_() : nullptr, QString(),
+                                                      QString::fromStdString(folder.string()), QtFilter(filter));
+    if (name.isEmpty()) return std::nullopt;
+    return std::filesystem::path(name.toStdString());
+}
+
+std::optional<std::filesystem::path> DialogFileChooser::SaveName(const std::filesystem::path& folder,
+                                                                 const std::string& filter) {
+    const QString name = QFileDialog::getSaveFileName(parent_ ? parent_() : nullptr, QString(),
+                                                      QString::fromStdString(folder.string()), QtFilter(filter));
+    if (name.isEmpty()) return std::nullopt;
+    return std::filesystem::path(name.toStdString());
+}
+
+bool BrowserHelpViewer::Open(const std::filesystem::path& manual, const std::string& anchor) {
+    if (!std::filesystem::exists(manual)) return false;
+    QUrl url = QUrl::fromLocalFile(QString::fromStdString(manual.string()));
+    if (!anchor.empty()) url.setFragment(QString::fromStdString(anchor));
+    return QDesktopServices::openUrl(url);
+}
+
+std::vector<PortMenuEntry> DevicePortSource::Ports() {
+    PortList list;
+    list.Create(qt::AvailablePorts());
+    std::vector<PortMenuEntry> ports;
+    for (int i = 0; i < list.ComCount(); ++i) ports.push_back({list.Entry(i).number, list.RefComName(i)});
+    return ports;
+}
+
+}  // namespace kv

@@ -1,0 +1,55 @@
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "gui/about_dialog.h"
+#include "gui/app.h"
+#include "gui/main_window.h"
+#include "gui/transfer_dialog.h"
+
+namespace kv {
+namespace {
+
+bool Save(QWidget* widget, const QString& folder, const QString& name) {
+    widget->adjustSize();
+    return widget->grab().save(QDir(folder).filePath(name + ".png"));
+}
+
+}  // namespace
+
+int SaveScreenshots(MainWindow& window, const QString& folder) {
+    QDir().mkpath(folder);
+    int saved = 0;
+    const std::pair<const char*, const char*> screens[] = {
+        {"General", "main-general"}, {"Program", "main-programmable"}, {"Common", "main-common-setup"},
+        {"ATIS", "main-atis"},       {"PU", "main-usa-group"},        {"R1", "main-rg-channel"},
+    };
+    window.resize(900, 600);
+    for (const auto& [key, name] : screens) {
+        window.SelectNodeByKey(key);
+        saved += window.grab().save(QDir(folder).filePath(QString(name) + ".png"));
+    }
+    window.SelectNodeByKey("ATIS");
+    if (auto* tabs = window.findChild<QTabWidget*>("tbsATIS")) {
+        tabs->setCurrentIndex(1);
+        saved += window.grab().save(QDir(folder).filePath("main-atis-call-signs.png"));
+        tabs->setCurrentIndex(0);
+    }
+    for (const int mode : {kTransferRead, kTransferProgram}) {
+        TransferDialog dialog(mode, false, nullptr, &window);
+        dialog.resize(465, 290);
+        dialog.Progress(40);
+        saved += dialog.grab().save(QDir(folder).filePath(mode == kTransferRead ? "transfer-read.png" : "transfer-program.png"));
+    }
+    TransferDialog debug(kTransferRead, true, nullptr, &window, 0);
+    debug.resize(465, 290);
+    debug.Note("status check.. OK");
+    debug.Progress(75);
+    saved += debug.grab().save(QDir(folder).filePath("transfer-read-debug.png"));
+    AboutDialog about(&window);
+    saved += Save(&about, folder, "about");
+    window.SelectNodeByKey("General");
+    return saved;
+}
+
+}  // namespace kv

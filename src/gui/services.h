@@ -1,0 +1,71 @@
+// What the main window needs from its surroundings, as small interfaces a
+// test can fake: the serial ports present, the file dialogs, the help
+// viewer and the pauses of the long commands.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/config_store.h"
+#include "util/prompt.h"
+
+namespace kv {
+
+class TransferJob;
+
+// One serial port of the Options > SerialPort menu.
+struct PortMenuEntry {
+    int number = 0;       // the number remembered as "ComNum"
+    std::string caption;  // name and description
+};
+
+class PortSource {
+public:
+    virtual ~PortSource() = default;
+    virtual std::vector<PortMenuEntry> Ports() = 0;
+};
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // filter: "dat files(*.dat)|*.dat|All files(*.*)|*.*"; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> OpenName(const std::filesystem::path& folder,
+                                                          const std::string& filter) = 0;
+    virtual std::optional<std::filesystem::path> SaveName(const std::filesystem::path& folder,
+                                                          const std::string& filter) = 0;
+};
+
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // Opens the manual at an anchor ("" for its start); false when it cannot.
+    virtual bool Open(const std::filesystem::path& manual, const std::string& anchor) = 0;
+};
+
+struct MainWindowServices {
+    Prompt& prompt;
+    ConfigStore& store;
+    PortSource& ports;
+    FileChooser& files;
+    HelpViewer& help;
+    TransferJob* transfers = nullptr;          // the radio link; none in this build yet
+    std::filesystem::path programFolder;       // default data files, manual, start folder
+    int pauseScale = 1;                        // 0 in tests: the 200/500 ms pauses become none
+};
+
+// The pause of a long command: pumps window events, never blocks them.
+void Pause(int milliseconds, int scale);
+
+// The manual's anchor of a help context number ("topic-1054").
+std::string HelpAnchor(int contextNumber);
+
+// The system's filter text as a Qt file-dialog filter ("dat files(*.dat);;All files(*.*)").
+QString QtFilter(const std::string& filter);
+
+// Registers the pictures (radio, computer, logo) before a widget shows one.
+void LoadPictures();
+
+}  // namespace kv

@@ -1,0 +1,143 @@
+#include "gui/transfer_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QSvgWidget>
+#include <QVBoxLayout>
+
+#include "gui/services.h"
+
+namespace kv {
+namespace {
+
+QSvgWidget* Picture(const char* resource, const char* name, QWidget* parent) {
+    auto* picture = new QSvgWidget(resource, parent);
+    picture->setObjectName(name);
+    picture->setFixedSize(96, 96);
+    return picture;
+}
+
+}  // namespace
+
+TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale)
+    : QDialog(parent), mode_(mode), debug_(debug), pauseScale_(pauseScale), job_(job) {
+    LoadPictures();
+    setObjectName("frmRadio_102");
+    setModal(true);
+    setWindowTitle(QString::fromStdString(TransferDialogTitle(mode)));
+    QFont arial("Arial");
+    setFont(arial);
+    resize(465, 290);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* message = new QLabel(QString::fromStdString(TransferInstructions()).replace("\r\n", "\n"), this);
+    message->setObjectName("lblmess");
+    layout->addWidget(message);
+
+    // The source on the left, the destination on the right.
+    auto* pictures = new QHBoxLayout;
+    QSvgWidget* radio = Picture(":/kvprog/radio.svg", "pictHandy", this);
+    QSvgWidget* computer = Picture(":/kvprog/computer.svg", "pictB", this);
+    QSvgWidget* arrow = Picture(":/kvprog/arrow-right.svg",
+                                "pictA", this);
+    arrow->setFixedSize(64, 32);
+    pictures->addStretch();
+    pictures->addWidget(mode == kTransferRead ? radio : computer);
+    pictures->addWidget(arrow);
+    pictures->addWidget(mode == kTransferRead ? computer : radio);
+    pictures->addStretch();
+    layout->addLayout(pictures);
+
+    monitor_ = new QLabel(this);
+    monitor_->setObjectName("lblmon");
+    monitor_->setVisible(debug);
+    layout->addWidget(monitor_);
+
+    progressFrame_ = new QFrame(this);
+    progressFrame_->setObjectName("pictProgress");
+    static_cast<QFrame*>(progressFrame_)->setFrameShape(QFrame::Box);
+    progressFrame_->setFixedHeight(20);
+    fill_ = new QLabel(progressFrame_);
+    fill_->setObjectName("lblPercent");
+    fill_->setStyleSheet("background-color: #1f5fbf;");
+    layout->addWidget(progressFrame_);
+
+    auto* buttons = new QHBoxLayout;
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("cmdOK");
+    cancel_ = new QPushButton("Cancel", this);
+    cancel_->setObjectName("cmdCancel");
+    help_ = new QPushButton("Help", this);
+    help_->setObjectName("cmdHelp");
+    help_->hide();
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(help_);
+    layout->addLayout(buttons);
+    ok_->setAutoDefault(false);
+    cancel_->setAutoDefault(false);
+
+    connect(ok_, &QPushButton::clicked, this, &TransferDialog::Start);
+    connect(cancel_, &QPushButton::clicked, this, &TransferDialog::CancelPressed);
+    Note("starting at debug mode..");
+    Progress(0);
+}
+
+void TransferDialog::Start() {
+    if (state_.busy() || job_ == nullptr) return;
+    ok_->setEnabled(false);
+    help_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TransferEnd end = state_.Start(*job_, mode_, *this);
+    QApplication::restoreOverrideCursor();
+    ok_->setEnabled(true);
+    help_->setEnabled(true);
+    if (end == TransferEnd::Completed) {
+        completed_ = true;
+        accept();
+    }
+}
+
+void TransferDialog::CancelPressed() {
+    if (state_.Cancel() == TransferDialogState::CancelAction::Close) QDialog::reject();
+}
+
+void TransferDialog::reject() {
+    // Escape and the close box: refused while a transfer runs.
+    if (state_.MayClose()) QDialog::reject();
+}
+
+void TransferDialog::closeEvent(QCloseEvent* event) {
+    if (!state_.MayClose()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TransferDialog::Progress(int percent) {
+    percent_ = percent;
+    PlaceFill();
+}
+
+void TransferDialog::PlaceFill() {
+    const int width = progressFrame_->width();
+    fill_->setGeometry(ProgressFillLeft(width, percent_), 0, width, progressFrame_->height());
+}
+
+void TransferDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceFill();
+}
+
+void TransferDialog::Note(const std::string& text) {
+    if (!debug_) return;
+    monitor_->setText(QString::fromStdString(text));
+    Pause(500, pauseScale_);
+}
+
+void TransferDialog::Pump() { QApplication::processEvents(); }
+
+}  // namespace kv

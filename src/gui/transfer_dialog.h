@@ -1,0 +1,55 @@
+// frmRadio_102: the modal dialog every radio transfer runs in. It tells the
+// user how to connect the radio, shows which way the data flow, runs the
+// transfer job on OK, shows progress and, in debug mode, the link's notes.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "editor/transfer_dialog_logic.h"
+
+namespace kv {
+
+class TransferDialog : public QDialog, private TransferEvents {
+    Q_OBJECT
+public:
+    TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale = 1);
+
+    bool completed() const { return completed_; }
+    const TransferDialogState& state() const { return state_; }
+
+    // The OK and Cancel buttons, also for tests.
+    void Start();
+    void CancelPressed();
+
+    // TransferEvents
+    void Progress(int percent) override;
+    void Note(const std::string& text) override;
+    void Pump() override;
+    bool CancelRequested() const override { return state_.cancelRequested(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void PlaceFill();
+
+    int mode_;
+    bool debug_;
+    int pauseScale_;
+    TransferJob* job_;
+    TransferDialogState state_;
+    bool completed_ = false;
+    int percent_ = 0;
+    QLabel* monitor_ = nullptr;
+    QWidget* progressFrame_ = nullptr;
+    QLabel* fill_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* help_ = nullptr;
+};
+
+}  // namespace kv

@@ -1,0 +1,160 @@
+#include "rules/field_rules.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "util/texts.h"
+
+namespace kv {
+namespace {
+
+using namespace std::string_view_literals;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
+bool IsAlnum(char c) { return IsDigit(c) || IsUpper(c) || IsLower(c); }
+bool OneOf(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
+
+// The letters the radio's seven-segment display can show, in these cases.
+constexpr std::string_view kSegmentLetters = "AbCdEFGHIJLnoPqrtSUy";
+
+constexpr std::array<FieldRule, 10> kRules{{
+    {10, "Numeric Only. Indispensable 10 figures.", "ATISNo"},
+    {3, "Numeric Only. Indispensable 3 figures.", nullptr},
+    {3, "Indispensable 3 figures.", nullptr},
+    {12, "A maximum of 12 characters", nullptr},
+    {12, "A maximum of 12 characters", nullptr},
+    {2, "Indispensable 2 figures.", nullptr},
+    {2, "Indispensable 2 figures.", nullptr},
+    {0, "Rx frequency", "Rx frequency"},
+    {0, "Tx frequency", "Tx frequency"},
+    {4, "max 4 charactors.", nullptr},
+}};
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+bool AcceptsKey(Field field, char c, size_t position) {
+    switch (field) {
+        case Field::AtisCode:
+        case Field::AtisMid: return IsDigit(c);
+        case Field::AtisDisp: return IsAlnum(c);
+        case Field::ChannelName: return IsDigit(c) || IsUpper(c) || OneOf(c, "-/, _.");
+        case Field::WeatherName: return true;
+        case Field::ChannelNumberFirst:
+            if (position == 0 && (c == 'M' || c == 'K')) return true;
+            [[fallthrough]];
+        case Field::ChannelNumberSecond: return IsDigit(c) || c == ' ' || OneOf(c, kSegmentLetters);
+        case Field::RxFrequency:
+        case Field::TxFrequency: return IsDigit(c) || c == '.';
+        case Field::StatusName: return IsAlnum(c) || OneOf(c, "-+().*/ ");
+    }
+    return false;
+}
+
+}  // namespace
+
+const FieldRule& RuleOf(Field field) { return kRules[static_cast<size_t>(field)]; }
+
+std::optional<char> FilterKey(Field field, char key, size_t position) {
+    if (key == kBackspace) return key;
+    // Channel names are upper case on the radio: a typed letter is raised.
+    if (field == Field::ChannelName && IsLower(key)) key = static_cast<char>(key - 'a' + 'A');
+    if (!AcceptsKey(field, key, position)) return std::nullopt;
+    return key;
+}
+
+std::string FilterText(Field field, std::string_view text, int maxLength) {
+    std::string out;
+    for (const char c : text) {
+        if (maxLength > 0 && out.size() >= static_cast<size_t>(maxLength)) break;
+        if (c == kBackspace) continue;
+        if (const auto accepted = FilterKey(field, c, out.size())) out += *accepted;
+    }
+    return out;
+}
+
+int ChannelNumberLength(bool marine, int baseChannel) { return marine && baseChannel >= 100 ? 3 : 2; }
+
+std::string FormatMid(std::string_view text) {
+    const std::string_view digits = Trim(text);
+    if (digits.empty()) return std::string(text);
+    for (const char c : digits)
+        if (!IsDigit(c)) return std::string(text);
+    // The "000" pattern: the number with at least three digits.
+    size_t first = digits.find_first_not_of('0');
+    std::string number = first == std::string_view::npos ? "0" : std::string(digits.substr(first));
+    if (number.size() < 3) number.insert(0, 3 - number.size(), '0');
+    return number;
+}
+
+std::string PadChannelNumber(std::string_view text) {
+    return text.size() == 1 ? std::string(text) + " " : std::string(text);
+}
+
+std::string NormaliseStatusName(std::string_view text) {
+    const std::string_view trimmed = Trim(text);
+    if (trimmed.empty() || trimmed.size() == 4) return std::string(trimmed);
+    const std::string padded = "    " + std::string(trimmed);
+    return padded.substr(padded.size() - 4);
+}
+
+CheckResult<std::string> CheckFixedLength(std::string_view typed, size_t n, std::string_view stored,
+                                          CheckMode mode) {
+    const std::string_view trimmed = Trim(typed);
+    if (trimmed.empty() || trimmed.size() == n) return {true, std::string(typed), std::string(typed)};
+    return {false, std::string(mode == CheckMode::Restoring ? stored : typed), std::nullopt};
+}
+
+double LeadingNumber(std::string_view text) {
+    size_t end = 0;
+    bool dot = false;
+    while (end < text.size() && (IsDigit(text[end]) || (text[end] == '.' && !dot))) {
+        dot = dot || text[end] == '.';
+        ++end;
+    }
+    const std::string number(text.substr(0, end));
+    return number.empty() || number == "." ? 0.0 : std::strtod(number.c_str(), nullptr);
+}
+
+std::string FrequencyText(double mhz) {
+    if (!(mhz > 0) || !std::isfinite(mhz) || mhz >= 1e6) return "---.----";
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%08.4f", mhz);
+    return buffer.data();
+}
+
+bool FrequencyAllowed(int model, double mhz) {
+    if (model == 4 || model == 5 || model == 6) return mhz >= 134.0 && mhz <= 174.0;
+    if (!(mhz >= 137.0 && mhz <= 174.0)) return false;
+    // Models 0 and 3 tune in 25 kHz steps only.
+    if (model == 0 || model == 3) return std::llround(mhz * 10000.0) % 250 == 0;
+    return true;
+}
+
+CheckResult<double> CheckFrequency(int model, std::string_view typed, double stored, CheckMode mode) {
+    if (Trim(typed).empty()) return {true, FrequencyText(0), 0.0};
+    const double value = LeadingNumber(Trim(typed));
+    if (FrequencyAllowed(model, value)) {
+        const double shown = std::round(value * 10000.0) / 10000.0;
+        return {true, FrequencyText(shown), shown};
+    }
+    return {false, mode == CheckMode::Restoring ? FrequencyText(stored) : std::string(typed), std::nullopt};
+}
+
+Message DataErrorMessage(const char* title) {
+    return {text::kFieldDataError, title ? title : "", MessageIcon::Exclamation, Buttons::Ok};
+}
+
+Message ChannelIncompleteMessage() {
+    return {std::string(text::kFieldDataError) + "\r\n" + text::kPleaseInputCorrectData, text::kWindowTitle,
+            MessageIcon::Exclamation, Buttons::Ok};
+}
+
+}  // namespace kv

@@ -1,0 +1,89 @@
+// The rules every free-text field of the editor obeys: which keys it takes,
+// how a typed value is normalised, and the check that decides whether the
+// value may reach the settings record. Widgets only wire these functions.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "util/prompt.h"
+
+namespace kv {
+
+enum class Field {
+    AtisCode,             // txtATIScode
+    AtisMid,              // txtATISMid(i)
+    AtisDisp,             // txtATISDisp(i)
+    ChannelName,          // txtChName, txtCTag
+    WeatherName,          // txtDTagName
+    ChannelNumberFirst,   // txtCN(0)
+    ChannelNumberSecond,  // txtCN(1)
+    RxFrequency,          // txtCRF
+    TxFrequency,          // txtCTF
+    StatusName,           // txtUsable(i)
+};
+
+struct FieldRule {
+    int maxLength;           // 0: no limit
+    const char* hint;        // the status-bar hint shown on focus
+    const char* errorTitle;  // the "Data Error!!" caption, or nullptr
+};
+
+const FieldRule& RuleOf(Field field);
+
+inline constexpr char kBackspace = 8;
+
+// The key filter: the character a key press inserts at `position`, or
+// nothing when the key is refused. Backspace passes; lower case becomes
+// upper case in channel names. `maxLength` is the field's current limit
+// (the channel number's depends on the channel).
+std::optional<char> FilterKey(Field field, char key, size_t position);
+
+// Text pasted or set as a whole: the characters the filter would have let
+// through, one by one from the start, cut to maxLength.
+std::string FilterText(Field field, std::string_view text, int maxLength);
+
+// The channel number's limit: 3 for a marine channel numbered 100 or more.
+int ChannelNumberLength(bool marine, int baseChannel);
+
+// Normalisation when a field is left.
+std::string FormatMid(std::string_view text);            // "7" -> "007", "" stays ""
+std::string PadChannelNumber(std::string_view text);     // "5" -> "5 "
+std::string NormaliseStatusName(std::string_view text);  // "AB" -> "  AB"
+
+// Validating mode keeps a refused value in the field and tells the user;
+// restoring mode silently puts the stored value back.
+enum class CheckMode { Validating, Restoring };
+
+template <typename T>
+struct CheckResult {
+    bool valid = false;
+    std::string fieldText;     // what the field shows afterwards
+    std::optional<T> stored;   // the value for the target, when accepted
+};
+
+// The fixed-length check: empty or exactly n characters once trimmed of
+// spaces; the text is stored as typed.
+CheckResult<std::string> CheckFixedLength(std::string_view typed, size_t n, std::string_view stored,
+                                          CheckMode mode);
+
+// "Leading numeric part" of a text: "156.05x" reads 156.05, "" and "x" read 0.
+double LeadingNumber(std::string_view text);
+
+// The frequency text form: "000.0000", or "---.----" for no frequency.
+std::string FrequencyText(double mhz);
+
+// True when a non-zero frequency lies in the model's band (and raster).
+bool FrequencyAllowed(int model, double mhz);
+
+// The frequency check. An empty field stores 0 (no frequency). An accepted
+// value is stored as shown, to the 100 Hz of the text form.
+CheckResult<double> CheckFrequency(int model, std::string_view typed, double stored, CheckMode mode);
+
+// The warning box of a refused field, captioned with its title.
+Message DataErrorMessage(const char* title);
+// The refusal of an enabled channel without receive frequency or number.
+Message ChannelIncompleteMessage();
+
+}  // namespace kv

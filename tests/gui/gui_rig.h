@@ -1,0 +1,117 @@
+// A main window on the offscreen platform with every service faked: the
+// store in a temporary file, scripted answers that record every message,
+// fake ports, file dialogs, help viewer and transfer job.
+#pragma once
+
+#include <QApplication>
+#include <QMenuBar>
+#include <deque>
+#include <memory>
+
+#include "editor/transfer_dialog_logic.h"
+#include "files/default_data.h"
+#include "gui/main_window.h"
+#include "qt/qt_platform.h"
+#include "support/temp_dir.h"
+
+namespace kv::test {
+
+class FakePorts : public PortSource {
+public:
+    std::vector<PortMenuEntry> ports;
+    std::vector<PortMenuEntry> Ports() override { return ports; }
+};
+
+class FakeFiles : public FileChooser {
+public:
+    std::deque<std::optional<std::filesystem::path>> names;
+    std::vector<std::string> filters;
+    std::vector<std::filesystem::path> folders;
+    std::optional<std::filesystem::path> OpenName(const std::filesystem::path& f, const std::string& filter) override {
+        return Next(f, filter);
+    }
+    std::optional<std::filesystem::path> SaveName(const std::filesystem::path& f, const std::string& filter) override {
+        return Next(f, filter);
+    }
+
+private:
+    std::optional<std::filesystem::path> Next(const std::filesystem::path& folder, const std::string& filter) {
+        folders.push_back(folder);
+        filters.push_back(filter);
+        if (names.empty()) return std::nullopt;
+        auto name = names.front();
+        names.pop_front();
+        return name;
+    }
+};
+
+class FakeHelp : public HelpViewer {
+public:
+    bool available = true;
+    std::vector<std::string> anchors;
+    bool Open(const std::filesystem::path&, const std::string& anchor) override {
+        anchors.push_back(anchor);
+        return available;
+    }
+};
+
+// A transfer that reports progress and, for a read, changes the data.
+class FakeTransfer : public TransferJob {
+public:
+    TransferEnd end = TransferEnd::Completed;
+    std::function<void(TransferEvents&)> during;
+    RadioSession* session = nullptr;
+    std::vector<int> modes;
+    TransferEnd Run(int mode, TransferEvents& events) override {
+        modes.push_back(mode);
+        events.Progress(50);
+        if (during) during(events);
+        if (end == TransferEnd::Completed && mode == kTransferRead && session)
+            session->settings.Atis.AtisCode = "9876543210";
+        return end;
+    }
+};
+
+struct Rig {
+    TempDir dir;
+    std::unique_ptr<qt::SettingsStore> store;
+    ScriptedPrompt prompt;
+    FakePorts ports;
+    FakeFiles files;
+    FakeHelp help;
+    FakeTransfer transfer;
+    RadioSession session;
+    EditorState editor;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Rig(bool debug = false, bool defaultData = true) {
+        if (defaultData) WriteDefaultDataFiles(dir.path());
+        store = std::make_unique<qt::SettingsStore>(dir / "TLN58.conf");
+        ports.ports = {{1, "/dev/ttyS0"}, {3, "/dev/ttyUSB0 FT232R USB UART"}};
+        transfer.session = &session;
+        editor.debug = debug;
+    }
+
+    // Starts the window as the program does and waits for "General".
+    MainWindow& Start() {
+        session.today = [] { return CivilDate{2026, 12, 6}; };
+        window = std::make_unique<MainWindow>(session, editor,
+                                              MainWindowServices{prompt, *store, ports, files, help, &transfer,
+                                                                 dir.path(), 0});
+        bool shown = false;
+        QObject::connect(window.get(), &MainWindow::generalShown, [&shown] { shown = true; });
+        window->show();
+        window->StartTimer();
+        for (int i = 0; i < 100 && !shown; ++i) QApplication::processEvents();
+        return *window;
+    }
+
+    void Answer(std::deque<kv::Answer> answers) { prompt = ScriptedPrompt(std::move(answers)); }
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+};
+
+}  // namespace kv::test

@@ -1,0 +1,423 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "files/settings_file.h"
+#include "gui/field_edit.h"
+#include "gui/gui_rig.h"
+#include "support/sessions.h"
+#include "util/texts.h"
+
+namespace kv::test {
+namespace {
+
+QStringList Captions(const QList<QAction*>& actions, bool visibleOnly = true) {
+    QStringList out;
+    for (QAction* a : actions)
+        if (!a->isSeparator() && (!visibleOnly || a->isVisible())) out << a->text();
+    return out;
+}
+
+QStringList TopKeys(QTreeWidget* tree, const QString& parentKey = {}) {
+    QStringList keys;
+    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
+        const QString parent = item->parent() ? item->parent()->data(0, Qt::UserRole).toString() : QString();
+        if (parent == parentKey) keys << item->data(0, Qt::UserRole).toString();
+    }
+    return keys;
+}
+
+std::vector<std::string> Texts(const ScriptedPrompt& prompt) {
+    std::vector<std::string> texts;
+    for (const Message& m : prompt.shown()) texts.push_back(m.text);
+    return texts;
+}
+
+TEST(FirstStart, AnEmptyStoreStartsWithTheKv170UsaOnPortOne) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    EXPECT_EQ(rig.session.model, 5);
+    EXPECT_TRUE(rig.session.Sel1());
+    EXPECT_EQ(w.CurrentKey(), "General");
+    EXPECT_EQ(w.selectedPort(), 1);
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series");
+    const auto& menu = w.destinationMenu();
+    ASSERT_TRUE(menu.checked);
+    EXPECT_EQ(menu.list.names[*menu.checked], "KV170-usa");
+    EXPECT_TRUE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(*menu.checked))->isChecked());
+    EXPECT_TRUE(rig.Find<QAction>("mnuEditModelKind_5")->isChecked());
+    EXPECT_TRUE(rig.prompt.shown().empty());
+    // The remembered port only counts while the computer still has it.
+    EXPECT_FALSE(rig.store->Get("ComPath", "ComNum")) << "a port chosen at start is not stored again";
+}
+
+TEST(FirstStart, ARememberedPortThatIsGoneSelectsNothing) {
+    Rig rig;
+    rig.store->Set("ComPath", "ComNum", "7");
+    rig.store->Set("ModelPath", "ModelNum", "6");
+    MainWindow& w = rig.Start();
+    EXPECT_EQ(w.selectedPort(), 0);
+    EXPECT_EQ(rig.session.model, 6);
+    EXPECT_FALSE(w.destinationMenu().checked) << "model 6 has no default destination";
+}
+
+TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    EXPECT_EQ(Captions(w.menuBar()->actions()),
+              QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuFile")->actions()),
+              QStringList({"&New", "&Open", "&Save", "Save &As...", "&Print", "P&rint to File", "E&xit"}));
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions()), QStringList({"&KV170 Series", "&KV170X Series"}));
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions(), false).size(), 4);
+    EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_0")->isEnabled());
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuTransfer")->actions()),
+              QStringList({"&Program to Radio", "&Read from Radio"}));
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuDestination")->actions()), QStringList({"KV150-usa", "KV170-usa"}));
+    // The SerialPort submenu is the first item of the fifth menu.
+    EXPECT_EQ(rig.Find<QMenu>("mnuOptions")->actions().first()->menu(), rig.Find<QMenu>("mnuOptionsSerialPort"));
+    EXPECT_FALSE(rig.Find<QAction>("tbrRead2")->isVisible());
+    EXPECT_FALSE(rig.Find<QAction>("tbrProgram2")->isVisible());
+    EXPECT_FALSE(rig.Find<QAction>("tbrDiagnosticHelp")) << "only in debug mode";
+}
+
+TEST(Menus, TheSerialPortListIsReadAgainWhenItOpens) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    QMenu* ports = rig.Find<QMenu>("mnuOptionsSerialPort");
+    EXPECT_EQ(Captions(ports->actions()), QStringList({"/dev/ttyS0", "/dev/ttyUSB0 FT232R USB UART"}));
+    rig.ports.ports.clear();
+    emit ports->aboutToShow();
+    EXPECT_EQ(Captions(ports->actions()), QStringList({"(not exist)"}));
+    rig.ports.ports = {{3, "/dev/ttyUSB0"}};
+    emit ports->aboutToShow();
+    rig.Find<QAction>("mnuOptionsSerialPort1_0")->trigger();
+    EXPECT_EQ(w.selectedPort(), 3);
+    EXPECT_EQ(rig.store->Get("ComPath", "ComNum"), "3");
+}
+
+TEST(Tree, FollowsTheModelAndTheUsableGroups) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
+    EXPECT_EQ(TopKeys(tree, "General"), QStringList({"Usable", "Common", "ATIS"}));
+    const QStringList program = TopKeys(tree, "Program");
+    EXPECT_TRUE(program.contains("PW"));
+    EXPECT_TRUE(program.endsWith("PR"));
+
+    rig.session.settings.UsableGroups[kUsaGroup].Enable = false;
+    rig.session.settings.UsableGroups[kIntlGroup].Enable = true;
+    rig.session.settings.UsableGroups[kCanGroup].Enable = true;
+    w.BuildTree();
+    EXPECT_EQ(TopKeys(tree, "Program"), QStringList({"PI", "PC", "PW", "PR"}));
+
+    rig.Answer({Answer::Ok});
+    w.EditModel(6);
+    EXPECT_FALSE(TopKeys(tree, "Program").contains("PW")) << "model 6 has no weather channels";
+    EXPECT_EQ(w.CurrentKey(), "General");
+}
+
+TEST(EditModel, AsksAndSwitchesOnlyOnOk) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    rig.Answer({Answer::Cancel});
+    w.EditModel(6);
+    EXPECT_EQ(rig.session.model, 5);
+    EXPECT_TRUE(rig.Find<QAction>("mnuEditModelKind_5")->isChecked());
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].text, "Do yo want to program the KV170X series?");
+
+    rig.Answer({Answer::Ok});
+    w.EditModel(6);
+    EXPECT_EQ(rig.session.model, 6);
+    EXPECT_EQ(rig.store->Get("ModelPath", "ModelNum"), "6");
+    EXPECT_TRUE(rig.Find<QAction>("mnuEditModelKind_6")->isChecked());
+    EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_5")->isChecked());
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuDestination")->actions()).size(), 12);
+
+    rig.Answer({});
+    w.EditModel(6);
+    EXPECT_TRUE(rig.prompt.shown().empty()) << "the current model asks nothing";
+}
+
+TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    const auto& names = w.destinationMenu().list.names;
+    const int kv150 = static_cast<int>(std::find(names.begin(), names.end(), "KV150-usa") - names.begin());
+    rig.Answer({Answer::Cancel});
+    w.PickDestination(kv150);
+    EXPECT_TRUE(rig.session.Sel1());
+    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"Do yo want to change to KV150-usa?"});
+
+    rig.Answer({Answer::Ok});
+    w.PickDestination(kv150);
+    EXPECT_FALSE(rig.session.Sel1());
+    EXPECT_EQ(rig.store->Get("IniFilePath", "IniFileName_5"), "KV150-usa");
+    EXPECT_TRUE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(kv150))->isChecked());
+
+    // A damaged file: the message, and the check mark stays where it was.
+    WriteText(rig.dir / "KV170-usa_019A.ini", "short");
+    rig.Answer({Answer::Ok});
+    w.PickDestination(1 - kv150);
+    EXPECT_EQ(Texts(rig.prompt), (std::vector<std::string>{"Do yo want to change to KV170-usa?", "IniFileRead Error!!"}));
+    EXPECT_TRUE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(kv150))->isChecked());
+    EXPECT_FALSE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(1 - kv150))->isChecked());
+    EXPECT_FALSE(rig.session.Sel1());
+}
+
+class AtisTest : public testing::Test {
+protected:
+    void SetUp() override {
+        w = &rig.Start();
+        QApplication::setActiveWindow(w);
+        w->SelectNodeByKey("ATIS");
+        code = rig.Find<FieldEdit>("txtATIScode");
+        ASSERT_TRUE(code);
+    }
+    void Type(QWidget* field, const QString& text) {
+        field->setFocus();
+        QTest::keyClicks(field, text);
+    }
+    Rig rig;
+    MainWindow* w = nullptr;
+    FieldEdit* code = nullptr;
+};
+
+TEST_F(AtisTest, ANineDigitCodeIsRefusedAndKeepsTheUserOnTheScreen) {
+    rig.session.settings.Atis.AtisCode = "1111122222";
+    w->SelectNodeByKey("ATIS");
+    code->clear();
+    Type(code, "12a345 6789");
+    EXPECT_EQ(code->text(), "123456789") << "letters and spaces are not typed";
+    ASSERT_TRUE(code->hasFocus());
+    rig.Find<QTreeWidget>("tvTreeView")->setCurrentItem(
+        rig.Find<QTreeWidget>("tvTreeView")->findItems("Common Setup", Qt::MatchRecursive).first());
+    // The tree took the focus: the refused code is silently put back.
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1111122222");
+
+    w->SelectNodeByKey("ATIS");
+    code->clear();
+    Type(code, "123456789");
+    EXPECT_FALSE(w->ValidateActiveField());
+    ASSERT_FALSE(rig.prompt.shown().empty());
+    EXPECT_EQ(rig.prompt.shown().back(), (Message{"Data Error!!", "ATISNo", MessageIcon::Exclamation, Buttons::Ok}));
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1111122222");
+    EXPECT_FALSE(w->FileSave()) << "a refused field stops a save";
+    EXPECT_EQ(w->CurrentKey(), "ATIS");
+
+    Type(code, "0");
+    EXPECT_TRUE(w->ValidateActiveField());
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1234567890");
+    EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST_F(AtisTest, MidsArePaddedWhenLeftAndGroupsStoreOnlyTheirOwnFlag) {
+    auto* tabs = rig.Find<QTabWidget>("tbsATIS");
+    tabs->setCurrentIndex(1);
+    auto* mid = rig.Find<FieldEdit>("txtATISMid_4");
+    auto* display = rig.Find<FieldEdit>("txtATISDisp_4");
+    Type(mid, "7");
+    Type(display, "aB-1");
+    EXPECT_EQ(mid->text(), "007");
+    EXPECT_EQ(rig.session.settings.Atis.CallSign[4].MID, "007");
+    EXPECT_EQ(rig.session.settings.Atis.CallSign[4].Display, "aB1");
+    auto* empty = rig.Find<FieldEdit>("txtATISMid_5");
+    Type(empty, "");
+    display->setFocus();
+    EXPECT_EQ(empty->text(), "");
+
+    tabs->setCurrentIndex(0);
+    rig.session.settings.Atis.UsableAtisChGroup = {true, true, true, true};
+    w->SelectNodeByKey("ATIS");
+    rig.editor.dataChanged = false;
+    rig.Find<QCheckBox>("chkATISChGroup_1")->click();
+    EXPECT_EQ(rig.session.settings.Atis.UsableAtisChGroup, (std::array<bool, 4>{true, false, true, true}));
+    EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST_F(AtisTest, KillerGroupsOnlyForModelTypesZeroAndThree) {
+    EXPECT_FALSE(rig.Find<QWidget>("pictATISKiller")->isVisibleTo(w));
+    rig.session.model = 0;
+    w->SelectNodeByKey("General");
+    w->SelectNodeByKey("ATIS");
+    EXPECT_TRUE(rig.Find<QWidget>("pictATISKiller")->isVisibleTo(w));
+}
+
+TEST(CommonSetup, ListsWriteTheirFieldsAndScanOffLocksResume) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    rig.session.settings.Common.SCAN = true;
+    w.SelectNodeByKey("Common");
+    EXPECT_FALSE(rig.editor.dataChanged) << "filling the screen is no edit";
+    auto* weather = rig.Find<QComboBox>("cmbCommonWeater");
+    weather->setCurrentIndex(1);
+    EXPECT_EQ(rig.session.settings.Common.Weater, 3);
+    weather->setCurrentIndex(0);
+    EXPECT_EQ(rig.session.settings.Common.Weater, 0);
+    EXPECT_TRUE(rig.editor.dataChanged);
+
+    auto* resume = rig.Find<QComboBox>("cmbCommonResume");
+    EXPECT_TRUE(resume->isEnabled());
+    rig.Find<QComboBox>("cmbCommonScan")->setCurrentIndex(0);
+    EXPECT_FALSE(rig.session.settings.Common.SCAN);
+    EXPECT_FALSE(resume->isEnabled());
+    EXPECT_FALSE(rig.Find<QComboBox>("cmbCommonPTTSCAN")->isEnabled());
+    EXPECT_EQ(rig.Find<QComboBox>("cmbCommonOffset")->count(), 25);
+    EXPECT_FALSE(rig.Find<QComboBox>("cmbCommonRotary")->isVisibleTo(&w));
+    EXPECT_TRUE(weather->isVisibleTo(&w));
+
+    rig.Answer({Answer::Ok});
+    w.EditModel(6);
+    w.SelectNodeByKey("Common");
+    EXPECT_FALSE(weather->isVisibleTo(&w)) << "model 6 has no weather alert";
+}
+
+TEST(Exit, TheThreeAnswersAndTheGeometry) {
+    struct Case {
+        std::deque<Answer> answers;
+        bool invalidField;
+        bool closes, saved;
+    } cases[] = {
+        {{Answer::Cancel}, false, false, false},
+        {{Answer::No}, false, true, false},
+        {{Answer::Yes}, false, true, true},
+        {{Answer::Yes}, true, false, false},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        MainWindow& w = rig.Start();
+        rig.files.names = {rig.dir / "exit.dat"};
+        rig.editor.dataChanged = true;
+        if (c.invalidField) {
+            QApplication::setActiveWindow(&w);
+            w.SelectNodeByKey("ATIS");
+            auto* code = rig.Find<FieldEdit>("txtATIScode");
+            code->setFocus();
+            QTest::keyClicks(code, "123");
+        }
+        rig.Answer(c.answers);
+        EXPECT_EQ(w.close(), c.closes);
+        EXPECT_EQ(std::filesystem::exists(rig.dir / "exit.dat"), c.saved);
+        EXPECT_EQ(rig.prompt.shown().at(0).text, "TWS data has changed.\r\nDo you want to save changes?");
+        EXPECT_EQ(rig.store->Get("Settings", "MainWidth").has_value(), c.closes);
+    }
+}
+
+TEST(Exit, AMinimisedWindowKeepsTheStoredGeometry) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    w.showMinimized();
+    QApplication::processEvents();
+    if (!w.isMinimized()) GTEST_SKIP() << "this platform does not minimise";
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(rig.store->Get("Settings", "MainWidth"));
+}
+
+TEST(Files, SaveAsThenOpenRestoresTheData) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    rig.session.settings.Atis.AtisCode = "2468024680";
+    rig.editor.dataChanged = true;
+    rig.files.names = {rig.dir / "boat"};
+    ASSERT_TRUE(w.FileSaveAs());
+    EXPECT_EQ(rig.files.filters.back(), "dat files(*.dat)|*.dat|All files(*.*)|*.*");
+    EXPECT_EQ(rig.files.folders.back(), rig.dir.path());
+    EXPECT_NE(ReadText(rig.dir / "boat.dat").find("TYPE=#TWS"), std::string::npos);
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - boat.dat");
+    EXPECT_FALSE(rig.editor.dataChanged);
+
+    w.FileNew();
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series");
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "");
+    rig.files.names = {rig.dir / "boat.dat"};
+    ASSERT_TRUE(w.FileOpen());
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "2468024680");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - boat.dat");
+
+    rig.session.settings.Atis.AtisCode = "1";
+    ASSERT_TRUE(w.FileSave()) << "Save re-uses the current name without asking";
+    EXPECT_EQ(rig.files.names.size(), 0u);
+    EXPECT_NE(ReadText(rig.dir / "boat.dat").find("Atis Code=#1\r\n"), std::string::npos);
+}
+
+TEST(Files, AFileOfTheOtherSeriesAsksToSwitch) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    RadioSession other = FreshSession(6);
+    other.settings.Atis.AtisCode = "1357913579";
+    ASSERT_TRUE(SaveSettingsFile(other, rig.dir / "x.dat").ok);
+
+    rig.Answer({Answer::Cancel});
+    rig.files.names = {rig.dir / "x.dat"};
+    EXPECT_FALSE(w.FileOpen());
+    EXPECT_EQ(rig.session.model, 5);
+    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"Do yo want to program the KV170X series?"});
+
+    rig.Answer({Answer::Ok});
+    rig.files.names = {rig.dir / "x.dat"};
+    EXPECT_TRUE(w.FileOpen());
+    EXPECT_EQ(rig.session.model, 6);
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1357913579");
+    EXPECT_EQ(rig.store->Get("IniFilePath", "IniFileName_6"), "KV170X-intl");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - x.dat");
+}
+
+TEST(Files, ABrokenFileLeavesTheDataAsTheyWere) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    rig.session.settings.Atis.AtisCode = "5555555555";
+    WriteText(rig.dir / "bad.dat", "[MAIN]\r\nMODELTYPE=2\r\n[ATIS Setup (Common)]\r\nAtis Code=#1\r\n");
+    rig.files.names = {rig.dir / "bad.dat"};
+    EXPECT_FALSE(w.FileOpen());
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "5555555555");
+    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"different model!!"});
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series");
+}
+
+TEST(ImageFiles, CtrlF3AndCtrlF2OnlyInDebugMode) {
+    Rig plain;
+    plain.Start().SaveImage();
+    EXPECT_TRUE(plain.files.filters.empty());
+
+    Rig rig(true);
+    MainWindow& w = rig.Start();
+    EXPECT_TRUE(rig.Find<QAction>("tbrDiagnosticHelp"));
+    rig.session.settings.Atis.AtisCode = "1212121212";
+    rig.files.names = {rig.dir / "radio.hex"};
+    w.SaveImage();
+    EXPECT_EQ(std::filesystem::file_size(rig.dir / "radio.hex"), 16384u);
+    EXPECT_EQ(rig.files.filters.back(), "hex files(*.hex)|*.hex|All files(*.*)|*.*");
+
+    w.FileNew();
+    rig.files.names = {rig.dir / "radio.hex"};
+    w.OpenImage();
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1212121212");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - radio.hex");
+
+    WriteText(rig.dir / "short.hex", "abc");
+    rig.files.names = {rig.dir / "short.hex"};
+    w.OpenImage();
+    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"bad file!!"});
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1212121212");
+}
+
+TEST(Help, TheManualOpensAtTheContextAnchor) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    w.HelpContents();
+    w.HelpContext(1054);
+    EXPECT_EQ(rig.help.anchors, (std::vector<std::string>{"", "topic-1054"}));
+    rig.help.available = false;
+    w.HelpContents();
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].text,
+              "Unable to display Help Contents. There is no Help associated with this project.");
+    EXPECT_EQ(rig.prompt.shown()[0].icon, MessageIcon::Information);
+}
+
+}  // namespace
+}  // namespace kv::test

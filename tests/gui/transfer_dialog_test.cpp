@@ -1,0 +1,106 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "gui/gui_rig.h"
+#include "gui/transfer_dialog.h"
+
+namespace kv::test {
+namespace {
+
+TEST(TransferDialog, TitleInstructionsAndPicturesByMode) {
+    for (const int mode : {kTransferRead, kTransferProgram}) {
+        TransferDialog dialog(mode, false, nullptr, nullptr, 0);
+        dialog.show();
+        EXPECT_EQ(dialog.windowTitle(), mode == kTransferRead ? "Read from Radio" : "Program to Radio");
+        EXPECT_TRUE(dialog.findChild<QLabel*>("lblmess")->text().startsWith("1.Connect the TWS cable"));
+        EXPECT_FALSE(dialog.findChild<QWidget*>("lblmon")->isVisible());
+        EXPECT_FALSE(dialog.findChild<QWidget*>("cmdHelp")->isVisible());
+        // The source stands on the left.
+        const int radio = dialog.findChild<QWidget*>("pictHandy")->x();
+        const int computer = dialog.findChild<QWidget*>("pictB")->x();
+        EXPECT_EQ(radio < computer, mode == kTransferRead);
+    }
+}
+
+TEST(TransferDialog, ProgressFillNeverLeavesTheFrame) {
+    TransferDialog dialog(kTransferRead, false, nullptr, nullptr, 0);
+    dialog.show();
+    auto* frame = dialog.findChild<QWidget*>("pictProgress");
+    auto* fill = dialog.findChild<QWidget*>("lblPercent");
+    dialog.Progress(50);
+    EXPECT_EQ(fill->x(), -frame->width() + frame->width() / 2);
+    dialog.Progress(250);
+    EXPECT_EQ(fill->x(), 0);
+}
+
+TEST(TransferDialog, CancelWhileIdleClosesAndWhileBusyRequestsTheCancel) {
+    FakeTransfer job;
+    job.end = TransferEnd::Cancelled;
+    TransferDialog dialog(kTransferRead, false, &job, nullptr, 0);
+    dialog.show();
+    bool closeRefused = false;
+    job.during = [&](TransferEvents& events) {
+        dialog.CancelPressed();
+        EXPECT_TRUE(events.CancelRequested());
+        EXPECT_FALSE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled());
+        closeRefused = !dialog.close();
+    };
+    dialog.Start();
+    EXPECT_TRUE(closeRefused) << "the close box is refused while busy";
+    EXPECT_TRUE(dialog.isVisible()) << "the first Cancel only stops the transfer";
+    EXPECT_FALSE(dialog.completed());
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled()) << "ready for another attempt";
+    dialog.CancelPressed();
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(TransferDialog, DebugModeShowsTheNotes) {
+    TransferDialog dialog(kTransferProgram, true, nullptr, nullptr, 0);
+    dialog.show();
+    auto* monitor = dialog.findChild<QLabel*>("lblmon");
+    EXPECT_TRUE(monitor->isVisible());
+    EXPECT_EQ(monitor->text(), "starting at debug mode..");
+    dialog.Note("sync ok");
+    EXPECT_EQ(monitor->text(), "sync ok");
+}
+
+// Presses OK in the modal dialog once it is open.
+void PressOkWhenOpen() {
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<TransferDialog*>(w); dialog && dialog->isVisible()) {
+                dialog->Start();
+                if (dialog->isVisible()) dialog->CancelPressed();
+                return;
+            }
+    });
+}
+
+TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    rig.files.names = {rig.dir / "before.dat"};
+    ASSERT_TRUE(w.FileSaveAs());
+    rig.editor.dataChanged = true;
+    w.SelectNodeByKey("ATIS");
+
+    PressOkWhenOpen();
+    w.TransferRead();
+    EXPECT_EQ(rig.transfer.modes, std::vector<int>{kTransferRead});
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "9876543210");
+    EXPECT_EQ(w.CurrentKey(), "General");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series") << "the file name is cleared";
+    EXPECT_FALSE(rig.editor.dataChanged);
+
+    rig.transfer.end = TransferEnd::Failed;
+    rig.editor.dataChanged = true;
+    PressOkWhenOpen();
+    w.TransferProgram();
+    EXPECT_EQ(rig.transfer.modes.back(), kTransferProgram);
+    EXPECT_TRUE(rig.editor.dataChanged) << "a failed transfer changes nothing";
+}
+
+}  // namespace
+}  // namespace kv::test

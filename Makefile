@@ -27,13 +27,14 @@ build: configure
 
 # The programmer's window when there is a display; without one, the same
 # data through kvtool (the default data of the KV170 USA radio).
+# The programmer's window with a simulated radio to read and program; without
+# a display, the same job through kvtool (read the simulated radio, print the report).
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	  $(KVPROG); \
+	  $(KVPROG) --demo; \
 	else \
-	  echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): running the kvtool job instead of kvprog."; \
-	  $(KVTOOL) new --model 5 --variant KV170 -o $(BUILD)/KV170-usa.hex && \
-	  $(KVTOOL) show $(BUILD)/KV170-usa.hex; \
+	  echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): reading a simulated radio with kvtool instead."; \
+	  scripts/run-without-display.sh $(BUILD)/bin; \
 	fi
 
 # A PNG of every screen and dialog, drawn offscreen.

@@ -1,5 +1,6 @@
 // kvprog: the programmer's window.
-//   kvprog [/D]                      the window; "/D" turns on debug mode
+//   kvprog [/D] [--demo]             the window; "/D" turns on debug mode; --demo adds a
+//                                    simulated radio to Options > SerialPort and selects it
 //   kvprog --benchmark-startup       prints the time to the "General" screen and exits
 //   kvprog --screenshots FOLDER      saves a PNG of every screen and dialog and exits
 #include <QApplication>
@@ -8,13 +9,16 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <unistd.h>
 
 #include "gui/app.h"
+#include "gui/link_transfer_job.h"
 #include "gui/main_window.h"
 #include "gui/qt_services.h"
 #include "qt/qt_platform.h"
+#include "sim/demo_radio.h"
 
 namespace {
 
@@ -62,8 +66,27 @@ int main(int argc, char* argv[]) {
     kv::qt::SettingsStore store;
     const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
 
-    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, nullptr, folder, 1});
+    kv::FileErrorLog errorLog(kv::qt::ErrorLogPath(), editor.debug);
+    kv::LinkTransferJob transfers(
+        session, prompt, [&] { return window ? ports.DeviceOf(window->selectedPort()) : std::string(); }, &errorLog,
+        editor.debug);
+
+    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, &transfers, folder, 1});
     window = &main;
+
+    // --demo: a radio holding the start-up data, on a pseudo-terminal of its own.
+    std::unique_ptr<kv::sim::DemoRadio> demo;
+    if (has("--demo")) {
+        demo = std::make_unique<kv::sim::DemoRadio>(session);
+        if (demo->Start()) {
+            ports.AddSimulatedRadio(demo->path());
+            main.RebuildPortMenu();
+            const auto entries = ports.Ports();
+            main.ChoosePort(static_cast<int>(entries.size()) - 1);
+        } else {
+            std::fprintf(stderr, "kvprog: the simulated radio could not start (no pseudo-terminal)\n");
+        }
+    }
     QObject::connect(&main, &kv::MainWindow::generalShown, &main, [&] {
         if (benchmark) {
             std::printf("kvprog start-up to the General screen: %.1f ms since process start, %.1f ms since main\n",

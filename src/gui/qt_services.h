@@ -38,9 +38,20 @@ public:
 // The serial devices the system lists in /dev (ttyS*, ttyUSB*, ttyACM*),
 // numbered 1, 2, ... in natural order. The link's QSerialPortInfo list
 // takes its place when the two are joined.
+// The computer's serial ports, numbered as the menu shows them, and the
+// simulated radio of --demo after them.
 class DevicePortSource : public PortSource {
 public:
     std::vector<PortMenuEntry> Ports() override;
+    // The device of a port number; empty when no such port is present.
+    std::string DeviceOf(int number);
+    void AddSimulatedRadio(const std::string& device) { simulated_ = device; }
+
+private:
+    std::vector<std::pair<PortMenuEntry, std::string>> Entries();
+    std::string simulated_;
 };
+
+inline constexpr const char* kSimulatedRadioCaption = "Simulated radio";
 
 }  // namespace kv

@@ -113,42 +113,63 @@ void RemoveLink(const std::string& link, const std::string& target) {
 
 }  // namespace
 
-int ServeOnPty(RadioSimulator& radio, const PtyOptions& options) {
-    CatchStopSignals();
-    Pty pty;
-    if (!OpenPty(pty)) {
-        std::fprintf(stderr, "kvradio-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
-        return 1;
-    }
-    if (!options.link.empty()) MakeLink(options.link, pty.path);
-    std::printf("%s\n", pty.path.c_str());
-    std::fflush(stdout);
+PtyRadio::PtyRadio(RadioSimulator& radio, bool paced) : radio_(radio), paced_(paced) {}
 
-    Sender sender(pty.master, options.paced);
+PtyRadio::~PtyRadio() {
+    if (master_ >= 0) close(master_);
+    if (slave_ >= 0) close(slave_);
+}
+
+bool PtyRadio::Open() {
+    Pty pty;
+    const bool opened = OpenPty(pty);
+    master_ = pty.master;
+    slave_ = pty.slave;
+    path_ = pty.path;
+    return opened;
+}
+
+void PtyRadio::Serve(const std::function<bool()>& stop) {
+    Sender sender(master_, paced_);
     uint8_t buffer[4096];
-    while (!stopRequested && !radio.HungUp()) {
-        pollfd fd{pty.master, POLLIN, 0};
-        const auto wait = sender.Wait();
+    while (!stop() && !radio_.HungUp()) {
+        pollfd fd{master_, POLLIN, 0};
+        const auto wait = std::min<std::chrono::nanoseconds>(sender.Wait(), kIdleWait);
         const timespec timeout{static_cast<time_t>(wait.count() / 1'000'000'000),
                                static_cast<long>(wait.count() % 1'000'000'000)};
         const int ready = ppoll(&fd, 1, &timeout, nullptr);
         if (ready > 0 && (fd.revents & POLLIN)) {
-            const ssize_t n = read(pty.master, buffer, sizeof buffer);
+            const ssize_t n = read(master_, buffer, sizeof buffer);
             if (n > 0) {
                 // An abort stops whatever answer was still on its way.
                 if (std::memchr(buffer, wire::kCan, static_cast<size_t>(n))) sender.Drop();
                 std::string out;
-                radio.Receive(buffer, static_cast<size_t>(n), out);
+                radio_.Receive(buffer, static_cast<size_t>(n), out);
                 sender.Queue(out);
             }
         } else if (ready > 0) {
             usleep(10000);  // no reader on the other side yet
         }
-        if (!radio.HungUp()) sender.Flush();
+        if (!radio_.HungUp()) sender.Flush();
     }
-    close(pty.master);  // a hangup: the tool's side sees the line gone
-    close(pty.slave);
-    RemoveLink(options.link, pty.path);
+    // A hangup: the tool's side sees the line gone.
+    close(master_);
+    close(slave_);
+    master_ = slave_ = -1;
+}
+
+int ServeOnPty(RadioSimulator& radio, const PtyOptions& options) {
+    CatchStopSignals();
+    PtyRadio pty(radio, options.paced);
+    if (!pty.Open()) {
+        std::fprintf(stderr, "kvradio-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
+        return 1;
+    }
+    if (!options.link.empty()) MakeLink(options.link, pty.path());
+    std::printf("%s\n", pty.path().c_str());
+    std::fflush(stdout);
+    pty.Serve([] { return stopRequested != 0; });
+    RemoveLink(options.link, pty.path());
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // SIGINT, or until a hangup fault closes the line.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "sim/radio_simulator.h"
@@ -13,7 +14,30 @@ struct PtyOptions {
     bool paced = false;   // send at 28800 baud, 10 bits a byte
 };
 
-// Prints the device path on stdout, then serves. Returns the exit status.
+// A radio on a pseudo-terminal of its own.
+class PtyRadio {
+public:
+    PtyRadio(RadioSimulator& radio, bool paced);
+    ~PtyRadio();
+    PtyRadio(const PtyRadio&) = delete;
+    PtyRadio& operator=(const PtyRadio&) = delete;
+
+    // Opens the pseudo-terminal, raw at once; false when the system refuses.
+    bool Open();
+    const std::string& path() const { return path_; }
+    // Echoes and answers until stop() is true or a hangup fault closes the line.
+    void Serve(const std::function<bool()>& stop);
+
+private:
+    RadioSimulator& radio_;
+    bool paced_;
+    int master_ = -1;
+    int slave_ = -1;  // held open so the line survives the tool closing and reopening it
+    std::string path_;
+};
+
+// kvradio-sim: prints the device path on stdout, then serves until SIGTERM
+// or SIGINT. Returns the exit status.
 int ServeOnPty(RadioSimulator& radio, const PtyOptions& options);
 
 }  // namespace kv::sim

@@ -1,0 +1,34 @@
+// The transfer dialog's job on the real radio link: a read or program
+// transfer over the serial port the window has chosen.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "editor/transfer_dialog_logic.h"
+#include "files/error_log.h"
+#include "link/serial_line.h"
+#include "model/session.h"
+#include "util/prompt.h"
+
+namespace kv {
+
+class LinkTransferJob : public TransferJob {
+public:
+    // port(): the device of the chosen port ("" when there is none). The
+    // clock defaults to the machine's; tests may hand one whose pauses are short.
+    LinkTransferJob(RadioSession& session, Prompt& prompt, std::function<std::string()> port, ErrorLog* log,
+                    bool debug, Clock* clock = nullptr);
+    TransferEnd Run(int mode, TransferEvents& events) override;
+
+private:
+    RadioSession& session_;
+    Prompt& prompt_;
+    std::function<std::string()> port_;
+    ErrorLog* log_;
+    bool debug_;
+    SteadyClock steadyClock_;
+    Clock& clock_;
+};
+
+}  // namespace kv

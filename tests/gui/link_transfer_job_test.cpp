@@ -1,0 +1,95 @@
+// The transfer dialog's job on the real link: QSerialPort against the
+// simulated radio on a pseudo-terminal, as kvprog --demo runs it.
+#include <gtest/gtest.h>
+
+#include "gui/link_transfer_job.h"
+#include "image/codec.h"
+#include "sim/demo_radio.h"
+#include "support/sessions.h"
+
+namespace kv {
+namespace {
+
+class RecordingEvents : public TransferEvents {
+public:
+    void Progress(int percent) override { lastPercent = percent; }
+    void Note(const std::string&) override {}
+    void Pump() override {
+        if (++pumps == cancelAtPump) cancel = true;
+    }
+    bool CancelRequested() const override { return cancel; }
+
+    int lastPercent = -1;
+    int pumps = 0;
+    int cancelAtPump = -1;
+    bool cancel = false;
+};
+
+// Real time, without the protocol's settling pauses: the simulated radio needs none.
+class UnpausedClock : public SteadyClock {
+public:
+    void Sleep(Duration) override {}
+};
+
+struct DemoRig {
+    RadioSession radioData = test::FreshSession(5);
+    std::unique_ptr<sim::DemoRadio> radio;
+    ScriptedPrompt prompt;
+    UnpausedClock clock;
+
+    DemoRig() {
+        radioData.settings.CHUSA[0].ChTag = "ON THE RADIO";
+        radio = std::make_unique<sim::DemoRadio>(radioData);
+        EXPECT_TRUE(radio->Start());
+    }
+    LinkTransferJob Job(RadioSession& session) {
+        return LinkTransferJob(session, prompt, [this] { return radio->path(); }, nullptr, false, &clock);
+    }
+};
+
+TEST(LinkTransferJob, ReadsTheRadioIntoTheSession) {
+    DemoRig rig;
+    RadioSession session = test::FreshSession(5);
+    RecordingEvents events;
+    EXPECT_EQ(rig.Job(session).Run(kTransferRead, events), TransferEnd::Completed);
+    EXPECT_EQ(session.settings.CHUSA[0].ChTag, "ON THE RADIO");
+    EXPECT_EQ(events.lastPercent, 100);
+    ASSERT_FALSE(rig.prompt.shown().empty());
+    EXPECT_EQ(rig.prompt.shown().back().text, "Complete!!");
+}
+
+TEST(LinkTransferJob, ProgramsTheSessionIntoTheRadio) {
+    DemoRig rig;
+    RadioSession session = test::FreshSession(5);
+    session.settings.CHUSA[1].ChTag = "FROM THE PC";
+    RecordingEvents events;
+    EXPECT_EQ(rig.Job(session).Run(kTransferProgram, events), TransferEnd::Completed);
+    rig.radio->Stop();
+    RadioSession programmed = test::FreshSession(5);
+    programmed.image = rig.radio->image();
+    DecodeImage(programmed);
+    EXPECT_EQ(programmed.settings.CHUSA[1].ChTag, "FROM THE PC");
+}
+
+TEST(LinkTransferJob, ACancelledReadLeavesTheSessionAlone) {
+    DemoRig rig;
+    RadioSession session = test::FreshSession(5);
+    const RadioSession before = session;
+    RecordingEvents events;
+    events.cancelAtPump = 200;
+    EXPECT_EQ(rig.Job(session).Run(kTransferRead, events), TransferEnd::Cancelled);
+    EXPECT_EQ(session.image, before.image);
+    EXPECT_EQ(session.settings, before.settings);
+}
+
+TEST(LinkTransferJob, APortThatIsNotThereFails) {
+    RadioSession session = test::FreshSession(5);
+    ScriptedPrompt prompt;
+    LinkTransferJob job(session, prompt, [] { return std::string("/dev/kv-no-such-port"); }, nullptr, false);
+    RecordingEvents events;
+    EXPECT_EQ(job.Run(kTransferRead, events), TransferEnd::Failed);
+    EXPECT_FALSE(prompt.shown().empty());
+}
+
+}  // namespace
+}  // namespace kv

@@ -2,7 +2,11 @@
 // simulated radio on a pseudo-terminal, as kvprog --demo runs it.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QTimer>
+
 #include "gui/link_transfer_job.h"
+#include "gui/transfer_dialog.h"
 #include "image/codec.h"
 #include "sim/demo_radio.h"
 #include "support/sessions.h"
@@ -80,6 +84,50 @@ TEST(LinkTransferJob, ACancelledReadLeavesTheSessionAlone) {
     EXPECT_EQ(rig.Job(session).Run(kTransferRead, events), TransferEnd::Cancelled);
     EXPECT_EQ(session.image, before.image);
     EXPECT_EQ(session.settings, before.settings);
+}
+
+// The whole road through the dialog: OK runs the read, the dialog closes
+// completed and the session holds the radio's data.
+TEST(TransferDialogOnTheLink, ReadsAndProgramsTheSimulatedRadio) {
+    DemoRig rig;
+    RadioSession session = test::FreshSession(5);
+    LinkTransferJob job = rig.Job(session);
+    TransferDialog read(kTransferRead, false, &job, nullptr, 0);
+    read.show();
+    read.Start();
+    EXPECT_TRUE(read.completed());
+    EXPECT_FALSE(read.isVisible()) << "a completed transfer closes the dialog";
+    EXPECT_EQ(session.settings.CHUSA[0].ChTag, "ON THE RADIO");
+
+    session.settings.CHUSA[2].ChTag = "EDITED";
+    TransferDialog program(kTransferProgram, false, &job, nullptr, 0);
+    program.show();
+    program.Start();
+    EXPECT_TRUE(program.completed());
+    rig.radio->Stop();
+    RadioSession radio = test::FreshSession(5);
+    radio.image = rig.radio->image();
+    DecodeImage(radio);
+    EXPECT_EQ(radio.settings.CHUSA[2].ChTag, "EDITED");
+}
+
+TEST(TransferDialogOnTheLink, CancelStopsTheReadAndKeepsTheData) {
+    DemoRig rig;
+    RadioSession session = test::FreshSession(5);
+    const RadioSettings before = session.settings;
+    LinkTransferJob job = rig.Job(session);
+    TransferDialog dialog(kTransferRead, false, &job, nullptr, 0);
+    dialog.show();
+    int progressSeen = 0;
+    QTimer::singleShot(30, &dialog, [&] {
+        ++progressSeen;
+        dialog.CancelPressed();  // while busy: asks the transfer to stop
+    });
+    dialog.Start();
+    EXPECT_EQ(progressSeen, 1);
+    EXPECT_FALSE(dialog.completed());
+    EXPECT_TRUE(dialog.isVisible()) << "the first Cancel only stops the transfer";
+    EXPECT_EQ(session.settings, before);
 }
 
 TEST(LinkTransferJob, APortThatIsNotThereFails) {

@@ -18,8 +18,8 @@ int InRange(int value, size_t count) { return value >= 0 && static_cast<size_t>(
 
 }  // namespace
 
-const CommonListSpec& SpecOf(CommonList list) {
-    static const std::array<CommonListSpec, 9> specs{{
+const CommonListLayout& LayoutOf(CommonList list) {
+    static const std::array<CommonListLayout, 9> layouts{{
         {"cmbCommonTXPo", "TX Po Display", {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}},
         {"cmbCommonScan", "SCAN", kOffOn},
         {"cmbCommonResume", "Resume Time", {"Off", "1Sec", "2Sec", "3Sec"}},
@@ -30,11 +30,11 @@ const CommonListSpec& SpecOf(CommonList list) {
         {"cmbCommonWeater", "Weather Alert", kOffOn},
         {"cmbCommonRotary", "Rotary Beep", kOffOn},
     }};
-    return specs[static_cast<size_t>(list)];
+    return layouts[static_cast<size_t>(list)];
 }
 
 int EntryFor(CommonList list, const CommonSetup& c) {
-    const size_t count = SpecOf(list).entries.size();
+    const size_t count = LayoutOf(list).entries.size();
     switch (list) {
         case CommonList::TxPo: return InRange(c.TxPoDisplay, count);
         case CommonList::Scan: return c.SCAN ? 1 : 0;
@@ -50,7 +50,7 @@ int EntryFor(CommonList list, const CommonSetup& c) {
 }
 
 void StoreEntry(CommonList list, int entry, CommonSetup& c) {
-    if (InRange(entry, SpecOf(list).entries.size()) < 0) return;
+    if (InRange(entry, LayoutOf(list).entries.size()) < 0) return;
     const auto index = static_cast<int16_t>(entry);
     switch (list) {
         case CommonList::TxPo: c.TxPoDisplay = index; break;

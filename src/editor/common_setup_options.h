@@ -15,13 +15,13 @@ inline constexpr CommonList kCommonLists[] = {CommonList::TxPo,   CommonList::Sc
                                               CommonList::PttScan, CommonList::Dual, CommonList::Offset,
                                               CommonList::Mag,     CommonList::Weather, CommonList::Rotary};
 
-struct CommonListSpec {
+struct CommonListLayout {
     const char* objectName;  // cmbCommonTXPo ...
     const char* label;
     std::vector<std::string> entries;
 };
 
-const CommonListSpec& SpecOf(CommonList list);
+const CommonListLayout& LayoutOf(CommonList list);
 
 // The entry a list shows for the record (-1 when the value has none).
 int EntryFor(CommonList list, const CommonSetup& common);

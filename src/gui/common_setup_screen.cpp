@@ -18,12 +18,12 @@ CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : S
     auto* grid = new QGridLayout;
     int row = 0;
     for (const CommonList list : kCommonLists) {
-        const CommonListSpec& spec = SpecOf(list);
-        auto* label = new QLabel(QString(spec.label) + ":", this);
-        label->setObjectName(QString(spec.objectName).replace("cmb", "lbl"));
+        const CommonListLayout& layout = LayoutOf(list);
+        auto* label = new QLabel(QString(layout.label) + ":", this);
+        label->setObjectName(QString(layout.objectName).replace("cmb", "lbl"));
         auto* combo = new QComboBox(this);
-        combo->setObjectName(spec.objectName);
-        for (const std::string& entry : spec.entries) combo->addItem(QString::fromStdString(entry));
+        combo->setObjectName(layout.objectName);
+        for (const std::string& entry : layout.entries) combo->addItem(QString::fromStdString(entry));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, list](int entry) { OnChosen(list, entry); });
         grid->addWidget(label, row, 0);
         grid->addWidget(combo, row, 1);

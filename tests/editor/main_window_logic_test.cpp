@@ -74,7 +74,7 @@ TEST(CommonSetupOptions, EntriesMapToTheirFields) {
 
     StoreEntry(CommonList::Offset, 0, c);
     EXPECT_EQ(c.OffsetTime, 0);
-    EXPECT_EQ(SpecOf(CommonList::Offset).entries.size(), 25u);
+    EXPECT_EQ(LayoutOf(CommonList::Offset).entries.size(), 25u);
     StoreEntry(CommonList::Offset, 25, c);
     EXPECT_EQ(c.OffsetTime, 0) << "an entry beyond the list writes nothing";
 
@@ -84,7 +84,7 @@ TEST(CommonSetupOptions, EntriesMapToTheirFields) {
     EXPECT_EQ(c.ResumeTime, 3);
     c.TxPoDisplay = 7;
     EXPECT_EQ(EntryFor(CommonList::TxPo, c), -1);
-    EXPECT_EQ(SpecOf(CommonList::TxPo).entries[1], "Lo Po on Changing CH");
+    EXPECT_EQ(LayoutOf(CommonList::TxPo).entries[1], "Lo Po on Changing CH");
 }
 
 class CountingJob : public TransferJob {

@@ -13,6 +13,39 @@
 #include "report/converters.h"
 
 namespace kv {
+
+// Val() of a status prefix: its leading digits, 0 when there are none.
+static long StatusPrefixValue(std::string_view statusNo) {
+    constexpr size_t kMaxDigits = 9;
+    long value = 0;
+    size_t i = statusNo.find_first_not_of(' ');
+    for (size_t digits = 0; i < statusNo.size() && digits < kMaxDigits && std::isdigit(static_cast<unsigned char>(statusNo[i])); ++i, ++digits)
+        value = value * 10 + (statusNo[i] - '0');
+    return value;
+}
+
+// StatusNo x 100 + BaseCh with at least two digits, then the StatusIcon.
+std::string MarineChannelLabel(const ChannelRecord& ch) {
+    const long number = StatusPrefixValue(ch.StatusNo) * 100 + ch.BaseCh;
+    char text[24];
+    std::snprintf(text, sizeof text, number < 0 ? "-%02ld" : "%02ld", number < 0 ? -number : number);
+    return text + ch.StatusIcon;
+}
+
+// F1 is the ship frequency, F2 the coast frequency of the channel number.
+// Numbers past the table and unknown duplex codes have no frequencies.
+RxTx MarineFrequencies(const ChannelRecord& ch) {
+    if (ch.BaseCh < 0 || ch.BaseCh >= kMarineFrequencyCount) return {};
+    const MarineFrequency& f = MarineFrequencyTable()[static_cast<size_t>(ch.BaseCh)];
+    switch (ch.Duplex) {
+        case 0: return {f.ship, f.ship};
+        case 1: return {f.coast, f.coast};
+        case 2: return {f.coast, f.ship};
+        case 3: return {f.ship, f.coast};
+        default: return {};
+    }
+}
+
 namespace {
 
 constexpr int kLabelWidth = 35;
@@ -211,43 +244,6 @@ ListHeading MarineHeading(int model) {
         default:
             return {"CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name",
                     "---  -------  -------  --  ---  --  ---  ---  --  ------------"};
-    }
-}
-
-// Val() of a status prefix: its leading digits, 0 when there are none.
-long StatusPrefixValue(std::string_view statusNo) {
-    constexpr size_t kMaxDigits = 9;
-    long value = 0;
-    size_t i = statusNo.find_first_not_of(' ');
-    for (size_t digits = 0; i < statusNo.size() && digits < kMaxDigits && std::isdigit(static_cast<unsigned char>(statusNo[i])); ++i, ++digits)
-        value = value * 10 + (statusNo[i] - '0');
-    return value;
-}
-
-// StatusNo x 100 + BaseCh with at least two digits, then the StatusIcon.
-std::string MarineChannelLabel(const ChannelRecord& ch) {
-    const long number = StatusPrefixValue(ch.StatusNo) * 100 + ch.BaseCh;
-    char text[24];
-    std::snprintf(text, sizeof text, number < 0 ? "-%02ld" : "%02ld", number < 0 ? -number : number);
-    return text + ch.StatusIcon;
-}
-
-struct RxTx {
-    double rx = 0;
-    double tx = 0;
-};
-
-// F1 is the ship frequency, F2 the coast frequency of the channel number.
-// Numbers past the table and unknown duplex codes have no frequencies.
-RxTx MarineFrequencies(const ChannelRecord& ch) {
-    if (ch.BaseCh < 0 || ch.BaseCh >= kMarineFrequencyCount) return {};
-    const MarineFrequency& f = MarineFrequencyTable()[static_cast<size_t>(ch.BaseCh)];
-    switch (ch.Duplex) {
-        case 0: return {f.ship, f.ship};
-        case 1: return {f.coast, f.coast};
-        case 2: return {f.coast, f.ship};
-        case 3: return {f.ship, f.coast};
-        default: return {};
     }
 }
 

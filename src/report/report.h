@@ -19,4 +19,16 @@ std::string BuildReport(const RadioSession& session);
 // The report as its file holds it: the text followed by one line break.
 std::string ReportFileText(const RadioSession& session);
 
+// A marine channel's label: StatusNo x 100 + BaseCh with at least two
+// digits, then the StatusIcon ("1016A").
+std::string MarineChannelLabel(const ChannelRecord& channel);
+
+// A marine channel's frequencies from its base channel and simplex/duplex
+// mode; none (0) for numbers past the table and unknown modes.
+struct RxTx {
+    double rx = 0;
+    double tx = 0;
+};
+RxTx MarineFrequencies(const ChannelRecord& channel);
+
 }  // namespace kv

@@ -17,6 +17,9 @@ namespace kv {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+// A frequency field shows nothing for no frequency.
+QString FieldFrequency(double mhz) { return mhz > 0 ? Q(FrequencyText(mhz)) : QString(); }
+
 QString Indexed(const char* name, int i) { return QString("%1_%2").arg(name).arg(i); }
 
 QLabel* Title(const QString& text, const char* objectName, QWidget* parent) {
@@ -603,8 +606,8 @@ void ChannelEditorScreen::Fill() {
     number_[0]->setStoredText(Q(ch->CHDisplayL));
     number_[1]->setStoredText(Q(ch->CHDisplayR));
     tag_->setStoredText(Q(ch->ChTag));
-    rx_->setStoredText(Q(FrequencyText(ch->Rxfreq)));
-    tx_->setStoredText(Q(FrequencyText(ch->Txfreq)));
+    rx_->setStoredText(FieldFrequency(ch->Rxfreq));
+    tx_->setStoredText(FieldFrequency(ch->Txfreq));
     txEnable_->setChecked(ch->TxEnable);
     txOnly_->setChecked(ch->LowPower);
     txPower_->setChecked(ch->PowUp);
@@ -653,7 +656,7 @@ bool ChannelEditorScreen::CheckFrequencyField(FieldEdit* field, bool transmit) {
         return true;
     }
     // A refused value never reaches the record: say so and show the stored one.
-    field->setStoredText(Q(FrequencyText(stored)));
+    field->setStoredText(FieldFrequency(stored));
     field->clearChanged();
     c_.prompt.Show(DataErrorMessage(RuleOf(field->field()).errorTitle));
     return false;

@@ -24,6 +24,8 @@
 #include "gui/channel_screens.h"
 #include "gui/common_setup_screen.h"
 #include "gui/report_preview.h"
+#include "gui/report_printer.h"
+#include <QPrintDialog>
 #include "gui/transfer_dialog.h"
 #include "image/defaults.h"
 #include "rules/narrowband.h"
@@ -33,6 +35,7 @@ namespace kv {
 namespace {
 
 constexpr const char* kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+constexpr const char* kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 constexpr int kTreeHelp = 1054;
 constexpr int kDiagnosticHelp = 1012;
@@ -132,8 +135,8 @@ void MainWindow::BuildMenus() {
     add(file, "&Open", "mnuFileOpen", [this] { FileOpen(); });
     add(file, "&Save", "mnuFileSave", [this] { FileSave(); });
     add(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); });
-    // Printing on paper is not in this window yet; the preview is.
-    add(file, "&Print", "mnuFilePrint", [] {})->setEnabled(false);
+    add(file, "&Print", "mnuFilePrint", [this] { Print(); });
+    add(file, "Export PDF...", "mnuFileExportPdf", [this] { ExportPdf(); });
     add(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
     file->addSeparator();
     add(file, "E&xit", "mnuFileExit", [this] { close(); });
@@ -345,6 +348,33 @@ void MainWindow::PrintToFile() {
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowModality(Qt::ApplicationModal);
     preview->show();
+}
+
+void MainWindow::Print() {
+    if (!ValidateActiveField()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    Busy busy(this);
+    const std::string error = PrintReport(s_, printer);
+    if (!error.empty())
+        services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+}
+
+bool MainWindow::ExportPdf() {
+    if (!ValidateActiveField()) return false;
+    const auto name = services_.files.SaveName(services_.programFolder, kPdfFilter);
+    if (!name || name->empty()) return false;
+    std::string error;
+    {
+        Busy busy(this);
+        error = ExportReportPdf(s_, *name);
+    }
+    if (error.empty()) return true;
+    services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+    return false;
 }
 
 bool MainWindow::SelectNodeByKey(const QString& key) {

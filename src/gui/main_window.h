@@ -50,6 +50,8 @@ public:
     void HelpContext(int contextNumber);
     void HelpAbout();
     void PrintToFile();  // the report preview
+    void Print();        // the printed pages, through the printer dialog
+    bool ExportPdf();    // the printed pages as a PDF file
 
     bool ValidateActiveField();
     bool SelectNodeByKey(const QString& key);

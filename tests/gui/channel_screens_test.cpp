@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "gui/field_edit.h"
 #include "gui/gui_rig.h"
 #include "gui/report_preview.h"
+#include "gui/report_printer.h"
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
@@ -363,6 +365,67 @@ TEST(ReportPreview, ShowsTheReportAndSavesItWithOneLineBreak) {
     EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
     EXPECT_EQ(rig.prompt.shown()[0].icon, MessageIcon::Exclamation);
     preview->close();
+}
+
+}  // namespace
+}  // namespace kv::test
+
+namespace kv::test {
+namespace {
+
+// Runs of blanks as one space: text extraction does not keep the spacing.
+std::string Squeeze(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\t';
+        if (blank && !out.empty() && out.back() == ' ') continue;
+        out += blank ? ' ' : c;
+    }
+    return out;
+}
+
+std::string PdfText(const std::filesystem::path& pdf) {
+    const auto text = pdf.string() + ".txt";
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text + "'";
+    if (std::system(command.c_str()) != 0) return {};
+    return Squeeze(ReadAll(text));
+}
+
+TEST(ExportPdf, EveryPageCarriesItsBannerAndHeaderInOrder) {
+    for (const int model : {5, 6}) {
+        Rig rig;
+        MainWindow& w = rig.Start();
+        rig.session.model = model;
+        rig.session.settings.UsableGroups[kUsaGroup].Enable = true;
+        const auto path = rig.dir / "report.pdf";
+        rig.files.names.push_back(path);
+        ASSERT_TRUE(w.ExportPdf()) << model;
+        const std::string text = PdfText(path);
+        ASSERT_FALSE(text.empty()) << "pdftotext read nothing";
+        size_t at = 0;
+        int page = 1;
+        for (const std::string& content : PrintedPages(rig.session)) {
+            const std::string header = Squeeze(PrintedPageHeader(rig.session, page++));
+            const size_t headerAt = text.find(header, at);
+            ASSERT_NE(headerAt, std::string::npos) << header;
+            const size_t bannerStart = content.find("#####");
+            const std::string banner = Squeeze(content.substr(bannerStart, content.find("\r\n", bannerStart) - bannerStart));
+            at = text.find(banner, headerAt);
+            ASSERT_NE(at, std::string::npos) << banner;
+        }
+        EXPECT_EQ(text.find("WX Channel") == std::string::npos, model == 6);
+    }
+}
+
+TEST(ExportPdf, CancelWritesNothingAndAFailureSaysWhat) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    EXPECT_FALSE(w.ExportPdf());
+    EXPECT_TRUE(rig.prompt.shown().empty());
+    rig.files.names.push_back(rig.dir / "missing" / "report.pdf");
+    EXPECT_FALSE(w.ExportPdf());
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
 }
 
 }  // namespace

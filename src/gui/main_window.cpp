@@ -24,7 +24,7 @@
 #include "gui/channel_screens.h"
 #include "gui/common_setup_screen.h"
 #include "gui/report_preview.h"
-#include "gui/report_printer.h"
+#include "print/report_printer.h"
 #include <QPrintDialog>
 #include "gui/transfer_dialog.h"
 #include "image/defaults.h"

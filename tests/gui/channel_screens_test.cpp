@@ -15,7 +15,7 @@
 #include "gui/field_edit.h"
 #include "gui/gui_rig.h"
 #include "gui/report_preview.h"
-#include "gui/report_printer.h"
+#include "print/report_printer.h"
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"

@@ -1,4 +1,4 @@
-#include "gui/report_printer.h"
+#include "print/report_printer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

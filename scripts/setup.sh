@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+  fonts-liberation2 poppler-utils
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

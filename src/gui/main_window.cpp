@@ -21,7 +21,11 @@
 #include "files/settings_file.h"
 #include "gui/about_dialog.h"
 #include "gui/atis_screen.h"
+#include "gui/channel_screens.h"
 #include "gui/common_setup_screen.h"
+#include "gui/report_preview.h"
+#include "print/report_printer.h"
+#include <QPrintDialog>
 #include "gui/transfer_dialog.h"
 #include "image/defaults.h"
 #include "rules/narrowband.h"
@@ -31,6 +35,7 @@ namespace kv {
 namespace {
 
 constexpr const char* kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+constexpr const char* kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 constexpr int kTreeHelp = 1054;
 constexpr int kDiagnosticHelp = 1012;
@@ -130,9 +135,9 @@ void MainWindow::BuildMenus() {
     add(file, "&Open", "mnuFileOpen", [this] { FileOpen(); });
     add(file, "&Save", "mnuFileSave", [this] { FileSave(); });
     add(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); });
-    // The report's preview and printing are not in this window yet.
-    add(file, "&Print", "mnuFilePrint", [] {})->setEnabled(false);
-    add(file, "P&rint to File", "mnuFilePrintToFile", [] {})->setEnabled(false);
+    add(file, "&Print", "mnuFilePrint", [this] { Print(); });
+    add(file, "Export PDF...", "mnuFileExportPdf", [this] { ExportPdf(); });
+    add(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
     file->addSeparator();
     add(file, "E&xit", "mnuFileExit", [this] { close(); });
 
@@ -274,17 +279,25 @@ void MainWindow::BuildScreens() {
     screens_[ScreenKind::Common] = new CommonSetupScreen(context, nullptr);
     screens_[ScreenKind::Atis] = new AtisScreen(context, nullptr);
 
-    // The channel screens (groups, grids, single channels) come with the
-    // channel editing; until then one page names the screen chosen.
-    QWidget* channels = TitledPage("pictChannelScreens", "", &placeholderCaption_);
-    for (const ScreenKind kind : {ScreenKind::Usable, ScreenKind::MarineGrid, ScreenKind::WeatherGrid,
-                                  ScreenKind::RgGrid, ScreenKind::LmrGrid, ScreenKind::ExpGrid,
-                                  ScreenKind::MarineChannel, ScreenKind::RgChannel, ScreenKind::LmrChannel,
-                                  ScreenKind::ExpChannel})
-        screens_[kind] = channels;
+    const ChannelHost host{
+        [this] { RebuildTreeKeepingSelection(); },
+        [this] { RefreshCurrentCaption(); },
+        [this](const QString& key) { SelectNodeByKey(key); },
+        [this](const QString& hint) { status_->setText(hint); }};
+    screens_[ScreenKind::Usable] = new UsableScreen(context, host, nullptr);
+    screens_[ScreenKind::MarineGrid] = new MarineGridScreen(context, host, nullptr);
+    screens_[ScreenKind::WeatherGrid] = new WeatherScreen(context, host, nullptr);
+    auto* lists = new ChannelListScreen(context, host, nullptr);
+    auto* editor = new ChannelEditorScreen(context, host, nullptr);
+    for (const ScreenKind kind : {ScreenKind::RgGrid, ScreenKind::LmrGrid, ScreenKind::ExpGrid}) screens_[kind] = lists;
+    // Marine channels are edited in their grid's panel; their nodes have no page of their own.
+    screens_[ScreenKind::MarineChannel] = screens_[ScreenKind::Blank];
+    for (const ScreenKind kind : {ScreenKind::RgChannel, ScreenKind::LmrChannel, ScreenKind::ExpChannel})
+        screens_[kind] = editor;
 
     for (QWidget* page : {general, empty, screens_[ScreenKind::Blank], screens_[ScreenKind::Common],
-                          screens_[ScreenKind::Atis], channels})
+                          screens_[ScreenKind::Atis], screens_[ScreenKind::Usable], screens_[ScreenKind::MarineGrid],
+                          screens_[ScreenKind::WeatherGrid], static_cast<QWidget*>(lists), static_cast<QWidget*>(editor)})
         stack_->addWidget(page);
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, &MainWindow::OnTreeChanged);
@@ -307,6 +320,61 @@ void MainWindow::AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenN
         item->setData(0, Qt::UserRole, Q(node.key));
         AddTreeNodes(item, node.children);
     }
+}
+
+// A usable group went on or off: the tree is built again and the same node
+// selected, without building its screen again.
+void MainWindow::RebuildTreeKeepingSelection() {
+    const QString key = CurrentKey();
+    BuildTree();
+    const QSignalBlocker block(tree_);
+    for (QTreeWidgetItem* item : tree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
+        if (item->data(0, Qt::UserRole).toString().compare(key, Qt::CaseInsensitive) != 0) continue;
+        tree_->setCurrentItem(item);
+        if (item->parent()) item->parent()->setExpanded(true);
+        currentNode_ = item;
+    }
+}
+
+void MainWindow::RefreshCurrentCaption() {
+    if (currentNode_ == nullptr) return;
+    const auto tree = BuildScreenTree(s_);
+    if (const ScreenNode* node = FindNode(tree, CurrentKey().toStdString())) currentNode_->setText(0, Q(node->caption));
+}
+
+void MainWindow::PrintToFile() {
+    if (!ValidateActiveField()) return;
+    auto* preview = new ReportPreview(s_, services_.prompt, services_.files, services_.programFolder, this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowModality(Qt::ApplicationModal);
+    preview->show();
+}
+
+void MainWindow::Print() {
+    if (!ValidateActiveField()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    Busy busy(this);
+    const std::string error = PrintReport(s_, printer);
+    if (!error.empty())
+        services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+}
+
+bool MainWindow::ExportPdf() {
+    if (!ValidateActiveField()) return false;
+    const auto name = services_.files.SaveName(services_.programFolder, kPdfFilter);
+    if (!name || name->empty()) return false;
+    std::string error;
+    {
+        Busy busy(this);
+        error = ExportReportPdf(s_, *name);
+    }
+    if (error.empty()) return true;
+    services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+    return false;
 }
 
 bool MainWindow::SelectNodeByKey(const QString& key) {
@@ -341,14 +409,14 @@ void MainWindow::ShowScreenForNode(QTreeWidgetItem* node) {
     const QString parentKey = node->parent() ? node->parent()->data(0, Qt::UserRole).toString() : QString();
     const ScreenChoice choice = ScreenForNode(key.toStdString(), parentKey.toStdString());
     currentNode_ = node;
-    ShowScreen(choice.kind, node->text(0));
     status_->setText(text::kSelectionHint);
+    ShowScreen(choice);
 }
 
-void MainWindow::ShowScreen(ScreenKind kind, const QString& caption) {
+void MainWindow::ShowScreen(const ScreenChoice& choice) {
     ScreenBuilding building(e_);
-    QWidget* page = screens_.at(kind);
-    if (page == screens_.at(ScreenKind::Usable)) placeholderCaption_->setText(caption);
+    QWidget* page = screens_.at(choice.kind);
+    if (auto* channels = dynamic_cast<ChannelScreen*>(page)) channels->SetChoice(choice);
     if (auto* screen = dynamic_cast<Screen*>(page)) screen->Fill();
     stack_->setCurrentWidget(page);
 }

@@ -49,6 +49,9 @@ public:
     void HelpContents();
     void HelpContext(int contextNumber);
     void HelpAbout();
+    void PrintToFile();  // the report preview
+    void Print();        // the printed pages, through the printer dialog
+    bool ExportPdf();    // the printed pages as a PDF file
 
     bool ValidateActiveField();
     bool SelectNodeByKey(const QString& key);
@@ -74,7 +77,9 @@ private:
     void AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes);
     void OnTreeChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void ShowScreenForNode(QTreeWidgetItem* node);
-    void ShowScreen(ScreenKind kind, const QString& caption);
+    void ShowScreen(const ScreenChoice& choice);
+    void RebuildTreeKeepingSelection();
+    void RefreshCurrentCaption();
     void RebuildDestinationMenu();
     void ShowDestinationCaptions();
     void CheckDestination(std::optional<size_t> entry);
@@ -95,7 +100,6 @@ private:
     QStackedWidget* stack_ = nullptr;
     QLabel* status_ = nullptr;
     std::map<ScreenKind, QWidget*> screens_;
-    QLabel* placeholderCaption_ = nullptr;
     QTreeWidgetItem* currentNode_ = nullptr;
 
     std::map<int, QAction*> modelActions_;  // by model code

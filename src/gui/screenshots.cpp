@@ -1,10 +1,14 @@
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "gui/about_dialog.h"
 #include "gui/app.h"
 #include "gui/main_window.h"
+#include "gui/report_preview.h"
 #include "gui/transfer_dialog.h"
 
 namespace kv {
@@ -23,6 +27,7 @@ int SaveScreenshots(MainWindow& window, const QString& folder) {
     const std::pair<const char*, const char*> screens[] = {
         {"General", "main-general"}, {"Program", "main-programmable"}, {"Common", "main-common-setup"},
         {"ATIS", "main-atis"},       {"PU", "main-usa-group"},        {"R1", "main-rg-channel"},
+        {"Usable", "main-available-groups"}, {"PW", "main-weather"},    {"PR", "main-rg-grid"},
     };
     window.resize(900, 600);
     for (const auto& [key, name] : screens) {
@@ -34,6 +39,20 @@ int SaveScreenshots(MainWindow& window, const QString& folder) {
         tabs->setCurrentIndex(1);
         saved += window.grab().save(QDir(folder).filePath("main-atis-call-signs.png"));
         tabs->setCurrentIndex(0);
+    }
+    window.SelectNodeByKey("PU");
+    if (auto* add = window.findChild<QPushButton*>("cmdAdd")) {
+        add->click();
+        saved += window.grab().save(QDir(folder).filePath("main-usa-add.png"));
+        if (auto* cancel = window.findChild<QPushButton*>("cmdCancel")) cancel->click();
+    }
+    window.PrintToFile();
+    if (auto* preview = window.findChild<ReportPreview*>("frmPrn")) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!preview->built() && waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        saved += preview->grab().save(QDir(folder).filePath("report-preview.png"));
+        preview->close();
     }
     for (const int mode : {kTransferRead, kTransferProgram}) {
         TransferDialog dialog(mode, false, nullptr, &window);

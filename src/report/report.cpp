@@ -13,6 +13,39 @@
 #include "report/converters.h"
 
 namespace kv {
+
+// Val() of a status prefix: its leading digits, 0 when there are none.
+static long StatusPrefixValue(std::string_view statusNo) {
+    constexpr size_t kMaxDigits = 9;
+    long value = 0;
+    size_t i = statusNo.find_first_not_of(' ');
+    for (size_t digits = 0; i < statusNo.size() && digits < kMaxDigits && std::isdigit(static_cast<unsigned char>(statusNo[i])); ++i, ++digits)
+        value = value * 10 + (statusNo[i] - '0');
+    return value;
+}
+
+// StatusNo x 100 + BaseCh with at least two digits, then the StatusIcon.
+std::string MarineChannelLabel(const ChannelRecord& ch) {
+    const long number = StatusPrefixValue(ch.StatusNo) * 100 + ch.BaseCh;
+    char text[24];
+    std::snprintf(text, sizeof text, number < 0 ? "-%02ld" : "%02ld", number < 0 ? -number : number);
+    return text + ch.StatusIcon;
+}
+
+// F1 is the ship frequency, F2 the coast frequency of the channel number.
+// Numbers past the table and unknown duplex codes have no frequencies.
+RxTx MarineFrequencies(const ChannelRecord& ch) {
+    if (ch.BaseCh < 0 || ch.BaseCh >= kMarineFrequencyCount) return {};
+    const MarineFrequency& f = MarineFrequencyTable()[static_cast<size_t>(ch.BaseCh)];
+    switch (ch.Duplex) {
+        case 0: return {f.ship, f.ship};
+        case 1: return {f.coast, f.coast};
+        case 2: return {f.coast, f.ship};
+        case 3: return {f.ship, f.coast};
+        default: return {};
+    }
+}
+
 namespace {
 
 constexpr int kLabelWidth = 35;
@@ -59,7 +92,7 @@ std::string MarinePriorityText(const MarineGroup& slots, int priority, int model
     return ChannelText(priority, model);
 }
 
-void AvailableGroups(ReportText& r, const RadioSession& s) {
+void AvailableGroups(ReportText& r, const RadioSession& s, bool printed = false) {
     const auto& g = s.settings.UsableGroups;
     const bool exp = ShowsExpGroup(s.model);
     r.Banner("##### Available CH Group Setup #####");
@@ -79,13 +112,13 @@ void AvailableGroups(ReportText& r, const RadioSession& s) {
                                MarinePriorityText(s.settings.CHCAN, g[kCanGroup].PriorityCh, s.model),
                                ChannelText(g[kLmrGroup].PriorityCh, s.model)}));
     row("Status Icon", [](const UsableGroupSetup& u) { return OnOff(u.StatusIcon); }, false, 0);
-    row("Status Name", [](const UsableGroupSetup& u) { return StatusNameText(u.StatusName); }, true, kLmrGroup);
+    row(printed ? "Status name" : "Status Name", [](const UsableGroupSetup& u) { return StatusNameText(u.StatusName); }, true, kLmrGroup);
     r.Blank();
 }
 
 // ---- Common Setup -------------------------------------------------------------
 
-void CommonSetupSection(ReportText& r, const RadioSession& s) {
+void CommonSetupSection(ReportText& r, const RadioSession& s, bool printed = false) {
     const CommonSetup& c = s.settings.Common;
     r.Banner("##### Common Setup #####");
     r.Line("[Starting TX Mode]");
@@ -97,7 +130,7 @@ void CommonSetupSection(ReportText& r, const RadioSession& s) {
     r.Line(Row("PTT SCAN Clear:", {OnOff(c.PttScanClear)}));
     r.Line(Row("Dual Watch:", {OnOff(c.DualWatch)}));
     r.Blank();
-    if (IsDscModel(s.model)) {
+    if (IsDscModel(s.model) && !printed) {
         r.Line("[NMEA Data Input]");
         r.Line(Row("Offset Time:", {OffsetText(c.OffsetTime)}));
         r.Line(Row("Magnetic Variation:", {MagText(c.MagneticVariation)}));
@@ -105,7 +138,7 @@ void CommonSetupSection(ReportText& r, const RadioSession& s) {
     }
     r.Line("[Weather CH Function]");
     r.Line(Row("Weather Alert:", {s.model == 6 ? "----" : WeatherText(c.Weater)}, kLabelWidth));
-    if (s.model == 0) r.Line(Row("Rotary Beep:", {OnOff(c.RotaryBeep)}));
+    if (s.model == 0 && !printed) r.Line(Row("Rotary Beep:", {OnOff(c.RotaryBeep)}));
     r.Blank();
 }
 
@@ -214,43 +247,6 @@ ListHeading MarineHeading(int model) {
     }
 }
 
-// Val() of a status prefix: its leading digits, 0 when there are none.
-long StatusPrefixValue(std::string_view statusNo) {
-    constexpr size_t kMaxDigits = 9;
-    long value = 0;
-    size_t i = statusNo.find_first_not_of(' ');
-    for (size_t digits = 0; i < statusNo.size() && digits < kMaxDigits && std::isdigit(static_cast<unsigned char>(statusNo[i])); ++i, ++digits)
-        value = value * 10 + (statusNo[i] - '0');
-    return value;
-}
-
-// StatusNo x 100 + BaseCh with at least two digits, then the StatusIcon.
-std::string MarineChannelLabel(const ChannelRecord& ch) {
-    const long number = StatusPrefixValue(ch.StatusNo) * 100 + ch.BaseCh;
-    char text[24];
-    std::snprintf(text, sizeof text, number < 0 ? "-%02ld" : "%02ld", number < 0 ? -number : number);
-    return text + ch.StatusIcon;
-}
-
-struct RxTx {
-    double rx = 0;
-    double tx = 0;
-};
-
-// F1 is the ship frequency, F2 the coast frequency of the channel number.
-// Numbers past the table and unknown duplex codes have no frequencies.
-RxTx MarineFrequencies(const ChannelRecord& ch) {
-    if (ch.BaseCh < 0 || ch.BaseCh >= kMarineFrequencyCount) return {};
-    const MarineFrequency& f = MarineFrequencyTable()[static_cast<size_t>(ch.BaseCh)];
-    switch (ch.Duplex) {
-        case 0: return {f.ship, f.ship};
-        case 1: return {f.coast, f.coast};
-        case 2: return {f.coast, f.ship};
-        case 3: return {f.ship, f.coast};
-        default: return {};
-    }
-}
-
 std::string MarineRow(const ChannelRecord& ch, int model) {
     const RxTx f = MarineFrequencies(ch);
     std::string row = Pad(MarineChannelLabel(ch), 7) + Pad(Freq3(f.rx), 9) + Pad(Freq3Tx(f.tx, ch.TxDisabled), 9) +
@@ -281,9 +277,9 @@ ListHeading WeatherHeading(int model) {
     }
 }
 
-void WeatherSection(ReportText& r, const RadioSession& s) {
+void WeatherSection(ReportText& r, const RadioSession& s, bool printed = false) {
     const ListHeading heading = WeatherHeading(s.model);
-    r.Banner("##### Programable Wx Channel #####");
+    r.Banner(printed ? "##### Programable WX Channel #####" : "##### Programable Wx Channel #####");
     r.Line(heading.header);
     r.Line(heading.rule);
     int number = 1;
@@ -427,6 +423,41 @@ std::string BuildReport(const RadioSession& s) {
     if (ShowsExpGroup(s.model) && usable(kExpGroup))
         LmrSection(r, s, "##### Programable EXP Channel #####", st.CHEXP, LmrList::Exp);
     return r.Take();
+}
+
+std::vector<std::string> PrintedPages(const RadioSession& s) {
+    const RadioSettings& st = s.settings;
+    const auto usable = [&](int group) { return st.UsableGroups[static_cast<size_t>(group)].Enable; };
+    std::vector<std::string> pages;
+    const auto page = [&pages](auto build) {
+        ReportText r;
+        build(r);
+        pages.push_back(r.Take());
+    };
+    page([&](ReportText& r) {
+        AvailableGroups(r, s, true);
+        CommonSetupSection(r, s, true);
+        if (ShowsAtis(s.model)) AtisCommonSection(r, s);
+    });
+    if (usable(kUsaGroup)) page([&](ReportText& r) { MarineSection(r, s, "##### Programable USA Channel #####", st.CHUSA); });
+    if (usable(kIntlGroup))
+        page([&](ReportText& r) { MarineSection(r, s, "##### Programable International Channel #####", st.CHINT); });
+    if (usable(kCanGroup)) page([&](ReportText& r) { MarineSection(r, s, "##### Programable Canada Channel #####", st.CHCAN); });
+    if (s.model != 6) page([&](ReportText& r) { WeatherSection(r, s, true); });
+    page([&](ReportText& r) { LmrSection(r, s, "##### Programable RG Channel #####", st.CHRG, LmrList::Rg); });
+    if (usable(kLmrGroup))
+        page([&](ReportText& r) {
+            LmrSection(r, s, "##### Programable " + LmrName(true, s.model) + " Channel #####", st.CHEXP, LmrList::Lmr);
+        });
+    if (s.model == 5 && usable(kExpGroup))
+        page([&](ReportText& r) { LmrSection(r, s, "##### Programable EXP Channel #####", st.CHEXP, LmrList::Exp); });
+    return pages;
+}
+
+int PrintedPageTotal(int model) { return model == 1 ? 7 : model == 5 ? 9 : 8; }
+
+std::string PrintedPageHeader(const RadioSession& s, int page) {
+    return s.ModelName() + " Tidewright    Page " + std::to_string(page) + " / " + std::to_string(PrintedPageTotal(s.model));
 }
 
 std::string ReportFileText(const RadioSession& session) { return BuildReport(session) + kReportLineBreak; }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/session.h"
 
@@ -18,5 +19,28 @@ std::string BuildReport(const RadioSession& session);
 
 // The report as its file holds it: the text followed by one line break.
 std::string ReportFileText(const RadioSession& session);
+
+// The printed pages, in order: the general page (Available CH Group,
+// Common Setup without NMEA and Rotary Beep, ATIS), a page per usable marine
+// group, the weather page unless model type 6, the RG page, the LMR page
+// when usable, and the EXP page of model type 5 when usable. Each page's
+// text uses the report's line breaks.
+std::vector<std::string> PrintedPages(const RadioSession& session);
+// The page total the headers show: fixed by model type, whatever is printed.
+int PrintedPageTotal(int model);
+// "KV170 Tidewright    Page 2 / 9".
+std::string PrintedPageHeader(const RadioSession& session, int page);
+
+// A marine channel's label: StatusNo x 100 + BaseCh with at least two
+// digits, then the StatusIcon ("1016A").
+std::string MarineChannelLabel(const ChannelRecord& channel);
+
+// A marine channel's frequencies from its base channel and simplex/duplex
+// mode; none (0) for numbers past the table and unknown modes.
+struct RxTx {
+    double rx = 0;
+    double tx = 0;
+};
+RxTx MarineFrequencies(const ChannelRecord& channel);
 
 }  // namespace kv

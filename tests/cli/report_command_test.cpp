@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 #include "cli/kvtool.h"
@@ -29,6 +30,26 @@ RadioSession WriteImage(int model, const std::string& path) {
     EXPECT_TRUE(SaveImageFile(s, path).ok);
     DecodeImage(s);
     return s;
+}
+
+TEST(KvtoolPrint, WritesThePrintedPagesToAPdf) {
+    TempDir dir;
+    const std::string file = (dir / "radio.hex").string();
+    const RadioSession s = WriteImage(6, file);
+    const std::string pdf = (dir / "radio.pdf").string();
+    const ToolRun run = Kvtool({"print", file, "-o", pdf});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = (dir / "radio.txt").string();
+    ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
+    const std::vector<uint8_t> bytes = ReadAll(text);
+    const std::string pages(bytes.begin(), bytes.end());
+    EXPECT_NE(pages.find(s.ModelName() + " Tidewright"), std::string::npos);
+    EXPECT_NE(pages.find("##### Programable RG Channel #####"), std::string::npos);
+    EXPECT_EQ(pages.find("WX Channel"), std::string::npos) << "no weather page for model type 6";
+
+    const ToolRun failed = Kvtool({"print", file, "-o", (dir / "missing" / "x.pdf").string()});
+    EXPECT_NE(failed.status, 0);
+    EXPECT_NE(failed.err.find("x.pdf"), std::string::npos);
 }
 
 TEST(KvtoolReport, PrintsThePreviewTextOfTheFile) {

@@ -1,0 +1,105 @@
+#include "editor/channel_screens.h"
+
+#include "report/converters.h"
+#include "report/report.h"
+#include "rules/narrowband.h"
+#include "model/tones.h"
+
+namespace kv {
+
+std::vector<ListEntry> PriorityEntries(const RadioSession& s, int group) {
+    std::vector<ListEntry> entries{{"Off", kNoPriority}};
+    if (group >= kUsaGroup && group <= kCanGroup) {
+        const MarineGroup& slots = s.settings.Marine(group);
+        for (int i = 0; i < kMarineSlots; ++i) {
+            const ChannelRecord& ch = slots[static_cast<size_t>(i)];
+            if (ch.Enable) entries.push_back({ChannelText(ch.BaseCh, s.model), i + 1});
+        }
+        return entries;
+    }
+    for (int i = 0; i < kExpChannels; ++i) {
+        const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
+        if (!ch.Enable) continue;
+        // Model 5 keeps LMR and EXP channels in the same records.
+        if (s.model == 5 && !ch.LmrExp) continue;
+        const int index = kFirstExpIndex + i;
+        entries.push_back({ChannelText(index, s.model), index});
+    }
+    return entries;
+}
+
+int EntryPosition(const std::vector<ListEntry>& entries, int value) {
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].value == value) return static_cast<int>(i);
+    return 0;
+}
+
+bool ExpChannelHasData(const ChannelRecord& channel) { return channel.Rxfreq > 0; }
+
+void SetGroupUsable(RadioSettings& settings, int group, bool on) {
+    settings.UsableGroups[static_cast<size_t>(group)].Enable = on;
+    if (group != kExpGroup || !on) return;
+    for (ChannelRecord& ch : settings.CHEXP) ch.Enable = ExpChannelHasData(ch);
+}
+
+std::string FourthGroupName(int model) { return LmrName(true, model) + " CH"; }
+
+std::vector<std::string> MarineGridTitles() {
+    return {"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "SIMP/DUP", "MEM", "VS", "CH Name"};
+}
+
+std::vector<std::string> MarineGridRow(const ChannelRecord& ch) {
+    const RxTx f = MarineFrequencies(ch);
+    return {MarineChannelLabel(ch), Freq3(f.rx),       Freq3Tx(f.tx, ch.TxDisabled), TxText(ch.TxEnable),
+            LowText(ch.LowPower),   UpText(ch.PowUp),  DupText(ch.Duplex),           MemText(ch.ScanMemory),
+            VsText(ch.Scramble),    ch.ChTag};
+}
+
+std::vector<std::string> ExpansionGridTitles() {
+    return {"CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM"};
+}
+
+std::vector<std::string> ExpansionGridRow(const ChannelRecord& ch, int number) {
+    return {std::to_string(number), EnableText(ch.Enable), ChdText(ch.CHDisplayL + ch.CHDisplayR),
+            Freq4(ch.Rxfreq),       Freq4(ch.Txfreq),      LowText(ch.LowPower),
+            UpText(ch.PowUp),       MemText(ch.ScanMemory)};
+}
+
+std::vector<std::string> RgGridRow(const ChannelRecord& ch, int number) { return ExpansionGridRow(ch, number); }
+
+ChannelRecord* EditedChannel(RadioSettings& settings, const ScreenChoice& choice) {
+    const int i = choice.index - 1;
+    switch (choice.kind) {
+        case ScreenKind::LmrChannel:
+        case ScreenKind::ExpChannel:
+            return i >= 0 && i < kExpChannels ? &settings.CHEXP[static_cast<size_t>(i)] : nullptr;
+        case ScreenKind::RgChannel:
+            return i >= 0 && i < kRgChannels ? &settings.CHRG[static_cast<size_t>(i)] : nullptr;
+        case ScreenKind::MarineChannel:
+            if (choice.group < kUsaGroup || choice.group > kCanGroup) return nullptr;
+            return i >= 0 && i < kMarineSlots ? &settings.Marine(choice.group)[static_cast<size_t>(i)] : nullptr;
+        default:
+            return nullptr;
+    }
+}
+
+BandwidthOptions BandwidthFor(int model, const ChannelRecord& channel, const CivilDate& today) {
+    if (model == 5 && ChannelWideStatus(model, channel, today) == kWideAfterDeadline) return {false, true};
+    return {channel.Enable, false};
+}
+
+std::vector<ListEntry> DcsEntries() {
+    std::vector<ListEntry> entries{{"Off", 0}};
+    for (int v = 1; v <= 2 * kSecondDcsOffset; ++v) entries.push_back({DcsText(v), v});
+    return entries;
+}
+
+std::vector<ListEntry> CtcssEntries() {
+    std::vector<std::string> list;
+    BuildCtcssList(list);
+    std::vector<ListEntry> entries;
+    for (size_t i = 0; i < list.size(); ++i) entries.push_back({list[i], static_cast<int>(i)});
+    return entries;
+}
+
+}  // namespace kv

@@ -1,0 +1,74 @@
+// The decisions of the channel screens, without widgets: the entries of the
+// Available CH Group lists, the rows of the channel grids, which record a
+// channel editor writes, and the bandwidth lock of the narrowband rule.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "editor/screen_tree.h"
+#include "model/session.h"
+#include "util/civil_date.h"
+
+namespace kv {
+
+// One entry of a drop-down list: its text and its item value.
+struct ListEntry {
+    std::string text;
+    int value = 0;
+    friend bool operator==(const ListEntry&, const ListEntry&) = default;
+};
+
+// The priority value "Off" stores: no channel (the image writes 0xFFFF).
+inline constexpr int kNoPriority = -1;
+
+// "Off", then the enabled channels of group k (0 USA, 1 INTL, 2 CAN, 3 LMR).
+// A marine entry's value is its record index + 1 (as the report reads a
+// marine priority); an LMR/EXP entry's value is its memory index.
+std::vector<ListEntry> PriorityEntries(const RadioSession& session, int group);
+
+// The position of a stored value among the entries; 0 ("Off") when none matches.
+int EntryPosition(const std::vector<ListEntry>& entries, int value);
+
+// Switches a usable group on or off. Switching the EXP group on recomputes
+// every EXP record's Enable from its own data (ExpChannelHasData).
+void SetGroupUsable(RadioSettings& settings, int group, bool on);
+
+// An EXP/LMR record counts as a channel when it has a receive frequency.
+bool ExpChannelHasData(const ChannelRecord& channel);
+
+// The text of the "LMR CH" / "EXP CH" group box of the fourth group.
+std::string FourthGroupName(int model);
+
+// Grid cells, with the report's converters.
+// Marine: "CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "SIMP/DUP", "MEM", "VS", "CH Name".
+std::vector<std::string> MarineGridTitles();
+std::vector<std::string> MarineGridRow(const ChannelRecord& channel);
+// LMR and EXP: "CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM".
+std::vector<std::string> ExpansionGridTitles();
+std::vector<std::string> ExpansionGridRow(const ChannelRecord& channel, int number);
+// The RG grid shows the same columns as the LMR and EXP grids.
+std::vector<std::string> RgGridRow(const ChannelRecord& channel, int number);
+
+// The grid's record of a row (row 0 is the title row): row - 1.
+inline int RecordOfRow(int row) { return row - 1; }
+
+// The channel a single-channel editor writes: "L" and "E" name EXP records,
+// "R" the RG records, "PU", "PI", "PC" the marine lists; the number after the
+// letters counts from 1. Null for a key that names no record.
+ChannelRecord* EditedChannel(RadioSettings& settings, const ScreenChoice& choice);
+
+// The bandwidth options of the single-channel editor.
+struct BandwidthOptions {
+    bool enabled = false;     // both options
+    bool forceNarrow = false; // the narrow option is selected (and written)
+};
+BandwidthOptions BandwidthFor(int model, const ChannelRecord& channel, const CivilDate& today);
+
+// The DCS lists: "Off", the 104 codes ("023N"...), then the same codes in the
+// second DCS mode ("023I"...), so that values 105..208 show and survive.
+std::vector<ListEntry> DcsEntries();
+// "Off" and the 50 CTCSS tones.
+std::vector<ListEntry> CtcssEntries();
+
+}  // namespace kv

@@ -1,0 +1,67 @@
+#include "print/report_printer.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringList>
+
+#include "report/report.h"
+
+namespace kv {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kHeaderTopTwips = 283.5;
+constexpr double kMarginInch = 0.75;
+constexpr int kPointSize = 9;
+
+}  // namespace
+
+std::string PrintReport(const RadioSession& session, QPrinter& printer) {
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer)) return "The printer could not be started.";
+    // Courier New, or the metric-compatible Liberation Mono where it is missing.
+    QFont font("Courier New", kPointSize);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    painter.setFont(font);
+    const double dpi = printer.resolution();
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QFontMetricsF metrics(font, &printer);
+    const double left = kMarginInch * dpi;
+    const double headerBaseline = kHeaderTopTwips / kTwipsPerInch * dpi + metrics.ascent();
+    const double top = kMarginInch * dpi + metrics.height();
+    const double bottom = paper.height() - kMarginInch * dpi;
+
+    const std::vector<std::string> pages = PrintedPages(session);
+    for (size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !printer.newPage()) return "The printer refused a new page.";
+        const QString header = QString::fromStdString(PrintedPageHeader(session, static_cast<int>(p) + 1));
+        painter.drawText(QPointF(left, headerBaseline), header);
+        double y = top;
+        const QStringList lines = QString::fromStdString(pages[p]).split("\r\n");
+        for (const QString& line : lines) {
+            // A page longer than the sheet goes on under the same header.
+            if (y + metrics.height() > bottom) {
+                if (!printer.newPage()) return "The printer refused a new page.";
+                painter.drawText(QPointF(left, headerBaseline), header);
+                y = top;
+            }
+            y += metrics.height();
+            painter.drawText(QPointF(left, y), line);
+        }
+    }
+    if (!painter.end()) return "The printer could not finish the document.";
+    return {};
+}
+
+std::string ExportReportPdf(const RadioSession& session, const std::filesystem::path& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path.string()));
+    printer.setDocName(QString::fromStdString(session.ModelName() + " Tidewright"));
+    const std::string error = PrintReport(session, printer);
+    return error.empty() ? error : path.string() + ": " + error;
+}
+
+}  // namespace kv

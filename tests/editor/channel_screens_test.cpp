@@ -1,0 +1,137 @@
+#include "editor/channel_screens.h"
+
+#include <gtest/gtest.h>
+
+#include "support/sessions.h"
+
+namespace kv::test {
+namespace {
+
+TEST(PriorityEntries, MarineEntriesNameEnabledRecordsByIndexPlusOne) {
+    RadioSession s = FreshSession(5);
+    MarineGroup& usa = s.settings.CHUSA;
+    for (auto& ch : usa) ch.Enable = false;
+    usa[0].Enable = true;
+    usa[0].BaseCh = 16;
+    usa[4].Enable = true;
+    usa[4].BaseCh = 9;
+    const auto entries = PriorityEntries(s, kUsaGroup);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0], (ListEntry{"Off", kNoPriority}));
+    EXPECT_EQ(entries[1], (ListEntry{"16", 1}));
+    EXPECT_EQ(entries[2], (ListEntry{"09", 5}));
+    EXPECT_EQ(EntryPosition(entries, 5), 2);
+    EXPECT_EQ(EntryPosition(entries, 77), 0) << "a value naming no entry shows Off";
+}
+
+TEST(PriorityEntries, LmrEntriesAreMemoryIndexesOfLandMobileChannelsOnModel5) {
+    RadioSession s = FreshSession(5);
+    for (auto& ch : s.settings.CHEXP) ch = ChannelRecord{};
+    s.settings.CHEXP[2].Enable = true;
+    s.settings.CHEXP[2].LmrExp = true;
+    s.settings.CHEXP[3].Enable = true;  // an EXP channel: not in the LMR list
+    const auto entries = PriorityEntries(s, kLmrGroup);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].value, kFirstExpIndex + 2);
+}
+
+TEST(SetGroupUsable, SwitchingExpOnRecomputesEveryExpEnableFromItsFrequency) {
+    RadioSettings st;
+    st.CHEXP[0].Rxfreq = 155.5;
+    st.CHEXP[0].Enable = false;
+    st.CHEXP[1].Enable = true;  // no receive frequency: not a channel
+    SetGroupUsable(st, kExpGroup, true);
+    EXPECT_TRUE(st.UsableGroups[kExpGroup].Enable);
+    EXPECT_TRUE(st.CHEXP[0].Enable);
+    EXPECT_FALSE(st.CHEXP[1].Enable);
+    // Switching off keeps the channels as they are.
+    SetGroupUsable(st, kExpGroup, false);
+    EXPECT_TRUE(st.CHEXP[0].Enable);
+    SetGroupUsable(st, kUsaGroup, false);
+    EXPECT_FALSE(st.UsableGroups[kUsaGroup].Enable);
+}
+
+TEST(GridRows, MarineRowUsesTheReportConverters) {
+    ChannelRecord ch;
+    ch.BaseCh = 16;
+    ch.Duplex = 0;
+    ch.TxEnable = true;
+    ch.LowPower = true;
+    ch.ChTag = "DISTRESS";
+    const auto row = MarineGridRow(ch);
+    ASSERT_EQ(row.size(), MarineGridTitles().size());
+    EXPECT_EQ(row, (std::vector<std::string>{"16", "156.800", "156.800", "TX", "LOW", "--", "TX SIMP", "---", "--",
+                                             "DISTRESS"}));
+    ch.TxDisabled = true;
+    EXPECT_EQ(MarineGridRow(ch)[2], "---.---");
+}
+
+TEST(GridRows, ExpansionRowHasTheEightColumns) {
+    ChannelRecord ch;
+    ch.Enable = true;
+    ch.CHDisplayL = "A1";
+    ch.CHDisplayR = "B2";
+    ch.Rxfreq = 155.5;
+    const auto row = ExpansionGridRow(ch, 7);
+    ASSERT_EQ(row.size(), ExpansionGridTitles().size());
+    EXPECT_EQ(row[0], "7");
+    EXPECT_EQ(row[1], "ENABLE");
+    EXPECT_EQ(row[3], "155.5000");
+    EXPECT_EQ(row[4], "---.----");
+}
+
+TEST(EditedChannel, KeysNameTheirRecords) {
+    RadioSettings st;
+    struct Case {
+        ScreenChoice choice;
+        ChannelRecord* expected;
+    };
+    const Case cases[] = {
+        {{ScreenKind::LmrChannel, -1, 1}, &st.CHEXP[0]},
+        {{ScreenKind::ExpChannel, -1, 40}, &st.CHEXP[39]},
+        {{ScreenKind::ExpChannel, -1, 41}, nullptr},
+        {{ScreenKind::RgChannel, -1, 8}, &st.CHRG[7]},
+        {{ScreenKind::RgChannel, -1, 0}, nullptr},
+        {{ScreenKind::MarineChannel, kCanGroup, 3}, &st.CHCAN[2]},
+        {{ScreenKind::MarineGrid, kCanGroup, 3}, nullptr},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EditedChannel(st, c.choice), c.expected);
+}
+
+TEST(BandwidthFor, Model5WideLandMobileInTheBandIsLockedNarrowAfterTheDeadline) {
+    ChannelRecord ch;
+    ch.Enable = true;
+    ch.LmrExp = true;
+    ch.Txfreq = 155.0;
+    struct Case {
+        int model;
+        double tx;
+        bool enable;
+        BandwidthOptions expected;
+    };
+    const Case cases[] = {
+        {5, 155.0, true, {false, true}},
+        {5, 140.0, true, {true, false}},
+        {5, 140.0, false, {false, false}},
+        {6, 155.0, true, {true, false}},
+    };
+    for (const Case& c : cases) {
+        ch.Txfreq = c.tx;
+        ch.Enable = c.enable;
+        const BandwidthOptions got = BandwidthFor(c.model, ch, kTestToday);
+        EXPECT_EQ(got.enabled, c.expected.enabled) << c.model << " " << c.tx;
+        EXPECT_EQ(got.forceNarrow, c.expected.forceNarrow) << c.model << " " << c.tx;
+    }
+    EXPECT_FALSE(BandwidthFor(5, ch, CivilDate{2012, 6, 1}).forceNarrow) << "before the deadline";
+}
+
+TEST(DcsEntries, OfferBothDcsModesSoStoredCodesSurvive) {
+    const auto entries = DcsEntries();
+    ASSERT_EQ(entries.size(), 209u);
+    EXPECT_EQ(entries[1].text, "023N");
+    EXPECT_EQ(entries[105], (ListEntry{"023I", 105}));
+    EXPECT_EQ(EntryPosition(entries, 208), 208);
+}
+
+}  // namespace
+}  // namespace kv::test

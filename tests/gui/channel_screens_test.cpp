@@ -1,0 +1,432 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "gui/channel_screens.h"
+#include "gui/field_edit.h"
+#include "gui/gui_rig.h"
+#include "gui/report_preview.h"
+#include "print/report_printer.h"
+#include "report/converters.h"
+#include "report/report.h"
+#include "rules/channel_lists.h"
+
+namespace kv::test {
+namespace {
+
+QStringList ChildKeys(QTreeWidget* tree, const QString& parentKey) {
+    QStringList keys;
+    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
+        if (item->parent() && item->parent()->data(0, Qt::UserRole).toString() == parentKey)
+            keys << item->data(0, Qt::UserRole).toString();
+    return keys;
+}
+
+QString Caption(QTreeWidget* tree, const QString& key) {
+    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
+        if (item->data(0, Qt::UserRole).toString() == key) return item->text(0);
+    return {};
+}
+
+// Types into a field as a user does: everything selected, then the keys.
+void Type(FieldEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Leaves the first n marine records enabled (BaseCh 1..n), the rest empty.
+void ListChannels(MarineGroup& group, int n) {
+    for (int i = 0; i < kMarineSlots; ++i) {
+        ChannelRecord& ch = group[static_cast<size_t>(i)];
+        ch.Enable = i < n;
+        ch.BaseCh = static_cast<int16_t>(i < n ? i % 100 + 1 : 0);
+        ch.StatusNo.clear();
+        ch.StatusIcon.clear();
+    }
+}
+
+TEST(UsableScreen, SwitchingUsaOffAndOnRebuildsTheTreeAtOnce) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    rig.session.settings.UsableGroups[kUsaGroup].Enable = true;
+    w.BuildTree();
+    ASSERT_TRUE(w.SelectNodeByKey("Usable"));
+    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
+    auto* usa = rig.Find<QCheckBox>("chkUsable_0");
+    ASSERT_TRUE(usa && usa->isChecked());
+    EXPECT_FALSE(rig.Find<FieldEdit>("txtUsable_0")->isEnabled()) << "status names are not edited here";
+    EXPECT_FALSE(rig.editor.dataChanged) << "building the screen writes nothing";
+
+    usa->setChecked(false);
+    EXPECT_FALSE(rig.session.settings.UsableGroups[kUsaGroup].Enable);
+    EXPECT_TRUE(rig.editor.dataChanged);
+    EXPECT_FALSE(ChildKeys(tree, "Program").contains("PU"));
+    EXPECT_FALSE(rig.Find<QComboBox>("cmbUsablePri_0")->isEnabled());
+    EXPECT_EQ(w.CurrentKey(), "Usable") << "the screen stays selected";
+
+    usa->setChecked(true);
+    EXPECT_EQ(ChildKeys(tree, "Program").value(0), "PU");
+    EXPECT_TRUE(rig.Find<QComboBox>("cmbUsablePri_0")->isEnabled());
+}
+
+TEST(UsableScreen, ListsWriteTheGroupRecord) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    ListChannels(rig.session.settings.CHINT, 3);
+    rig.session.settings.UsableGroups[kIntlGroup].Enable = true;
+    w.BuildTree();
+    ASSERT_TRUE(w.SelectNodeByKey("Usable"));
+    auto* priority = rig.Find<QComboBox>("cmbUsablePri_1");
+    ASSERT_EQ(priority->count(), 4);
+    priority->setCurrentIndex(3);
+    EXPECT_EQ(rig.session.settings.UsableGroups[kIntlGroup].PriorityCh, 3);
+    priority->setCurrentIndex(0);
+    EXPECT_EQ(rig.session.settings.UsableGroups[kIntlGroup].PriorityCh, kNoPriority);
+    rig.Find<QComboBox>("cmbUsableTot_1")->setCurrentIndex(1);
+    EXPECT_TRUE(rig.session.settings.UsableGroups[kIntlGroup].TxTot);
+    rig.Find<QComboBox>("cmbUsableSts_1")->setCurrentIndex(1);
+    EXPECT_TRUE(rig.session.settings.UsableGroups[kIntlGroup].StatusIcon);
+}
+
+struct MarineRig : Rig {
+    MainWindow* w = nullptr;
+    QTableWidget* grid = nullptr;
+    MarineRig(int listed) {
+        w = &Start();
+        ListChannels(session.settings.CHUSA, listed);
+        session.settings.UsableGroups[kUsaGroup].Enable = true;
+        w->BuildTree();
+        w->SelectNodeByKey("PU");
+        grid = Find<QTableWidget>("grdMarine");
+    }
+    void Click(const char* name) { Find<QPushButton>(name)->click(); }
+};
+
+TEST(MarineGrid, ShowsTheListedChannelsWithTheirColumns) {
+    MarineRig rig(5);
+    ASSERT_NE(rig.grid, nullptr);
+    EXPECT_EQ(rig.grid->rowCount(), 5);
+    EXPECT_EQ(rig.grid->columnCount(), 10);
+    EXPECT_EQ(rig.grid->horizontalHeaderItem(6)->text(), "SIMP/DUP");
+    EXPECT_EQ(rig.grid->item(0, 0)->text(), "01");
+}
+
+TEST(MarineGrid, AddingWith127ChannelsSaysTooManyEntries) {
+    MarineRig rig(kMaxMarineRows);
+    const MarineGroup before = rig.session.settings.CHUSA;
+    rig.Click("cmdAdd");
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].text, "Too many entries");
+    EXPECT_FALSE(rig.Find<QWidget>("pictAddEdit")->isVisibleTo(rig.w));
+    EXPECT_EQ(rig.session.settings.CHUSA, before);
+}
+
+TEST(MarineGrid, AddInsertsAfterTheSelectedRowAndSaves) {
+    MarineRig rig(6);
+    const ChannelRecord formerThird = rig.session.settings.CHUSA[3];
+    rig.grid->setCurrentCell(2, 0);  // record 2
+    rig.Click("cmdAdd");
+    EXPECT_FALSE(rig.Find<QWidget>("cmdAdd")->isVisibleTo(rig.w));
+    auto* base = rig.Find<QComboBox>("cmbBaseCh");
+    base->setCurrentIndex(base->findText("72"));
+    rig.Find<QComboBox>("cmbSimpDup")->setCurrentIndex(2);
+    rig.Find<QComboBox>("cmbTxPower")->setCurrentIndex(1);
+    rig.Find<FieldEdit>("txtChName")->setText("SHIP");
+    rig.Click("cmdSave");
+    const ChannelRecord& added = rig.session.settings.CHUSA[3];
+    EXPECT_TRUE(added.Enable);
+    EXPECT_EQ(added.BaseCh, 72);
+    EXPECT_EQ(added.Duplex, 2);
+    EXPECT_EQ(added.ChTag, "SHIP");
+    EXPECT_EQ(rig.session.settings.CHUSA[4].BaseCh, formerThird.BaseCh);
+    EXPECT_EQ(rig.grid->rowCount(), 7);
+    EXPECT_TRUE(rig.editor.dataChanged);
+    EXPECT_TRUE(rig.Find<QWidget>("cmdAdd")->isVisibleTo(rig.w));
+}
+
+TEST(MarineGrid, CancelLeavesTheListAlone) {
+    MarineRig rig(4);
+    const MarineGroup before = rig.session.settings.CHUSA;
+    rig.grid->setCurrentCell(1, 0);
+    rig.Click("cmdAdd");
+    rig.Click("cmdCancel");
+    EXPECT_EQ(rig.session.settings.CHUSA, before);
+    EXPECT_FALSE(rig.editor.dataChanged);
+}
+
+TEST(MarineGrid, EnterOnARowOpensTheFilledEditPanel) {
+    MarineRig rig(4);
+    rig.session.settings.CHUSA[1].ChTag = "CALLING";
+    rig.w->SelectNodeByKey("PU");
+    rig.grid->setCurrentCell(1, 0);
+    QTest::keyClick(rig.grid, Qt::Key_Return);
+    EXPECT_TRUE(rig.Find<QWidget>("pictAddEdit")->isVisibleTo(rig.w));
+    EXPECT_EQ(rig.Find<FieldEdit>("txtChName")->text(), "CALLING");
+    rig.Find<FieldEdit>("txtChName")->setText("WORKING");
+    rig.Click("cmdSave");
+    EXPECT_EQ(rig.session.settings.CHUSA[1].ChTag, "WORKING");
+    EXPECT_EQ(rig.grid->rowCount(), 4);
+}
+
+TEST(MarineGrid, DeleteMovesRecordsUpAndKeepsTheLastChannel) {
+    MarineRig rig(7);
+    const int16_t sixth = rig.session.settings.CHUSA[6].BaseCh;
+    rig.grid->setCurrentCell(5, 0);
+    rig.Click("cmdDelete");
+    EXPECT_EQ(rig.session.settings.CHUSA[5].BaseCh, sixth);
+    EXPECT_EQ(rig.grid->rowCount(), 6);
+
+    MarineRig one(1);
+    one.grid->setCurrentCell(0, 0);
+    one.Click("cmdDelete");
+    EXPECT_TRUE(one.session.settings.CHUSA[0].Enable) << "a group keeps one channel";
+    EXPECT_TRUE(one.prompt.shown().empty());
+    EXPECT_FALSE(one.editor.dataChanged);
+}
+
+struct EditorRig : Rig {
+    MainWindow* w = nullptr;
+    explicit EditorRig(const QString& key, std::function<void(RadioSettings&)> prepare = {}) {
+        w = &Start();
+        RadioSettings& st = session.settings;
+        st.UsableGroups[kLmrGroup].Enable = true;
+        ChannelRecord& ch = st.CHEXP[0];
+        ch.Enable = true;
+        ch.LmrExp = true;
+        ch.Rxfreq = 140.0;
+        ch.Txfreq = 140.0;
+        ch.Narrow = false;
+        ch.LowPower = false;
+        ch.TxCTCSS = 0;
+        ch.TxDCS = 0;
+        if (prepare) prepare(st);
+        w->BuildTree();
+        EXPECT_TRUE(w->SelectNodeByKey(key));
+    }
+    ChannelRecord& First() { return session.settings.CHEXP[0]; }
+};
+
+TEST(ChannelEditor, ToneChoicesClearTheOtherKindOfTheSameDirection) {
+    EditorRig rig("L1", [](RadioSettings& st) { st.CHEXP[0].RxDCS = 20; });
+    auto* txCtcss = rig.Find<QComboBox>("cmbCTCSS_0");
+    auto* txDcs = rig.Find<QComboBox>("cmbDCS_0");
+    txDcs->setCurrentIndex(10);
+    EXPECT_EQ(rig.First().TxDCS, 10);
+    txCtcss->setCurrentIndex(5);
+    EXPECT_EQ(rig.First().TxCTCSS, 5);
+    EXPECT_EQ(rig.First().TxDCS, 0);
+    EXPECT_EQ(txDcs->currentIndex(), 0) << "the list shows the cleared code";
+    EXPECT_EQ(rig.First().RxDCS, 20) << "the other direction is untouched";
+    txDcs->setCurrentIndex(3);
+    EXPECT_EQ(rig.First().TxCTCSS, 0);
+    EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST(ChannelEditor, SecondModeDcsSurvivesAnEditThatDoesNotTouchIt) {
+    EditorRig rig("L1", [](RadioSettings& st) { st.CHEXP[0].TxDCS = 150; });
+    EXPECT_EQ(rig.Find<QComboBox>("cmbDCS_0")->currentText(), QString::fromStdString(DcsText(150)));
+    rig.Find<QCheckBox>("chkCScan")->toggle();
+    rig.Find<QComboBox>("cmbCTCSS_1")->setCurrentIndex(2);
+    EXPECT_EQ(rig.First().TxDCS, 150);
+}
+
+TEST(ChannelEditor, LowPowerOnlyDisablesPowerUp) {
+    EditorRig rig("L1");
+    auto* low = rig.Find<QCheckBox>("chkCTXOnly");
+    auto* up = rig.Find<QCheckBox>("chkCTXPower");
+    EXPECT_TRUE(up->isEnabled());
+    low->setChecked(true);
+    EXPECT_TRUE(rig.First().LowPower);
+    EXPECT_EQ(rig.First().TXPower, 1);
+    EXPECT_FALSE(up->isEnabled());
+    low->setChecked(false);
+    EXPECT_EQ(rig.First().TXPower, 3);
+    EXPECT_TRUE(up->isEnabled());
+}
+
+TEST(ChannelEditor, UntickingEnableDropsTheTreeMark) {
+    EditorRig rig("L1");
+    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
+    EXPECT_EQ(Caption(tree, "L1"), "1[Enable]");
+    rig.Find<QCheckBox>("chkCEnable")->setChecked(false);
+    EXPECT_FALSE(rig.First().Enable);
+    EXPECT_EQ(Caption(tree, "L1"), "1");
+    EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_0")->isEnabled());
+}
+
+TEST(ChannelEditor, WideLandMobileChannelInTheBandIsLockedNarrow) {
+    EditorRig rig("L1");
+    auto* tx = rig.Find<FieldEdit>("txtCTF");
+    Type(tx, "155.0000");
+    EXPECT_TRUE(rig.w->ValidateActiveField());
+    EXPECT_DOUBLE_EQ(rig.First().Txfreq, 155.0);
+    EXPECT_TRUE(rig.First().Narrow);
+    EXPECT_TRUE(rig.Find<QRadioButton>("optCWide_1")->isChecked());
+    EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_0")->isEnabled());
+    EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_1")->isEnabled());
+}
+
+TEST(ChannelEditor, ARefusedFrequencyNeverReachesTheRecord) {
+    EditorRig rig("L1");
+    auto* rx = rig.Find<FieldEdit>("txtCRF");
+    Type(rx, "999.0000");
+    EXPECT_FALSE(rig.w->ValidateActiveField());
+    EXPECT_DOUBLE_EQ(rig.First().Rxfreq, 140.0);
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+}
+
+TEST(ChannelEditor, AnEditReachesTheSavedSettingsFile) {
+    EditorRig rig("L1");
+    auto* tag = rig.Find<FieldEdit>("txtCTag");
+    Type(tag, "HARBOUR");
+    EXPECT_EQ(rig.First().ChTag, "HARBOUR");
+    const auto path = rig.dir / "boat.dat";
+    rig.files.names.push_back(path);
+    ASSERT_TRUE(rig.w->FileSaveAs());
+    EXPECT_NE(ReadAll(path).find("HARBOUR"), std::string::npos);
+}
+
+TEST(ChannelEditor, RgDisplayTextsRebuildTheCaption) {
+    EditorRig rig("R2");
+    auto* left = rig.Find<FieldEdit>("txtCN_0");
+    Type(left, "A");
+    EXPECT_EQ(rig.session.settings.CHRG[1].CHDisplayL, "A");
+    EXPECT_TRUE(Caption(rig.Find<QTreeWidget>("tvTreeView"), "R2").startsWith("RG2[A"));
+}
+
+TEST(WeatherScreen, EnableGovernsScanAndName) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    rig.session.settings.CHWX[0].Enable = false;
+    ASSERT_TRUE(w.SelectNodeByKey("PW"));
+    auto* scan = rig.Find<QCheckBox>("chkDScan_0");
+    EXPECT_FALSE(scan->isEnabled());
+    rig.Find<QCheckBox>("chkDEnable_0")->setChecked(true);
+    EXPECT_TRUE(rig.session.settings.CHWX[0].Enable);
+    EXPECT_TRUE(scan->isEnabled());
+    scan->setChecked(!rig.session.settings.CHWX[0].ScanMemory);
+    EXPECT_EQ(rig.session.settings.CHWX[0].ScanMemory, scan->isChecked());
+}
+
+TEST(ChannelGrids, EnterOnARowJumpsToItsChannel) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    ASSERT_TRUE(w.SelectNodeByKey("PR"));
+    auto* grid = rig.Find<QTableWidget>("grdChannels");
+    ASSERT_EQ(grid->rowCount(), kRgChannels);
+    grid->setCurrentCell(3, 0);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(w.CurrentKey(), "R4");
+}
+
+TEST(ReportPreview, ShowsTheReportAndSavesItWithOneLineBreak) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    w.PrintToFile();
+    auto* preview = rig.Find<ReportPreview>("frmPrn");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->text(), ReportPreview::kWaitText);
+    for (int i = 0; i < 200 && !preview->built(); ++i) QTest::qWait(5);
+    ASSERT_TRUE(preview->built());
+    QString expected = QString::fromStdString(BuildReport(rig.session));
+    expected.replace("\r\n", "\n");
+    EXPECT_EQ(preview->text(), expected);
+
+    const auto path = rig.dir / "report.txt";
+    rig.files.names.push_back(path);
+    ASSERT_TRUE(preview->Save());
+    EXPECT_EQ(ReadAll(path), BuildReport(rig.session) + "\r\n");
+    EXPECT_EQ(ReadAll(path), ReportFileText(rig.session));
+
+    // Cancel writes nothing; a failure names the model in its caption.
+    const auto second = rig.dir / "second.txt";
+    EXPECT_FALSE(preview->Save());
+    EXPECT_FALSE(std::filesystem::exists(second));
+    rig.files.names.push_back(rig.dir / "missing" / "report.txt");
+    EXPECT_FALSE(preview->Save());
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
+    EXPECT_EQ(rig.prompt.shown()[0].icon, MessageIcon::Exclamation);
+    preview->close();
+}
+
+}  // namespace
+}  // namespace kv::test
+
+namespace kv::test {
+namespace {
+
+// Runs of blanks as one space: text extraction does not keep the spacing.
+std::string Squeeze(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\t';
+        if (blank && !out.empty() && out.back() == ' ') continue;
+        out += blank ? ' ' : c;
+    }
+    return out;
+}
+
+std::string PdfText(const std::filesystem::path& pdf) {
+    const auto text = pdf.string() + ".txt";
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text + "'";
+    if (std::system(command.c_str()) != 0) return {};
+    return Squeeze(ReadAll(text));
+}
+
+TEST(ExportPdf, EveryPageCarriesItsBannerAndHeaderInOrder) {
+    for (const int model : {5, 6}) {
+        Rig rig;
+        MainWindow& w = rig.Start();
+        rig.session.model = model;
+        rig.session.settings.UsableGroups[kUsaGroup].Enable = true;
+        const auto path = rig.dir / "report.pdf";
+        rig.files.names.push_back(path);
+        ASSERT_TRUE(w.ExportPdf()) << model;
+        const std::string text = PdfText(path);
+        ASSERT_FALSE(text.empty()) << "pdftotext read nothing";
+        size_t at = 0;
+        int page = 1;
+        for (const std::string& content : PrintedPages(rig.session)) {
+            const std::string header = Squeeze(PrintedPageHeader(rig.session, page++));
+            const size_t headerAt = text.find(header, at);
+            ASSERT_NE(headerAt, std::string::npos) << header;
+            const size_t bannerStart = content.find("#####");
+            const std::string banner = Squeeze(content.substr(bannerStart, content.find("\r\n", bannerStart) - bannerStart));
+            at = text.find(banner, headerAt);
+            ASSERT_NE(at, std::string::npos) << banner;
+        }
+        EXPECT_EQ(text.find("WX Channel") == std::string::npos, model == 6);
+    }
+}
+
+TEST(ExportPdf, CancelWritesNothingAndAFailureSaysWhat) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    EXPECT_FALSE(w.ExportPdf());
+    EXPECT_TRUE(rig.prompt.shown().empty());
+    rig.files.names.push_back(rig.dir / "missing" / "report.pdf");
+    EXPECT_FALSE(w.ExportPdf());
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
+}
+
+}  // namespace
+}  // namespace kv::test

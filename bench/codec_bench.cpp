@@ -1,6 +1,10 @@
-// Decode of a full image; encode + normalize + checksum.
+// The image codec and the settings file: decode of a full image; encode +
+// normalize + checksum; save + load of a full settings file; loading junk.
 #include <benchmark/benchmark.h>
 
+#include <random>
+
+#include "files/settings_file.h"
 #include "full_radio.h"
 #include "image/defaults.h"
 
@@ -27,36 +31,20 @@ void BM_EncodeNormalizeChecksum(benchmark::State& state) {
 }
 BENCHMARK(BM_EncodeNormalizeChecksum)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
-}  // namespace kv
-
-#include "files/settings_file.h"
-
-namespace kv {
-namespace {
+// Parses and applies a settings text over a programmed radio.
+SettingsLoad LoadText(const RadioSession& radio, const std::string& text) {
+    RadioSession loaded = radio;
+    return ApplySettingsTable(loaded, SettingsTable::Parse(text));
+}
 
 void BM_SettingsFileSaveAndLoad(benchmark::State& state) {
-    RadioSession s = bench::FullRadio();
-    DecodeImage(s);
-    for (auto _ : state) {
-        const std::string text = SettingsFileText(s);
-        RadioSession loaded = s;
-        const SettingsLoad load = ApplySettingsTable(loaded, SettingsTable::Parse(text));
-        benchmark::DoNotOptimize(load.result);
-    }
+    const RadioSession s = bench::FullRadio();
+    for (auto _ : state) benchmark::DoNotOptimize(LoadText(s, SettingsFileText(s)).result);
 }
 BENCHMARK(BM_SettingsFileSaveAndLoad)->Unit(benchmark::kMillisecond);
 
-}  // namespace
-}  // namespace kv
-
-#include <random>
-
-namespace kv {
-namespace {
-
 // 10 MB of junk with headers and key lines mixed in: loading stays linear.
-void BM_LoadTenMegabytesOfJunk(benchmark::State& state) {
+std::string TenMegabytesOfJunk() {
     std::mt19937 rng(7);
     std::string junk = "[MAIN]\r\nMODELTYPE=5\r\n";
     while (junk.size() < (10u << 20)) {
@@ -67,12 +55,13 @@ void BM_LoadTenMegabytesOfJunk(benchmark::State& state) {
                 for (int i = 0; i < 64; ++i) junk += static_cast<char>(rng());
         }
     }
-    RadioSession s = bench::FullRadio();
-    for (auto _ : state) {
-        RadioSession loaded = s;
-        const SettingsLoad load = ApplySettingsTable(loaded, SettingsTable::Parse(junk));
-        benchmark::DoNotOptimize(load.result);
-    }
+    return junk;
+}
+
+void BM_LoadTenMegabytesOfJunk(benchmark::State& state) {
+    const RadioSession s = bench::FullRadio();
+    const std::string junk = TenMegabytesOfJunk();
+    for (auto _ : state) benchmark::DoNotOptimize(LoadText(s, junk).result);
 }
 BENCHMARK(BM_LoadTenMegabytesOfJunk)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,7 @@
 #include "editor/channel_screens.h"
 
+#include <algorithm>
+
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/narrowband.h"
@@ -81,6 +83,42 @@ ChannelRecord* EditedChannel(RadioSettings& settings, const ScreenChoice& choice
         default:
             return nullptr;
     }
+}
+
+bool EnabledInGroup(int model, const ChannelRecord& ch, bool lmrGroup) {
+    return ch.Enable && (model != 5 || ch.LmrExp == lmrGroup);
+}
+
+bool EnableBoxShown(int model, ScreenKind kind, const ChannelRecord& ch) {
+    if (kind == ScreenKind::RgChannel) return ch.Enable;
+    return EnabledInGroup(model, ch, kind == ScreenKind::LmrChannel);
+}
+
+void SetChannelEnable(int model, ScreenKind kind, ChannelRecord& ch, bool on) {
+    ch.Enable = on;
+    if (on && model == 5 && kind != ScreenKind::RgChannel) ch.LmrExp = kind == ScreenKind::LmrChannel;
+}
+
+namespace {
+bool ChannelRecord::*GroupFlag(int group) {
+    static constexpr bool ChannelRecord::*flags[] = {&ChannelRecord::UsaGroup, &ChannelRecord::IntGroup,
+                                                     &ChannelRecord::CanGroup};
+    return flags[std::clamp(group, 0, 2)];
+}
+}  // namespace
+
+bool GroupBoxTicked(const ChannelRecord& ch, int group) { return !ch.LmrExp && ch.*GroupFlag(group); }
+
+bool GroupBoxesUsable(int model, ScreenKind kind, const ChannelRecord& ch) {
+    return !ch.LmrExp && EnableBoxShown(model, kind, ch);
+}
+
+void SetChannelGroup(ChannelRecord& ch, int group, bool on) { ch.*GroupFlag(group) = on; }
+
+bool DuplexBoxUsable(const ChannelRecord& ch) { return ch.Duplex <= 1; }
+
+void SetDuplexBox(ChannelRecord& ch, bool ticked) {
+    if (DuplexBoxUsable(ch)) ch.Duplex = ticked ? 1 : 0;
 }
 
 BandwidthOptions BandwidthFor(int model, const ChannelRecord& channel, const CivilDate& today) {

@@ -58,6 +58,29 @@ inline int RecordOfRow(int row) { return row - 1; }
 // letters counts from 1. Null for a key that names no record.
 ChannelRecord* EditedChannel(RadioSettings& settings, const ScreenChoice& choice);
 
+// On model 5 one EXP record is either LMR or EXP channel n: it counts as
+// enabled only in the group its LMR EXP flag names. Elsewhere Enable alone.
+bool EnabledInGroup(int model, const ChannelRecord& channel, bool lmrGroup);
+
+// The enable box of a channel editor (RG, LMR or EXP). On model 5 ticking it
+// under an LMR or EXP node also claims the record for that node's group.
+bool EnableBoxShown(int model, ScreenKind kind, const ChannelRecord& channel);
+void SetChannelEnable(int model, ScreenKind kind, ChannelRecord& channel, bool on);
+
+// The group boxes (USA, INTL, CAN) of an LMR/EXP channel: whether the channel
+// is offered in that marine group. The radio offers an LMR channel in no
+// marine group, whatever its flags say, so the boxes show the flags only of an
+// EXP channel and can be changed only while that channel is enabled.
+bool GroupBoxTicked(const ChannelRecord& channel, int group);
+bool GroupBoxesUsable(int model, ScreenKind kind, const ChannelRecord& channel);
+void SetChannelGroup(ChannelRecord& channel, int group, bool on);
+
+// The duplex box of a marine channel: Duplex 1 ("RX SIMP") ticked, 0 ("TX
+// SIMP") unticked. A duplex channel (2 or 3) keeps its mode: the box is then
+// locked, and the mode is changed in the grid's panel.
+bool DuplexBoxUsable(const ChannelRecord& channel);
+void SetDuplexBox(ChannelRecord& channel, bool ticked);
+
 // The bandwidth options of the single-channel editor.
 struct BandwidthOptions {
     bool enabled = false;     // both options

@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "editor/channel_screens.h"
 #include "report/converters.h"
+#include "report/report.h"
 
 namespace kv {
 namespace {
@@ -27,6 +29,15 @@ ScreenNode RgNode(const ChannelRecord& ch, int number) {
     return {"RG" + std::to_string(number) + "[" + display + "]", "R" + std::to_string(number), {}};
 }
 
+// A marine group's node with a child per listed channel, keyed by the
+// group's key and the channel's record number (from 1).
+ScreenNode MarineGroupNode(const MarineGroup& group, const char* caption, const std::string& key) {
+    ScreenNode node{caption, key, {}};
+    for (size_t i = 0; i < group.size(); ++i)
+        if (group[i].Enable) node.children.push_back({MarineChannelLabel(group[i]), key + std::to_string(i + 1), {}});
+    return node;
+}
+
 // The 40 LMR or EXP nodes. On model 5 a channel is marked enabled only in
 // the group its LMR/EXP selector puts it in.
 ScreenNode ExpansionGroup(const RadioSession& s, bool lmrGroup) {
@@ -35,8 +46,7 @@ ScreenNode ExpansionGroup(const RadioSession& s, bool lmrGroup) {
     const std::string prefix = lmrGroup ? "L" : "E";
     for (int i = 0; i < kExpChannels; ++i) {
         const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
-        bool enabled = ch.Enable;
-        if (s.model == 5) enabled = enabled && ch.LmrExp == lmrGroup;
+        const bool enabled = EnabledInGroup(s.model, ch, lmrGroup);
         const std::string number = std::to_string(i + 1);
         top.children.push_back({number + (enabled ? "[Enable]" : ""), prefix + number, {}});
     }
@@ -53,9 +63,10 @@ std::vector<ScreenNode> BuildScreenTree(const RadioSession& s) {
                     {{"Available CH Group Setup", "Usable", {}}, {"Common Setup", "Common", {}}, {"ATIS Setup", "ATIS", {}}}});
 
     ScreenNode program{"Programmable Channel", "Program", {}};
-    if (groups[kUsaGroup].Enable) program.children.push_back({"USA", "PU", {}});
-    if (groups[kIntlGroup].Enable) program.children.push_back({"INTL", "PI", {}});
-    if (groups[kCanGroup].Enable) program.children.push_back({"CANADA", "PC", {}});
+    const RadioSettings& st = s.settings;
+    if (groups[kUsaGroup].Enable) program.children.push_back(MarineGroupNode(st.CHUSA, "USA", "PU"));
+    if (groups[kIntlGroup].Enable) program.children.push_back(MarineGroupNode(st.CHINT, "INTL", "PI"));
+    if (groups[kCanGroup].Enable) program.children.push_back(MarineGroupNode(st.CHCAN, "CANADA", "PC"));
     if (s.model != 6) program.children.push_back({"Weather", "PW", {}});
     ScreenNode rg{"RG Channel", "PR", {}};
     for (int i = 0; i < kRgChannels; ++i) rg.children.push_back(RgNode(s.settings.CHRG[static_cast<size_t>(i)], i + 1));

@@ -43,8 +43,6 @@ void FillCombo(QComboBox* combo, const std::vector<ListEntry>& entries) {
     for (const ListEntry& e : entries) combo->addItem(Q(e.text), e.value);
 }
 
-constexpr const char* kGridHint = "Double click or Enter on a row edits its channel.";
-
 }  // namespace
 
 // ---------------------------------------------------------------- grid
@@ -56,6 +54,7 @@ GridTable::GridTable(const QString& objectName, QWidget* parent) : QTableWidget(
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setVisible(false);
     setFont(QFont("Liberation Mono"));
+    setProperty("kvHint", QString(text::kGridHint));
     connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (activate) activate(row);
     });
@@ -265,7 +264,6 @@ void MarineGridScreen::Fill() {
     for (const ChannelRecord& ch : group)
         if (ch.Enable) rows.push_back(MarineGridRow(ch));
     grid_->Refill(MarineGridTitles(), rows);
-    if (host_.hint) host_.hint(kGridHint);
 }
 
 void MarineGridScreen::Add() {
@@ -288,8 +286,7 @@ void MarineGridScreen::Delete() {
     const int row = grid_->currentRow();
     if (row < 0) return;
     if (!DeleteMarineChannel(Group(), row)) return;
-    MarkChanged();
-    Fill();
+    ListChanged();
     grid_->setCurrentCell(std::min(row, grid_->rowCount() - 1), 0);
 }
 
@@ -330,13 +327,19 @@ void MarineGridScreen::Save() {
     p.name = name_->text().toStdString();
     if (adding_) InsertMarineChannel(Group(), record_, p);
     else if (record_ >= 0) WritePanel(p, Group()[static_cast<size_t>(record_)]);
-    MarkChanged();
     const int shown = adding_ ? record_ + 1 : record_;
-    Fill();
+    ListChanged();
     if (shown >= 0 && shown < grid_->rowCount()) grid_->setCurrentCell(shown, 0);
 }
 
 void MarineGridScreen::Cancel() { ClosePanel(); }
+
+// The list's channels are also the group node's children in the tree.
+void MarineGridScreen::ListChanged() {
+    MarkChanged();
+    Fill();
+    if (host_.rebuildTree) host_.rebuildTree();
+}
 
 void MarineGridScreen::ClosePanel() {
     panel_->hide();
@@ -360,6 +363,7 @@ WeatherScreen::WeatherScreen(ScreenContext context, ChannelHost host, QWidget* p
         grid->addWidget(new QLabel(list[static_cast<size_t>(i)].label, this), i + 1, 0);
         enable_[i] = new QCheckBox(this);
         enable_[i]->setObjectName(Indexed("chkDEnable", i));
+        enable_[i]->setProperty("kvHint", QString(text::kWeatherEnableHint));
         scan_[i] = new QCheckBox(this);
         scan_[i]->setObjectName(Indexed("chkDScan", i));
         names_[i] = new FieldEdit(Field::WeatherName, Indexed("txtDTagName", i), [this] { return Building(); }, this);
@@ -434,7 +438,6 @@ void ChannelListScreen::Fill() {
         }
     }
     grid_->Refill(ExpansionGridTitles(), rows);
-    if (host_.hint) host_.hint(kGridHint);
 }
 
 // ---------------------------------------------------------------- single channel
@@ -482,28 +485,51 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
     }
     scramble_ = Combo("cmbScramble", {"0", "1", "2", "3", "4", "5", "6", "7"}, this);
 
+    dup_ = check("Duplex", "chkCDup");
+    static const char* const groupNames[] = {"USA", "INTL", "CAN"};
+    auto* groups = new QWidget(this);
+    auto* groupRow = new QHBoxLayout(groups);
+    groupRow->setContentsMargins(0, 0, 0, 0);
+    for (int k = 0; k < 3; ++k) {
+        group_[k] = check(groupNames[k], "");
+        group_[k]->setObjectName(Indexed("chkCGroup", k));
+        groupRow->addWidget(group_[k]);
+    }
+
+    // Each row remembers its widgets, so a channel kind can hide what it lacks.
     int r = 0;
     const auto put = [&](const char* label, QWidget* a, QWidget* b = nullptr) {
-        form->addWidget(new QLabel(label, this), r, 0);
+        auto* title = new QLabel(label, this);
+        form->addWidget(title, r, 0);
         form->addWidget(a, r, 1);
         if (b) form->addWidget(b, r, 2);
         ++r;
+        std::vector<QWidget*> row{title, a};
+        if (b) row.push_back(b);
+        return row;
+    };
+    const auto append = [](std::vector<QWidget*>& to, const std::vector<QWidget*>& row) {
+        to.insert(to.end(), row.begin(), row.end());
     };
     form->addWidget(enable_, r++, 1);
-    put("CH Display", number_[0], number_[1]);
+    notMarine_ = {enable_};
+    append(notMarine_, put("CH Display", number_[0], number_[1]));
     put("CH Name", tag_);
     put("RX[MHz]", rx_);
     put("TX[MHz]", tx_);
+    form->addWidget(dup_, r++, 1);
     form->addWidget(txEnable_, r, 1);
     form->addWidget(scan_, r++, 2);
     form->addWidget(txOnly_, r, 1);
     form->addWidget(txPower_, r++, 2);
-    put("Bandwidth", wide_[0], wide_[1]);
-    put("CTCSS TX / RX", ctcss_[0], ctcss_[1]);
-    put("DCS TX / RX", dcs_[0], dcs_[1]);
+    groupRow_ = put("CH Group", groups);
+    append(notMarine_, put("Bandwidth", wide_[0], wide_[1]));
+    append(notMarine_, put("CTCSS TX / RX", ctcss_[0], ctcss_[1]));
+    append(notMarine_, put("DCS TX / RX", dcs_[0], dcs_[1]));
     form->addWidget(compLabel_, r, 0);
     form->addWidget(comp_, r++, 1);
-    put("Scramble", scramble_);
+    append(notMarine_, {compLabel_, comp_});
+    append(notMarine_, put("Scramble", scramble_));
     form->setColumnStretch(3, 1);
     layout->addLayout(form);
     layout->addStretch();
@@ -511,10 +537,33 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
     connect(enable_, &QCheckBox::toggled, this, [this](bool on) {
         ChannelRecord* ch = Editable(enable_);
         if (!ch) return;
-        ch->Enable = on;
+        SetChannelEnable(c_.session.model, choice_.kind, *ch, on);
         Changed();
-        UpdateEnables();
-        if (host_.refreshCaption) host_.refreshCaption();
+        Fill();  // on model 5 the record may have changed group
+        if (host_.refreshCaptions) host_.refreshCaptions();
+    });
+    for (int k = 0; k < 3; ++k) {
+        connect(group_[k], &QCheckBox::toggled, this, [this, k](bool on) {
+            ChannelRecord* ch = Editable(group_[k]);
+            if (!ch) return;
+            SetChannelGroup(*ch, k, on);
+            Changed();
+            if (host_.refreshCaptions) host_.refreshCaptions();
+        });
+    }
+    connect(dup_, &QCheckBox::toggled, this, [this](bool on) {
+        ChannelRecord* ch = Editable(dup_);
+        if (!ch) return;
+        SetDuplexBox(*ch, on);
+        Changed();
+        ShowMarineFrequencies(*ch);
+    });
+    connect(txEnable_, &QCheckBox::toggled, this, [this](bool on) {
+        ChannelRecord* ch = Editable(txEnable_);
+        if (!ch) return;
+        if (choice_.kind == ScreenKind::MarineChannel) SetMarineTransmit(*ch, on);
+        else ch->TxEnable = on;
+        Changed();
     });
     const auto flag = [this](QCheckBox* box, bool ChannelRecord::*field) {
         connect(box, &QCheckBox::toggled, this, [this, box, field](bool on) {
@@ -524,7 +573,6 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
             Changed();
         });
     };
-    flag(txEnable_, &ChannelRecord::TxEnable);
     flag(txPower_, &ChannelRecord::PowUp);
     flag(scan_, &ChannelRecord::ScanMemory);
     flag(comp_, &ChannelRecord::RxComp);
@@ -578,7 +626,7 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
             (side == 0 ? ch->CHDisplayL : ch->CHDisplayR) = number_[side]->text().toStdString();
             number_[side]->clearChanged();
             Changed();
-            if (choice_.kind == ScreenKind::RgChannel && host_.refreshCaption) host_.refreshCaption();
+            if (choice_.kind == ScreenKind::RgChannel && host_.refreshCaptions) host_.refreshCaptions();
         });
     }
     connect(rx_, &QLineEdit::editingFinished, this, [this] { CheckFrequencyField(rx_, false); });
@@ -594,20 +642,47 @@ ChannelRecord* ChannelEditorScreen::Editable(QWidget* control) {
 
 void ChannelEditorScreen::Changed() { MarkChanged(); }
 
+QString ChannelEditorScreen::Heading() const {
+    const QString number = QString::number(choice_.index);
+    switch (choice_.kind) {
+        case ScreenKind::RgChannel: return "RG Channel " + number;
+        case ScreenKind::MarineChannel: {
+            static const char* const groups[] = {"USA", "INTL", "CANADA"};
+            const ChannelRecord* ch = EditedChannel(c_.session.settings, choice_);
+            return QString("%1 Channel %2").arg(groups[std::clamp(choice_.group, 0, 2)], Q(MarineChannelLabel(*ch)));
+        }
+        default: return Q(LmrName(choice_.kind == ScreenKind::LmrChannel, c_.session.model)) + " Channel " + number;
+    }
+}
+
+void ChannelEditorScreen::ShowMarineFrequencies(const ChannelRecord& ch) {
+    const RxTx f = MarineFrequencies(ch);
+    rx_->setStoredText(FieldFrequency(f.rx));
+    tx_->setStoredText(FieldFrequency(f.tx));
+}
+
 void ChannelEditorScreen::Fill() {
     ScreenBuilding building(c_.editor);
     const ChannelRecord* ch = Channel();
     if (!ch) return;
-    const QString number = QString::number(choice_.index);
-    title_->setText(choice_.kind == ScreenKind::RgChannel ? "RG Channel " + number
-                                                          : Q(LmrName(choice_.kind == ScreenKind::LmrChannel,
-                                                                      c_.session.model)) + " Channel " + number);
-    enable_->setChecked(ch->Enable);
+    const bool marine = choice_.kind == ScreenKind::MarineChannel;
+    for (QWidget* w : notMarine_) w->setVisible(!marine);
+    for (QWidget* w : groupRow_)
+        w->setVisible(choice_.kind == ScreenKind::LmrChannel || choice_.kind == ScreenKind::ExpChannel);
+    dup_->setVisible(marine);
+    title_->setText(Heading());
+    enable_->setChecked(EnableBoxShown(c_.session.model, choice_.kind, *ch));
     number_[0]->setStoredText(Q(ch->CHDisplayL));
     number_[1]->setStoredText(Q(ch->CHDisplayR));
     tag_->setStoredText(Q(ch->ChTag));
-    rx_->setStoredText(FieldFrequency(ch->Rxfreq));
-    tx_->setStoredText(FieldFrequency(ch->Txfreq));
+    if (marine) {
+        ShowMarineFrequencies(*ch);
+    } else {
+        rx_->setStoredText(FieldFrequency(ch->Rxfreq));
+        tx_->setStoredText(FieldFrequency(ch->Txfreq));
+    }
+    dup_->setChecked(ch->Duplex == 1);
+    for (int k = 0; k < 3; ++k) group_[k]->setChecked(GroupBoxTicked(*ch, k));
     txEnable_->setChecked(ch->TxEnable);
     txOnly_->setChecked(ch->LowPower);
     txPower_->setChecked(ch->PowUp);
@@ -626,6 +701,12 @@ void ChannelEditorScreen::UpdateEnables() {
     ChannelRecord* ch = Channel();
     if (!ch) return;
     txPower_->setEnabled(!(txOnly_->isChecked() && txOnly_->isEnabled()));
+    // A marine channel takes its frequencies from its base channel.
+    const bool marine = choice_.kind == ScreenKind::MarineChannel;
+    rx_->setEnabled(!marine);
+    tx_->setEnabled(!marine);
+    dup_->setEnabled(DuplexBoxUsable(*ch));
+    for (QCheckBox* box : group_) box->setEnabled(GroupBoxesUsable(c_.session.model, choice_.kind, *ch));
     comp_->setEnabled(dcs_[1]->isEnabled());
     compLabel_->setEnabled(dcs_[1]->isEnabled());
     const BandwidthOptions options = BandwidthFor(c_.session.model, *ch, c_.session.today());

@@ -22,9 +22,8 @@ namespace kv {
 // What a channel screen asks of the main window.
 struct ChannelHost {
     std::function<void()> rebuildTree;        // the usable groups changed
-    std::function<void()> refreshCaption;     // the selected node's caption
+    std::function<void()> refreshCaptions;       // a channel's caption changed
     std::function<void(const QString&)> jumpTo;  // select the node of a key
-    std::function<void(const QString&)> hint;    // the status bar
 };
 
 class ChannelScreen : public Screen {
@@ -88,6 +87,7 @@ private:
     void OpenPanel(bool adding, int record);
     void ShowPanelFrequencies();
     void ClosePanel();
+    void ListChanged();
 
     GridTable* grid_ = nullptr;
     QWidget* buttons_ = nullptr;
@@ -135,10 +135,15 @@ private:
     void Changed();
     void UpdateEnables();
     bool CheckFrequencyField(FieldEdit* field, bool transmit);
+    QString Heading() const;
+    void ShowMarineFrequencies(const ChannelRecord& channel);
 
     QLabel* title_ = nullptr;
     QCheckBox *enable_ = nullptr, *txEnable_ = nullptr, *txOnly_ = nullptr, *txPower_ = nullptr, *scan_ = nullptr,
-              *comp_ = nullptr;
+              *comp_ = nullptr, *dup_ = nullptr;
+    std::array<QCheckBox*, 3> group_{};
+    // The rows a marine channel lacks, and the group row only LMR/EXP channels have.
+    std::vector<QWidget*> notMarine_, groupRow_;
     std::array<FieldEdit*, 2> number_{};
     FieldEdit *tag_ = nullptr, *rx_ = nullptr, *tx_ = nullptr;
     std::array<QRadioButton*, 2> wide_{};

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -25,7 +26,6 @@
 #include "gui/common_setup_screen.h"
 #include "gui/report_preview.h"
 #include "print/report_printer.h"
-#include <QPrintDialog>
 #include "gui/transfer_dialog.h"
 #include "image/defaults.h"
 #include "rules/narrowband.h"
@@ -244,6 +244,7 @@ void MainWindow::BuildScreens() {
     tree_ = new QTreeWidget(splitter);
     tree_->setObjectName("tvTreeView");
     tree_->setHeaderHidden(true);
+    tree_->setMinimumWidth(215);  // "Available CH Group Setup" in full
     tree_->setProperty("kvHelp", kTreeHelp);
     stack_ = new QStackedWidget(splitter);
     stack_->setObjectName("pictScreens");
@@ -281,18 +282,16 @@ void MainWindow::BuildScreens() {
 
     const ChannelHost host{
         [this] { RebuildTreeKeepingSelection(); },
-        [this] { RefreshCurrentCaption(); },
-        [this](const QString& key) { SelectNodeByKey(key); },
-        [this](const QString& hint) { status_->setText(hint); }};
+        [this] { RefreshCaptions(); },
+        [this](const QString& key) { SelectNodeByKey(key); }};
     screens_[ScreenKind::Usable] = new UsableScreen(context, host, nullptr);
     screens_[ScreenKind::MarineGrid] = new MarineGridScreen(context, host, nullptr);
     screens_[ScreenKind::WeatherGrid] = new WeatherScreen(context, host, nullptr);
     auto* lists = new ChannelListScreen(context, host, nullptr);
     auto* editor = new ChannelEditorScreen(context, host, nullptr);
     for (const ScreenKind kind : {ScreenKind::RgGrid, ScreenKind::LmrGrid, ScreenKind::ExpGrid}) screens_[kind] = lists;
-    // Marine channels are edited in their grid's panel; their nodes have no page of their own.
-    screens_[ScreenKind::MarineChannel] = screens_[ScreenKind::Blank];
-    for (const ScreenKind kind : {ScreenKind::RgChannel, ScreenKind::LmrChannel, ScreenKind::ExpChannel})
+    for (const ScreenKind kind :
+         {ScreenKind::MarineChannel, ScreenKind::RgChannel, ScreenKind::LmrChannel, ScreenKind::ExpChannel})
         screens_[kind] = editor;
 
     for (QWidget* page : {general, empty, screens_[ScreenKind::Blank], screens_[ScreenKind::Common],
@@ -336,10 +335,19 @@ void MainWindow::RebuildTreeKeepingSelection() {
     }
 }
 
-void MainWindow::RefreshCurrentCaption() {
-    if (currentNode_ == nullptr) return;
-    const auto tree = BuildScreenTree(s_);
-    if (const ScreenNode* node = FindNode(tree, CurrentKey().toStdString())) currentNode_->setText(0, Q(node->caption));
+// On model 5 one channel edit can change the captions of two nodes.
+void MainWindow::RefreshCaptions() {
+    std::map<QString, QString> captions;
+    const std::function<void(const std::vector<ScreenNode>&)> collect = [&](const std::vector<ScreenNode>& nodes) {
+        for (const ScreenNode& node : nodes) {
+            captions[Q(node.key).toUpper()] = Q(node.caption);
+            collect(node.children);
+        }
+    };
+    collect(BuildScreenTree(s_));
+    for (QTreeWidgetItem* item : tree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
+        if (auto found = captions.find(item->data(0, Qt::UserRole).toString().toUpper()); found != captions.end())
+            item->setText(0, found->second);
 }
 
 void MainWindow::PrintToFile() {

@@ -79,7 +79,7 @@ private:
     void ShowScreenForNode(QTreeWidgetItem* node);
     void ShowScreen(const ScreenChoice& choice);
     void RebuildTreeKeepingSelection();
-    void RefreshCurrentCaption();
+    void RefreshCaptions();
     void RebuildDestinationMenu();
     void ShowDestinationCaptions();
     void CheckDestination(std::optional<size_t> entry);

@@ -28,12 +28,11 @@ int SaveScreenshots(MainWindow& window, const QString& folder) {
         {"General", "main-general"}, {"Program", "main-programmable"}, {"Common", "main-common-setup"},
         {"ATIS", "main-atis"},       {"PU", "main-usa-group"},        {"R1", "main-rg-channel"},
         {"Usable", "main-available-groups"}, {"PW", "main-weather"},    {"PR", "main-rg-grid"},
+        {"PU1", "main-usa-channel"}, {"LMRChannel", "main-lmr-grid"}, {"L1", "main-lmr-channel"},
     };
     window.resize(900, 600);
-    for (const auto& [key, name] : screens) {
-        window.SelectNodeByKey(key);
-        saved += window.grab().save(QDir(folder).filePath(QString(name) + ".png"));
-    }
+    for (const auto& [key, name] : screens)
+        if (window.SelectNodeByKey(key)) saved += window.grab().save(QDir(folder).filePath(QString(name) + ".png"));
     window.SelectNodeByKey("ATIS");
     if (auto* tabs = window.findChild<QTabWidget*>("tbsATIS")) {
         tabs->setCurrentIndex(1);

@@ -93,4 +93,10 @@ void SetLowPowerOnly(ChannelRecord& ch, bool lowOnly) {
     ch.TXPower = lowOnly ? 1 : 3;
 }
 
+void SetMarineTransmit(ChannelRecord& ch, bool on) {
+    ch.TxEnable = on;
+    ch.TxDisabled = !on;
+    ch.TXPower = !on ? 0 : ch.LowPower ? 1 : 3;
+}
+
 }  // namespace kv

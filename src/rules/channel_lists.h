@@ -49,6 +49,9 @@ void SelectDcs(ChannelRecord& channel, bool transmit, int value);
 
 // The "low power only" box: LowPower, and TXPower 1 when ticked, 3 when not.
 void SetLowPowerOnly(ChannelRecord& channel, bool lowOnly);
+// The transmit box of a marine channel: a channel that may transmit needs a
+// power code, since code 0 tells the radio not to transmit.
+void SetMarineTransmit(ChannelRecord& channel, bool on);
 // The power-up box can be used only while the channel is not low power only.
 inline bool PowerUpAvailable(const ChannelRecord& channel) { return !channel.LowPower; }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "image/codec.h"
+#include "rules/channel_lists.h"
 #include "support/sessions.h"
 
 namespace kv::test {
@@ -96,6 +98,88 @@ TEST(EditedChannel, KeysNameTheirRecords) {
         {{ScreenKind::MarineGrid, kCanGroup, 3}, nullptr},
     };
     for (const Case& c : cases) EXPECT_EQ(EditedChannel(st, c.choice), c.expected);
+}
+
+// Programs a session's image and reads it back, as a radio would keep it.
+RadioSession ThroughTheImage(RadioSession s) {
+    EncodeImage(s);
+    DecodeImage(s);
+    return s;
+}
+
+TEST(ChannelEnable, OnModel5TickingClaimsTheRecordForTheNodesGroup) {
+    struct Case {
+        int model;
+        ScreenKind node;
+        bool lmrExpBefore, lmrExpAfter, markedLmr, markedExp;
+    } cases[] = {
+        {5, ScreenKind::LmrChannel, false, true, true, false},
+        {5, ScreenKind::ExpChannel, true, false, false, true},
+        {2, ScreenKind::LmrChannel, false, false, true, true},  // one group only: the flag is left alone
+        {0, ScreenKind::ExpChannel, true, true, true, true},
+    };
+    for (const Case& c : cases) {
+        ChannelRecord ch;
+        ch.LmrExp = c.lmrExpBefore;
+        SetChannelEnable(c.model, c.node, ch, true);
+        EXPECT_TRUE(ch.Enable);
+        EXPECT_EQ(ch.LmrExp, c.lmrExpAfter) << c.model;
+        EXPECT_EQ(EnabledInGroup(c.model, ch, true), c.markedLmr) << c.model;
+        EXPECT_EQ(EnabledInGroup(c.model, ch, false), c.markedExp) << c.model;
+        EXPECT_TRUE(EnableBoxShown(c.model, c.node, ch));
+        SetChannelEnable(c.model, c.node, ch, false);
+        EXPECT_FALSE(EnableBoxShown(c.model, c.node, ch));
+        EXPECT_EQ(ch.LmrExp, c.lmrExpAfter) << "unticking keeps the group";
+    }
+}
+
+TEST(GroupBoxes, ShowAndChangeOnlyWhatTheRadioKeeps) {
+    for (const bool lmr : {false, true}) {
+        RadioSession s = FreshSession(5);
+        ChannelRecord& ch = s.settings.CHEXP[0];
+        const ScreenKind node = lmr ? ScreenKind::LmrChannel : ScreenKind::ExpChannel;
+        SetChannelEnable(5, node, ch, true);
+        ch.Rxfreq = ch.Txfreq = 156.0;
+        EXPECT_EQ(GroupBoxesUsable(5, node, ch), !lmr);
+        SetChannelGroup(ch, kUsaGroup, true);
+        SetChannelGroup(ch, kCanGroup, false);
+        EXPECT_EQ(GroupBoxTicked(ch, kUsaGroup), !lmr);
+        const ChannelRecord read = ThroughTheImage(s).settings.CHEXP[0];
+        EXPECT_EQ(read.UsaGroup, GroupBoxTicked(ch, kUsaGroup)) << "the box shows what is programmed";
+        EXPECT_EQ(read.CanGroup, GroupBoxTicked(ch, kCanGroup));
+        EXPECT_EQ(read.LmrExp, lmr);
+    }
+    ChannelRecord off;
+    off.Enable = false;
+    EXPECT_FALSE(GroupBoxesUsable(0, ScreenKind::ExpChannel, off)) << "a disabled channel's boxes are locked";
+}
+
+TEST(DuplexBox, SwitchesSimplexSidesAndLeavesDuplexModesAlone) {
+    struct Case {
+        int before;
+        bool ticked;
+        int after;
+        bool usable;
+    } cases[] = {{0, true, 1, true}, {1, false, 0, true}, {2, false, 2, false}, {3, true, 3, false}};
+    for (const Case& c : cases) {
+        ChannelRecord ch;
+        ch.Duplex = static_cast<uint8_t>(c.before);
+        EXPECT_EQ(DuplexBoxUsable(ch), c.usable);
+        SetDuplexBox(ch, c.ticked);
+        EXPECT_EQ(ch.Duplex, c.after) << c.before;
+    }
+}
+
+TEST(MarineTransmit, ATransmitBoxTickedOnASilentChannelProgramsAPower) {
+    RadioSession s = FreshSession(5);
+    ChannelRecord& ch = s.settings.CHUSA[0];
+    SetMarineTransmit(ch, false);
+    EXPECT_FALSE(ThroughTheImage(s).settings.CHUSA[0].TxEnable);
+    SetMarineTransmit(ch, true);
+    EXPECT_TRUE(ThroughTheImage(s).settings.CHUSA[0].TxEnable);
+    ch.LowPower = true;
+    SetMarineTransmit(ch, true);
+    EXPECT_EQ(ThroughTheImage(s).settings.CHUSA[0].TXPower, 1);
 }
 
 TEST(BandwidthFor, Model5WideLandMobileInTheBandIsLockedNarrowAfterTheDeadline) {

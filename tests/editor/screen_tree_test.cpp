@@ -93,6 +93,26 @@ TEST(ScreenTree, RgCaptionsShowTheSegmentDisplay) {
     EXPECT_EQ(rg.children[2].key, "R3");
 }
 
+TEST(ScreenTree, MarineGroupNodesListTheirChannelsByRecordNumber) {
+    RadioSession s = WithGroups(5, true, false, false, false, false);
+    for (auto& ch : s.settings.CHUSA) ch.Enable = false;
+    s.settings.CHUSA[0] = ChannelRecord{};
+    s.settings.CHUSA[0].Enable = true;
+    s.settings.CHUSA[0].BaseCh = 16;
+    s.settings.CHUSA[1] = s.settings.CHUSA[0];
+    s.settings.CHUSA[1].BaseCh = 22;
+    s.settings.CHUSA[1].StatusIcon = "A";
+    const auto tree = BuildScreenTree(s);
+    const ScreenNode& usa = Top(tree, "PU");
+    ASSERT_EQ(usa.children.size(), 2u);
+    EXPECT_EQ(usa.children[0].caption, "16");
+    EXPECT_EQ(usa.children[1].caption, "22A");
+    EXPECT_EQ(usa.children[1].key, "PU2");
+    const ScreenChoice choice = ScreenForNode(usa.children[1].key, usa.key);
+    EXPECT_EQ(choice.kind, ScreenKind::MarineChannel);
+    EXPECT_EQ(choice.index, 2);
+}
+
 TEST(ScreenForNode, KeysChooseScreensInAnyCase) {
     struct Case {
         std::string key, parent;

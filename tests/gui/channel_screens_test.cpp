@@ -19,6 +19,7 @@
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
+#include "util/texts.h"
 
 namespace kv::test {
 namespace {
@@ -309,6 +310,85 @@ TEST(ChannelEditor, RgDisplayTextsRebuildTheCaption) {
     Type(left, "A");
     EXPECT_EQ(rig.session.settings.CHRG[1].CHDisplayL, "A");
     EXPECT_TRUE(Caption(rig.Find<QTreeWidget>("tvTreeView"), "R2").startsWith("RG2[A"));
+}
+
+TEST(ChannelEditor, Model5EnableClaimsTheChannelAndUnlocksItsGroupBoxes) {
+    EditorRig rig("E1", [](RadioSettings& st) { st.UsableGroups[kExpGroup].Enable = true; });
+    ASSERT_EQ(rig.session.model, 5);
+    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
+    auto* enable = rig.Find<QCheckBox>("chkCEnable");
+    auto* usa = rig.Find<QCheckBox>("chkCGroup_0");
+    EXPECT_FALSE(enable->isChecked()) << "channel 1 is an LMR channel";
+    EXPECT_FALSE(usa->isEnabled()) << "an LMR channel is offered in no marine group";
+
+    enable->setChecked(true);
+    EXPECT_FALSE(rig.First().LmrExp);
+    EXPECT_EQ(Caption(tree, "E1"), "1[Enable]");
+    EXPECT_EQ(Caption(tree, "L1"), "1") << "both views of the record follow";
+    ASSERT_TRUE(usa->isEnabled());
+    usa->setChecked(true);
+    EXPECT_TRUE(rig.First().UsaGroup);
+    EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST(MarineChannelForm, WritesTheMarineRecordWithItsFrequenciesLocked) {
+    MarineRig rig(3);
+    ChannelRecord& ch = rig.session.settings.CHUSA[1];
+    ch.Duplex = 0;
+    SetMarineTransmit(ch, false);
+    rig.w->BuildTree();
+    ASSERT_EQ(ChildKeys(rig.Find<QTreeWidget>("tvTreeView"), "PU"), (QStringList{"PU1", "PU2", "PU3"}));
+    ASSERT_TRUE(rig.w->SelectNodeByKey("PU2"));
+    auto* rx = rig.Find<FieldEdit>("txtCRF");
+    EXPECT_FALSE(rx->isEnabled());
+    EXPECT_FALSE(rig.Find<QCheckBox>("chkCEnable")->isVisible()) << "deleting is the grid's";
+    EXPECT_FALSE(rig.Find<QComboBox>("cmbCTCSS_0")->isVisible());
+    const QString ship = rx->text();
+
+    rig.Find<QCheckBox>("chkCDup")->setChecked(true);
+    EXPECT_EQ(ch.Duplex, 1);
+    EXPECT_NE(rx->text(), ship) << "the coast frequency is shown";
+    rig.Find<QCheckBox>("chkCScan")->setChecked(!ch.ScanMemory);
+    EXPECT_EQ(ch.ScanMemory, rig.Find<QCheckBox>("chkCScan")->isChecked());
+    rig.Find<QCheckBox>("chkCTXEnable")->setChecked(true);
+    EXPECT_TRUE(ch.TxEnable);
+    EXPECT_EQ(ch.TXPower, 3);
+    EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST(MarineGrid, ListChangesRebuildTheGroupsChannelNodes) {
+    MarineRig rig(3);
+    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
+    rig.grid->setCurrentCell(0, 0);
+    rig.Click("cmdDelete");
+    EXPECT_EQ(ChildKeys(tree, "PU").size(), 2);
+    EXPECT_EQ(rig.w->CurrentKey(), "PU");
+}
+
+TEST(StatusHints, FocusOnAChannelControlShowsItsHint) {
+    struct Case {
+        const char* key;
+        const char* control;
+        const char* hint;
+    } cases[] = {
+        {"PR", "grdChannels", text::kGridHint},
+        {"PW", "chkDEnable_0", text::kWeatherEnableHint},
+        {"PW", "chkDScan_0", text::kCheckBoxHint},
+        {"R1", "cmbScramble", text::kListHint},
+    };
+    Rig rig;
+    MainWindow& w = rig.Start();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* status = rig.Find<QLabel>("sbStatusBar");
+    for (const Case& c : cases) {
+        ASSERT_TRUE(w.SelectNodeByKey(c.key));
+        auto* control = rig.Find<QWidget>(c.control);
+        control->setEnabled(true);
+        control->setFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(status->text(), c.hint) << c.control;
+    }
 }
 
 TEST(WeatherScreen, EnableGovernsScanAndName) {

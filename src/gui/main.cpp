@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
     kv::MessageBoxPrompt prompt(parent);
     kv::DialogFileChooser files(parent);
     kv::BrowserHelpViewer help;
+    kv::DialogPrinterChooser printers(parent);
     kv::DevicePortSource ports;
     kv::qt::SettingsStore store;
     const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
@@ -71,7 +72,7 @@ int main(int argc, char* argv[]) {
         session, prompt, [&] { return window ? ports.DeviceOf(window->selectedPort()) : std::string(); }, &errorLog,
         editor.debug);
 
-    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, &transfers, folder, 1});
+    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, printers, &transfers, folder, 1});
     window = &main;
 
     // --demo: a radio holding the start-up data, on a pseudo-terminal of its own.

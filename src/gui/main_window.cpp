@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPrintDialog>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -358,17 +357,18 @@ void MainWindow::PrintToFile() {
     preview->show();
 }
 
-void MainWindow::Print() {
-    if (!ValidateActiveField()) return;
+bool MainWindow::Print() {
+    if (!ValidateActiveField()) return false;
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialog.exec() != QDialog::Accepted) return;
-    Busy busy(this);
-    const std::string error = PrintReport(s_, printer);
-    if (!error.empty())
-        services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+    if (!services_.printers.Choose(printer)) return false;
+    std::string error;
+    {
+        Busy busy(this);
+        error = PrintReport(s_, printer);
+    }
+    if (error.empty()) return true;
+    services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+    return false;
 }
 
 bool MainWindow::ExportPdf() {

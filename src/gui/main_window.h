@@ -50,7 +50,7 @@ public:
     void HelpContext(int contextNumber);
     void HelpAbout();
     void PrintToFile();  // the report preview
-    void Print();        // the printed pages, through the printer dialog
+    bool Print();        // the printed pages, through the printer dialog
     bool ExportPdf();    // the printed pages as a PDF file
 
     bool ValidateActiveField();

@@ -4,6 +4,7 @@
 #include "qt/qt_platform.h"
 
 #include <QDesktopServices>
+#include <QPrintDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -68,6 +69,13 @@ std::optional<std::filesystem::path> DialogFileChooser::SaveName(const std::file
                                                       QString::fromStdString(folder.string()), QtFilter(filter));
     if (name.isEmpty()) return std::nullopt;
     return std::filesystem::path(name.toStdString());
+}
+
+bool DialogPrinterChooser::Choose(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool BrowserHelpViewer::Open(const std::filesystem::path& manual, const std::string& anchor) {

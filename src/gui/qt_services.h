@@ -1,5 +1,5 @@
-// The real services: message boxes, file dialogs, the system browser for
-// the manual, and a port list the link's adapter will replace.
+// The real services: message boxes, file and print dialogs, the system
+// browser for the manual, and the computer's serial ports.
 #pragma once
 
 #include <QWidget>
@@ -30,14 +30,22 @@ private:
     std::function<QWidget*()> parent_;
 };
 
+// The system's print dialog, without print-to-file and selection (File >
+// Export PDF... writes files).
+class DialogPrinterChooser : public PrinterChooser {
+public:
+    explicit DialogPrinterChooser(std::function<QWidget*()> parent) : parent_(std::move(parent)) {}
+    bool Choose(QPrinter& printer) override;
+
+private:
+    std::function<QWidget*()> parent_;
+};
+
 class BrowserHelpViewer : public HelpViewer {
 public:
     bool Open(const std::filesystem::path& manual, const std::string& anchor) override;
 };
 
-// The serial devices the system lists in /dev (ttyS*, ttyUSB*, ttyACM*),
-// numbered 1, 2, ... in natural order. The link's QSerialPortInfo list
-// takes its place when the two are joined.
 // The computer's serial ports, numbered as the menu shows them, and the
 // simulated radio of --demo after them.
 class DevicePortSource : public PortSource {

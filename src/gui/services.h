@@ -1,8 +1,9 @@
 // What the main window needs from its surroundings, as small interfaces a
-// test can fake: the serial ports present, the file dialogs, the help
-// viewer and the pauses of the long commands.
+// test can fake: the serial ports present, the file and print dialogs, the
+// help viewer and the pauses of the long commands.
 #pragma once
 
+#include <QPrinter>
 #include <QString>
 #include <filesystem>
 #include <optional>
@@ -38,6 +39,13 @@ public:
                                                           const std::string& filter) = 0;
 };
 
+class PrinterChooser {
+public:
+    virtual ~PrinterChooser() = default;
+    // Sets up the printer the user picks; false when cancelled.
+    virtual bool Choose(QPrinter& printer) = 0;
+};
+
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
@@ -51,7 +59,8 @@ struct MainWindowServices {
     PortSource& ports;
     FileChooser& files;
     HelpViewer& help;
-    TransferJob* transfers = nullptr;          // the radio link; none in this build yet
+    PrinterChooser& printers;
+    TransferJob* transfers = nullptr;          // the radio link
     std::filesystem::path programFolder;       // default data files, manual, start folder
     int pauseScale = 1;                        // 0 in tests: the 200/500 ms pauses become none
 };

@@ -471,6 +471,24 @@ std::string PdfText(const std::filesystem::path& pdf) {
     return Squeeze(ReadAll(text));
 }
 
+// The printed pages read back from a PDF: every page's header, then its banner, in order.
+void ExpectPrintedPagesInOrder(const RadioSession& session, const std::filesystem::path& pdf) {
+    const std::string text = PdfText(pdf);
+    ASSERT_FALSE(text.empty()) << "pdftotext read nothing";
+    size_t at = 0;
+    int page = 1;
+    for (const std::string& content : PrintedPages(session)) {
+        const std::string header = Squeeze(PrintedPageHeader(session, page++));
+        const size_t headerAt = text.find(header, at);
+        ASSERT_NE(headerAt, std::string::npos) << header;
+        const size_t bannerStart = content.find("#####");
+        const std::string banner = Squeeze(content.substr(bannerStart, content.find("\r\n", bannerStart) - bannerStart));
+        at = text.find(banner, headerAt);
+        ASSERT_NE(at, std::string::npos) << banner;
+    }
+    EXPECT_EQ(text.find("WX Channel") == std::string::npos, session.model == 6);
+}
+
 TEST(ExportPdf, EveryPageCarriesItsBannerAndHeaderInOrder) {
     for (const int model : {5, 6}) {
         Rig rig;
@@ -480,21 +498,31 @@ TEST(ExportPdf, EveryPageCarriesItsBannerAndHeaderInOrder) {
         const auto path = rig.dir / "report.pdf";
         rig.files.names.push_back(path);
         ASSERT_TRUE(w.ExportPdf()) << model;
-        const std::string text = PdfText(path);
-        ASSERT_FALSE(text.empty()) << "pdftotext read nothing";
-        size_t at = 0;
-        int page = 1;
-        for (const std::string& content : PrintedPages(rig.session)) {
-            const std::string header = Squeeze(PrintedPageHeader(rig.session, page++));
-            const size_t headerAt = text.find(header, at);
-            ASSERT_NE(headerAt, std::string::npos) << header;
-            const size_t bannerStart = content.find("#####");
-            const std::string banner = Squeeze(content.substr(bannerStart, content.find("\r\n", bannerStart) - bannerStart));
-            at = text.find(banner, headerAt);
-            ASSERT_NE(at, std::string::npos) << banner;
-        }
-        EXPECT_EQ(text.find("WX Channel") == std::string::npos, model == 6);
+        ExpectPrintedPagesInOrder(rig.session, path);
     }
+}
+
+TEST(FilePrint, PrintsThePagesOnThePrinterChosen) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    EXPECT_FALSE(w.Print()) << "cancelling the dialog prints nothing";
+    rig.printers.pdf = rig.dir / "printed.pdf";
+    ASSERT_TRUE(w.Print());
+    ExpectPrintedPagesInOrder(rig.session, *rig.printers.pdf);
+    EXPECT_TRUE(rig.prompt.shown().empty());
+}
+
+TEST(FilePrint, APrinterThatCannotStartSaysSoAndLeavesTheDataAlone) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    const RadioSettings before = rig.session.settings;
+    rig.printers.pdf = rig.dir / "missing" / "printed.pdf";
+    EXPECT_FALSE(w.Print());
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].text, "The printer could not be started.");
+    EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
+    EXPECT_FALSE(rig.editor.dataChanged);
+    EXPECT_TRUE(before == rig.session.settings);
 }
 
 TEST(ExportPdf, CancelWritesNothingAndAFailureSaysWhat) {

@@ -55,6 +55,18 @@ public:
     }
 };
 
+// A "printer" that is a PDF file, or none when no path is set (cancel).
+class FakePrinters : public PrinterChooser {
+public:
+    std::optional<std::filesystem::path> pdf;
+    bool Choose(QPrinter& printer) override {
+        if (!pdf) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf->string()));
+        return true;
+    }
+};
+
 // A transfer that reports progress and, for a read, changes the data.
 class FakeTransfer : public TransferJob {
 public:
@@ -79,6 +91,7 @@ struct Rig {
     FakePorts ports;
     FakeFiles files;
     FakeHelp help;
+    FakePrinters printers;
     FakeTransfer transfer;
     RadioSession session;
     EditorState editor;
@@ -96,7 +109,7 @@ struct Rig {
     MainWindow& Start() {
         session.today = [] { return CivilDate{2026, 12, 6}; };
         window = std::make_unique<MainWindow>(session, editor,
-                                              MainWindowServices{prompt, *store, ports, files, help, &transfer,
+                                              MainWindowServices{prompt, *store, ports, files, help, printers, &transfer,
                                                                  dir.path(), 0});
         bool shown = false;
         QObject::connect(window.get(), &MainWindow::generalShown, [&shown] { shown = true; });

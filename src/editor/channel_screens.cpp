@@ -21,9 +21,7 @@ std::vector<ListEntry> PriorityEntries(const RadioSession& s, int group) {
     }
     for (int i = 0; i < kExpChannels; ++i) {
         const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
-        if (!ch.Enable) continue;
-        // Model 5 keeps LMR and EXP channels in the same records.
-        if (s.model == 5 && !ch.LmrExp) continue;
+        if (!EnabledInGroup(s.model, ch, true)) continue;
         const int index = kFirstExpIndex + i;
         entries.push_back({ChannelText(index, s.model), index});
     }

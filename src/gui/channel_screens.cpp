@@ -433,7 +433,7 @@ void ChannelListScreen::Fill() {
         title_->setText(Q(LmrName(lmr, c_.session.model) + " Channel"));
         for (int i = 0; i < kExpChannels; ++i) {
             ChannelRecord ch = st.CHEXP[static_cast<size_t>(i)];
-            if (c_.session.model == 5) ch.Enable = ch.Enable && ch.LmrExp == lmr;
+            ch.Enable = EnabledInGroup(c_.session.model, ch, lmr);
             rows.push_back(ExpansionGridRow(ch, i + 1));
         }
     }

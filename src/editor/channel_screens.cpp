@@ -28,6 +28,23 @@ std::vector<ListEntry> PriorityEntries(const RadioSession& s, int group) {
     return entries;
 }
 
+namespace {
+// The record a marine priority names, or -1.
+int PriorityRecord(int priority) { return priority >= 1 && priority <= kMarineSlots ? priority - 1 : -1; }
+}  // namespace
+
+int PriorityAfterInsert(int priority, int selected) {
+    const int record = PriorityRecord(priority);
+    if (record < 0 || record <= selected) return priority;
+    return record + 1 < kMarineSlots ? priority + 1 : kNoPriority;
+}
+
+int PriorityAfterDelete(int priority, int selected) {
+    const int record = PriorityRecord(priority);
+    if (record < 0 || record < selected) return priority;
+    return record == selected ? kNoPriority : priority - 1;
+}
+
 int EntryPosition(const std::vector<ListEntry>& entries, int value) {
     for (size_t i = 0; i < entries.size(); ++i)
         if (entries[i].value == value) return static_cast<int>(i);

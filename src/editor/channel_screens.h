@@ -27,6 +27,13 @@ inline constexpr int kNoPriority = -1;
 // marine priority); an LMR/EXP entry's value is its memory index.
 std::vector<ListEntry> PriorityEntries(const RadioSession& session, int group);
 
+// The list moves records (an insert after record s moves records s + 1 on
+// down, a delete of record s moves the later ones up), and a marine priority
+// follows its channel; it becomes "Off" when its channel is deleted or pushed
+// off the end. Values that name no record stay as they are.
+int PriorityAfterInsert(int priority, int selected);
+int PriorityAfterDelete(int priority, int selected);
+
 // The position of a stored value among the entries; 0 ("Off") when none matches.
 int EntryPosition(const std::vector<ListEntry>& entries, int value);
 

@@ -286,6 +286,8 @@ void MarineGridScreen::Delete() {
     const int row = grid_->currentRow();
     if (row < 0) return;
     if (!DeleteMarineChannel(Group(), row)) return;
+    auto& priority = c_.session.settings.UsableGroups[static_cast<size_t>(choice_.group)].PriorityCh;
+    priority = PriorityAfterDelete(priority, row);
     ListChanged();
     grid_->setCurrentCell(std::min(row, grid_->rowCount() - 1), 0);
 }
@@ -325,7 +327,11 @@ void MarineGridScreen::Save() {
     p.statusNo = statusNo_->currentIndex();
     p.statusIcon = statusIcon_->currentIndex();
     p.name = name_->text().toStdString();
-    if (adding_) InsertMarineChannel(Group(), record_, p);
+    if (adding_) {
+        InsertMarineChannel(Group(), record_, p);
+        auto& priority = c_.session.settings.UsableGroups[static_cast<size_t>(choice_.group)].PriorityCh;
+        priority = PriorityAfterInsert(priority, record_);
+    }
     else if (record_ >= 0) WritePanel(p, Group()[static_cast<size_t>(record_)]);
     const int shown = adding_ ? record_ + 1 : record_;
     ListChanged();

@@ -37,6 +37,27 @@ TEST(PriorityEntries, LmrEntriesAreMemoryIndexesOfLandMobileChannelsOnModel5) {
     EXPECT_EQ(entries[1].value, kFirstExpIndex + 2);
 }
 
+TEST(PriorityEntries, AMarinePriorityFollowsItsChannelWhenTheListMoves) {
+    struct Case {
+        bool insert;
+        int priority, selected, after;
+    } cases[] = {
+        {true, 5, 2, 6},     // record 4 moves down behind the new record 3
+        {true, 3, 2, 3},     // record 2 stays: the new channel goes after it
+        {true, 128, 10, kNoPriority},  // the last record falls off the list
+        {false, 5, 2, 4},    // record 4 moves up
+        {false, 3, 2, kNoPriority},    // its channel is deleted
+        {false, 2, 2, 2},
+        {true, kNoPriority, 0, kNoPriority},
+        {false, 250, 0, 250},  // an EXP memory index names no marine record
+    };
+    for (const Case& c : cases) {
+        const int after = c.insert ? PriorityAfterInsert(c.priority, c.selected)
+                                   : PriorityAfterDelete(c.priority, c.selected);
+        EXPECT_EQ(after, c.after) << (c.insert ? "insert " : "delete ") << c.priority << " at " << c.selected;
+    }
+}
+
 TEST(SetGroupUsable, SwitchingExpOnRecomputesEveryExpEnableFromItsFrequency) {
     RadioSettings st;
     st.CHEXP[0].Rxfreq = 155.5;

@@ -189,10 +189,12 @@ TEST(MarineGrid, EnterOnARowOpensTheFilledEditPanel) {
 TEST(MarineGrid, DeleteMovesRecordsUpAndKeepsTheLastChannel) {
     MarineRig rig(7);
     const int16_t sixth = rig.session.settings.CHUSA[6].BaseCh;
+    rig.session.settings.UsableGroups[kUsaGroup].PriorityCh = 7;  // record 6
     rig.grid->setCurrentCell(5, 0);
     rig.Click("cmdDelete");
     EXPECT_EQ(rig.session.settings.CHUSA[5].BaseCh, sixth);
     EXPECT_EQ(rig.grid->rowCount(), 6);
+    EXPECT_EQ(rig.session.settings.UsableGroups[kUsaGroup].PriorityCh, 6) << "the priority follows its channel";
 
     MarineRig one(1);
     one.grid->setCurrentCell(0, 0);

@@ -2,11 +2,12 @@
 
 #include "files/default_data.h"
 #include "files/image_file.h"
+#include "files/session_commands.h"
 #include "files/settings_file.h"
 #include "image/codec.h"
 #include "image/defaults.h"
-#include "support/temp_dir.h"
 #include "support/sessions.h"
+#include "support/temp_dir.h"
 
 namespace kv {
 namespace {
@@ -20,19 +21,13 @@ void Touch(const TempDir& dir, const std::string& name) { test::WriteAll(dir / n
 TEST(FindDefaultDataFiles, ListsTheModelsFilesSortedWithoutRegardToCase) {
     TempDir dir;
     for (const char* name : {"kv170-USA_019A.ini", "KV150-usa_019A.ini", "zz_top_019A.ini", "Other_019B.ini",
-                             "KV170-usa_019A.txt", "abc_019a.INI"})
+                             "KV170-usa_019A.txt", "abc_019a.INI", "Boat_019B.ini", "boat_019B.INI"})
         Touch(dir, name);
     const DestinationList list = FindDefaultDataFiles(dir.path(), 5);
     EXPECT_EQ(list.names, (std::vector<std::string>{"abc", "KV150-usa", "kv170-USA", "zz"}));
     EXPECT_EQ(list.found, (std::vector<bool>{true, true}));
     EXPECT_EQ(list.canonical[0].name, "kv170-USA") << "the letter case of the file found";
-}
-
-TEST(FindDefaultDataFiles, NamesDifferingInCaseBothAppear) {
-    TempDir dir;
-    Touch(dir, "Boat_019B.ini");
-    Touch(dir, "boat_019B.INI");
-    EXPECT_EQ(FindDefaultDataFiles(dir.path(), 6).names.size(), 2u);
+    EXPECT_EQ(FindDefaultDataFiles(dir.path(), 6).names.size(), 3u) << "names differing in case both appear";
     EXPECT_TRUE(FindDefaultDataFiles(dir / "missing", 6).names.empty());
 }
 
@@ -48,45 +43,42 @@ TEST(DestinationMenu, AppliesTheRememberedChoice) {
     EXPECT_EQ(s.region, 3);
     EXPECT_FALSE(s.Sel1());
     EXPECT_EQ(menu.list.names.size(), 12u);
-}
 
-TEST(DestinationMenu, ModelFiveDefaultsToKV170UsaAndModelSixToNothing) {
-    TempDir dir;
-    ASSERT_EQ(WriteDefaultDataFiles(dir.path()), "");
-    MemoryConfigStore store;
     RadioSession five = Fresh(5);
     SetVariantBits(five.image, false);
-    const DestinationMenu menu5 = BuildDestinationMenu(five, dir.path(), store);
-    ASSERT_TRUE(menu5.checked);
+    const DestinationMenu menu5 = BuildDestinationMenu(five, dir.path(), MemoryConfigStore{});
+    ASSERT_TRUE(menu5.checked) << "model five defaults to KV170-usa";
     EXPECT_EQ(menu5.list.names[*menu5.checked], "KV170-usa");
     EXPECT_TRUE(five.Sel1());
-    RadioSession six = Fresh(6);
-    const RadioSession before = six;
-    EXPECT_FALSE(BuildDestinationMenu(six, dir.path(), store).checked);
-    EXPECT_EQ(six.image, before.image);
 }
 
-TEST(DestinationMenu, AnUnknownRememberedNameLeavesTheDataAlone) {
-    TempDir dir;
-    ASSERT_EQ(WriteDefaultDataFiles(dir.path()), "");
-    MemoryConfigStore store;
-    RememberDestination(store, 6, "KV170X-mars");
-    RadioSession s = Fresh(6);
-    const RadioSession before = s;
-    EXPECT_FALSE(BuildDestinationMenu(s, dir.path(), store).checked);
-    EXPECT_EQ(s.settings, before.settings);
-}
-
-TEST(DestinationMenu, AFileThatFailsToLoadMarksNothing) {
-    TempDir dir;
-    Touch(dir, "KV170-usa_019A.ini");  // a broken file: wrong length
-    MemoryConfigStore store;
-    RememberDestination(store, 5, "KV150-usa");
-    RadioSession s = Fresh(5);
-    // KV150-usa has no file at all, but is listed only when found: nothing is marked.
-    EXPECT_FALSE(BuildDestinationMenu(s, dir.path(), store).checked);
-    RememberDestination(store, 5, "KV170-usa");
-    EXPECT_FALSE(BuildDestinationMenu(s, dir.path(), store).checked) << "a file that fails to load is not marked";
+TEST(DestinationMenu, MarksNothingAndLeavesTheDataAloneWithoutALoadableChoice) {
+    struct Case {
+        const char* what;
+        int model;
+        bool brokenFile;  // else every default data file
+        const char* remembered;
+    };
+    const Case cases[] = {
+        {"model six remembers nothing", 6, false, nullptr},
+        {"an unknown remembered name", 6, false, "KV170X-mars"},
+        {"a remembered name without a file", 5, true, "KV150-usa"},
+        {"a file that fails to load", 5, true, "KV170-usa"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        if (c.brokenFile)
+            Touch(dir, "KV170-usa_019A.ini");  // the wrong length
+        else
+            ASSERT_EQ(WriteDefaultDataFiles(dir.path()), "");
+        MemoryConfigStore store;
+        if (c.remembered) RememberDestination(store, c.model, c.remembered);
+        RadioSession s = Fresh(c.model);
+        const RadioSession before = s;
+        EXPECT_FALSE(BuildDestinationMenu(s, dir.path(), store).checked) << c.what;
+        EXPECT_EQ(s.image, before.image) << c.what;
+        EXPECT_EQ(s.settings, before.settings) << c.what;
+    }
 }
 
 TEST(SelectDestination, LoadsRemembersAndKeepsTheMarkOnFailure) {
@@ -109,44 +101,17 @@ TEST(SelectDestination, LoadsRemembersAndKeepsTheMarkOnFailure) {
     EXPECT_EQ(s.image, before.image);
 }
 
-TEST(RememberLoadedDestination, NamesTheVariantAndRegionWithNoneAsIntl) {
-    MemoryConfigStore store;
-    RadioSession s = Fresh(6);
-    SetVariantBits(s.image, false);
-    s.region = kNoRegion;
-    RememberLoadedDestination(s, store);
-    EXPECT_EQ(RememberedDestination(store, 6), "KV150-intl");
-    RadioSession five = Fresh(5);
-    RememberLoadedDestination(five, store);
-    EXPECT_EQ(RememberedDestination(store, 5), "KV170-usa");
+// The rest of the factory contents is in the golden files below.
+TEST(FactoryDefaults, SetTheDestinationsVariantAndRegion) {
+    for (int model : {5, 6})
+        for (const Destination& d : CanonicalDestinations(model)) {
+            RadioSession s;
+            s.model = model;
+            ApplyFactoryDefaults(s, d);
+            EXPECT_EQ(s.region, d.region) << d.name;
+            EXPECT_EQ(s.Sel1(), d.sel1) << d.name;
+        }
 }
-
-TEST(FactoryDefaults, FitTheirDestination) {
-    for (const Destination& d : CanonicalDestinations(6)) {
-        RadioSession s;
-        s.model = 6;
-        ApplyFactoryDefaults(s, d);
-        EXPECT_EQ(s.region, d.region);
-        EXPECT_EQ(s.Sel1(), d.sel1);
-        EXPECT_TRUE(s.settings.UsableGroups[kIntlGroup].Enable) << d.name;
-        EXPECT_FALSE(s.settings.UsableGroups[kUsaGroup].Enable) << d.name;
-        EXPECT_EQ(s.settings.Common.LastChGroup, kIntlGroup);
-        const ChannelRecord& current = s.settings.CHINT[static_cast<size_t>(s.settings.Common.LastDisplayCh)];
-        EXPECT_EQ(current.BaseCh, 16) << "the radio starts on channel 16";
-    }
-    RadioSession usa;
-    usa.model = 5;
-    ApplyFactoryDefaults(usa, CanonicalDestinations(5)[1]);
-    EXPECT_FALSE(usa.Sel1());
-    EXPECT_EQ(usa.settings.Common.Weater, 3) << "the weather alert is on in the USA";
-    EXPECT_EQ(usa.settings.CHUSA[static_cast<size_t>(usa.settings.Common.LastDisplayCh)].BaseCh, 16);
-}
-
-}  // namespace
-}  // namespace kv
-
-namespace kv {
-namespace {
 
 // The settings files of the factory defaults, checked byte for byte.
 TEST(FactoryDefaults, SettingsFilesMatchTheReviewedGoldenFiles) {
@@ -161,14 +126,6 @@ TEST(FactoryDefaults, SettingsFilesMatchTheReviewedGoldenFiles) {
         EXPECT_TRUE(std::equal(text.begin(), text.end(), golden.begin(), golden.end())) << name;
     }
 }
-
-}  // namespace
-}  // namespace kv
-
-#include "files/session_commands.h"
-
-namespace kv {
-namespace {
 
 TEST(SwitchModel, AsksAndResetsOrLeavesEverything) {
     MemoryConfigStore store;
@@ -208,10 +165,11 @@ TEST(OpenSettingsFile, AFileOfTheOtherSeriesSwitchesOnlyWhenTheUserAgrees) {
 
     MemoryConfigStore store;
     RadioSession s = test::FreshSession(5);
+    const RadioSession before = s;
     ScriptedPrompt cancel({Answer::Cancel});
     EXPECT_EQ(OpenSettingsFile(s, dir / "six.dat", cancel, store).result, LoadResult::SwitchModel);
     EXPECT_EQ(s.model, 5);
-    EXPECT_NE(s.settings.CHUSA[0].ChTag, "FROM FILE");
+    EXPECT_EQ(s.settings, before.settings);
 
     ScriptedPrompt ok({Answer::Ok});
     EXPECT_EQ(OpenSettingsFile(s, dir / "six.dat", ok, store).result, LoadResult::Loaded);
@@ -220,17 +178,15 @@ TEST(OpenSettingsFile, AFileOfTheOtherSeriesSwitchesOnlyWhenTheUserAgrees) {
     EXPECT_EQ(RememberedDestination(store, 6), "KV150-intl") << "region none counts as intl";
 }
 
-TEST(OpenSettingsFile, AnotherModelIsShownAndChangesNothing) {
+TEST(OpenSettingsFile, AnotherModelIsShown) {
     TempDir dir;
     test::WriteText(dir / "old.dat", "[MAIN]\r\nMODELTYPE=2\r\n[Common Setup]\r\nSQL=1\r\n");
     MemoryConfigStore store;
     RadioSession s = test::FreshSession(5);
-    const RadioSession before = s;
     ScriptedPrompt prompt;
     EXPECT_EQ(OpenSettingsFile(s, dir / "old.dat", prompt, store).result, LoadResult::OtherModel);
     ASSERT_EQ(prompt.shown().size(), 1u);
     EXPECT_EQ(prompt.shown()[0].text, "different model!!");
-    EXPECT_EQ(s.settings, before.settings);
 }
 
 }  // namespace

@@ -33,8 +33,13 @@ TEST_P(EveryModel, ASavedImagePassesItsOwnChecks) {
     TempDir dir;
     RadioSession saved = Fresh(model);
     saved.settings.CHUSA[0].ChTag = "SAVED";
+    saved.settings.Common.SQL = 3;  // changes the checksummed bytes
     ASSERT_TRUE(SaveImageFile(saved, dir / "a.hex").ok);
-    EXPECT_EQ(ReadAll(dir / "a.hex").size(), model == 1 ? 8192u : 16384u);
+    const auto bytes = ReadAll(dir / "a.hex");
+    ASSERT_EQ(bytes.size(), model == 1 ? 8192u : 16384u);
+    unsigned sum = 0;
+    for (int a = 66; a <= 94; ++a) sum += bytes[a];
+    EXPECT_EQ(bytes[95], sum % 256) << "the checksum of bytes 66..94";
 
     RadioSession opened;
     opened.model = model;
@@ -46,39 +51,31 @@ TEST_P(EveryModel, ASavedImagePassesItsOwnChecks) {
     }
 }
 
-TEST(ImageFile, SavingRecomputesTheChecksum) {
-    TempDir dir;
-    RadioSession s = Fresh(5);
-    s.settings.Common.SQL = 3;
-    ASSERT_TRUE(SaveImageFile(s, dir / "a.hex").ok);
-    const auto bytes = ReadAll(dir / "a.hex");
-    unsigned sum = 0;
-    for (int a = 66; a <= 94; ++a) sum += bytes[a];
-    EXPECT_EQ(bytes[95], sum % 256);
-}
-
-struct CheckCase {
-    const char* what;
-    int address;
-    uint8_t value;
-    std::vector<std::string> messages;
-};
-
+// Bytes changed in a saved file, and the messages the checks give.
 TEST(ImageFile, FailedChecksLeaveTheImageAndSettingsUntouched) {
-    const CheckCase cases[] = {
-        {"first word", 65, 0x9B, {text::kModelTypeError}},
-        {"second word", 16383, 0x9B, {text::kModelTypeError}},
-        {"product byte", 16370, 2, {text::kProductTypeError}},
+    struct Case {
+        const char* what;
+        int model;
+        std::vector<std::pair<int, uint8_t>> changes;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"first word", 5, {{65, 0x9B}}, {text::kModelTypeError}},
+        {"last word", 5, {{16383, 0x9B}}, {text::kModelTypeError}},
+        {"product byte", 5, {{16370, 2}}, {text::kProductTypeError}},
+        {"both", 5, {{64, 0}, {16370, 0}}, {text::kModelTypeError, text::kProductTypeError}},
+        {"model 0 at 8190", 0, {{8191, 7}}, {text::kModelTypeError}},
+        {"model 3 at 8190", 3, {{8191, 7}}, {text::kModelTypeError}},
     };
     for (const auto& c : cases) {
         TempDir dir;
-        RadioSession s = Fresh(5);
+        RadioSession s = Fresh(c.model);
         ASSERT_TRUE(SaveImageFile(s, dir / "a.hex").ok);
         auto bytes = ReadAll(dir / "a.hex");
-        bytes[static_cast<size_t>(c.address)] = c.value;
+        for (const auto& [address, value] : c.changes) bytes[static_cast<size_t>(address)] = value;
         WriteAll(dir / "a.hex", bytes);
 
-        RadioSession target = Fresh(5);
+        RadioSession target = Fresh(c.model);
         target.settings.CHUSA[0].ChTag = "MINE";
         const RadioSession before = target;
         const FileOutcome outcome = OpenImageFile(target, dir / "a.hex");
@@ -90,45 +87,18 @@ TEST(ImageFile, FailedChecksLeaveTheImageAndSettingsUntouched) {
     }
 }
 
-TEST(ImageFile, BothCheckMessagesCanAppear) {
-    TempDir dir;
-    RadioSession s = Fresh(5);
-    ASSERT_TRUE(SaveImageFile(s, dir / "a.hex").ok);
-    auto bytes = ReadAll(dir / "a.hex");
-    bytes[64] = 0;
-    bytes[16370] = 0;
-    WriteAll(dir / "a.hex", bytes);
-    const FileOutcome outcome = OpenImageFile(s, dir / "a.hex");
-    EXPECT_EQ(Texts(outcome), (std::vector<std::string>{text::kModelTypeError, text::kProductTypeError}));
-}
-
-TEST(ImageFile, ModelsZeroAndThreeAreIdentifiedAt8190) {
-    TempDir dir;
-    for (int model : {0, 3}) {
-        RadioSession s = Fresh(model);
-        ASSERT_TRUE(SaveImageFile(s, dir / "a.hex").ok);
-        auto bytes = ReadAll(dir / "a.hex");
-        bytes[8191] = 7;
-        WriteAll(dir / "a.hex", bytes);
-        EXPECT_EQ(Texts(OpenImageFile(s, dir / "a.hex")), std::vector<std::string>{text::kModelTypeError});
-    }
-}
-
 TEST(ImageFile, AFileOfAnotherLengthIsABadFile) {
     TempDir dir;
-    RadioSession small = Fresh(1);
-    ASSERT_TRUE(SaveImageFile(small, dir / "small.hex").ok);
-    RadioSession s = Fresh(5);
-    const RadioSession before = s;
-    for (const auto& bytes : {std::vector<uint8_t>(8192, 0xFF), std::vector<uint8_t>(16385, 0xFF), std::vector<uint8_t>{}}) {
-        WriteAll(dir / "b.hex", bytes);
+    for (const auto& [model, length] : {std::pair{5, 8192}, {5, 16385}, {5, 0}, {1, 16384}}) {
+        RadioSession s = Fresh(model);
+        const RadioSession before = s;
+        WriteAll(dir / "b.hex", std::vector<uint8_t>(static_cast<size_t>(length), 0xFF));
         const FileOutcome outcome = OpenImageFile(s, dir / "b.hex");
-        EXPECT_FALSE(outcome.ok);
+        EXPECT_FALSE(outcome.ok) << model << ": " << length;
         ASSERT_EQ(outcome.messages.size(), 1u);
         EXPECT_EQ(outcome.messages[0], (Message{text::kBadFile, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok}));
         EXPECT_EQ(s.image, before.image);
     }
-    EXPECT_TRUE(OpenImageFile(small, dir / "small.hex").ok) << "8192 bytes fit model type 1";
 }
 
 TEST(ImageFile, UnreadablePathsNameThePath) {
@@ -141,17 +111,6 @@ TEST(ImageFile, UnreadablePathsNameThePath) {
         EXPECT_NE(outcome.detail.find(path.string()), std::string::npos) << outcome.detail;
         EXPECT_EQ(s.image, before.image);
     }
-}
-
-TEST(ImageFile, DefaultDataFilesSetTheRegion) {
-    TempDir dir;
-    RadioSession s = Fresh(6);
-    s.image[239] = 3;
-    ASSERT_TRUE(WriteImageBytes(s, dir / "KV150-nl_019B.ini").ok);
-    RadioSession target = Fresh(6);
-    EXPECT_TRUE(LoadDefaultDataFile(target, dir.path(), "KV150-nl"));
-    EXPECT_EQ(target.region, 3);
-    EXPECT_FALSE(LoadDefaultDataFile(target, dir.path(), "KV150-uk"));
 }
 
 TEST(AtomicWrite, ReplacesTheWholeFile) {

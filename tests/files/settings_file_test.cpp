@@ -40,12 +40,6 @@ SettingsLoad Load(RadioSession& s, const std::string& text) { return ApplySettin
 
 // ---- The section table -----------------------------------------------------------
 
-TEST(SettingsTable, MatchesNamesInAnyCaseAndTrimsSpaces) {
-    const auto t = SettingsTable::Parse("[  common setup ]\r\n  sql  =  7  \r\n");
-    EXPECT_EQ(t.LookupValue("Common Setup", "SQL"), "7");
-    EXPECT_EQ(t.LookupValue("COMMON SETUP", "sql"), "7");
-}
-
 struct LookupCase {
     const char* what;
     const char* text;
@@ -56,6 +50,7 @@ struct LookupCase {
 
 TEST(SettingsTable, FollowsTheLineRules) {
     const LookupCase cases[] = {
+        {"names in any case, spaces trimmed", "[  common setup ]\r\n  sql  =  7  \r\n", "COMMON SETUP", "Sql", "7"},
         {"a mark protects leading spaces", "[S]\r\nK=#  A\r\n", "S", "K", "  A"},
         {"one mark only is removed", "[S]\r\nK=##A\r\n", "S", "K", "#A"},
         {"a mark alone is empty", "[S]\r\nK=#\r\n", "S", "K", ""},
@@ -115,15 +110,6 @@ TEST(SettingsLoad, AnotherModelChangesNothing) {
     }
 }
 
-TEST(SettingsLoad, AFileOfTheOtherSeriesAsksToSwitch) {
-    RadioSession s = Fresh(6);
-    const RadioSession before = s;
-    const SettingsLoad load = Load(s, SettingsFileText(Fresh(5)));
-    EXPECT_EQ(load.result, LoadResult::SwitchModel);
-    EXPECT_EQ(load.requestedModel, 5);
-    EXPECT_EQ(s.settings, before.settings);
-}
-
 // ---- Values -----------------------------------------------------------------------
 
 TEST(SettingsLoad, ValuesThatDoNotConvertLeaveTheirFields) {
@@ -136,10 +122,8 @@ TEST(SettingsLoad, ValuesThatDoNotConvertLeaveTheirFields) {
         {"text in a number", "SQL=15", "SQL=loud"},
         {"an integer too large", "SQL=15", "SQL=99999"},
         {"an empty value", "SQL=15", "SQL="},
-        {"a byte too large", "TXPower=3\r\nPowUp=0\r\nDuplex=0\r\nTxEnable=1\r\nDispayA=0\r\nScanMemory=0\r\nScramble=0\r\nChTag=#VTS",
-         "TXPower=300\r\nPowUp=0\r\nDuplex=0\r\nTxEnable=1\r\nDispayA=0\r\nScanMemory=0\r\nScramble=0\r\nChTag=#VTS"},
-        {"a negative byte", "TXPower=3\r\nPowUp=0\r\nDuplex=0\r\nTxEnable=1\r\nDispayA=0\r\nScanMemory=0\r\nScramble=0\r\nChTag=#VTS",
-         "TXPower=-3\r\nPowUp=0\r\nDuplex=0\r\nTxEnable=1\r\nDispayA=0\r\nScanMemory=0\r\nScramble=0\r\nChTag=#VTS"},
+        {"a byte too large", "LowPower=0\r\nTXPower=3", "LowPower=0\r\nTXPower=300"},
+        {"a negative byte", "LowPower=0\r\nTXPower=3", "LowPower=0\r\nTXPower=-3"},
         {"a frequency in words", "Rxfreq=0", "Rxfreq=high"},
     };
     for (const auto& c : cases) {
@@ -257,42 +241,31 @@ TEST(SettingsSave, ModelOneWritesNoNamesAndKeepsThemOnLoad) {
     EXPECT_EQ(s.settings.UsableGroups[0].StatusName, "KEEP");
 }
 
-TEST(SettingsSave, KillerFlagsAreWrittenForModelZeroOnlyAndReadOnZeroAndThree) {
-    RadioSession three = Fresh(3);
-    three.settings.Atis.UsableAtisKillerChGroup = {true, false, true, false};
-    const std::string text = SettingsFileText(three);
-    EXPECT_EQ(text.find("Kikker"), std::string::npos);
-    Load(three, text);
-    EXPECT_EQ(three.settings.Atis.UsableAtisKillerChGroup, (std::array<bool, 4>{true, false, true, false}));
-    RadioSession zero = Fresh(0);
-    zero.settings.Atis.UsableAtisKillerChGroup = {false, true, false, false};
-    const std::string zeroText = SettingsFileText(zero);
-    EXPECT_NE(zeroText.find("Usable ATIS Kikker CH Group1=1\r\n"), std::string::npos);
-    RadioSession again = Fresh(0);
-    Load(again, zeroText);
-    EXPECT_EQ(again.settings.Atis.UsableAtisKillerChGroup, zero.settings.Atis.UsableAtisKillerChGroup);
+TEST(SettingsSave, KillerFlagsAreWrittenForModelZeroOnlyAndReadOnDscModels) {
+    for (int model : {0, 3, 5}) {
+        RadioSession s = Fresh(model);
+        const std::string text = SettingsFileText(s);
+        EXPECT_EQ(text.find("Kikker") != std::string::npos, model == 0) << model;
+        Load(s, Replaced(text, "Atis Code=", "Usable ATIS Kikker CH Group1=1\r\nAtis Code="));
+        EXPECT_EQ(s.settings.Atis.UsableAtisKillerChGroup[1], IsDscModel(model)) << model;
+    }
 }
 
-TEST(SettingsSave, LandMobileChannelsKeepTheirGroupOnLoadOverDefaults) {
+// Saved over defaults whose LMR group is off: the group flag and the RG
+// channel's own enable (not its group's) come back.
+TEST(SettingsSave, LandMobileEnablesSurviveALoadOverDefaults) {
     RadioSession s = Fresh(5);
     ChannelRecord& ch = s.settings.CHEXP[2];
     ch.Enable = true;
     ch.LmrExp = true;
     ch.Txfreq = ch.Rxfreq = 155.5;
     s.settings.UsableGroups[kLmrGroup].Enable = true;
-    const std::string text = SettingsFileText(s);
-    RadioSession loaded = Fresh(5);  // its defaults leave the LMR group off
-    Load(loaded, text);
-    EXPECT_TRUE(loaded.settings.UsableGroups[kLmrGroup].Enable);
-    EXPECT_TRUE(loaded.settings.CHEXP[2].Enable);
-}
-
-TEST(SettingsSave, RgChannelsKeepTheirOwnEnable) {
-    RadioSession s = Fresh(5);
-    s.settings.CHRG[1].Enable = true;
     s.settings.UsableGroups[kExpGroup].Enable = false;
+    s.settings.CHRG[1].Enable = true;
     RadioSession loaded = Fresh(5);
     Load(loaded, SettingsFileText(s));
+    EXPECT_TRUE(loaded.settings.UsableGroups[kLmrGroup].Enable);
+    EXPECT_TRUE(loaded.settings.CHEXP[2].Enable);
     EXPECT_TRUE(loaded.settings.CHRG[1].Enable);
 }
 

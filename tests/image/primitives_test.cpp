@@ -45,29 +45,26 @@ TEST(DigitStrings, ANibbleAboveNineEndsTheText) {
     EXPECT_EQ(ReadBcdDigits(WithBytes(496, {0x12, 0x34, 0x56, 0x78, 0x90}), 496), "1234567890");
 }
 
-TEST(DigitStrings, NineDigitMmsiGetsATenthZero) {
-    RadioImage image;
-    WriteBcdDigits(image, 496, "366123456", true);
-    EXPECT_EQ(BytesAt(image, 496, 5), (std::vector<uint8_t>{0x36, 0x61, 0x23, 0x45, 0x60}));
-    EXPECT_EQ(ReadBcdDigits(image, 496), "3661234560");
-}
-
-TEST(DigitStrings, AtisCodeFillsUnusedNibblesWithF) {
+// An ATIS code fills unused nibbles with F; a nine-digit MMSI gets a tenth 0.
+TEST(DigitStrings, WriteDigitsThenFOrTheForcedTenthZero) {
     struct Case {
-        const char* code;
+        const char* digits;
+        bool tenthZero;
         std::vector<uint8_t> bytes;
+        const char* read;
     };
     const Case cases[] = {
-        {"9211234567", {0x92, 0x11, 0x23, 0x45, 0x67}},
-        {"", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-        {"92112345", {0x92, 0x11, 0x23, 0x45, 0xFF}},
+        {"9211234567", false, {0x92, 0x11, 0x23, 0x45, 0x67}, "9211234567"},
+        {"", false, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, ""},
+        {"92112345", false, {0x92, 0x11, 0x23, 0x45, 0xFF}, "92112345"},
+        {"366123456", true, {0x36, 0x61, 0x23, 0x45, 0x60}, "3661234560"},
     };
     for (const auto& c : cases) {
         RadioImage image;
         image.bytes.fill(0);
-        WriteBcdDigits(image, 507, c.code, false);
-        EXPECT_EQ(BytesAt(image, 507, 5), c.bytes) << c.code;
-        EXPECT_EQ(ReadBcdDigits(image, 507), c.code);
+        WriteBcdDigits(image, 507, c.digits, c.tenthZero);
+        EXPECT_EQ(BytesAt(image, 507, 5), c.bytes) << c.digits;
+        EXPECT_EQ(ReadBcdDigits(image, 507), c.read);
     }
 }
 
@@ -101,30 +98,28 @@ TEST(Frequencies, EncodeTheFrequencyLessOneHundredInHundredHertz) {
     }
 }
 
-TEST(Names, AreUpperCaseAsciiPaddedWithFF) {
-    RadioImage image;
-    WriteName(image, {3072, 12}, "HELLO");
-    EXPECT_EQ(BytesAt(image, 3072, 12),
-              (std::vector<uint8_t>{'H', 'E', 'L', 'L', 'O', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(ReadName(image, {3072, 12}), "HELLO");
-}
-
-TEST(Names, CharactersOnlyTheEncoderKnowsEndTheNameOnDecoding) {
-    RadioImage image;
-    WriteName(image, {3072, 12}, "A.B+C");
-    EXPECT_EQ(image[3073], '.');
-    EXPECT_EQ(ReadName(image, {3072, 12}), "A");
-    WriteName(image, {3072, 12}, "A\xE9" "B");
-    EXPECT_EQ(image[3073], 0xFF) << "characters outside the set are written as 0xFF";
-}
-
-TEST(Names, TrailingSpacesAreRemovedAndTheLengthIsKept) {
-    RadioImage image;
-    WriteName(image, {3072, 12}, "AB  ");
-    EXPECT_EQ(ReadName(image, {3072, 12}), "AB");
-    WriteName(image, {3072, 12}, "ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(image[3084], 0xFF) << "nothing is written past the field";
-    EXPECT_EQ(ReadName(image, {3072, 12}), "ABCDEFGHIJKL");
+TEST(Names, WriteTheFieldExactlyAndReadUpToTheFirstNonCharacter) {
+    struct Case {
+        const char* what;
+        const char* text;
+        std::vector<uint8_t> bytes;  // the field's first bytes
+        const char* read;
+    };
+    const Case cases[] = {
+        {"padded with FF", "HELLO", {'H', 'E', 'L', 'L', 'O', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "HELLO"},
+        {"characters only the encoder knows end the name", "A.B+C", {'A', '.', 'B', '+', 'C'}, "A"},
+        {"characters outside the set are written as FF", "A\xE9" "B", {'A', 0xFF, 'B'}, "A"},
+        {"trailing spaces are not read", "AB  ", {'A', 'B', ' ', ' ', 0xFF}, "AB"},
+        {"cut to the field", "ABCDEFGHIJKLMNOP", {'A', 'B'}, "ABCDEFGHIJKL"},
+    };
+    for (const auto& c : cases) {
+        RadioImage image;
+        image[3084] = 0;
+        WriteName(image, {3072, 12}, c.text);
+        EXPECT_EQ(BytesAt(image, 3072, static_cast<int>(c.bytes.size())), c.bytes) << c.what;
+        EXPECT_EQ(ReadName(image, {3072, 12}), c.read) << c.what;
+        EXPECT_EQ(image[3084], 0) << c.what << ": nothing is written past the field";
+    }
 }
 
 TEST(CallSigns, AreRightJustifiedAndReadWithoutGaps) {

@@ -6,37 +6,6 @@
 namespace kv {
 namespace {
 
-struct NameCase {
-    int model;
-    bool sel1;
-    const char* name;
-};
-
-TEST(ModelName, FollowsTheModelTableAndTheVariantBit) {
-    const NameCase cases[] = {
-        {0, true, "KV110"},  {1, false, "KV110"}, {2, true, "KV130"},        {3, true, "KV110"},
-        {4, false, "KV150"}, {5, true, "KV170"},  {5, false, "KV150"},       {6, true, "KV170X/KV170"},
-        {6, false, "KV170X/KV150"}, {7, true, "KV110"}, {-1, true, "KV110"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ModelName(c.model, c.sel1), c.name) << c.model << " " << c.sel1;
-}
-
-TEST(ModelName, ComesFromByte168OfTheSessionImage) {
-    RadioSession s;
-    s.model = 5;
-    s.image[168] = 0x20;
-    EXPECT_EQ(s.ModelName(), "KV170");
-    s.image[168] = 0x00;
-    EXPECT_EQ(s.ModelName(), "KV150");
-}
-
-TEST(ProductTag, IsUnderscoreAndFourUpperHexDigits) {
-    EXPECT_EQ(ProductTag(5), "_019A");
-    EXPECT_EQ(ProductTag(6), "_019B");
-    EXPECT_EQ(ProductTag(7), "");
-    EXPECT_EQ(ProductTag(-1), "");
-}
-
 TEST(ProductCode, IsDistinctPerModelAndAvoidsTheLinkCodesOnOlderModels) {
     for (int a = 0; a < kModelCount; ++a) {
         EXPECT_NE(ProductCode(a), 0);
@@ -59,15 +28,19 @@ TEST(RegionFromByte, KeepsZeroToFiveOnModelSixOnly) {
     }
 }
 
-TEST(SetVariantBits, SetsSel1AndClearsSel2Only) {
+// SEL1 is bit 5 and SEL2 bit 4 of byte 168; SEL1 picks the variant's name.
+TEST(VariantBits, SetSel1ClearSel2AndNameTheModel) {
     RadioSession s;
+    s.model = 6;
     s.image[168] = 0xFF;
     SetVariantBits(s.image, false);
     EXPECT_EQ(s.image[168], 0xCF);
+    EXPECT_EQ(s.ModelName(), "KV170X/KV150");
     SetVariantBits(s.image, true);
     EXPECT_EQ(s.image[168], 0xEF);
     EXPECT_TRUE(s.Sel1());
     EXPECT_FALSE(s.Sel2());
+    EXPECT_EQ(s.ModelName(), "KV170X/KV170");
 }
 
 TEST(Destinations, ModelSixListsTwelveNamesWithKV170XFirst) {
@@ -91,16 +64,11 @@ TEST(Destinations, RegionNoneCountsAsIntl) {
     EXPECT_FALSE(DestinationFor(2, true, 0));
 }
 
-TEST(Destinations, DefaultDataFileNameJoinsNameTagAndExtension) {
+TEST(Destinations, DefaultDataFileNameJoinsNameProductTagAndExtension) {
     EXPECT_EQ(DefaultDataFileName(5, "KV170-usa"), "KV170-usa_019A.ini");
     EXPECT_EQ(DefaultDataFileName(6, "KV150-grmn"), "KV150-grmn_019B.ini");
-}
-
-TEST(SeriesWord, NamesTheEditModelQuestion) {
-    EXPECT_EQ(SeriesWord(5), "KV170");
-    EXPECT_EQ(SeriesWord(6), "KV170X");
-    EXPECT_EQ(SeriesWord(0), "KB900M");
-    EXPECT_EQ(SeriesWord(3), "KP600");
+    EXPECT_EQ(ProductTag(7), "");
+    EXPECT_EQ(ProductTag(-1), "");
 }
 
 }  // namespace

@@ -10,31 +10,21 @@
 #include "model/models.h"
 #include "report/report.h"
 #include "report/report_sessions.h"
+#include "support/temp_dir.h"
 
 namespace kv {
 namespace {
 
 std::string GoldenPath(int model) { return std::string(KV_REPORT_GOLDEN_DIR) + "/model" + std::to_string(model) + ".txt"; }
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The first line where two reports part, for a readable failure.
 std::string FirstDifference(const std::string& expected, const std::string& actual) {
     std::istringstream e(expected), a(actual);
-    std::string el, al;
     for (int line = 1;; ++line) {
+        std::string el, al;
         const bool moreExpected = static_cast<bool>(std::getline(e, el));
-        const bool moreActual = static_cast<bool>(std::getline(a, al));  // both read, whatever the first gave
-        const bool more = moreExpected || moreActual;
-        if (!more) return "no line differs";
+        if (!std::getline(a, al) && !moreExpected) return "no line differs";
         if (el != al) return "line " + std::to_string(line) + ":\n  expected [" + el + "]\n  actual   [" + al + "]";
-        el.clear();
-        al.clear();
     }
 }
 
@@ -47,7 +37,7 @@ TEST_P(ReportGolden, MatchesTheReviewedFileByteForByte) {
         std::ofstream(GoldenPath(model), std::ios::binary) << report;
         GTEST_SKIP() << "rewrote " << GoldenPath(model);
     }
-    const std::string golden = ReadText(GoldenPath(model));
+    const std::string golden = test::ReadText(GoldenPath(model));
     ASSERT_FALSE(golden.empty()) << GoldenPath(model);
     EXPECT_TRUE(report == golden) << FirstDifference(golden, report);
 }

@@ -1,5 +1,5 @@
 // A line whose far end follows a script: after each write it echoes what
-// was written (unless told otherwise) and then sends the next scripted reply.
+// was written (or echoOverride) and then sends the next scripted reply.
 #pragma once
 
 #include <deque>
@@ -19,7 +19,7 @@ public:
     bool Write(const uint8_t* data, size_t size) override {
         const std::string bytes(reinterpret_cast<const char*>(data), size);
         sent += bytes;
-        if (echo) input += echoOverride.empty() ? bytes : echoOverride;
+        input += echoOverride.empty() ? bytes : echoOverride;
         if (!replies.empty()) {
             input += replies.front();
             replies.pop_front();
@@ -42,22 +42,10 @@ public:
     void SetDtr(bool) override {}
     void SetRts(bool) override {}
 
-    // Back to a fresh, closed line, for the next case of a table.
-    void Reset() {
-        replies.clear();
-        input.clear();
-        sent.clear();
-        echoOverride.clear();
-        echo = true;
-        opens = 0;
-        open_ = false;
-    }
-
     std::deque<std::string> replies;
     std::string input;
     std::string sent;
     std::string echoOverride;
-    bool echo = true;
     int opens = 0;
 
 private:

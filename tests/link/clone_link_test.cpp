@@ -2,12 +2,12 @@
 // the messages of each exchange.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <optional>
 
 #include "files/error_log.h"
 #include "link/wire.h"
 #include "link_rig.h"
-#include "script_line.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
 
@@ -16,23 +16,69 @@ namespace {
 
 using test::Texts;
 
+// A line whose far end follows a script: after each write it echoes what
+// was written (or echoOverride) and then sends the next scripted reply.
+class ScriptLine : public SerialLine {
+public:
+    explicit ScriptLine(VirtualClock& clock) : clock_(clock) {}
+
+    bool Open(LineError&) override { return open_ = true, ++opens, true; }
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    bool Write(const uint8_t* data, size_t size) override {
+        const std::string bytes(reinterpret_cast<const char*>(data), size);
+        sent += bytes;
+        input += echoOverride.empty() ? bytes : echoOverride;
+        if (!replies.empty()) {
+            input += replies.front();
+            replies.pop_front();
+        }
+        return true;
+    }
+    size_t BytesWaiting() override { return input.size(); }
+    size_t Read(uint8_t* data, size_t size) override {
+        size_t n = 0;
+        for (; n < size && !input.empty(); ++n) {
+            data[n] = static_cast<uint8_t>(input.front());
+            input.erase(0, 1);
+        }
+        return n;
+    }
+    void WaitForInput(std::chrono::microseconds timeout) override {
+        if (input.empty()) clock_.Advance(timeout);
+    }
+    bool Broken() const override { return !open_; }
+    void SetDtr(bool) override {}
+    void SetRts(bool) override {}
+
+    std::deque<std::string> replies;
+    std::string input, sent, echoOverride;
+    int opens = 0;
+
+private:
+    VirtualClock& clock_;
+    bool open_ = false;
+};
+
 const std::string kOkLine = "#CMDOK\r\n";
 
 std::string StatusAnswer(const char* status) { return kOkLine + wire::BuildFrame("#CEPSD", status); }
 
 struct Protocol : ::testing::Test {
     VirtualClock clock;
-    std::optional<test::ScriptLine> line;
+    std::optional<ScriptLine> line;
     ScriptedPrompt prompt;
     NullSink sink;
     TransferState state;
     std::unique_ptr<CloneLink> link;
 
-    void SetUp() override { Make(); }
-    // A fresh line, state and link; the line open as Connect leaves it, unless told otherwise.
-    void Make(std::deque<Answer> answers = {}, bool open = true) {
+    void SetUp() override { Script({}); }
+    // A fresh line with the far end's replies, state and link, and the
+    // answers to any question; the line open as Connect leaves it, unless told otherwise.
+    void Script(std::deque<std::string> replies, std::deque<Answer> answers = {}, bool open = true) {
         link.reset();
         line.emplace(clock);
+        line->replies = std::move(replies);
         state = {};
         prompt = ScriptedPrompt(std::move(answers));
         link = std::make_unique<CloneLink>(LinkContext{*line, clock, prompt, sink}, state);
@@ -78,8 +124,8 @@ TEST_F(Protocol, CancelEndsAWaitAtOnce) {
 }
 
 TEST_F(Protocol, AWrongEchoLeavesTheErrorAndTheRestOfTheEcho) {
+    Script({kOkLine});
     line->echoOverride = "#CMDSX\r\n";
-    line->replies = {kOkLine};
     link->SendLine("#CMDSY");
     EXPECT_TRUE(state.ErrorFlag);
     EXPECT_EQ(link->ExpectOk(), LinkResult::Mismatch);  // reads "X\r\n#CM..."
@@ -108,8 +154,7 @@ TEST_F(Protocol, ConnectWakesTheRadioOnlyWhenItMustAndHearsTheModeCommandsAnswer
         {"three wake-ups unanswered", {}, false, "#CMDSY\r\nPPP", 1, {text::kCommunicationError}},
     };
     for (const Case& c : cases) {
-        Make({}, false);
-        line->replies = c.replies;
+        Script(c.replies, {}, false);
         const double start = Seconds();
         EXPECT_EQ(link->Connect(), c.connected) << c.what;
         EXPECT_EQ(line->sent, c.sent) << c.what;
@@ -119,7 +164,7 @@ TEST_F(Protocol, ConnectWakesTheRadioOnlyWhenItMustAndHearsTheModeCommandsAnswer
     }
 }
 
-class RefusingLine : public test::ScriptLine {
+class RefusingLine : public ScriptLine {
 public:
     using ScriptLine::ScriptLine;
     bool Open(LineError& e) override { return e = {13, "Permission denied"}, false; }
@@ -137,8 +182,7 @@ TEST_F(Protocol, APortThatDoesNotOpenIsReportedAndLogged) {
 }
 
 TEST_F(Protocol, BusyRadioRetriesOnRetry) {
-    Make({Answer::Retry});
-    line->replies = {StatusAnswer("01"), "", StatusAnswer("00")};  // #CMDOK after the answer needs no reply
+    Script({StatusAnswer("01"), "", StatusAnswer("00")}, {Answer::Retry});  // #CMDOK after the answer needs no reply
     EXPECT_TRUE(link->CheckStatus());
     EXPECT_EQ(Shown(), Texts{text::kRadioBusy});
     EXPECT_EQ(prompt.shown()[0].buttons, Buttons::RetryCancel);
@@ -162,8 +206,7 @@ TEST_F(Protocol, StatusAnswersThatFail) {
         {StatusAnswer("01"), "#CMDOK\r\n", {text::kRadioBusy}},  // Cancel to busy
     };
     for (const Case& c : cases) {
-        Make();
-        line->replies = {c.answer};
+        Script({c.answer});
         EXPECT_FALSE(link->CheckStatus()) << c.answer;
         EXPECT_EQ(line->sent, wire::BuildFrame("#CEPSR", "00") + c.verdict) << c.answer;
         EXPECT_EQ(Shown(), c.texts) << c.answer;
@@ -192,8 +235,7 @@ TEST_F(Protocol, ReadBlockAnswersThatFail) {
         {"#CMDOX\r\n", "", {}},
     };
     for (const Case& c : cases) {
-        Make();
-        line->replies = {c.answer};
+        Script({c.answer});
         std::vector<uint8_t> buffer(kImageSize, 0x11);
         const double start = Seconds();
         link->ReadBlock(buffer, 0x40, 16);
@@ -207,7 +249,7 @@ TEST_F(Protocol, ReadBlockAnswersThatFail) {
 }
 
 TEST_F(Protocol, ReadBlockStoresTheAnswerAtItsAddressOnly) {
-    line->replies = {kOkLine + wire::BuildFrame("#CEPDT", "0041", "02", "abCD")};
+    Script({kOkLine + wire::BuildFrame("#CEPDT", "0041", "02", "abCD")});
     std::vector<uint8_t> buffer(128, 0);
     link->ReadBlock(buffer, 0x41, 2);
     EXPECT_FALSE(state.ErrorFlag);
@@ -227,9 +269,8 @@ TEST_F(Protocol, ABlockOutsideTheBufferIsNeverAskedFor) {
 
 TEST_F(Protocol, RefusalLeadsToTheSynchronisationQuestion) {
     // OK to the question: two #CMDSY passes, then the one more attempt succeeds.
-    Make({Answer::Ok});
     const std::string answer = kOkLine + wire::BuildFrame("#CEPDT", "0040", "10", std::string(32, '0'));
-    line->replies = {"ERROR", kOkLine, kOkLine, answer};
+    Script({"ERROR", kOkLine, kOkLine, answer}, {Answer::Ok});
     std::vector<uint8_t> buffer(kImageSize, 0x11);
     link->ReadBlock(buffer, 0x40, 16);
     EXPECT_FALSE(state.ErrorFlag);
@@ -240,8 +281,7 @@ TEST_F(Protocol, RefusalLeadsToTheSynchronisationQuestion) {
 
 TEST_F(Protocol, AFailedResyncIsNoSuccess) {
     // The first pass succeeds (and clears the error), the second times out.
-    Make({Answer::Ok});
-    line->replies = {"ERROR", kOkLine, ""};
+    Script({"ERROR", kOkLine, ""}, {Answer::Ok});
     link->WriteBlock(RadioImage{}, 0x40, 16);
     EXPECT_TRUE(state.ErrorFlag);
 }

@@ -13,6 +13,7 @@
 #include "link/transfers.h"
 #include "sim/radio_simulator.h"
 #include "sim/simulated_line.h"
+#include "support/sessions.h"
 
 namespace kv::test {
 
@@ -34,10 +35,7 @@ inline void Encode(RadioSession& s) {
 
 // The model's default image as a new radio holds it.
 inline RadioSession DefaultSession(int model, bool sel1 = true, uint8_t region = kNoRegion) {
-    RadioSession s;
-    s.model = model;
-    s.today = [] { return CivilDate{2012, 6, 1}; };
-    ResetToDefaults(s);
+    RadioSession s = FreshSession(model, {2012, 6, 1});
     SetVariantBits(s.image, sel1);
     if (region != kNoRegion) s.image[map::RegionByte] = region;
     s.region = RegionFromByte(model, region);

@@ -1,57 +1,75 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
+#include <algorithm>
+#include <cstdlib>
 
-#include "cli/kvtool.h"
+#include "files/image_file.h"
+#include "image/codec.h"
+#include "image/defaults.h"
+#include "report/report.h"
 #include "support/kvtool_run.h"
 #include "support/temp_dir.h"
 
 namespace kv {
 namespace {
 
+using test::Kvtool;
 using test::ReadAll;
 using test::TempDir;
-using test::WriteAll;
-
-using test::Kvtool;
 using test::ToolRun;
+
+nlohmann::json ShowJson(const std::string& file) { return nlohmann::json::parse(Kvtool({"show", file, "--json"}).out); }
+
+// A settings file of the default KV170 with land-mobile channel n enabled,
+// wide, at txfreq: the narrowband rule's business.
+std::string WideLmrSettingsFile(const TempDir& dir, int n, const std::string& txfreq) {
+    const std::string dat = (dir / "wide.dat").string();
+    EXPECT_EQ(Kvtool({"new", "-o", dat}).status, 0);
+    std::string text = test::ReadText(dat);
+    const auto replace = [&](const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+    };
+    replace("LMR CH=0", "LMR CH=1");
+    const std::string section = "[CHEXP" + std::to_string(n) + "]\r\n";
+    replace(section + "Enable=0\r\nLMR EXP=0", section + "Enable=1\r\nLMR EXP=1\r\nTxfreq=" + txfreq);
+    test::WriteText(dat, text);
+    return dat;
+}
 
 TEST(KvtoolNew, WritesAnImageThatShowReadsBack) {
     TempDir dir;
     const std::string file = (dir / "a.hex").string();
     ASSERT_EQ(Kvtool({"new", "-o", file}).status, 0);
     EXPECT_EQ(ReadAll(file).size(), 16384u);
-    const ToolRun show = Kvtool({"show", file, "--json"});
-    ASSERT_EQ(show.status, 0) << show.err;
-    const auto json = nlohmann::json::parse(show.out);
+    const auto json = ShowJson(file);
     EXPECT_EQ(json["MODELTYPE"], 5);
     EXPECT_EQ(json["MODEL"], "KV170");
     EXPECT_EQ(json["SEL1"], true);
     EXPECT_EQ(json["REGION"], 255);
-    EXPECT_EQ(json["CHUSA"].size(), 128u);
+    for (const auto& [list, size] :
+         {std::pair{"CHUSA", 128u}, {"CHEXP", 40u}, {"CHRG", 8u}, {"CHMMSID", 40u}, {"CHGRPID", 10u}})
+        EXPECT_EQ(json[list].size(), size) << list;
     EXPECT_EQ(json["CHUSA"][13]["ChTag"], "DISTRESS");
     EXPECT_EQ(json["CHUSA"][13]["BaseCh"], 16);
     EXPECT_EQ(json["CHUSA"][13]["Enable"], true);
-    EXPECT_EQ(json["CHEXP"].size(), 40u);
-    EXPECT_EQ(json["CHRG"].size(), 8u);
-    EXPECT_EQ(json["CHMMSID"].size(), 40u);
-    EXPECT_EQ(json["CHGRPID"].size(), 10u);
     EXPECT_EQ(json["Common Setup"]["SQL"], 15);
     EXPECT_EQ(json["ATIS Setup"]["Call Sign"].size(), 20u);
     EXPECT_TRUE(json["CHEXP"][0].contains("LMR EXP"));
     EXPECT_TRUE(json["CHEXP"][0]["Txfreq"].is_number());
     EXPECT_TRUE(json["DSC Advanced Setup"]["Group Call"]["Level"].is_array());
+    // Without --json, readable text.
+    const ToolRun show = Kvtool({"show", file});
+    ASSERT_EQ(show.status, 0);
+    for (const char* line : {"MODEL: KV170\n", "ChTag=DISTRESS", "  SQL: 15\n"})
+        EXPECT_NE(show.out.find(line), std::string::npos) << line;
 }
 
 TEST(KvtoolNew, VariantAndRegionReachTheImage) {
     TempDir dir;
     const std::string file = (dir / "x.hex").string();
     ASSERT_EQ(Kvtool({"new", "--model", "6", "--variant", "KV150", "--region", "uk", "-o", file}).status, 0);
-    const auto bytes = ReadAll(file);
-    EXPECT_EQ(bytes[168] & 0x30, 0x00);
-    EXPECT_EQ(bytes[239], 1);
-    const auto json = nlohmann::json::parse(Kvtool({"show", file, "--json"}).out);
+    const auto json = ShowJson(file);
     EXPECT_EQ(json["MODELTYPE"], 6);
     EXPECT_EQ(json["MODEL"], "KV170X/KV150");
     EXPECT_EQ(json["REGION"], 1);
@@ -70,58 +88,43 @@ TEST(KvtoolNew, OlderModelsAreReadableWithTheirModel) {
     }
 }
 
-TEST(KvtoolShow, PrintsReadableTextWithoutJson) {
-    TempDir dir;
-    const std::string file = (dir / "a.hex").string();
-    ASSERT_EQ(Kvtool({"new", "--variant", "KV150", "-o", file}).status, 0);
-    const ToolRun show = Kvtool({"show", file});
-    ASSERT_EQ(show.status, 0);
-    EXPECT_NE(show.out.find("MODEL: KV150\n"), std::string::npos);
-    EXPECT_NE(show.out.find("ChTag=DISTRESS"), std::string::npos);
-    EXPECT_NE(show.out.find("  SQL: 15\n"), std::string::npos);
-}
-
-struct Refusal {
-    const char* what;
-    std::vector<std::string> args;
-    const char* reason;
-};
-
 TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
     TempDir dir;
-    const std::string good = (dir / "good.hex").string();
+    const std::string good = (dir / "good.hex").string(), dat = (dir / "good.dat").string();
     ASSERT_EQ(Kvtool({"new", "-o", good}).status, 0);
-    const std::string shortFile = (dir / "short.hex").string();
-    WriteAll(shortFile, std::vector<uint8_t>(100, 0));
-    const std::string wrongProduct = (dir / "product.hex").string();
-    auto bytes = ReadAll(good);
-    bytes[16370] = 0;
-    WriteAll(wrongProduct, bytes);
+    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
     const std::string missing = (dir / "missing.hex").string();
     const std::string folder = (dir / "folder.hex").string();
     std::filesystem::create_directory(folder);
-
+    struct Refusal {
+        const char* what;
+        std::vector<std::string> args;
+        std::string named;
+        const char* reason;
+    };
     const Refusal cases[] = {
-        {"another length", {"show", shortFile, "--model", "5"}, "bad file!!"},
-        {"wrong model", {"show", good, "--model", "6"}, "ModelType Error !!"},
-        {"wrong product", {"show", wrongProduct}, "ProductType Error !!"},
-        {"missing file", {"show", missing, "--model", "5"}, "No such file"},
-        {"a folder", {"show", folder, "--model", "5"}, "is a directory"},
-        {"bad model", {"new", "--model", "9", "-o", good}, "--model"},
-        {"region on model 5", {"new", "--region", "2", "-o", good}, "--region"},
-        {"bad region", {"new", "--model", "6", "--region", "7", "-o", good}, "--region"},
-        {"bad variant", {"new", "--variant", "KV999", "-o", good}, "--variant"},
-        {"no command", {}, "subcommand"},
-        {"unwritable output", {"new", "-o", folder}, "is a directory"},
-        {"unknown kind", {"new", "-o", (dir / "a.txt").string()}, "unknown kind of file"},
+        {"wrong model", {"show", good, "--model", "6"}, good, "ModelType Error !!"},
+        {"settings of another model", {"show", dat, "--model", "6"}, dat, "different model!!"},
+        {"missing file", {"show", missing, "--model", "5"}, missing, "No such file"},
+        {"bad model", {"new", "--model", "9", "-o", good}, "--model", "0 to 6"},
+        {"region on model 5", {"new", "--region", "2", "-o", good}, "--region", "model type 6"},
+        {"bad region", {"new", "--model", "6", "--region", "7", "-o", good}, "--region", "intl"},
+        {"bad variant", {"new", "--variant", "KV999", "-o", good}, "--variant", "KV999"},
+        {"no command", {}, "", "subcommand"},
+        {"unwritable output", {"new", "-o", folder}, folder, "is a directory"},
+        {"unknown kind", {"new", "-o", (dir / "a.txt").string()}, "a.txt", "unknown kind of file"},
+        {"report: wrong model", {"report", good, "--model", "6"}, good, "ModelType Error !!"},
+        {"report: bad model", {"report", good, "--model", "7"}, "--model", "0 to 6"},
+        {"report: output is a folder", {"report", good, "-o", folder}, folder, "is a directory"},
     };
     for (const auto& c : cases) {
         const ToolRun run = Kvtool(c.args);
         EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << c.what << ": " << run.err;
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.what << ": " << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.what << ": " << run.err;
+        EXPECT_EQ(std::ranges::count(run.err, '\n'), 1) << c.what << ": " << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.what;
     }
-    EXPECT_EQ(Kvtool({"show", shortFile, "--model", "5"}).err.find(shortFile) != std::string::npos, true);
 }
 
 TEST(KvtoolConvert, ImageAndSettingsFilesConvertBothWays) {
@@ -134,44 +137,26 @@ TEST(KvtoolConvert, ImageAndSettingsFilesConvertBothWays) {
     EXPECT_NE(text.find("MODELTYPE=6\r\n"), std::string::npos);
     EXPECT_NE(text.find("REGION=3\r\n"), std::string::npos);
     ASSERT_EQ(Kvtool({"convert", dat, back}).status, 0);
-    EXPECT_EQ(Kvtool({"show", back, "--json"}).out, Kvtool({"show", hex, "--json"}).out);
-}
-
-TEST(KvtoolShow, ReadsSettingsFilesAndRefusesAnotherModel) {
-    TempDir dir;
-    const std::string dat = (dir / "a.dat").string();
-    ASSERT_EQ(Kvtool({"new", "--variant", "KV150", "-o", dat}).status, 0);
-    const auto json = nlohmann::json::parse(Kvtool({"show", dat, "--json"}).out);
-    EXPECT_EQ(json["MODEL"], "KV150");
-    const ToolRun other = Kvtool({"show", dat, "--model", "6"});
-    EXPECT_EQ(other.status, 1);
-    EXPECT_NE(other.err.find("different model!!"), std::string::npos);
+    EXPECT_EQ(ShowJson(back), ShowJson(hex));
 }
 
 TEST(KvtoolNew, StartsFromADestinationsDefaultDataFile) {
     TempDir dir;
-    ASSERT_EQ(Kvtool({"default-data", "-d", dir.path().string()}).status, 0);
-    const std::string dat = (dir / "uk.dat").string();
-    ASSERT_EQ(Kvtool({"new", "--model", "6", "--destination", "KV150-uk", "--data-dir", dir.path().string(), "-o", dat}).status, 0);
-    const auto json = nlohmann::json::parse(Kvtool({"show", dat, "--json"}).out);
+    const std::string data = dir.path().string(), dat = (dir / "uk.dat").string();
+    ASSERT_EQ(Kvtool({"default-data", "-d", data}).status, 0);
+    ASSERT_EQ(Kvtool({"new", "--model", "6", "--destination", "KV150-uk", "--data-dir", data, "-o", dat}).status, 0);
+    const auto json = ShowJson(dat);
     EXPECT_EQ(json["REGION"], 1);
     EXPECT_EQ(json["SEL1"], false);
     EXPECT_EQ(json["Usable CH Group Setup"][0]["Enable"], false);
-    const ToolRun missing = Kvtool({"new", "--model", "6", "--destination", "KV150-mars", "--data-dir", dir.path().string(), "-o", dat});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("IniFileRead Error!!"), std::string::npos);
+    const ToolRun mars = Kvtool({"new", "--model", "6", "--destination", "KV150-mars", "--data-dir", data, "-o", dat});
+    EXPECT_EQ(mars.status, 1);
+    EXPECT_NE(mars.err.find("IniFileRead Error!!"), std::string::npos);
 }
 
 TEST(KvtoolNarrow, ListsAndConvertsWideLandMobileChannels) {
     TempDir dir;
-    const std::string dat = (dir / "a.dat").string(), narrow = (dir / "n.dat").string();
-    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
-    std::string text = test::ReadText(dat);
-    const auto replace = [&](const std::string& from, const std::string& to) { text.replace(text.find(from), from.size(), to); };
-    replace("LMR CH=0", "LMR CH=1");
-    replace("[CHEXP3]\r\nEnable=0\r\nLMR EXP=0", "[CHEXP3]\r\nEnable=1\r\nLMR EXP=1\r\nTxfreq=155.5");
-    test::WriteText(dat, text);
-
+    const std::string dat = WideLmrSettingsFile(dir, 3, "155.5"), narrow = (dir / "n.dat").string();
     const ToolRun before = Kvtool({"narrow", dat, "--today", "2012-06-01"});
     EXPECT_EQ(before.status, 0);
     EXPECT_NE(before.out.find("CHEXP3"), std::string::npos);
@@ -185,18 +170,59 @@ TEST(KvtoolNarrow, ListsAndConvertsWideLandMobileChannels) {
 
 TEST(KvtoolConvert, SavingASettingsFileAppliesTheNarrowbandRule) {
     TempDir dir;
-    const std::string dat = (dir / "a.dat").string(), hex = (dir / "a.hex").string(), out = (dir / "b.dat").string();
-    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
-    std::string text = test::ReadText(dat);
-    text.replace(text.find("LMR CH=0"), 8, "LMR CH=1");
-    text.replace(text.find("[CHEXP1]\r\nEnable=0\r\nLMR EXP=0"), 30, "[CHEXP1]\r\nEnable=1\r\nLMR EXP=1\r\nTxfreq=160");
-    test::WriteText(dat, text);
+    const std::string dat = WideLmrSettingsFile(dir, 1, "160"), out = (dir / "b.dat").string();
     const ToolRun converted = Kvtool({"convert", dat, out});
     EXPECT_EQ(converted.status, 0);
     EXPECT_NE(converted.err.find("FCC Rule Caution!"), std::string::npos);
     const std::string saved = test::ReadText(out);
     EXPECT_NE(saved.find("[CHEXP1]\r\nEnable=1\r\nLMR EXP=1"), std::string::npos);
     EXPECT_NE(saved.substr(saved.find("[CHEXP1]"), 400).find("Narrow=1"), std::string::npos);
+}
+
+// An image file of the model with one recognisable change, and the session it holds.
+RadioSession WriteImage(int model, const std::string& path) {
+    RadioSession s;
+    s.model = model;
+    ResetToDefaults(s);
+    s.settings.CHUSA[0].ChTag = "HOME PORT";
+    EXPECT_TRUE(SaveImageFile(s, path).ok);
+    DecodeImage(s);
+    return s;
+}
+
+TEST(KvtoolPrint, WritesThePrintedPagesToAPdf) {
+    TempDir dir;
+    const std::string file = (dir / "radio.hex").string();
+    const RadioSession s = WriteImage(6, file);
+    const std::string pdf = (dir / "radio.pdf").string();
+    const ToolRun run = Kvtool({"print", file, "-o", pdf});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = (dir / "radio.txt").string();
+    ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
+    const std::string pages = test::ReadText(text);
+    EXPECT_NE(pages.find(s.ModelName() + " Tidewright"), std::string::npos);
+    EXPECT_NE(pages.find("##### Programable RG Channel #####"), std::string::npos);
+    EXPECT_EQ(pages.find("WX Channel"), std::string::npos) << "no weather page for model type 6";
+
+    const ToolRun failed = Kvtool({"print", file, "-o", (dir / "missing" / "x.pdf").string()});
+    EXPECT_NE(failed.status, 0);
+    EXPECT_NE(failed.err.find("x.pdf"), std::string::npos);
+}
+
+TEST(KvtoolReport, PrintsThePreviewTextOrSavesItWithOneLineBreak) {
+    TempDir dir;
+    const std::string file = (dir / "radio.hex").string(), saved = (dir / "report.txt").string();
+    const RadioSession s = WriteImage(6, file);
+    const ToolRun run = Kvtool({"report", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, BuildReport(s));
+    EXPECT_NE(run.out.find("HOME PORT"), std::string::npos);
+    EXPECT_TRUE(run.err.empty());
+
+    const ToolRun save = Kvtool({"report", file, "-o", saved});
+    ASSERT_EQ(save.status, 0) << save.err;
+    EXPECT_TRUE(save.out.empty());
+    EXPECT_EQ(test::ReadText(saved), BuildReport(s) + "\r\n");
 }
 
 }  // namespace

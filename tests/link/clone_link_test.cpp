@@ -2,18 +2,63 @@
 // the messages of each exchange.
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <optional>
+
 #include "files/error_log.h"
-#include "link/clone_link.h"
 #include "link/wire.h"
-#include "script_line.h"
+#include "link_rig.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
 
 namespace kv {
 namespace {
 
-using namespace std::chrono_literals;
-using test::ScriptLine;
+using test::Texts;
+
+// A line whose far end follows a script: after each write it echoes what
+// was written (or echoOverride) and then sends the next scripted reply.
+class ScriptLine : public SerialLine {
+public:
+    explicit ScriptLine(VirtualClock& clock) : clock_(clock) {}
+
+    bool Open(LineError&) override { return open_ = true, ++opens, true; }
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    bool Write(const uint8_t* data, size_t size) override {
+        const std::string bytes(reinterpret_cast<const char*>(data), size);
+        sent += bytes;
+        input += echoOverride.empty() ? bytes : echoOverride;
+        if (!replies.empty()) {
+            input += replies.front();
+            replies.pop_front();
+        }
+        return true;
+    }
+    size_t BytesWaiting() override { return input.size(); }
+    size_t Read(uint8_t* data, size_t size) override {
+        size_t n = 0;
+        for (; n < size && !input.empty(); ++n) {
+            data[n] = static_cast<uint8_t>(input.front());
+            input.erase(0, 1);
+        }
+        return n;
+    }
+    void WaitForInput(std::chrono::microseconds timeout) override {
+        if (input.empty()) clock_.Advance(timeout);
+    }
+    bool Broken() const override { return !open_; }
+    void SetDtr(bool) override {}
+    void SetRts(bool) override {}
+
+    std::deque<std::string> replies;
+    std::string input, sent, echoOverride;
+    int opens = 0;
+
+private:
+    VirtualClock& clock_;
+    bool open_ = false;
+};
 
 const std::string kOkLine = "#CMDOK\r\n";
 
@@ -21,72 +66,57 @@ std::string StatusAnswer(const char* status) { return kOkLine + wire::BuildFrame
 
 struct Protocol : ::testing::Test {
     VirtualClock clock;
-    ScriptLine line{clock};
+    std::optional<ScriptLine> line;
     ScriptedPrompt prompt;
     NullSink sink;
     TransferState state;
     std::unique_ptr<CloneLink> link;
 
-    void SetUp() override { Make({}); }
-    void Make(std::deque<Answer> answers, ErrorLog* log = nullptr) {
+    void SetUp() override { Script({}); }
+    // A fresh line with the far end's replies, state and link, and the
+    // answers to any question; the line open as Connect leaves it, unless told otherwise.
+    void Script(std::deque<std::string> replies, std::deque<Answer> answers = {}, bool open = true) {
+        link.reset();
+        line.emplace(clock);
+        line->replies = std::move(replies);
+        state = {};
         prompt = ScriptedPrompt(std::move(answers));
-        link = std::make_unique<CloneLink>(LinkContext{line, clock, prompt, sink, [] {}, log}, state);
+        link = std::make_unique<CloneLink>(LinkContext{*line, clock, prompt, sink}, state);
         link->SetTitle("Read from Radio");
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Message& m : prompt.shown()) texts.push_back(m.text);
-        return texts;
-    }
-    double Seconds() { return std::chrono::duration<double>(clock.Now()).count(); }
-    void Open() {
         LineError e;
-        line.Open(e);
+        if (open) line->Open(e);
     }
+    Texts Shown() const { return test::TextsOf(prompt); }
+    double Seconds() { return std::chrono::duration<double>(clock.Now()).count(); }
 };
 
 TEST_F(Protocol, ARefusalIsSeenAtItsFifthCharacter) {
-    Open();
-    line.input = "ERROR";  // no sixth character ever comes
-    const Reception r = link->ReceiveText(6, 10);
-    EXPECT_EQ(r.result, LinkResult::RadioError);
+    line->input = "ERROR";  // no sixth character ever comes
+    EXPECT_EQ(link->ReceiveText(6, 10).result, LinkResult::RadioError);
     EXPECT_LT(Seconds(), 1.0);
-    line.input = "error";
+    line->input = "error";
     EXPECT_EQ(link->ReceiveText(6, 10).result, LinkResult::RadioError);
 }
 
 TEST_F(Protocol, WaitsEndAtTheirDeadlines) {
-    Open();
     EXPECT_EQ(link->ExpectOk(), LinkResult::TimedOut);
     EXPECT_GE(Seconds(), 10.0);
     EXPECT_LT(Seconds(), 10.1);
     const double before = Seconds();
-    line.input = "#CMDOK";  // CR never follows
+    line->input = "#CMDOK";  // CR never follows
     EXPECT_EQ(link->ExpectOk(), LinkResult::Mismatch);
     EXPECT_NEAR(Seconds() - before, 1.0, 0.06);
 }
 
-TEST_F(Protocol, ReceiveLineWantsLfRightAfterCr) {
-    Open();
-    line.input = "OK\rX";
-    EXPECT_EQ(link->ReceiveLine(1).result, LinkResult::Mismatch);
-    line.input = "OK\r\n";
-    const Reception r = link->ReceiveLine(1);
-    EXPECT_EQ(r.result, LinkResult::Received);
-    EXPECT_EQ(r.text, "OK");
-}
-
 TEST_F(Protocol, ReceiveLineRestDropsWhatFollowsCrUpToLf) {
-    Open();
-    line.input = "\t00\tAB\rjunk\nNEXT";
+    line->input = "\t00\tAB\rjunk\nNEXT";
     const Reception r = link->ReceiveLineRest(10);
     EXPECT_EQ(r.result, LinkResult::Received);
     EXPECT_EQ(r.text, "\t00\tAB");
-    EXPECT_EQ(line.input, "NEXT");
+    EXPECT_EQ(line->input, "NEXT");
 }
 
 TEST_F(Protocol, CancelEndsAWaitAtOnce) {
-    Open();
     state.CancelFlag = true;
     EXPECT_EQ(link->ReceiveText(6, 10).result, LinkResult::Cancelled);
     EXPECT_EQ(link->WaitForByte('P', 1), LinkResult::Cancelled);
@@ -94,67 +124,50 @@ TEST_F(Protocol, CancelEndsAWaitAtOnce) {
 }
 
 TEST_F(Protocol, AWrongEchoLeavesTheErrorAndTheRestOfTheEcho) {
-    Open();
-    line.echoOverride = "#CMDSX\r\n";
-    line.replies = {kOkLine};
+    Script({kOkLine});
+    line->echoOverride = "#CMDSX\r\n";
     link->SendLine("#CMDSY");
     EXPECT_TRUE(state.ErrorFlag);
     EXPECT_EQ(link->ExpectOk(), LinkResult::Mismatch);  // reads "X\r\n#CM..."
 }
 
-TEST_F(Protocol, ConnectsAtOnceToARadioAlreadySynchronised) {
-    line.replies = {kOkLine};
-    EXPECT_TRUE(link->Connect());
-    EXPECT_EQ(line.sent, "#CMDSY\r\n");
-    EXPECT_TRUE(prompt.shown().empty());
-}
-
-TEST_F(Protocol, ConnectWakesASleepingRadio) {
-    // #CMDSY unanswered, P answered, 0, ACMD:002 answered OK, two resyncs.
-    line.replies = {"", "P", "", "OK\r\n", kOkLine, kOkLine};
-    EXPECT_TRUE(link->Connect());
-    EXPECT_EQ(line.sent, "#CMDSY\r\nP0ACMD:002\r\n#CMDSY\r\n#CMDSY\r\n");
-    EXPECT_EQ(line.opens, 2);  // the port is opened again before the resync
-    EXPECT_GE(Seconds(), 3.0 + 1.0);
-}
-
-TEST_F(Protocol, ConnectAnswersToTheModeCommand) {
+TEST_F(Protocol, ConnectWakesTheRadioOnlyWhenItMustAndHearsTheModeCommandsAnswer) {
+    // Replies to #CMDSY, P, 0, ACMD:002 and the two #CMDSY of the resync.
+    const auto woken = [](std::string mode) { return std::deque<std::string>{"", "P", "", mode, kOkLine, kOkLine}; };
+    const std::string wakeAndResync = "#CMDSY\r\nP0ACMD:002\r\n#CMDSY\r\n#CMDSY\r\n";
     struct Case {
-        const char* answer;
+        const char* what;
+        std::deque<std::string> replies;
         bool connected;
-        std::vector<std::string> texts;
+        std::string sent;
+        int opens;  // the port is opened again before the resync
+        Texts texts;
     };
     const Case cases[] = {
-        {"OK\r\n", true, {}},
-        {"#CMDUN\r\n", true, {}},
-        {"", true, {}},  // no answer within 1 s
-        {"ERROR\r\n", false, {text::kAcmdError}},
-        {"WHAT\r\n", false, {text::kLinkError}},
-        {"OK\rX", true, {text::kLinkError}},  // shown, then the connection goes on
+        {"already synchronised", {kOkLine}, true, "#CMDSY\r\n", 1, {}},
+        {"OK", woken("OK\r\n"), true, wakeAndResync, 2, {}},
+        {"#CMDUN", woken("#CMDUN\r\n"), true, wakeAndResync, 2, {}},
+        {"no answer within 1 s", woken(""), true, wakeAndResync, 2, {}},
+        {"no LF after CR", woken("OK\rX"), true, wakeAndResync, 2, {text::kLinkError}},  // shown, then on
+        {"ERROR", woken("ERROR\r\n"), false, "#CMDSY\r\nP0ACMD:002\r\n", 1, {text::kAcmdError}},
+        {"another answer", woken("WHAT\r\n"), false, "#CMDSY\r\nP0ACMD:002\r\n", 1, {text::kLinkError}},
+        {"three wake-ups unanswered", {}, false, "#CMDSY\r\nPPP", 1, {text::kCommunicationError}},
     };
     for (const Case& c : cases) {
-        line.Reset();
-        Make({});
-        line.replies = {"", "P", "", c.answer, kOkLine, kOkLine};
-        EXPECT_EQ(link->Connect(), c.connected) << c.answer;
-        EXPECT_EQ(Texts(), c.texts) << c.answer;
+        Script(c.replies, {}, false);
+        const double start = Seconds();
+        EXPECT_EQ(link->Connect(), c.connected) << c.what;
+        EXPECT_EQ(line->sent, c.sent) << c.what;
+        EXPECT_EQ(line->opens, c.opens) << c.what;
+        EXPECT_EQ(Shown(), c.texts) << c.what;
+        EXPECT_GE(Seconds() - start, c.opens == 2 ? 3.0 + 1.0 : 0.0) << c.what << ": the pause after reopening";
     }
-}
-
-TEST_F(Protocol, ConnectGivesUpAfterThreeWakeUps) {
-    EXPECT_FALSE(link->Connect());
-    EXPECT_EQ(line.sent, "#CMDSY\r\nPPP");
-    EXPECT_EQ(Texts(), std::vector<std::string>{text::kCommunicationError});
-    EXPECT_FALSE(line.IsOpen());
 }
 
 class RefusingLine : public ScriptLine {
 public:
     using ScriptLine::ScriptLine;
-    bool Open(LineError& e) override {
-        e = {13, "Permission denied"};
-        return false;
-    }
+    bool Open(LineError& e) override { return e = {13, "Permission denied"}, false; }
 };
 
 TEST_F(Protocol, APortThatDoesNotOpenIsReportedAndLogged) {
@@ -163,50 +176,40 @@ TEST_F(Protocol, APortThatDoesNotOpenIsReportedAndLogged) {
     RefusingLine refusing(clock);
     CloneLink l(LinkContext{refusing, clock, prompt, sink, [] {}, &log}, state);
     EXPECT_FALSE(l.Connect());
-    ASSERT_EQ(prompt.shown().size(), 1u);
-    EXPECT_EQ(prompt.shown()[0].text, text::kPortInitError);
+    EXPECT_EQ(Shown(), Texts{text::kPortInitError});
     EXPECT_EQ(l.openError(), "Permission denied");
-    const auto bytes = test::ReadAll(dir / "err.log");
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-              "2025/01/31,13:45:07:frmRadio102.PortInit -> 13Permission denied\r\n");
+    EXPECT_EQ(test::ReadText(dir / "err.log"), "2025/01/31,13:45:07:frmRadio102.PortInit -> 13Permission denied\r\n");
 }
 
 TEST_F(Protocol, BusyRadioRetriesOnRetry) {
-    Make({Answer::Retry});
-    Open();
-    line.replies = {StatusAnswer("01"), "", StatusAnswer("00")};  // #CMDOK after the answer needs no reply
+    Script({StatusAnswer("01"), "", StatusAnswer("00")}, {Answer::Retry});  // #CMDOK after the answer needs no reply
     EXPECT_TRUE(link->CheckStatus());
-    EXPECT_EQ(Texts(), std::vector<std::string>{text::kRadioBusy});
+    EXPECT_EQ(Shown(), Texts{text::kRadioBusy});
     EXPECT_EQ(prompt.shown()[0].buttons, Buttons::RetryCancel);
     const std::string request = wire::BuildFrame("#CEPSR", "00");
-    EXPECT_EQ(line.sent, request + "#CMDOK\r\n" + request + "#CMDOK\r\n");
+    EXPECT_EQ(line->sent, request + "#CMDOK\r\n" + request + "#CMDOK\r\n");
 }
 
 TEST_F(Protocol, StatusAnswersThatFail) {
     struct Case {
-        std::string answer;
-        std::string verdict;  // what the tool sends back
-        std::vector<std::string> texts;
+        std::string answer, verdict;  // the verdict: what the tool sends back
+        Texts texts;
     };
-    const std::string badSum = "#CEPSD\t00\t00\r\n";
     const Case cases[] = {
         {kOkLine + "#CEPXX\t00\t00\r\n", "#CMDUN\r\n", {}},
-        {kOkLine + badSum, "#CMDSM\r\n", {}},
+        {kOkLine + "#CEPSD\t00\t00\r\n", "#CMDSM\r\n", {}},
         {kOkLine + wire::BuildFrame("#CEPSD", "07"), "#CMDOK\r\n", {}},
         {kOkLine, "", {text::kTimeOut}},
         {kOkLine + "#CEPSD\t00", "", {text::kTimeOut}},
-        {"", "", {}},                      // no #CMDOK: silent failure
+        {"", "", {}},                         // no #CMDOK: silent failure
         {"ERROR", "", {text::kConfirmSync}},  // Cancel to the question
         {StatusAnswer("01"), "#CMDOK\r\n", {text::kRadioBusy}},  // Cancel to busy
     };
     for (const Case& c : cases) {
-        line.Reset();
-        Make({});
-        Open();
-        line.replies = {c.answer};
+        Script({c.answer});
         EXPECT_FALSE(link->CheckStatus()) << c.answer;
-        EXPECT_EQ(line.sent, wire::BuildFrame("#CEPSR", "00") + c.verdict) << c.answer;
-        EXPECT_EQ(Texts(), c.texts) << c.answer;
+        EXPECT_EQ(line->sent, wire::BuildFrame("#CEPSR", "00") + c.verdict) << c.answer;
+        EXPECT_EQ(Shown(), c.texts) << c.answer;
     }
 }
 
@@ -215,9 +218,8 @@ TEST_F(Protocol, ReadBlockAnswersThatFail) {
     const std::string data(32, 'A');
     const auto frame = [](std::string a, std::string l, std::string d) { return wire::BuildFrame("#CEPDT", a, l, d); };
     struct Case {
-        std::string answer;
-        std::string verdict;
-        std::vector<std::string> texts;
+        std::string answer, verdict;
+        Texts texts;
     };
     const Case cases[] = {
         {kOkLine + frame("0050", "10", data), "", {text::kAddressError}},
@@ -233,72 +235,62 @@ TEST_F(Protocol, ReadBlockAnswersThatFail) {
         {"#CMDOX\r\n", "", {}},
     };
     for (const Case& c : cases) {
-        line.Reset();
-        Make({});
-        Open();
-        line.replies = {c.answer};
+        Script({c.answer});
         std::vector<uint8_t> buffer(kImageSize, 0x11);
         const double start = Seconds();
         link->ReadBlock(buffer, 0x40, 16);
-        EXPECT_TRUE(state.ErrorFlag) << c.answer.substr(0, 40);
-        EXPECT_EQ(line.sent, request + c.verdict) << c.answer.substr(0, 40);
-        EXPECT_EQ(Texts(), c.texts) << c.answer.substr(0, 40);
-        EXPECT_EQ(buffer, std::vector<uint8_t>(kImageSize, 0x11)) << c.answer.substr(0, 40);
-        EXPECT_LE(Seconds() - start, 20.1) << "no wait beyond its deadline";
+        const std::string what = c.answer.substr(0, 40);
+        EXPECT_TRUE(state.ErrorFlag) << what;
+        EXPECT_EQ(line->sent, request + c.verdict) << what;
+        EXPECT_EQ(Shown(), c.texts) << what;
+        EXPECT_EQ(buffer, std::vector<uint8_t>(kImageSize, 0x11)) << what;
+        EXPECT_LE(Seconds() - start, 20.1) << what << ": no wait beyond its deadline";
     }
 }
 
 TEST_F(Protocol, ReadBlockStoresTheAnswerAtItsAddressOnly) {
-    Open();
-    line.replies = {kOkLine + wire::BuildFrame("#CEPDT", "0041", "02", "abCD")};
+    Script({kOkLine + wire::BuildFrame("#CEPDT", "0041", "02", "abCD")});
     std::vector<uint8_t> buffer(128, 0);
     link->ReadBlock(buffer, 0x41, 2);
     EXPECT_FALSE(state.ErrorFlag);
-    EXPECT_EQ(buffer[0x40], 0);
-    EXPECT_EQ(buffer[0x41], 0xAB);
-    EXPECT_EQ(buffer[0x42], 0xCD);
-    EXPECT_EQ(buffer[0x43], 0);
-    EXPECT_TRUE(line.sent.ends_with("#CMDOK\r\n"));
+    std::vector<uint8_t> expected(128, 0);
+    expected[0x41] = 0xAB;
+    expected[0x42] = 0xCD;
+    EXPECT_EQ(buffer, expected);
+    EXPECT_TRUE(line->sent.ends_with("#CMDOK\r\n"));
 }
 
 TEST_F(Protocol, ABlockOutsideTheBufferIsNeverAskedFor) {
-    Open();
     std::vector<uint8_t> buffer(kSmallImageSize, 0);
     link->ReadBlock(buffer, 0x3FF2, 1);
     EXPECT_TRUE(state.ErrorFlag);
-    EXPECT_TRUE(line.sent.empty());
+    EXPECT_TRUE(line->sent.empty());
 }
 
 TEST_F(Protocol, RefusalLeadsToTheSynchronisationQuestion) {
     // OK to the question: two #CMDSY passes, then the one more attempt succeeds.
-    Make({Answer::Ok});
-    Open();
-    const std::string data(32, '0');
-    line.replies = {"ERROR", kOkLine, kOkLine, kOkLine + wire::BuildFrame("#CEPDT", "0040", "10", data)};
+    const std::string answer = kOkLine + wire::BuildFrame("#CEPDT", "0040", "10", std::string(32, '0'));
+    Script({"ERROR", kOkLine, kOkLine, answer}, {Answer::Ok});
     std::vector<uint8_t> buffer(kImageSize, 0x11);
     link->ReadBlock(buffer, 0x40, 16);
     EXPECT_FALSE(state.ErrorFlag);
-    EXPECT_EQ(Texts(), std::vector<std::string>{text::kConfirmSync});
+    EXPECT_EQ(Shown(), Texts{text::kConfirmSync});
     EXPECT_EQ(prompt.shown()[0].buttons, Buttons::OkCancel);
     EXPECT_EQ(buffer[0x40], 0);
 }
 
 TEST_F(Protocol, AFailedResyncIsNoSuccess) {
     // The first pass succeeds (and clears the error), the second times out.
-    Make({Answer::Ok});
-    Open();
-    line.replies = {"ERROR", kOkLine, ""};
-    std::vector<uint8_t> buffer(kImageSize, 0);
+    Script({"ERROR", kOkLine, ""}, {Answer::Ok});
     link->WriteBlock(RadioImage{}, 0x40, 16);
     EXPECT_TRUE(state.ErrorFlag);
 }
 
 TEST_F(Protocol, AbortSendsCanAndWaitsForAck) {
-    Open();
     state.CancelFlag = true;
-    line.input = "stale answer";
+    line->input = "stale answer";
     link->AbortTransfer();
-    EXPECT_EQ(line.sent, "\x18");
+    EXPECT_EQ(line->sent, "\x18");
     EXPECT_GE(Seconds(), 10.0);  // no ACK came: the full wait
     EXPECT_TRUE(state.CancelFlag);
 }

@@ -13,9 +13,9 @@ TEST(PortList, AscendingNaturalOrderWithDescriptions) {
     EXPECT_EQ(list.Create({{"/dev/ttyUSB1", "FT232R USB UART (FTDI)"}, {"/dev/ttyS10", ""}, {"/dev/ttyS2", "16550A"},
                            {"/dev/ttyUSB0", "CP2102 (Silicon Labs)"}, {"/dev/ttyS2", "16550A"}}),
               4);
-    EXPECT_EQ(list.Entry(0).name, "/dev/ttyS2");
-    EXPECT_EQ(list.Entry(1).name, "/dev/ttyS10");
-    EXPECT_EQ(list.Entry(2).name, "/dev/ttyUSB0");
+    std::vector<std::string> names;
+    for (int i = 0; i < list.ComCount(); ++i) names.push_back(list.Entry(i).name);
+    EXPECT_EQ(names, (std::vector<std::string>{"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0", "/dev/ttyUSB1"}));
     EXPECT_EQ(list.Entry(3).number, 4);
     EXPECT_EQ(list.RefComName(2), "/dev/ttyUSB0 CP2102 (Silicon Labs)");
     EXPECT_EQ(list.RefComName(1), "/dev/ttyS10");
@@ -29,11 +29,11 @@ TEST(PortList, AscendingNaturalOrderWithDescriptions) {
 TEST(PortList, APortIsANumberANameOrAPath) {
     PortList list;
     list.Create({{"/dev/ttyUSB0", ""}, {"/dev/ttyUSB1", ""}});
-    EXPECT_EQ(ResolvePort(list, "2"), "/dev/ttyUSB1");
-    EXPECT_EQ(ResolvePort(list, "7"), "");
-    EXPECT_EQ(ResolvePort(list, "/dev/pts/3"), "/dev/pts/3");
-    EXPECT_EQ(ResolvePort(list, "ttyUSB0"), "/dev/ttyUSB0");
-    EXPECT_EQ(ResolvePort(list, "ttyACM0"), "/dev/ttyACM0");
+    const std::pair<const char*, const char*> cases[] = {
+        {"2", "/dev/ttyUSB1"},         {"7", ""},  {"/dev/pts/3", "/dev/pts/3"}, {"ttyUSB0", "/dev/ttyUSB0"},
+        {"ttyACM0", "/dev/ttyACM0"},
+    };
+    for (const auto& [text, port] : cases) EXPECT_EQ(ResolvePort(list, text), port) << text;
     PortList empty;
     EXPECT_EQ(empty.Create({}), 0);
     EXPECT_EQ(ResolvePort(empty, "1"), "");
@@ -57,18 +57,15 @@ TEST(ConfigStore, FirstRunDefaultsAndRememberedChoices) {
 TEST(ErrorLog, OneLinePerEntryOnlyInDebugMode) {
     test::TempDir dir;
     const auto stamp = [] { return FileErrorLog::Stamp{"2025/02/03", "04:05:06"}; };
-    FileErrorLog off(dir / "off.log", false, stamp);
-    off.Log("frmMain.ReadHexFileAs", 53, "File not found");
+    FileErrorLog(dir / "off.log", false, stamp).Log("frmMain.ReadHexFileAs", 53, "File not found");
     EXPECT_FALSE(std::filesystem::exists(dir / "off.log"));
     FileErrorLog on(dir / "err.log", true, stamp);
     on.Log("frmRadio102.PortOpen", 8002, "Invalid port number");
     on.Log("frmRadio102.ReadData", 5, "x");
-    const auto bytes = test::ReadAll(dir / "err.log");
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+    EXPECT_EQ(test::ReadText(dir / "err.log"),
               "2025/02/03,04:05:06:frmRadio102.PortOpen -> 8002Invalid port number\r\n"
               "2025/02/03,04:05:06:frmRadio102.ReadData -> 5x\r\n");
-    FileErrorLog unwritable(dir / "missing" / "err.log", true, stamp);
-    unwritable.Log("p", 1, "ignored");  // no throw, no file
+    FileErrorLog(dir / "missing" / "err.log", true, stamp).Log("p", 1, "ignored");  // no throw, no file
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 

@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,21 +13,33 @@
 #include "link/transfers.h"
 #include "sim/radio_simulator.h"
 #include "sim/simulated_line.h"
+#include "support/sessions.h"
 
 namespace kv::test {
 
-// The model's default image as a new radio holds it.
-inline RadioSession DefaultSession(int model, bool sel1 = true, uint8_t region = kNoRegion) {
-    RadioSession s;
-    s.model = model;
-    s.today = [] { return CivilDate{2012, 6, 1}; };
-    ResetToDefaults(s);
-    SetVariantBits(s.image, sel1);
-    if (region != kNoRegion) s.image[map::RegionByte] = region;
-    s.region = RegionFromByte(model, region);
+using Texts = std::vector<std::string>;
+
+// The text of every message the prompt showed, in order.
+inline Texts TextsOf(const ScriptedPrompt& prompt) {
+    Texts texts;
+    for (const Message& m : prompt.shown()) texts.push_back(m.text);
+    return texts;
+}
+
+// The image of the session's settings, as a programmed radio holds it.
+inline void Encode(RadioSession& s) {
     EncodeImage(s);
     NormalizeImage(s);
     ImageChecksum(s.image);
+}
+
+// The model's default image as a new radio holds it.
+inline RadioSession DefaultSession(int model, bool sel1 = true, uint8_t region = kNoRegion) {
+    RadioSession s = FreshSession(model, {2012, 6, 1});
+    SetVariantBits(s.image, sel1);
+    if (region != kNoRegion) s.image[map::RegionByte] = region;
+    s.region = RegionFromByte(model, region);
+    Encode(s);
     DecodeImage(s);
     return s;
 }
@@ -47,9 +58,7 @@ inline RadioImage ProgrammedRadio(int model, bool sel1 = true, uint8_t region = 
         s.settings.UsableGroups[kLmrGroup].Enable = true;
     }
     s.settings.Common.SQL = 7;
-    EncodeImage(s);
-    NormalizeImage(s);
-    ImageChecksum(s.image);
+    Encode(s);
     s.image[map::clone::RadioOwnedByte] = 0x5A;  // a radio-owned byte with a value of its own
     sim::WriteRadioIdentification(s.image, model);
     return s.image;
@@ -63,11 +72,7 @@ public:
     std::vector<std::string> notes;
 };
 
-inline sim::SimOptions Synced(bool synced = true) {
-    sim::SimOptions options;
-    options.synced = synced;
-    return options;
-}
+inline sim::SimOptions Synced(bool synced = true) { return {synced, {}}; }
 
 struct LinkRig {
     LinkRig(RadioSession toolSession, const RadioImage& radioImage, sim::SimOptions options = Synced(),
@@ -79,18 +84,18 @@ struct LinkRig {
           link(LinkContext{line, clock, prompt, sink, [this] { if (pump) pump(); }}, state),
           runner(link, session) {}
 
-    TransferOutcome Read() {
-        state.TransferMode = kModeRead;
+    TransferOutcome Run(int mode) {
+        state.TransferMode = mode;
         return runner.Run();
     }
-    TransferOutcome Program() {
-        state.TransferMode = kModeProgram;
-        return runner.Run();
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Message& m : prompt.shown()) texts.push_back(m.text);
-        return texts;
+    TransferOutcome Read() { return Run(kModeRead); }
+    TransferOutcome Program() { return Run(kModeProgram); }
+    Texts Shown() const { return TextsOf(prompt); }
+    // Presses Cancel once, when the radio has served that many block requests.
+    void CancelAt(int requests) {
+        pump = [this, requests, pressed = false]() mutable {
+            if (!pressed && radio.blockRequests() == requests) state.CancelFlag = pressed = true;
+        };
     }
 
     RadioSession session;

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "image/address_map.h"
-#include "link/wire.h"
 #include "link_rig.h"
 #include "util/texts.h"
 
@@ -15,142 +14,110 @@ namespace {
 using test::DefaultSession;
 using test::LinkRig;
 using test::ProgrammedRadio;
+using test::Texts;
+namespace clone = map::clone;
 
 constexpr int kIdentificationReads = 5;
 const int kReadBlocks = static_cast<int>(ReadBlocks(kImageSize - 1).size());
 
-sim::SimOptions WithFault(const std::string& fault) {
-    sim::SimOptions options = test::Synced();
-    options.faults = {*sim::ParseFault(fault)};
-    return options;
+sim::SimOptions WithFault(const std::string& fault) { return {true, {*sim::ParseFault(fault)}}; }
+
+// A wide land-mobile channel: after the narrowband deadline it must become narrow.
+void AddWideLmrChannel(RadioSession& s) {
+    s.settings.UsableGroups[kLmrGroup].Enable = true;
+    ChannelRecord& ch = s.settings.CHEXP[0];
+    ch.Enable = ch.LmrExp = true;
+    ch.Rxfreq = ch.Txfreq = 160.0;
+    ch.Narrow = false;
 }
 
 TEST(ReadTransfer, TakesTheRadiosMemoryAndDecodesIt) {
-    const RadioImage radio = ProgrammedRadio(5);
-    LinkRig rig(DefaultSession(5), radio);
-    const RadioImage before = rig.session.image;
-    EXPECT_EQ(rig.Read(), TransferOutcome::Completed);
-    EXPECT_TRUE(rig.state.TransferDone);
-    EXPECT_EQ(rig.Texts(), std::vector<std::string>{text::kComplete});
-    EXPECT_EQ(kReadBlocks, 849);
-    EXPECT_EQ(rig.radio.blockRequests(), kIdentificationReads + kReadBlocks);
-    for (int a = 0; a < kImageSize; ++a) {
-        const bool read = a >= map::clone::FirstBlock && (a < map::clone::ReadGapStart || a >= map::clone::ReadGapEnd);
-        ASSERT_EQ(rig.session.image[a], read ? radio[a] : before[a]) << a;
+    // The 8 KB image of model type 1 has no product byte to ask for; the
+    // simulated radio refuses any address beyond it.
+    for (const auto& [model, requests] : {std::pair{5, kIdentificationReads + 849}, {1, 4 + 508}}) {
+        const RadioImage radio = ProgrammedRadio(model);
+        LinkRig rig(DefaultSession(model), radio);
+        const RadioImage before = rig.session.image;
+        EXPECT_EQ(rig.Read(), TransferOutcome::Completed) << model;
+        EXPECT_EQ(rig.Shown(), Texts{text::kComplete}) << model;
+        EXPECT_EQ(rig.radio.blockRequests(), requests) << model;
+        for (int a = 0; a < radio.size(); ++a) {
+            const bool read = a >= clone::FirstBlock && (a < clone::ReadGapStart || a >= clone::ReadGapEnd);
+            ASSERT_EQ(rig.session.image[a], read ? radio[a] : before[a]) << model << " " << a;
+        }
+        EXPECT_EQ(rig.session.settings.Common.SQL, 7) << model;
+        EXPECT_EQ(rig.sink.progress.back().percent, 100) << model;
+        EXPECT_FALSE(rig.line.IsOpen()) << model;
+        EXPECT_TRUE(rig.line.dtr() && rig.line.rts()) << model << ": set before the port closes";
     }
-    EXPECT_EQ(rig.session.settings.CHEXP[3].ChTag, "RADIO3");
-    EXPECT_EQ(rig.session.settings.Common.SQL, 7);
-    EXPECT_EQ(rig.sink.progress.back().percent, 100);
-    EXPECT_FALSE(rig.line.IsOpen());
-    EXPECT_TRUE(rig.line.dtr() && rig.line.rts());  // set before the port closes
 }
 
-TEST(ReadTransfer, WakesASleepingRadioFirst) {
-    LinkRig rig(DefaultSession(5), ProgrammedRadio(5), test::Synced(false));
-    EXPECT_EQ(rig.Read(), TransferOutcome::Completed);
-    EXPECT_TRUE(rig.line.sent().starts_with("#CMDSY\r\nP0ACMD:002\r\n#CMDSY\r\n#CMDSY\r\n"));
-}
-
-TEST(ReadTransfer, EveryFaultLeavesImageAndSettingsUnchanged) {
+TEST(Transfers, EveryFaultEndsTheTransferAtItsRequestAndChangesNothing) {
+    // A read asks 5 identification reads, then the blocks; a program the same
+    // 5, the radio's own bytes at 6 and 7 (without them nothing is written),
+    // then the writes from 8.
     struct Case {
-        const char* fault;
-        std::vector<std::string> texts;
+        int mode;
+        std::string fault;
+        Texts texts;
+        std::string caption;
     };
     const std::string comm = text::kCommunicationError;
-    const Case cases[] = {
-        {"drop-byte", {comm}},
-        {"corrupt-byte", {comm}},
-        {"silent", {comm}},
-        {"error", {text::kConfirmSync, comm}},
+    std::vector<Case> cases;
+    const auto add = [&](int mode, const char* kind, std::vector<int> requests, Texts texts, const char* caption) {
+        for (int at : requests) cases.push_back({mode, kind + ("@" + std::to_string(at)), texts, caption});
+    };
+    add(kModeRead, "silent", {1, 2, 3, 4, 5}, {comm}, text::kModelCheck);
+    add(kModeProgram, "silent", {6, 7}, {comm}, text::kProgramToRadio);
+    const std::vector<int> blocks{kIdentificationReads + 1, 400, kIdentificationReads + kReadBlocks};
+    const std::pair<const char*, Texts> anyAnswer[] = {
+        {"drop-byte", {comm}}, {"corrupt-byte", {comm}}, {"silent", {comm}},
+        {"error", {text::kConfirmSync, comm}}, {"hangup", {comm}},
+    };
+    for (const auto& [kind, texts] : anyAnswer) {
+        add(kModeRead, kind, blocks, texts, text::kReadFromRadio);
+        add(kModeProgram, kind, {8, 207}, texts, text::kProgramToRadio);
+    }
+    const std::pair<const char*, Texts> readAnswer[] = {
         {"wrong-address", {text::kAddressError, comm}},
         {"bad-checksum", {comm}},
         {"short-data", {text::kDataError, comm}},
-        {"hangup", {comm}},
     };
-    const int first = kIdentificationReads + 1, last = kIdentificationReads + kReadBlocks;
+    for (const auto& [kind, texts] : readAnswer) add(kModeRead, kind, blocks, texts, text::kReadFromRadio);
     for (const Case& c : cases) {
-        for (int at : {first, 400, last}) {
-            const std::string fault = std::string(c.fault) + "@" + std::to_string(at);
-            LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault(fault));
-            const RadioSession before = rig.session;
-            EXPECT_EQ(rig.Read(), TransferOutcome::Failed) << fault;
-            EXPECT_TRUE(rig.session.image == before.image) << fault;
-            EXPECT_TRUE(rig.session.settings == before.settings) << fault;
-            EXPECT_EQ(rig.Texts(), c.texts) << fault;
-            EXPECT_EQ(rig.prompt.shown().back().caption, text::kReadFromRadio) << fault;
-            EXPECT_FALSE(rig.state.TransferDone) << fault;
-            EXPECT_FALSE(rig.line.IsOpen()) << fault;
-            EXPECT_LT(rig.clock.Now(), std::chrono::seconds(60)) << fault;
-        }
-    }
-}
-
-TEST(ReadTransfer, AFaultInTheModelCheckIsACommunicationError) {
-    for (int at = 1; at <= kIdentificationReads; ++at) {
-        LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault("silent@" + std::to_string(at)));
+        LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault(c.fault));
         const RadioSession before = rig.session;
-        EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-        ASSERT_EQ(rig.prompt.shown().size(), 1u);
-        EXPECT_EQ(rig.prompt.shown()[0].text, text::kCommunicationError);
-        EXPECT_EQ(rig.prompt.shown()[0].caption, text::kModelCheck);
-        EXPECT_EQ(rig.radio.blockRequests(), at);
-        EXPECT_TRUE(rig.session.image == before.image);
+        EXPECT_EQ(rig.Run(c.mode), TransferOutcome::Failed) << c.fault;
+        EXPECT_EQ(rig.radio.blockRequests(), sim::ParseFault(c.fault)->at) << c.fault << ": nothing sent after it";
+        EXPECT_EQ(rig.Shown(), c.texts) << c.fault;
+        EXPECT_EQ(rig.prompt.shown().back().caption, c.caption) << c.fault;
+        EXPECT_TRUE(rig.session.settings == before.settings) << c.fault;
+        EXPECT_TRUE(c.mode == kModeProgram || rig.session.image == before.image) << c.fault;
+        EXPECT_FALSE(rig.line.IsOpen()) << c.fault;
+        EXPECT_LT(rig.clock.Now(), std::chrono::seconds(60)) << c.fault;
     }
 }
 
-TEST(ReadTransfer, ResynchronisedAfterARefusalItCompletes) {
-    LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault("error@300"), {Answer::Ok});
-    EXPECT_EQ(rig.Read(), TransferOutcome::Completed);
-    EXPECT_EQ(rig.Texts(), (std::vector<std::string>{text::kConfirmSync, text::kComplete}));
-}
-
-TEST(ReadTransfer, BadAnswersEndTheReadWithinTheDeadlines) {
-    const std::vector<std::string> answers = {
-        std::string(200, '\0'),
-        std::string(10240, 'Z'),               // 10 KB without CR
-        "#CMDOK\r\n#CEPDT\t0",                 // stops halfway
-        "#CMDOK\r\n" + std::string(10240, 'A') + "\r\n",
-        "\xFF\xFE#CMDOK\r\n",
-    };
-    for (const std::string& answer : answers) {
+TEST(Transfers, CancelEndsAReadWithCanAndAProgramWithout) {
+    for (const int mode : {kModeRead, kModeProgram}) {
         LinkRig rig(DefaultSession(5), ProgrammedRadio(5));
-        rig.radio.SetAnswerFilter([&](int request, const std::string& normal) { return request == 100 ? answer : normal; });
+        const int at = mode == kModeRead ? 300 : 100;
+        rig.CancelAt(at);
         const RadioSession before = rig.session;
-        EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-        EXPECT_TRUE(rig.session.image == before.image);
-        EXPECT_TRUE(rig.session.settings == before.settings);
-        EXPECT_EQ(rig.Texts().back(), text::kCommunicationError);
-        EXPECT_LT(rig.clock.Now(), std::chrono::seconds(60));
+        EXPECT_EQ(rig.Run(mode), TransferOutcome::Cancelled) << mode;
+        EXPECT_EQ(rig.radio.blockRequests(), at) << mode;
+        EXPECT_EQ(rig.line.sent().ends_with("\x18"), mode == kModeRead) << mode;
+        EXPECT_EQ(std::ranges::count(rig.Shown(), std::string(text::kCommunicationError)), 0) << mode;
+        EXPECT_LT(rig.clock.Now(), std::chrono::seconds(30)) << mode << ": the ACK came at once";
+        EXPECT_TRUE(mode == kModeProgram || rig.session.image == before.image) << "a cancelled read keeps the image";
+        EXPECT_TRUE(mode == kModeProgram || rig.session.settings == before.settings) << "and the settings";
     }
-}
-
-TEST(ReadTransfer, CancelSendsCanWaitsForAckAndChangesNothing) {
-    LinkRig rig(DefaultSession(5), ProgrammedRadio(5));
-    bool pressed = false;
-    rig.pump = [&] {
-        if (!pressed && rig.radio.blockRequests() == 300) rig.state.CancelFlag = pressed = true;
-    };
-    const RadioSession before = rig.session;
-    EXPECT_EQ(rig.Read(), TransferOutcome::Cancelled);
-    EXPECT_TRUE(rig.session.image == before.image);
-    EXPECT_TRUE(rig.session.settings == before.settings);
-    EXPECT_EQ(rig.radio.blockRequests(), 300);
-    EXPECT_TRUE(rig.line.sent().ends_with("\x18"));
-    const auto texts = rig.Texts();
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), text::kCommunicationError), 0);
-    EXPECT_LT(rig.clock.Now(), std::chrono::seconds(30));  // the ACK came at once
 }
 
 TEST(ReadTransfer, NarrowbandRuleRunsAfterTheRead) {
     RadioSession wide = DefaultSession(5);
-    wide.settings.UsableGroups[kLmrGroup].Enable = true;
-    ChannelRecord& ch = wide.settings.CHEXP[0];
-    ch.Enable = ch.LmrExp = true;
-    ch.Rxfreq = ch.Txfreq = 160.0;
-    ch.Narrow = false;
-    EncodeImage(wide);
-    NormalizeImage(wide);
-    ImageChecksum(wide.image);
+    AddWideLmrChannel(wide);
+    test::Encode(wide);
     RadioSession tool = DefaultSession(5);
     tool.today = [] { return CivilDate{2014, 1, 1}; };
     LinkRig rig(tool, wide.image);
@@ -160,217 +127,139 @@ TEST(ReadTransfer, NarrowbandRuleRunsAfterTheRead) {
     EXPECT_TRUE(rig.session.settings.CHEXP[0].Narrow);
 }
 
-TEST(ReadTransfer, TheSmallImageIsReadWithinItsEightKilobytes) {
-    const RadioImage radio = ProgrammedRadio(1);
-    ASSERT_EQ(radio.lastAddress, kSmallImageSize - 1);
-    LinkRig rig(DefaultSession(1), radio);
-    EXPECT_EQ(rig.Read(), TransferOutcome::Completed);
-    EXPECT_EQ(rig.radio.blockRequests(), 4 + 508);  // no product byte request
-    for (const std::string& entry : rig.radio.log())
-        EXPECT_LT(*wire::ParseHex(entry.substr(5, 4)), static_cast<unsigned long>(kSmallImageSize)) << entry;
-    EXPECT_EQ(rig.session.settings.Common.SQL, 7);
-}
-
-TEST(ModelCheck, RefusesAnotherRadio) {
+TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
+    const auto changed = [](int address, uint8_t value, int model = 5) {
+        RadioImage radio = ProgrammedRadio(model);
+        radio[address] = value;
+        return radio;
+    };
+    const RadioSession exportModel = DefaultSession(6, true, 1);
+    const std::string question = "The region selection is unmatched.\r\nDo you want to read the data?";
+    using enum TransferOutcome;
     struct Case {
         const char* name;
         RadioSession tool;
         RadioImage radio;
-        std::vector<std::string> texts;
+        Texts texts;
+        TransferOutcome outcome = Failed;
+        std::deque<Answer> answers = {};
     };
-    RadioImage wordsDiffer = ProgrammedRadio(5);
-    wordsDiffer[kImageSize - 1] = 0;
-    RadioImage badProduct = ProgrammedRadio(5);
-    badProduct[map::ProductByte] = 2;
-    RadioImage otherModel = ProgrammedRadio(6);
-    otherModel[map::ProductByte] = 3;
     const Case cases[] = {
-        {"model 6 radio", DefaultSession(5), otherModel, {text::kModelTypeError}},
-        {"words differ", DefaultSession(5), wordsDiffer, {text::kModelTypeError}},
-        {"product", DefaultSession(5), badProduct, {text::kProductError}},
+        {"model 6 radio", DefaultSession(5), changed(map::ProductByte, 3, 6), {text::kModelTypeError}},
+        {"words differ", DefaultSession(5), changed(kImageSize - 1, 0), {text::kModelTypeError}},
+        {"product", DefaultSession(5), changed(map::ProductByte, 2), {text::kProductError}},
         {"both", DefaultSession(5), ProgrammedRadio(6), {text::kModelTypeError, text::kProductError}},
         {"destination", DefaultSession(5, true), ProgrammedRadio(5, false), {text::kDestinationError}},
         {"model 5 radio for 6", DefaultSession(6), ProgrammedRadio(5), {text::kModelTypeError}},
+        {"same region", exportModel, ProgrammedRadio(6, true, 1), {text::kComplete}, Completed},
+        {"radio without a region", exportModel, ProgrammedRadio(6, true, kNoRegion), {text::kComplete}, Completed},
+        {"another region, No", exportModel, ProgrammedRadio(6, true, 2), {question}, Failed, {Answer::No}},
+        {"another region, Yes", exportModel, ProgrammedRadio(6, true, 2), {question, text::kComplete}, Completed,
+         {Answer::Yes}},
     };
     for (const Case& c : cases) {
-        LinkRig rig(c.tool, c.radio);
+        LinkRig rig(c.tool, c.radio, test::Synced(), c.answers);
         const RadioSession before = rig.session;
-        EXPECT_EQ(rig.Read(), TransferOutcome::Failed) << c.name;
-        EXPECT_EQ(rig.Texts(), c.texts) << c.name;
+        EXPECT_EQ(rig.Read(), c.outcome) << c.name;
+        EXPECT_EQ(rig.Shown(), c.texts) << c.name;
         EXPECT_EQ(rig.prompt.shown().back().caption, text::kReadFromRadio) << c.name;
-        EXPECT_EQ(rig.radio.blockRequests(), kIdentificationReads) << c.name;
-        EXPECT_TRUE(rig.session.image == before.image) << c.name;
-    }
-}
-
-TEST(ModelCheck, RegionOfTheExportModel) {
-    struct Case {
-        uint8_t radioRegion;
-        std::deque<Answer> answers;
-        TransferOutcome outcome;
-        size_t questions;
-    };
-    const Case cases[] = {
-        {1, {}, TransferOutcome::Completed, 0},
-        {kNoRegion, {}, TransferOutcome::Completed, 0},
-        {2, {Answer::No}, TransferOutcome::Failed, 1},
-        {2, {Answer::Yes}, TransferOutcome::Completed, 1},
-    };
-    for (const Case& c : cases) {
-        LinkRig rig(DefaultSession(6, true, 1), ProgrammedRadio(6, true, c.radioRegion), test::Synced(), c.answers);
-        EXPECT_EQ(rig.Read(), c.outcome) << int(c.radioRegion);
-        const auto& shown = rig.prompt.shown();
-        const auto questions = std::count_if(shown.begin(), shown.end(), [](const Message& m) { return m.buttons == Buttons::YesNo; });
-        EXPECT_EQ(static_cast<size_t>(questions), c.questions);
-        if (c.questions) {
-            EXPECT_EQ(shown[0].text, "The region selection is unmatched.\r\nDo you want to read the data?");
-        }
+        EXPECT_TRUE(c.answers.empty() || rig.prompt.shown()[0].buttons == Buttons::YesNo) << c.name;
+        const int blocks = c.outcome == Completed ? kReadBlocks : 0;
+        EXPECT_EQ(rig.radio.blockRequests(), kIdentificationReads + blocks) << c.name;
+        EXPECT_EQ(rig.session.image == before.image, c.outcome == Failed) << c.name;
     }
 }
 
 TEST(ModelCheck, BusyRadioIsNotReadyAfterCancel) {
     LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault("busy"));
     EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-    EXPECT_EQ(rig.Texts(), (std::vector<std::string>{text::kRadioBusy, text::kRadioNotReady}));
+    EXPECT_EQ(rig.Shown(), (Texts{text::kRadioBusy, text::kRadioNotReady}));
     EXPECT_EQ(rig.radio.blockRequests(), 0);
+}
+
+using Writes = std::vector<std::pair<int, int>>;  // {address, length} of each write of a step
+
+Writes WritesOf(const RadioSession& s, int block) {
+    Writes writes;
+    for (Span w : ProgramWrites(s, block)) writes.emplace_back(w.address, w.length);
+    return writes;
 }
 
 TEST(ProgramTable, WhatEachStepWrites) {
     RadioSession s = DefaultSession(5);
     for (auto& g : s.settings.UsableGroups) g.Enable = true;
     const auto singles = [](int block, std::vector<int> skip) {
-        std::vector<int> a;
-        for (int i = block; i < block + 16; ++i)
-            if (std::find(skip.begin(), skip.end(), i) == skip.end()) a.push_back(i);
-        return a;
+        Writes writes;
+        for (int a = block; a < block + 16; ++a)
+            if (std::ranges::find(skip, a) == skip.end()) writes.emplace_back(a, 1);
+        return writes;
     };
-    const auto addresses = [&](int block) {
-        std::vector<int> a;
-        for (Span w : ProgramWrites(s, block))
-            for (int i = w.address; i < w.end(); ++i) a.push_back(i);
-        return a;
+    const std::pair<int, Writes> cases[] = {
+        {0x40, singles(0x40, {0x40, 0x41, 0x4A})},
+        {0x50, singles(0x50, {0x5C})},
+        {0xA0, singles(0xA0, {0xA9, 0xAA, 0xAB, 0xAC, 0xAE, 0xAF})},
+        {0xE0, {{0xEF, 1}}},
     };
-    EXPECT_EQ(addresses(0x40), singles(0x40, {0x40, 0x41, 0x4A}));
-    EXPECT_EQ(addresses(0x50), singles(0x50, {0x5C}));
-    EXPECT_EQ(addresses(0xA0), singles(0xA0, {0xA9, 0xAA, 0xAB, 0xAC, 0xAE, 0xAF}));
-    EXPECT_EQ(addresses(0xE0), std::vector<int>{0xEF});
-    for (int block : {0xB0, 0xC0, 0xD0, 0xF0, 0x200, 0x2F0, 0x3090, 0x3FF0}) EXPECT_TRUE(addresses(block).empty()) << block;
-    for (int block : {0x60, 0x90, 0x100, 0x1F0, 0x300, 0x3080}) {
-        const auto w = ProgramWrites(s, block);
-        ASSERT_EQ(w.size(), 1u) << block;
-        EXPECT_EQ(w[0].address, block);
-        EXPECT_EQ(w[0].length, 16);
-    }
+    for (const auto& [block, writes] : cases) EXPECT_EQ(WritesOf(s, block), writes) << block;
+    for (int block : {0x60, 0x90, 0x100, 0x1F0, 0x300, 0x3080}) EXPECT_EQ(WritesOf(s, block), (Writes{{block, 16}}));
+    for (int block : {0xB0, 0xC0, 0xD0, 0xF0, 0x200, 0x2F0, 0x3090, 0x3FF0}) EXPECT_EQ(WritesOf(s, block), Writes{});
 }
 
 TEST(ProgramTable, UnusedGroupsAreSkipped) {
     struct Case {
-        int group;
+        std::vector<int> unused;
         std::vector<int> skipped;
         std::vector<int> written;
     };
     const Case cases[] = {
-        {kUsaGroup, {0x300, 0x4D0, 0xC00, 0x1730}, {0x4E0, 0x1740, 0xB80}},
-        {kIntlGroup, {0x500, 0x6D0, 0x1740, 0x2270}, {0x4F0, 0x6E0, 0x2280}},
-        {kCanGroup, {0x700, 0x8D0, 0x2280, 0x2DB0}, {0x8E0, 0x2DC0}},
+        {{kUsaGroup}, {0x300, 0x4D0, 0xC00, 0x1730}, {0x4E0, 0x1740, 0xB80}},
+        {{kIntlGroup}, {0x500, 0x6D0, 0x1740, 0x2270}, {0x4F0, 0x6E0, 0x2280}},
+        {{kCanGroup}, {0x700, 0x8D0, 0x2280, 0x2DB0}, {0x8E0, 0x2DC0}},
+        {{kLmrGroup}, {}, {0x900}},  // the EXP group still uses the area
+        {{kLmrGroup, kExpGroup}, {0x900, 0xB70, 0x2E40, 0x3010}, {0x3020}},
     };
     for (const Case& c : cases) {
         RadioSession s = DefaultSession(5);
         for (auto& g : s.settings.UsableGroups) g.Enable = true;
-        s.settings.UsableGroups[c.group].Enable = false;
-        for (int a : c.skipped) EXPECT_TRUE(ProgramWrites(s, a).empty()) << c.group << " " << a;
-        for (int a : c.written) EXPECT_EQ(ProgramWrites(s, a).size(), 1u) << c.group << " " << a;
+        for (int g : c.unused) s.settings.UsableGroups[g].Enable = false;
+        for (int a : c.skipped) EXPECT_EQ(WritesOf(s, a), Writes{}) << c.unused[0] << " " << a;
+        for (int a : c.written) EXPECT_EQ(WritesOf(s, a), (Writes{{a, 16}})) << c.unused[0] << " " << a;
     }
-    RadioSession s = DefaultSession(5);
-    s.settings.UsableGroups[kLmrGroup].Enable = false;
-    s.settings.UsableGroups[kExpGroup].Enable = true;
-    EXPECT_EQ(ProgramWrites(s, 0x900).size(), 1u);
-    s.settings.UsableGroups[kExpGroup].Enable = false;
-    for (int a : {0x900, 0xB70, 0x2E40, 0x3010}) EXPECT_TRUE(ProgramWrites(s, a).empty()) << a;
-    EXPECT_EQ(ProgramWrites(s, 0x3020).size(), 1u);
-}
-
-RadioImage RadioWithOwnBits() {
-    RadioImage radio = ProgrammedRadio(5);
-    radio[map::clone::SelectionByte] |= map::clone::kRadioSelectionBit;
-    return radio;
 }
 
 TEST(ProgramTransfer, WritesExactlyTheTableAndKeepsTheRadiosOwnBytes) {
     RadioSession tool = DefaultSession(5);
     tool.settings.Common.SQL = 3;
     tool.settings.UsableGroups[kIntlGroup].Enable = false;
-    tool.image[map::clone::SelectionByte] &= static_cast<uint8_t>(~map::clone::kRadioSelectionBit);
-    const RadioImage radioBefore = RadioWithOwnBits();
+    tool.image[clone::SelectionByte] &= static_cast<uint8_t>(~clone::kRadioSelectionBit);
+    RadioImage radioBefore = ProgrammedRadio(5);
+    radioBefore[clone::SelectionByte] |= clone::kRadioSelectionBit;
     LinkRig rig(tool, radioBefore);
     EXPECT_EQ(rig.Program(), TransferOutcome::Completed);
-    EXPECT_EQ(rig.Texts(), std::vector<std::string>{text::kComplete});
+    EXPECT_EQ(rig.Shown(), Texts{text::kComplete});
     EXPECT_EQ(rig.prompt.shown()[0].caption, text::kProgramToRadio);
     const std::vector<int> expected = ProgrammedAddresses(rig.session);
     EXPECT_EQ(rig.radio.written(), expected);
+    EXPECT_TRUE(std::ranges::none_of(expected, [](int a) { return a >= 0x500 && a < 0x6E0; })) << "an unused group";
     const RadioImage& radio = rig.radio.image();
     std::vector<bool> written(kImageSize, false);
     for (int a : expected) written[static_cast<size_t>(a)] = true;
     for (int a = 0; a < kImageSize; ++a)
         ASSERT_EQ(radio[a], written[static_cast<size_t>(a)] ? rig.session.image[a] : radioBefore[a]) << a;
-    EXPECT_EQ(radio[map::clone::RadioOwnedByte], radioBefore[map::clone::RadioOwnedByte]);
-    EXPECT_TRUE(radio[map::clone::SelectionByte] & map::clone::kRadioSelectionBit);
-    EXPECT_EQ(radio[map::clone::ProgramMark], map::clone::kProgramMarkValue);
-    for (int a : expected) {
-        EXPECT_FALSE(a >= 0x500 && a < 0x6E0) << a;
-        EXPECT_FALSE(a >= 0x1740 && a < 0x2280) << a;
-    }
+    EXPECT_EQ(radio[clone::RadioOwnedByte], radioBefore[clone::RadioOwnedByte]);
+    EXPECT_TRUE(radio[clone::SelectionByte] & clone::kRadioSelectionBit);
+    EXPECT_EQ(radio[clone::ProgramMark], clone::kProgramMarkValue);
 }
 
 TEST(ProgramTransfer, NoAnswerToTheNarrowbandQuestionWritesNothing) {
     RadioSession tool = DefaultSession(5);
     tool.today = [] { return CivilDate{2014, 1, 1}; };
-    tool.settings.UsableGroups[kLmrGroup].Enable = true;
-    ChannelRecord& ch = tool.settings.CHEXP[0];
-    ch.Enable = ch.LmrExp = true;
-    ch.Rxfreq = ch.Txfreq = 160.0;
+    AddWideLmrChannel(tool);
     LinkRig rig(tool, ProgrammedRadio(5), test::Synced(), {Answer::No});
     EXPECT_EQ(rig.Program(), TransferOutcome::Declined);
     EXPECT_EQ(rig.line.sent().find("#CEPWR"), std::string::npos);
     EXPECT_EQ(rig.radio.blockRequests(), 0);
     EXPECT_EQ(rig.prompt.shown().size(), 1u);
-}
-
-TEST(ProgramTransfer, FaultsAreReportedPlainly) {
-    const int preamble = kIdentificationReads + 2;
-    for (const char* fault : {"silent", "error", "drop-byte", "corrupt-byte", "hangup"}) {
-        for (int at : {preamble + 1, preamble + 200}) {
-            const std::string f = std::string(fault) + "@" + std::to_string(at);
-            LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault(f));
-            EXPECT_EQ(rig.Program(), TransferOutcome::Failed) << f;
-            EXPECT_EQ(rig.Texts().back(), text::kCommunicationError) << f;
-            EXPECT_EQ(rig.prompt.shown().back().caption, text::kProgramToRadio) << f;
-            EXPECT_EQ(rig.radio.blockRequests(), at) << f << ": nothing is sent after the failed write";
-            EXPECT_FALSE(rig.state.TransferDone);
-        }
-    }
-}
-
-TEST(ProgramTransfer, WithoutTheRadiosOwnBytesNothingIsWritten) {
-    for (int at : {kIdentificationReads + 1, kIdentificationReads + 2}) {
-        LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault("silent@" + std::to_string(at)));
-        EXPECT_EQ(rig.Program(), TransferOutcome::Failed);
-        EXPECT_TRUE(rig.radio.written().empty());
-        EXPECT_EQ(rig.Texts(), std::vector<std::string>{text::kCommunicationError});
-    }
-}
-
-TEST(ProgramTransfer, CancelStopsWithoutCan) {
-    LinkRig rig(DefaultSession(5), ProgrammedRadio(5));
-    bool pressed = false;
-    rig.pump = [&] {
-        if (!pressed && rig.radio.blockRequests() == 100) rig.state.CancelFlag = pressed = true;
-    };
-    EXPECT_EQ(rig.Program(), TransferOutcome::Cancelled);
-    EXPECT_EQ(rig.radio.blockRequests(), 100);
-    EXPECT_EQ(rig.line.sent().find('\x18'), std::string::npos);
-    const auto texts = rig.Texts();
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), text::kCommunicationError), 0);
 }
 
 TEST(DebugNotes, FollowTheTransferAndCostTime) {

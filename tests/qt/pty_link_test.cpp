@@ -1,62 +1,90 @@
-// The link over a real pseudo-terminal: QSerialPort on one side,
-// kvradio-sim on the other. The protocol's own pauses are skipped (a clock
-// whose sleep returns at once); its deadlines are real.
+// The link over a real pseudo-terminal: QSerialPort on one side, kvradio-sim
+// on the other, driven in-process or through kvtool. The protocol's own
+// pauses are skipped in-process (a clock whose sleep returns at once); its
+// deadlines are real.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
-#include <fstream>
+#include <algorithm>
 #include <memory>
+#include <optional>
+#include <thread>
 
-#include "image/address_map.h"
-#include "image/defaults.h"
-#include "link/transfers.h"
-#include "link/wire.h"
+#include "link/link_rig.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
-#include "sim_process.h"
+#include "support/kvtool_run.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
 
 namespace kv {
 namespace {
 
-using test::SimProcess;
+using test::Kvtool;
 using test::TempDir;
+using test::ToolRun;
+
+// kvradio-sim as a child process on its own pseudo-terminal.
+class SimProcess {
+public:
+    explicit SimProcess(std::vector<std::string> args) {
+        args.insert(args.begin(), KVRADIO_SIM_PATH);
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        int out[2];
+        if (pipe(out) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        // The first line the simulator prints is its device.
+        char c;
+        while (read(out[0], &c, 1) == 1 && c != '\n') device_ += c;
+        close(out[0]);
+    }
+    ~SimProcess() { Stop(); }
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    const std::string& device() const { return device_; }
+    // SIGTERM, then wait: the simulator writes --save and --log as it exits.
+    int Stop() {
+        if (pid_ <= 0) return -1;
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    std::string device_;
+};
 
 class NoPauseClock : public SteadyClock {
 public:
     void Sleep(Duration) override {}
 };
 
-RadioSession DefaultSession() {
-    RadioSession s;
-    s.model = 5;
-    s.today = [] { return CivilDate{2012, 6, 1}; };
-    ResetToDefaults(s);
-    SetVariantBits(s.image, true);
-    return s;
-}
-
 struct PtyLink : ::testing::Test {
     void SetUp() override {
         if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    TransferOutcome Run(const std::string& device, RadioSession& session, int mode, std::function<void()> pump = [] {}) {
+    TransferOutcome Run(const std::string& device, RadioSession& session, int mode) {
         qt::QtSerialLine line(device);
-        CloneLink link(LinkContext{line, clock, prompt, sink, std::move(pump)}, state);
+        CloneLink link(LinkContext{line, clock, prompt, sink}, state);
         state.TransferMode = mode;
         return TransferRunner(link, session).Run();
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Message& m : prompt.shown()) texts.push_back(m.text);
-        return texts;
-    }
-    static std::vector<std::string> Lines(const std::filesystem::path& path) {
-        std::ifstream in(path);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
     }
 
     int argc = 1;
@@ -70,98 +98,27 @@ struct PtyLink : ::testing::Test {
     TransferState state;
 };
 
-TEST_F(PtyLink, ReadsTheWholeRadio) {
-    SimProcess sim({"--synced", "--variant", "KV170", "--save", (dir / "radio.hex").string()});
+TEST_F(PtyLink, WakesTheRadioProgramsItAndReadsItBack) {
+    SimProcess sim({"--variant", "KV170", "--save", (dir / "radio.hex").string()});
     ASSERT_FALSE(sim.device().empty());
-    RadioSession session = DefaultSession();
-    session.settings.Common.SQL = 1;  // the radio's defaults say otherwise
-    EXPECT_EQ(Run(sim.device(), session, kModeRead), TransferOutcome::Completed);
-    EXPECT_EQ(Texts(), std::vector<std::string>{text::kComplete});
+    RadioSession programmed = test::DefaultSession(5), read = test::DefaultSession(5);
+    programmed.settings.CHUSA[0].ChTag = "EDITED";
+    programmed.settings.UsableGroups[kCanGroup].Enable = false;
+    read.settings.Common.SQL = 1;  // the radio says otherwise
+    EXPECT_EQ(Run(sim.device(), programmed, kModeProgram), TransferOutcome::Completed);
+    EXPECT_EQ(Run(sim.device(), read, kModeRead), TransferOutcome::Completed);
+    EXPECT_EQ(test::TextsOf(prompt), (test::Texts{text::kComplete, text::kComplete}));
+    EXPECT_EQ(read.settings.CHUSA[0].ChTag, "EDITED");
+    EXPECT_NE(read.settings.Common.SQL, 1);
     ASSERT_EQ(sim.Stop(), 0);
     const auto radio = test::ReadAll(dir / "radio.hex");
     ASSERT_EQ(radio.size(), 16384u);
+    for (int a : ProgrammedAddresses(programmed)) ASSERT_EQ(radio[static_cast<size_t>(a)], programmed.image[a]) << a;
     for (int a : ReadBlocks(kImageSize - 1))
-        for (int i = a; i < a + 16; ++i) ASSERT_EQ(session.image[i], radio[static_cast<size_t>(i)]) << i;
-    EXPECT_NE(session.settings.Common.SQL, 1);
+        for (int i = a; i < a + 16; ++i) ASSERT_EQ(read.image[i], radio[static_cast<size_t>(i)]) << i;
 }
 
-TEST_F(PtyLink, ProgramsExactlyTheTableBlocks) {
-    SimProcess sim({"--variant", "KV170", "--save", (dir / "radio.hex").string(), "--log", (dir / "log").string()});
-    RadioSession session = DefaultSession();
-    session.settings.Common.SQL = 2;
-    session.settings.UsableGroups[kCanGroup].Enable = false;
-    EXPECT_EQ(Run(sim.device(), session, kModeProgram), TransferOutcome::Completed);  // wakes the radio first
-    ASSERT_EQ(sim.Stop(), 0);
-    const auto radio = test::ReadAll(dir / "radio.hex");
-    const std::vector<int> programmed = ProgrammedAddresses(session);
-    for (int a : programmed) ASSERT_EQ(radio[static_cast<size_t>(a)], session.image[a]) << a;
-    std::vector<int> written;
-    for (const std::string& line : Lines(dir / "log")) {
-        if (!line.starts_with("write ")) continue;
-        const int address = static_cast<int>(*wire::ParseHex(line.substr(6, 4)));
-        const int length = static_cast<int>(*wire::ParseHex(line.substr(11, 2)));
-        for (int i = 0; i < length; ++i) written.push_back(address + i);
-    }
-    EXPECT_EQ(written, programmed);
-}
-
-TEST_F(PtyLink, FaultsEndTheReadAndChangeNothing) {
-    struct Case {
-        const char* fault;
-        std::vector<std::string> texts;
-    };
-    const Case cases[] = {
-        {"wrong-address@30", {text::kAddressError, text::kCommunicationError}},
-        {"bad-checksum@30", {text::kCommunicationError}},
-        {"short-data@30", {text::kDataError, text::kCommunicationError}},
-        {"hangup@30", {text::kCommunicationError}},  // the cable pulled
-    };
-    for (const Case& c : cases) {
-        prompt = ScriptedPrompt();
-        SimProcess sim({"--synced", "--variant", "KV170", "--fault", c.fault});
-        RadioSession session = DefaultSession();
-        const RadioSession before = session;
-        const auto started = std::chrono::steady_clock::now();
-        EXPECT_EQ(Run(sim.device(), session, kModeRead), TransferOutcome::Failed) << c.fault;
-        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << c.fault;
-        EXPECT_EQ(Texts(), c.texts) << c.fault;
-        EXPECT_TRUE(session.image == before.image) << c.fault;
-        EXPECT_TRUE(session.settings == before.settings) << c.fault;
-    }
-}
-
-TEST_F(PtyLink, CancelSendsCanAndChangesNothing) {
-    SimProcess sim({"--synced", "--variant", "KV170", "--log", (dir / "log").string()});
-    RadioSession session = DefaultSession();
-    const RadioSession before = session;
-    int turns = 0;
-    EXPECT_EQ(Run(sim.device(), session, kModeRead, [&] { state.CancelFlag = state.CancelFlag || ++turns == 3000; }),
-              TransferOutcome::Cancelled);
-    EXPECT_TRUE(session.image == before.image);
-    sim.Stop();
-    const auto log = Lines(dir / "log");
-    EXPECT_LT(log.size(), 854u);
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back(), "abort");
-}
-
-TEST_F(PtyLink, ABusyRadioIsNotReadyWhenTheUserCancels) {
-    SimProcess sim({"--synced", "--variant", "KV170", "--fault", "busy"});
-    RadioSession session = DefaultSession();
-    EXPECT_EQ(Run(sim.device(), session, kModeRead), TransferOutcome::Failed);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{text::kRadioBusy, text::kRadioNotReady}));
-}
-
-TEST_F(PtyLink, AMissingPortSaysSo) {
-    RadioSession session = DefaultSession();
-    qt::QtSerialLine line((dir / "no-such-tty").string());
-    CloneLink link(LinkContext{line, clock, prompt, sink}, state);
-    EXPECT_FALSE(link.Connect());
-    EXPECT_EQ(Texts(), std::vector<std::string>{text::kPortInitError});
-    EXPECT_NE(link.openError().find("does not exist"), std::string::npos) << link.openError();
-}
-
-TEST_F(PtyLink, SettingsStoreKeepsSectionsAndKeys) {
+TEST_F(PtyLink, SettingsStoreKeepsSectionsAndKeysOnDisk) {
     {
         qt::SettingsStore store(dir / "TLN58.ini");
         WritePortChoice(store, {2, "/dev/ttyUSB1"});
@@ -171,11 +128,70 @@ TEST_F(PtyLink, SettingsStoreKeepsSectionsAndKeys) {
     EXPECT_EQ(ReadPortChoice(again).number, 2);
     EXPECT_EQ(ReadPortChoice(again).name, "/dev/ttyUSB1");
     EXPECT_EQ(ReadModelChoice(again), 6);
-    const auto ini = test::ReadAll(dir / "TLN58.ini");
-    const std::string text(ini.begin(), ini.end());
-    EXPECT_NE(text.find("[ComPath]"), std::string::npos);
-    EXPECT_NE(text.find("ComNum=2"), std::string::npos);
-    EXPECT_NE(text.find("[ModelPath]"), std::string::npos);
+    const std::string ini = test::ReadText(dir / "TLN58.ini");
+    for (const char* line : {"[ComPath]", "ComNum=2", "[ModelPath]"})
+        EXPECT_NE(ini.find(line), std::string::npos) << line;
+}
+
+TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
+    TempDir dir;
+    const std::string out = (dir / "a.hex").string(), image = (dir / "in.hex").string();
+    ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", image}).status, 0);
+    struct Case {
+        const char* what;
+        std::vector<std::string> radio;  // kvradio-sim's options; none: no radio
+        std::vector<std::string> args;   // "PORT" stands for the radio's device
+        std::vector<std::string> reasons;
+    };
+    const Case cases[] = {
+        {"no such port", {}, {"read", "--port", (dir / "ttyNONE").string(), "-o", out},
+         {"port inicialize error!!", "does not exist"}},
+        {"unknown kind of file", {}, {"read", "--port", "/dev/null", "-o", (dir / "a.txt").string()}, {"unknown kind"}},
+        {"missing file", {}, {"program", "--port", "/dev/null", (dir / "in.dat").string()}, {"No such file"}},
+        {"cable pulled", {"--synced", "--variant", "KV170", "--fault", "hangup@8"},
+         {"read", "--port", "PORT", "--variant", "KV170", "-o", out}, {"Read from Radio: Communication Error!!"}},
+        {"another destination", {"--synced", "--variant", "KV150"},
+         {"read", "--port", "PORT", "--variant", "KV170", "-o", out}, {"Destination Error !!"}},
+        {"cable pulled while programming", {"--synced", "--variant", "KV170", "--fault", "hangup@9"},
+         {"program", "--port", "PORT", image}, {"Program to Radio: Communication Error!!"}},
+    };
+    for (const Case& c : cases) {
+        std::optional<SimProcess> sim;
+        if (!c.radio.empty()) sim.emplace(c.radio);
+        std::vector<std::string> args = c.args;
+        std::ranges::replace(args, std::string("PORT"), sim ? sim->device() : "");
+        const auto started = std::chrono::steady_clock::now();
+        const ToolRun run = Kvtool(args);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << c.what << ": no deadline";
+        EXPECT_EQ(run.status, 1) << c.what;
+        for (const std::string& reason : c.reasons)
+            EXPECT_NE(run.err.find(reason), std::string::npos) << c.what << ": " << run.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << c.what;
+    }
+}
+
+TEST(KvtoolLink, CtrlCCancelsTheRead) {
+    TempDir dir;
+    SimProcess sim({"--synced", "--variant", "KV170"});
+    const std::string out = (dir / "a.hex").string();
+    std::vector<std::string> args{KVTOOL_PATH, "read", "--port", sim.device(), "--variant", "KV170", "-o", out};
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, (dir / "err").c_str(), O_WRONLY | O_CREAT, 0644);
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    kill(pid, SIGINT);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_NE(test::ReadText(dir / "err").find("cancelled"), std::string::npos);
 }
 
 }  // namespace

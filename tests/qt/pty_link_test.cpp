@@ -15,6 +15,7 @@
 #include <optional>
 #include <thread>
 
+#include "files/image_file.h"
 #include "link/link_rig.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
@@ -168,6 +169,30 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
             EXPECT_NE(run.err.find(reason), std::string::npos) << c.what << ": " << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.what;
     }
+}
+
+// A dealer's round trip: read a radio into a settings file, change the file,
+// program it back, and find the change in the radio.
+TEST(KvtoolLink, ASettingsFileReadFromTheRadioProgramsItsChangeBack) {
+    TempDir dir;
+    const auto saved = dir / "after.hex", file = dir / "boat.dat";
+    SimProcess sim({"--synced", "--variant", "KV170", "--save", saved.string()});
+    const ToolRun read = Kvtool({"read", "--port", sim.device(), "--variant", "KV170", "-o", file.string()});
+    ASSERT_EQ(read.status, 0) << read.err;
+
+    std::string text = test::ReadText(file);
+    const std::string empty = "Atis Code=#\r\n";
+    ASSERT_NE(text.find(empty), std::string::npos);
+    text.replace(text.find(empty), empty.size(), "Atis Code=#2345678901\r\n");
+    test::WriteText(file, text);
+    const ToolRun program = Kvtool({"program", "--port", sim.device(), file.string(), "--yes"});
+    ASSERT_EQ(program.status, 0) << program.err;
+    ASSERT_EQ(sim.Stop(), 0);
+
+    RadioSession radio;
+    radio.model = 5;
+    ASSERT_TRUE(OpenImageFile(radio, saved).ok);
+    EXPECT_EQ(radio.settings.Atis.AtisCode, "2345678901");
 }
 
 TEST(KvtoolLink, CtrlCCancelsTheRead) {

@@ -286,8 +286,7 @@ void MarineGridScreen::Delete() {
     const int row = grid_->currentRow();
     if (row < 0) return;
     if (!DeleteMarineChannel(Group(), row)) return;
-    auto& priority = c_.session.settings.UsableGroups[static_cast<size_t>(choice_.group)].PriorityCh;
-    priority = PriorityAfterDelete(priority, row);
+    Priority() = PriorityAfterDelete(Priority(), row);
     ListChanged();
     grid_->setCurrentCell(std::min(row, grid_->rowCount() - 1), 0);
 }
@@ -329,8 +328,7 @@ void MarineGridScreen::Save() {
     p.name = name_->text().toStdString();
     if (adding_) {
         InsertMarineChannel(Group(), record_, p);
-        auto& priority = c_.session.settings.UsableGroups[static_cast<size_t>(choice_.group)].PriorityCh;
-        priority = PriorityAfterInsert(priority, record_);
+        Priority() = PriorityAfterInsert(Priority(), record_);
     }
     else if (record_ >= 0) WritePanel(p, Group()[static_cast<size_t>(record_)]);
     const int shown = adding_ ? record_ + 1 : record_;
@@ -456,7 +454,7 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
     layout->addWidget(title_);
     auto* form = new QGridLayout;
     const auto building = [this] { return Building(); };
-    const auto check = [this](const char* text, const char* name) {
+    const auto check = [this](const char* text, const QString& name) {
         auto* box = new QCheckBox(text, this);
         box->setObjectName(name);
         return box;
@@ -497,8 +495,7 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
     auto* groupRow = new QHBoxLayout(groups);
     groupRow->setContentsMargins(0, 0, 0, 0);
     for (int k = 0; k < 3; ++k) {
-        group_[k] = check(groupNames[k], "");
-        group_[k]->setObjectName(Indexed("chkCGroup", k));
+        group_[k] = check(groupNames[k], Indexed("chkCGroup", k));
         groupRow->addWidget(group_[k]);
     }
 

@@ -84,6 +84,8 @@ public:
 
 private:
     MarineGroup& Group() { return c_.session.settings.Marine(choice_.group); }
+    // The group's priority channel, which follows its channel when records move.
+    int32_t& Priority() { return c_.session.settings.UsableGroups[static_cast<size_t>(choice_.group)].PriorityCh; }
     void OpenPanel(bool adding, int record);
     void ShowPanelFrequencies();
     void ClosePanel();

@@ -52,7 +52,5 @@ void SetLowPowerOnly(ChannelRecord& channel, bool lowOnly);
 // The transmit box of a marine channel: a channel that may transmit needs a
 // power code, since code 0 tells the radio not to transmit.
 void SetMarineTransmit(ChannelRecord& channel, bool on);
-// The power-up box can be used only while the channel is not low power only.
-inline bool PowerUpAvailable(const ChannelRecord& channel) { return !channel.LowPower; }
 
 }  // namespace kv

@@ -113,15 +113,5 @@ TEST(ChannelTones, ATonesChoiceClearsTheOtherKindOfTheSameDirection) {
     EXPECT_EQ(ch.RxDCS, 20) << "choosing Off clears nothing";
 }
 
-TEST(ChannelPower, LowPowerOnlyTakesThePowerUpBoxAway) {
-    ChannelRecord ch;
-    SetLowPowerOnly(ch, true);
-    EXPECT_EQ(ch.TXPower, 1);
-    EXPECT_FALSE(PowerUpAvailable(ch));
-    SetLowPowerOnly(ch, false);
-    EXPECT_EQ(ch.TXPower, 3);
-    EXPECT_TRUE(PowerUpAvailable(ch));
-}
-
 }  // namespace
 }  // namespace kv

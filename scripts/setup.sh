@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang-14 libclang-rt-14-dev
+  cmake ninja-build ccache g++ clang-14 libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev fonts-dejavu-core

@@ -12,6 +12,7 @@
 
 #include "cli/commands.h"
 #include "cli/stream_prompt.h"
+#include "editor/channel_screens.h"
 #include "files/data_file.h"
 #include "files/error_log.h"
 #include "files/file_io.h"
@@ -350,6 +351,10 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
     if (o.model >= 0 && !IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
     const DataFileResult loaded = LoadDataFile(session, o.file, o.model >= 0 ? std::optional<int>(o.model) : std::nullopt);
     if (!loaded.ok) return Fail(io, loaded.error);
+    // The radio gets no enabled channel it cannot use, as from the window.
+    if (const std::string incomplete = IncompleteChannels(session); !incomplete.empty())
+        return Fail(io, "nothing written: enabled channels without a receive frequency or channel number: " +
+                            incomplete);
     if (!o.backup.empty() && !o.backup.ends_with(".hex")) return Fail(io, "--backup must name a .hex file");
     CoreApplication app;
     std::string error;

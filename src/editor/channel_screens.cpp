@@ -4,6 +4,7 @@
 
 #include "report/converters.h"
 #include "report/report.h"
+#include "rules/field_rules.h"
 #include "rules/narrowband.h"
 #include "model/tones.h"
 
@@ -137,8 +138,29 @@ void SetDuplexBox(ChannelRecord& ch, bool ticked) {
 }
 
 BandwidthOptions BandwidthFor(int model, const ChannelRecord& channel, const CivilDate& today) {
-    if (model == 5 && ChannelWideStatus(model, channel, today) == kWideAfterDeadline) return {false, true};
+    // The rule names enabled channels only, as its conversion does.
+    if (model == 5 && channel.Enable && ChannelWideStatus(model, channel, today) == kWideAfterDeadline)
+        return {false, true};
     return {channel.Enable, false};
+}
+
+std::string IncompleteChannels(const RadioSession& s) {
+    std::string names;
+    const auto check = [&](const ChannelRecord& ch, bool enabled, const std::string& name) {
+        if (!enabled || ChannelComplete(FrequencyText(ch.Rxfreq), ch.CHDisplayL)) return;
+        names += (names.empty() ? "" : ", ") + name;
+    };
+    const auto& groups = s.settings.UsableGroups;
+    for (int i = 0; i < kExpChannels; ++i) {
+        const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
+        // Model type 5 programs a channel as enabled only while its group is usable.
+        const bool enabled = ch.Enable && (s.model != 5 || groups[ch.LmrExp ? kLmrGroup : kExpGroup].Enable);
+        check(ch, enabled, LmrName(ch.LmrExp || s.model != 5, s.model) + " CH " + std::to_string(i + 1));
+    }
+    for (int i = 0; i < kRgChannels; ++i)
+        check(s.settings.CHRG[static_cast<size_t>(i)], s.settings.CHRG[static_cast<size_t>(i)].Enable,
+              "RG CH " + std::to_string(i + 1));
+    return names;
 }
 
 std::vector<ListEntry> DcsEntries() {

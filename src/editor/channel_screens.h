@@ -95,6 +95,10 @@ struct BandwidthOptions {
 };
 BandwidthOptions BandwidthFor(int model, const ChannelRecord& channel, const CivilDate& today);
 
+// The enabled LMR, EXP and RG channels the radio would get without a receive
+// frequency or a channel number ("LMR CH 3, RG CH 2"); empty when none.
+std::string IncompleteChannels(const RadioSession& session);
+
 // The DCS lists: "Off", the 104 codes ("023N"...), then the same codes in the
 // second DCS mode ("023I"...), so that values 105..208 show and survive.
 std::vector<ListEntry> DcsEntries();

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "files/file_io.h"
+#include "image/codec.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -303,17 +304,16 @@ void ApplyAtis(RadioSession& s, const SettingsTable& t) {
 }
 
 void ApplyMarineChannel(const SettingsTable& t, const std::string& section, bool names, ChannelRecord& ch) {
+    const ChannelRecord plan = ch;
     ReadFlag(t, section, "Enable", ch.Enable);
     ReadFlag(t, section, "LowPower", ch.LowPower);
     ReadByte(t, section, "TXPower", ch.TXPower);
     ReadFlag(t, section, "PowUp", ch.PowUp);
-    // The plan's mask decides which bits a file may change: a receive-only
-    // channel keeps the plan's mode (the CMB broadcasts are heard on the
-    // coast frequency, Duplex 2), every other channel takes the file's.
-    const uint8_t planDuplex = ch.Duplex;
     ReadByte(t, section, "Duplex", ch.Duplex);
-    ch.Duplex = static_cast<uint8_t>((ch.Duplex & ch.DuplexMask) | (planDuplex & ~ch.DuplexMask));
     ReadFlag(t, section, "TxEnable", ch.TxEnable);
+    // Whether a channel transmits is the channel's own, wherever the list
+    // has moved it (the file keeps no TxDisabled).
+    ch.TxDisabled = !ch.TxEnable;
     ReadFlag(t, section, "DispayA", ch.DispayA);
     ReadFlag(t, section, "ScanMemory", ch.ScanMemory);
     if (names) {
@@ -323,6 +323,14 @@ void ApplyMarineChannel(const SettingsTable& t, const std::string& section, bool
     ReadText(t, section, "StatusIcon", ch.StatusIcon);
     ReadText(t, section, "StatusNo", ch.StatusNo);
     ReadInteger(t, section, "BaseCh", ch.BaseCh);
+    // The plan's mask decides which bits a file may change: a receive-only
+    // channel keeps the plan's mode (the CMB broadcasts are heard on the
+    // coast frequency, Duplex 2). It belongs to the plan's channel, so it
+    // holds only while the slot still holds that channel: an insert or a
+    // delete in the list moves channels to other slots.
+    const bool planChannel = ch.BaseCh == plan.BaseCh && ch.StatusNo == plan.StatusNo && ch.StatusIcon == plan.StatusIcon;
+    if (!planChannel) ch.DuplexMask = 0xFFFF;
+    ch.Duplex = static_cast<uint8_t>((ch.Duplex & ch.DuplexMask) | (plan.Duplex & ~ch.DuplexMask));
 }
 
 // Sections prefix0, prefix1, ... until the first without a "Position".
@@ -370,6 +378,8 @@ void ApplyLandMobile(const SettingsTable& t, const std::string& section, int mod
     ReadFlag(t, section, "PowUp", ch.PowUp);
     ReadFlag(t, section, "ScanMemory", ch.ScanMemory);
     ReadFlag(t, section, "ClockShift", ch.ClockShift);
+    // The file keeps no transmit flag of these channels: the power code is it.
+    ch.TxEnable = LandMobilePowerCode(ch) != 0;
     ch.UsaGroup = t.LookupValue(section, "USA Group") == "0";
     ch.IntGroup = t.LookupValue(section, "INT Group") == "0";
     ch.CanGroup = t.LookupValue(section, "CAN Group") == "0";

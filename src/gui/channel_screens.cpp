@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "model/channel_plans.h"
@@ -17,8 +18,8 @@ namespace kv {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-// A frequency field shows nothing for no frequency.
-QString FieldFrequency(double mhz) { return mhz > 0 ? Q(FrequencyText(mhz)) : QString(); }
+// A frequency field shows "---.----" for no frequency.
+QString FieldFrequency(double mhz) { return Q(FrequencyText(mhz)); }
 
 QString Indexed(const char* name, int i) { return QString("%1_%2").arg(name).arg(i); }
 
@@ -186,9 +187,10 @@ void UsableScreen::UpdateEnables() {
         for (QWidget* w : std::initializer_list<QWidget*>{priority_[k], tot_[k], status_[k], priorityLabel_[k],
                                                           totLabel_[k], statusLabel_[k]})
             w->setEnabled(on);
-        // The status names are kept but not edited here.
-        names_[k]->setEnabled(false);
-        nameLabel_[k]->setEnabled(false);
+        // The status names are kept (the settings file carries them) but
+        // not edited here, so they are not shown.
+        names_[k]->setVisible(false);
+        nameLabel_[k]->setVisible(false);
     }
 }
 
@@ -306,6 +308,11 @@ void MarineGridScreen::OpenPanel(bool adding, int record) {
     ShowPanelFrequencies();
     buttons_->hide();
     panel_->show();
+    // The panel takes room from the grid: the row being edited stays in view.
+    // (Once the layout has given the panel its room.)
+    QTimer::singleShot(0, grid_, [grid = grid_] {
+        if (QTableWidgetItem* row = grid->item(grid->currentRow(), 0)) grid->scrollToItem(row);
+    });
 }
 
 void MarineGridScreen::ShowPanelFrequencies() {
@@ -564,9 +571,9 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
     connect(txEnable_, &QCheckBox::toggled, this, [this](bool on) {
         ChannelRecord* ch = Editable(txEnable_);
         if (!ch) return;
-        if (choice_.kind == ScreenKind::MarineChannel) SetMarineTransmit(*ch, on);
-        else ch->TxEnable = on;
+        SetTransmit(*ch, on);
         Changed();
+        Fill();  // the low-power box follows
     });
     const auto flag = [this](QCheckBox* box, bool ChannelRecord::*field) {
         connect(box, &QCheckBox::toggled, this, [this, box, field](bool on) {
@@ -626,14 +633,23 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
         connect(number_[side], &FieldEdit::edited, this, [this, side] {
             ChannelRecord* ch = Editable(number_[side]);
             if (!ch) return;
-            (side == 0 ? ch->CHDisplayL : ch->CHDisplayR) = number_[side]->text().toStdString();
+            // The record holds the number as the radio will show it: a single
+            // character of the first field is followed by a space.
+            const std::string typed = number_[side]->text().toStdString();
+            (side == 0 ? ch->CHDisplayL : ch->CHDisplayR) = side == 0 ? PadChannelNumber(typed) : typed;
             number_[side]->clearChanged();
             Changed();
             if (choice_.kind == ScreenKind::RgChannel && host_.refreshCaptions) host_.refreshCaptions();
         });
     }
-    connect(rx_, &QLineEdit::editingFinished, this, [this] { CheckFrequencyField(rx_, false); });
-    connect(tx_, &QLineEdit::editingFinished, this, [this] { CheckFrequencyField(tx_, true); });
+    connect(number_[0], &FieldEdit::left, this, [this] {
+        if (const ChannelRecord* ch = Channel(); ch && !Building()) number_[0]->setStoredText(Q(ch->CHDisplayL));
+    });
+    for (FieldEdit* field : {rx_, tx_})
+        connect(field, &FieldEdit::left, this, [this, field](CheckMode mode) {
+            if (!CheckFrequencyField(field, field == tx_, mode))
+                QTimer::singleShot(0, field, [field] { field->setFocus(); });
+        });
 }
 
 ChannelRecord* ChannelEditorScreen::Channel() { return EditedChannel(c_.session.settings, choice_); }
@@ -703,6 +719,8 @@ void ChannelEditorScreen::Fill() {
 void ChannelEditorScreen::UpdateEnables() {
     ChannelRecord* ch = Channel();
     if (!ch) return;
+    // Power code 0 ("do not transmit") has no low-power variant.
+    txOnly_->setEnabled(ch->TxEnable);
     txPower_->setEnabled(!(txOnly_->isChecked() && txOnly_->isEnabled()));
     // A marine channel takes its frequencies from its base channel.
     const bool marine = choice_.kind == ScreenKind::MarineChannel;
@@ -713,42 +731,55 @@ void ChannelEditorScreen::UpdateEnables() {
     comp_->setEnabled(dcs_[1]->isEnabled());
     compLabel_->setEnabled(dcs_[1]->isEnabled());
     const BandwidthOptions options = BandwidthFor(c_.session.model, *ch, c_.session.today());
-    if (options.forceNarrow && !ch->Narrow) {
+    // Building a screen writes nothing: the lock is shown (the image gets the
+    // narrow bit all the same) and written once the user changes the channel.
+    if (options.forceNarrow && !ch->Narrow && !Building()) {
         ch->Narrow = true;
-        if (!Building()) MarkChanged();
+        MarkChanged();
     }
     {
         ScreenBuilding building(c_.editor);
-        if (options.forceNarrow) wide_[1]->setChecked(true);
+        wide_[options.forceNarrow || ch->Narrow ? 1 : 0]->setChecked(true);
     }
     wide_[0]->setEnabled(options.enabled);
     wide_[1]->setEnabled(options.enabled);
 }
 
-bool ChannelEditorScreen::CheckFrequencyField(FieldEdit* field, bool transmit) {
-    if (Building()) return true;
+bool ChannelEditorScreen::CheckFrequencyField(FieldEdit* field, bool transmit, CheckMode mode) {
+    if (Building() || !field->isEnabled()) return true;
     ChannelRecord* ch = Channel();
     if (!ch || !field->changed()) return true;
     double& stored = transmit ? ch->Txfreq : ch->Rxfreq;
-    const auto result = CheckFrequency(c_.session.model, field->text().toStdString(), stored, CheckMode::Validating);
+    const auto result = CheckFrequency(c_.session.model, field->text().toStdString(), stored, mode);
     if (result.stored) {
         stored = *result.stored;
         field->setStoredText(Q(result.fieldText));
-        field->clearChanged();
         MarkChanged();
         if (transmit) UpdateEnables();
         return true;
     }
-    // A refused value never reaches the record: say so and show the stored one.
-    field->setStoredText(FieldFrequency(stored));
-    field->clearChanged();
-    c_.prompt.Show(DataErrorMessage(RuleOf(field->field()).errorTitle));
+    // A refused value never reaches the record. Restoring puts the stored one
+    // back without a word; validating says why and leaves the typing to mend.
+    if (mode == CheckMode::Restoring) {
+        field->setStoredText(Q(result.fieldText));
+        return false;
+    }
+    c_.prompt.Show(FrequencyErrorMessage(field->field(), c_.session.model));
     return false;
 }
 
 bool ChannelEditorScreen::ValidateActiveField() {
-    if (rx_->hasFocus()) return CheckFrequencyField(rx_, false);
-    if (tx_->hasFocus()) return CheckFrequencyField(tx_, true);
+    for (FieldEdit* field : {rx_, tx_})
+        if ((field->hasFocus() || field->changed()) && !CheckFrequencyField(field, field == tx_, CheckMode::Validating)) {
+            field->setFocus();
+            return false;
+        }
+    const ChannelRecord* ch = Channel();
+    if (ch && rx_->isEnabled() && enable_->isChecked() &&
+        !ChannelComplete(rx_->text().toStdString(), number_[0]->text().toStdString())) {
+        c_.prompt.Show(ChannelIncompleteMessage());
+        return false;
+    }
     return true;
 }
 

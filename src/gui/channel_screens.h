@@ -136,7 +136,7 @@ private:
     ChannelRecord* Editable(QWidget* control);
     void Changed();
     void UpdateEnables();
-    bool CheckFrequencyField(FieldEdit* field, bool transmit);
+    bool CheckFrequencyField(FieldEdit* field, bool transmit, CheckMode mode);
     QString Heading() const;
     void ShowMarineFrequencies(const ChannelRecord& channel);
 

@@ -11,13 +11,15 @@
 
 namespace kv {
 
+class FieldEdit;
+
 class FieldValidator : public QValidator {
 public:
-    FieldValidator(Field field, QObject* parent) : QValidator(parent), field_(field) {}
+    explicit FieldValidator(FieldEdit* edit);
     State validate(QString& input, int& position) const override;
 
 private:
-    Field field_;
+    FieldEdit* edit_;
 };
 
 class FieldEdit : public QLineEdit {
@@ -31,14 +33,27 @@ public:
     void clearChanged() { changed_ = false; }
     // Fills the field from the record without counting as a change.
     void setStoredText(const QString& text);
+    // The text before the edit the validator is looking at.
+    const QString& shownText() const { return shown_; }
+    // True while the record's value is being shown: it passes as it is.
+    bool storing() const { return storing_; }
 
 signals:
     // A change by the user, once the screen is built.
     void edited();
+    // The focus went elsewhere (or Enter was pressed): check the value.
+    // Moving on inside the screen validates; a click elsewhere (the tree)
+    // is the restoring mode, which silently puts a refused value back.
+    void left(kv::CheckMode mode);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     Field field_;
     bool changed_ = false;
+    bool storing_ = false;
+    QString shown_;
     std::function<bool()> building_;
 };
 

@@ -77,6 +77,9 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
     : s_(session), e_(editor), services_(services) {
     LoadPictures();
     setObjectName("frmMain");
+    // Drop-down lists open as lists of a dozen entries below the box, never
+    // over the whole screen (some styles otherwise size the popup to the list).
+    setStyleSheet("QComboBox { combobox-popup: 0; }");
     QApplication::setOverrideCursor(Qt::WaitCursor);
     s_.model = ReadModelChoice(services_.store);
     BuildMenus();
@@ -672,7 +675,15 @@ void MainWindow::ChoosePort(int index) {
 // ---------------------------------------------------------------- transfers
 
 void MainWindow::TransferRead() { RunTransfer(kTransferRead); }
-void MainWindow::TransferProgram() { RunTransfer(kTransferProgram); }
+void MainWindow::TransferProgram() {
+    if (!ValidateActiveField()) return;
+    // The radio gets no enabled channel it cannot use.
+    if (const std::string incomplete = IncompleteChannels(s_); !incomplete.empty()) {
+        services_.prompt.Show(ChannelIncompleteMessage(incomplete));
+        return;
+    }
+    RunTransfer(kTransferProgram);
+}
 
 void MainWindow::RunTransfer(int mode) {
     if (!ValidateActiveField()) return;

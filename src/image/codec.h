@@ -15,4 +15,9 @@ void DecodeExpGroup(RadioSession& session);
 // Writes the settings into the image, leaving every byte no field covers.
 void EncodeImage(RadioSession& session);
 
+// The power code of a land-mobile, EXP or RG entry: 1 for low power, else
+// TXPower. Code 0 means "do not transmit", as on the marine entries, so a
+// channel's TxEnable is this code being other than 0.
+unsigned LandMobilePowerCode(const ChannelRecord& channel);
+
 }  // namespace kv

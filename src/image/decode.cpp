@@ -158,6 +158,7 @@ void DecodeLmrEntry(const RadioSession& s, int a, ChannelRecord& ch) {
     const unsigned power = ReadBits(image, At(lmr::PowerCode, a));
     ch.LowPower = power == 1;
     ch.TXPower = static_cast<uint8_t>(power);
+    ch.TxEnable = power != 0;
     ch.ClockShift = ReadFlag(image, At(lmr::ClockShift, a));
     ch.PowUp = ReadFlag(image, At(lmr::PowUp, a));
     ch.Scramble = static_cast<int16_t>(ReadBits(image, At(lmr::Scramble, a)));

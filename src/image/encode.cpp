@@ -186,7 +186,7 @@ void EncodeTones(RadioImage& image, int t, const ChannelRecord& ch) {
 void EncodeLmrEntry(RadioSession& s, int a, const ChannelRecord& ch, const CivilDate& today) {
     RadioImage& image = s.image;
     image[a + lmr::Flags] = 0;
-    WriteBits(image, At(lmr::PowerCode, a), ch.LowPower ? 1u : ch.TXPower);
+    WriteBits(image, At(lmr::PowerCode, a), LandMobilePowerCode(ch));
     WriteFlag(image, At(lmr::ClockShift, a), ch.ClockShift);
     WriteFlag(image, At(lmr::PowUp, a), ch.PowUp);
     WriteBits(image, At(lmr::Scramble, a), static_cast<unsigned>(ch.Scramble));
@@ -233,6 +233,8 @@ void EncodeExpGroup(RadioSession& s, const CivilDate& today) {
 }
 
 }  // namespace
+
+unsigned LandMobilePowerCode(const ChannelRecord& ch) { return ch.LowPower ? 1u : ch.TXPower & 3u; }
 
 void EncodeImage(RadioSession& s) {
     const CivilDate today = s.today();

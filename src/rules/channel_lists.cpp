@@ -89,13 +89,15 @@ void SelectDcs(ChannelRecord& ch, bool transmit, int value) {
 }
 
 void SetLowPowerOnly(ChannelRecord& ch, bool lowOnly) {
+    if (!ch.TxEnable) return;
     ch.LowPower = lowOnly;
     ch.TXPower = lowOnly ? 1 : 3;
 }
 
-void SetMarineTransmit(ChannelRecord& ch, bool on) {
+void SetTransmit(ChannelRecord& ch, bool on) {
     ch.TxEnable = on;
     ch.TxDisabled = !on;
+    if (!on) ch.LowPower = false;
     ch.TXPower = !on ? 0 : ch.LowPower ? 1 : 3;
 }
 

@@ -47,10 +47,15 @@ bool DeleteMarineChannel(MarineGroup& group, int selected);
 void SelectCtcss(ChannelRecord& channel, bool transmit, int index);
 void SelectDcs(ChannelRecord& channel, bool transmit, int value);
 
+// The transmit box of every channel kind. The radio keeps no transmit switch
+// of its own: power code 0 is "do not transmit" (the marine entries say so; the
+// land-mobile entries hold the same two bits, and 0 is read the same way). A
+// channel that may transmit gets a real level: 1 when low power, else 3. One
+// that may not loses its low-power mark, which code 0 cannot carry.
+// (TxDisabled, its negation, is what the marine lists read.)
+void SetTransmit(ChannelRecord& channel, bool on);
 // The "low power only" box: LowPower, and TXPower 1 when ticked, 3 when not.
+// Only a channel that may transmit has a power to choose: otherwise nothing.
 void SetLowPowerOnly(ChannelRecord& channel, bool lowOnly);
-// The transmit box of a marine channel: a channel that may transmit needs a
-// power code, since code 0 tells the radio not to transmit.
-void SetMarineTransmit(ChannelRecord& channel, bool on);
 
 }  // namespace kv

@@ -80,6 +80,31 @@ std::string FilterText(Field field, std::string_view text, int maxLength) {
     return out;
 }
 
+std::optional<std::string> EditedText(Field field, std::string_view shown, std::string_view edited, int maxLength) {
+    // The edit is what lies between the common start and the common end.
+    size_t start = 0;
+    while (start < shown.size() && start < edited.size() && shown[start] == edited[start]) ++start;
+    size_t end = 0;
+    while (end < shown.size() - start && end < edited.size() - start &&
+           shown[shown.size() - 1 - end] == edited[edited.size() - 1 - end])
+        ++end;
+    const std::string_view inserted = edited.substr(start, edited.size() - start - end);
+    const bool frequency = field == Field::RxFrequency || field == Field::TxFrequency;
+    if (frequency && shown == FrequencyText(0)) {
+        std::string fresh = FilterText(field, inserted, maxLength);
+        if (!inserted.empty() && fresh.empty()) return std::nullopt;
+        return fresh;
+    }
+
+    std::string kept;
+    for (const char c : inserted)
+        if (const auto accepted = FilterKey(field, c, start + kept.size())) kept += *accepted;
+    if (!inserted.empty() && kept.empty()) return std::nullopt;
+    std::string text = std::string(shown.substr(0, start)) + kept + std::string(shown.substr(shown.size() - end));
+    if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text.resize(static_cast<size_t>(maxLength));
+    return text;
+}
+
 int ChannelNumberLength(bool marine, int baseChannel) { return marine && baseChannel >= 100 ? 3 : 2; }
 
 std::string FormatMid(std::string_view text) {
@@ -152,9 +177,23 @@ Message DataErrorMessage(const char* title) {
     return {text::kFieldDataError, title ? title : "", MessageIcon::Exclamation, Buttons::Ok};
 }
 
-Message ChannelIncompleteMessage() {
-    return {std::string(text::kFieldDataError) + "\r\n" + text::kPleaseInputCorrectData, text::kWindowTitle,
-            MessageIcon::Exclamation, Buttons::Ok};
+Message FrequencyErrorMessage(Field field, int model) {
+    const bool wide = model == 4 || model == 5 || model == 6;
+    std::string band = wide ? "134.0000 - 174.0000 MHz" : "137.0000 - 174.0000 MHz";
+    if (model == 0 || model == 3) band += ", in steps of 25 kHz";
+    Message m = DataErrorMessage(RuleOf(field).errorTitle);
+    m.text += "\r\n" + band;
+    return m;
+}
+
+bool ChannelComplete(std::string_view rxText, std::string_view firstNumber) {
+    return rxText.find("---") == std::string_view::npos && !Trim(firstNumber).empty();
+}
+
+Message ChannelIncompleteMessage(std::string_view channels) {
+    std::string text = std::string(text::kFieldDataError) + "\r\n" + text::kPleaseInputCorrectData;
+    if (!channels.empty()) text += "\r\n\r\nNo receive frequency or channel number: " + std::string(channels);
+    return {text, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok};
 }
 
 }  // namespace kv

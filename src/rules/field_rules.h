@@ -44,6 +44,14 @@ std::optional<char> FilterKey(Field field, char key, size_t position);
 // through, one by one from the start, cut to maxLength.
 std::string FilterText(Field field, std::string_view text, int maxLength);
 
+// The text a field takes after an edit turned `shown` into `edited` (a key
+// typed or text pasted, over a selection or not). The inserted characters
+// pass the key filter; when none of them passes, the edit has no effect at
+// all (nothing: the field keeps its text and its selection). An edit of the
+// no-frequency form "---.----" starts the field afresh: what was typed
+// replaces the form, and a deletion empties the field.
+std::optional<std::string> EditedText(Field field, std::string_view shown, std::string_view edited, int maxLength);
+
 // The channel number's limit: 3 for a marine channel numbered 100 or more.
 int ChannelNumberLength(bool marine, int baseChannel);
 
@@ -83,7 +91,15 @@ CheckResult<double> CheckFrequency(int model, std::string_view typed, double sto
 
 // The warning box of a refused field, captioned with its title.
 Message DataErrorMessage(const char* title);
-// The refusal of an enabled channel without receive frequency or number.
-Message ChannelIncompleteMessage();
+// A refused frequency: "Data Error!!" and the band the model takes
+// ("134.0000 - 174.0000 MHz"), captioned with the field's title.
+Message FrequencyErrorMessage(Field field, int model);
+
+// An enabled channel needs a receive frequency (its field shows no "---")
+// and a channel number (the first number field, trimmed, is not empty).
+bool ChannelComplete(std::string_view rxText, std::string_view firstNumber);
+// The refusal of an enabled channel without receive frequency or number;
+// `channels`, when given, names them (before a program).
+Message ChannelIncompleteMessage(std::string_view channels = {});
 
 }  // namespace kv

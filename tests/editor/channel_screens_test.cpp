@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "files/settings_file.h"
+#include "files/settings_table.h"
 #include "image/codec.h"
 #include "rules/channel_lists.h"
 #include "support/sessions.h"
@@ -191,16 +193,40 @@ TEST(DuplexBox, SwitchesSimplexSidesAndLeavesDuplexModesAlone) {
     }
 }
 
-TEST(MarineTransmit, ATransmitBoxTickedOnASilentChannelProgramsAPower) {
-    RadioSession s = FreshSession(5);
-    ChannelRecord& ch = s.settings.CHUSA[0];
-    SetMarineTransmit(ch, false);
-    EXPECT_FALSE(ThroughTheImage(s).settings.CHUSA[0].TxEnable);
-    SetMarineTransmit(ch, true);
-    EXPECT_TRUE(ThroughTheImage(s).settings.CHUSA[0].TxEnable);
-    ch.LowPower = true;
-    SetMarineTransmit(ch, true);
-    EXPECT_EQ(ThroughTheImage(s).settings.CHUSA[0].TXPower, 1);
+RadioSession ThroughTheFile(const RadioSession& s) {
+    RadioSession read = FreshSession(s.model);
+    ApplySettingsTable(read, SettingsTable::Parse(SettingsFileText(s)));
+    return read;
+}
+
+TEST(TransmitBox, EveryChannelKindKeepsItsStateThroughTheRadioAndTheFile) {
+    using Pick = ChannelRecord& (*)(RadioSettings&);
+    const std::pair<const char*, Pick> kinds[] = {
+        {"marine", [](RadioSettings& st) -> ChannelRecord& { return st.CHUSA[0]; }},
+        {"LMR/EXP", [](RadioSettings& st) -> ChannelRecord& { return st.CHEXP[2]; }},
+        {"RG", [](RadioSettings& st) -> ChannelRecord& { return st.CHRG[1]; }},
+    };
+    for (const auto& [kind, pick] : kinds)
+        for (const bool low : {false, true})
+            for (const bool on : {false, true, false}) {
+                RadioSession s = FreshSession(5);
+                ChannelRecord& ch = pick(s.settings);
+                SetTransmit(ch, true);
+                SetLowPowerOnly(ch, low);
+                SetTransmit(ch, on);
+                for (RadioSession read : {ThroughTheImage(s), ThroughTheFile(s)}) {
+                    const ChannelRecord& back = pick(read.settings);
+                    EXPECT_EQ(back.TxEnable, on) << kind;
+                    if (&back == &read.settings.CHUSA[0]) {
+                        EXPECT_EQ(back.TxDisabled, !on) << "the marine lists read it";
+                    }
+                    EXPECT_EQ(back.LowPower, on && low) << kind << ": a silent channel has no low power to keep";
+                }
+            }
+    ChannelRecord silent;
+    SetTransmit(silent, false);
+    SetLowPowerOnly(silent, true);
+    EXPECT_FALSE(silent.LowPower) << "code 0 carries no low power";
 }
 
 TEST(BandwidthFor, Model5WideLandMobileInTheBandIsLockedNarrowAfterTheDeadline) {
@@ -228,6 +254,31 @@ TEST(BandwidthFor, Model5WideLandMobileInTheBandIsLockedNarrowAfterTheDeadline) 
         EXPECT_EQ(got.forceNarrow, c.expected.forceNarrow) << c.model << " " << c.tx;
     }
     EXPECT_FALSE(BandwidthFor(5, ch, CivilDate{2012, 6, 1}).forceNarrow) << "before the deadline";
+}
+
+TEST(IncompleteChannels, NameTheEnabledChannelsTheRadioCouldNotUse) {
+    RadioSession s = FreshSession(5);
+    for (auto* list : {&s.settings.CHEXP}) for (auto& ch : *list) ch.Enable = false;
+    for (auto& ch : s.settings.CHRG) ch.Enable = false;
+    EXPECT_EQ(IncompleteChannels(s), "");
+    auto& groups = s.settings.UsableGroups;
+    groups[kLmrGroup].Enable = true;
+    groups[kExpGroup].Enable = false;
+    ChannelRecord& lmr = s.settings.CHEXP[2];
+    lmr.Enable = lmr.LmrExp = true;
+    lmr.Rxfreq = 150.5;
+    lmr.CHDisplayL = "  ";
+    ChannelRecord& exp = s.settings.CHEXP[4];  // its group is off: the radio gets it disabled
+    exp.Enable = true;
+    exp.LmrExp = false;
+    ChannelRecord& rg = s.settings.CHRG[1];
+    rg.Enable = true;
+    rg.Rxfreq = 0;
+    rg.CHDisplayL = "R ";
+    EXPECT_EQ(IncompleteChannels(s), "LMR CH 3, RG CH 2");
+    lmr.CHDisplayL = "3 ";
+    rg.Rxfreq = 160.0;
+    EXPECT_EQ(IncompleteChannels(s), "");
 }
 
 TEST(DcsEntries, OfferBothDcsModesSoStoredCodesSurvive) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <span>
 
 #include "files/settings_file.h"
+#include "rules/channel_lists.h"
 #include "image/defaults.h"
 #include "support/random_settings.h"
 #include "support/settings_diff.h"
@@ -171,10 +173,39 @@ TEST(SettingsLoad, AGapInTheMarineSectionsEndsThePlan) {
 TEST(SettingsLoad, ReceiveOnlyChannelsKeepThePlansMode) {
     RadioSession s = Fresh(5);
     Load(s, "[MAIN]\r\nMODELTYPE=5\r\n[CHUSA0]\r\nPosition=12\r\nDuplex=2\r\n[CHUSA1]\r\nPosition=13\r\nDuplex=2\r\n"
-            "[CHCAN0]\r\nPosition=21\r\nDuplex=0\r\n");
+            "[CHCAN0]\r\nPosition=21\r\nDuplex=0\r\nBaseCh=21\r\nStatusIcon=B\r\n");
     EXPECT_EQ(s.settings.CHUSA[12].Duplex, 0) << "channel 15 is receive only";
     EXPECT_EQ(s.settings.CHUSA[13].Duplex, 2);
     EXPECT_EQ(s.settings.CHCAN[21].Duplex, 2) << "21B CMB SERVICE is heard on the coast frequency";
+}
+
+TEST(SettingsLoad, AMovedChannelKeepsItsOwnTransmitStateAndMode) {
+    // Channel 17 added after channel 13 moves every later channel down a slot,
+    // the receive-only channel 15 among them.
+    RadioSession s = Fresh(5);
+    MarineGroup& usa = s.settings.CHUSA;
+    const auto slotOf = [&](int base) {
+        return static_cast<int>(std::find_if(usa.begin(), usa.end(), [&](const ChannelRecord& ch) {
+                                    return ch.Enable && ch.BaseCh == base && ch.StatusNo.empty() && ch.StatusIcon.empty();
+                                }) - usa.begin());
+    };
+    MarinePanel seventeen;
+    seventeen.baseCh = 17;
+    seventeen.power = PanelPower::High;
+    InsertMarineChannel(usa, slotOf(13), seventeen);
+    const int fifteen = slotOf(15);
+    ASSERT_TRUE(usa[fifteen].TxDisabled);
+    usa[fifteen - 1].Duplex = 1;  // channel 14, now where the plan keeps 15
+
+    RadioSession read = Fresh(5);
+    Load(read, SettingsFileText(s));
+    for (int i = 0; i < kMarineSlots; ++i) {
+        const ChannelRecord& saved = usa[i];
+        const ChannelRecord& back = read.settings.CHUSA[i];
+        EXPECT_EQ(back.BaseCh, saved.BaseCh) << i;
+        EXPECT_EQ(back.TxDisabled, saved.TxDisabled) << "slot " << i << ", channel " << saved.BaseCh;
+        EXPECT_EQ(back.Duplex, saved.Duplex) << "slot " << i << ", channel " << saved.BaseCh;
+    }
 }
 
 TEST(SettingsLoad, GroupFlagsOfLandMobileChannelsAreInverted) {

@@ -14,11 +14,14 @@
 #include "gui/channel_screens.h"
 #include "gui/field_edit.h"
 #include "gui/gui_rig.h"
+#include "gui/link_transfer_job.h"
 #include "gui/report_preview.h"
 #include "print/report_printer.h"
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
+#include "sim/demo_radio.h"
+#include "support/sessions.h"
 #include "util/texts.h"
 
 namespace kv::test {
@@ -72,7 +75,8 @@ TEST(UsableScreen, SwitchingUsaOffAndOnRebuildsTheTreeAtOnce) {
     auto* tree = rig.Find<QTreeWidget>("tvTreeView");
     auto* usa = rig.Find<QCheckBox>("chkUsable_0");
     ASSERT_TRUE(usa && usa->isChecked());
-    EXPECT_FALSE(rig.Find<FieldEdit>("txtUsable_0")->isEnabled()) << "status names are not edited here";
+    EXPECT_TRUE(rig.Find<FieldEdit>("txtUsable_0")->isHidden()) << "status names are not edited here";
+    EXPECT_TRUE(rig.Find<QLabel>("lblUsable_0")->isHidden());
     EXPECT_FALSE(rig.editor.dataChanged) << "building the screen writes nothing";
 
     usa->setChecked(false);
@@ -215,8 +219,9 @@ struct EditorRig : Rig {
         ch.LmrExp = true;
         ch.Rxfreq = 140.0;
         ch.Txfreq = 140.0;
+        ch.CHDisplayL = "1 ";
         ch.Narrow = false;
-        ch.LowPower = false;
+        SetTransmit(ch, true);
         ch.TxCTCSS = 0;
         ch.TxDCS = 0;
         if (prepare) prepare(st);
@@ -286,13 +291,217 @@ TEST(ChannelEditor, WideLandMobileChannelInTheBandIsLockedNarrow) {
     EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_1")->isEnabled());
 }
 
-TEST(ChannelEditor, ARefusedFrequencyNeverReachesTheRecord) {
+// Gives the focus as a click does, and lets the focus events run.
+void Focus(QWidget* w) {
+    w->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+}
+
+void ActivateWindow(MainWindow& w) {
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+TEST(ChannelEditor, ARefusedFrequencyStaysToBeMendedAndOnlyTheTreeRestoresIt) {
     EditorRig rig("L1");
+    ActivateWindow(*rig.w);
     auto* rx = rig.Find<FieldEdit>("txtCRF");
     Type(rx, "999.0000");
-    EXPECT_FALSE(rig.w->ValidateActiveField());
-    EXPECT_DOUBLE_EQ(rig.First().Rxfreq, 140.0);
+    Focus(rig.Find<FieldEdit>("txtCTag"));  // moving on inside the screen validates
     ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].text, "Data Error!!\r\n134.0000 - 174.0000 MHz");
+    EXPECT_EQ(rig.prompt.shown()[0].caption, "Rx frequency");
+    EXPECT_EQ(rx->text(), "999.0000") << "the typing is left to mend";
+    EXPECT_TRUE(rx->hasFocus()) << "the focus goes back to the field";
+    EXPECT_DOUBLE_EQ(rig.First().Rxfreq, 140.0);
+    EXPECT_FALSE(rig.w->ValidateActiveField()) << "a command asks again";
+    EXPECT_EQ(rig.prompt.shown().size(), 2u);
+
+    Focus(rig.Find<QTreeWidget>("tvTreeView"));  // a click in the tree restores
+    EXPECT_EQ(rx->text(), "140.0000");
+    EXPECT_EQ(rig.prompt.shown().size(), 2u) << "silently";
+    EXPECT_TRUE(rig.w->ValidateActiveField());
+    EXPECT_DOUBLE_EQ(rig.First().Rxfreq, 140.0);
+}
+
+TEST(FieldEdits, ARefusedKeyOverASelectionChangesNothing) {
+    const struct {
+        const char* key;
+        const char* field;
+        char refused;
+    } cases[] = {{"L1", "txtCRF", 'x'}, {"L1", "txtCTag", '#'}, {"L1", "txtCN_0", '#'}, {"ATIS", "txtATIScode", 'a'}};
+    EditorRig rig("L1", [](RadioSettings& st) {
+        st.CHEXP[0].ChTag = "HARBOUR";
+        st.Atis.AtisCode = "1234567890";
+    });
+    for (const auto& c : cases) {
+        ASSERT_TRUE(rig.w->SelectNodeByKey(c.key));
+        auto* field = rig.Find<FieldEdit>(c.field);
+        field->setFocus();
+        field->selectAll();
+        const QString before = field->text();
+        ASSERT_FALSE(before.isEmpty()) << c.field;
+        QTest::keyClick(field, c.refused);
+        EXPECT_EQ(field->text(), before) << c.field;
+        EXPECT_EQ(field->selectedText(), before) << c.field << ": the selection stays";
+        EXPECT_FALSE(field->changed()) << c.field;
+    }
+    EXPECT_TRUE(rig.w->ValidateActiveField());
+    EXPECT_EQ(rig.First().ChTag, "HARBOUR");
+    EXPECT_DOUBLE_EQ(rig.First().Rxfreq, 140.0);
+    EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1234567890");
+    EXPECT_FALSE(rig.editor.dataChanged);
+}
+
+TEST(ChannelEditor, NoFrequencyShowsItsFormAndTypingReplacesIt) {
+    EditorRig rig("L1", [](RadioSettings& st) { st.CHEXP[0].Txfreq = 0; });
+    auto* tx = rig.Find<FieldEdit>("txtCTF");
+    EXPECT_EQ(tx->text(), "---.----");
+    tx->setFocus();
+    tx->end(false);  // a click behind the text: no selection
+    QTest::keyClicks(tx, "156.05");
+    EXPECT_EQ(tx->text(), "156.05");
+    EXPECT_TRUE(rig.w->ValidateActiveField());
+    EXPECT_DOUBLE_EQ(rig.First().Txfreq, 156.05);
+    EXPECT_EQ(tx->text(), "156.0500");
+    tx->selectAll();
+    QTest::keyClick(tx, Qt::Key_Delete);
+    EXPECT_TRUE(rig.w->ValidateActiveField());
+    EXPECT_EQ(rig.First().Txfreq, 0);
+    EXPECT_EQ(tx->text(), "---.----");
+}
+
+TEST(ChannelEditor, AnEnabledChannelNeedsAReceiveFrequencyAndANumber) {
+    EditorRig rig("L1", [](RadioSettings& st) { st.CHEXP[0].CHDisplayL = ""; });
+    const Message refusal = ChannelIncompleteMessage();
+    EXPECT_FALSE(rig.w->ValidateActiveField());
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0], refusal);
+
+    Type(rig.Find<FieldEdit>("txtCN_0"), "5");
+    EXPECT_EQ(rig.First().CHDisplayL, "5 ") << "padded as the radio and the report show it";
+    EXPECT_TRUE(rig.w->ValidateActiveField());
+    auto* rx = rig.Find<FieldEdit>("txtCRF");
+    rx->setFocus();
+    rx->selectAll();
+    QTest::keyClick(rx, Qt::Key_Delete);
+    EXPECT_FALSE(rig.w->ValidateActiveField());
+    EXPECT_EQ(rig.First().Rxfreq, 0);
+
+    // Elsewhere in the window, the radio still does not get the channel.
+    ASSERT_TRUE(rig.w->SelectNodeByKey("General"));
+    rig.w->TransferProgram();
+    EXPECT_TRUE(rig.transfer.modes.empty());
+    ASSERT_EQ(rig.prompt.shown().size(), 3u);
+    EXPECT_NE(rig.prompt.shown()[2].text.find("LMR CH 1"), std::string::npos) << rig.prompt.shown()[2].text;
+}
+
+TEST(ChannelEditor, ViewingAChannelWritesNothing) {
+    for (const bool enabled : {false, true}) {
+        EditorRig rig("L1", [enabled](RadioSettings& st) {
+            st.CHEXP[0].Enable = enabled;
+            st.CHEXP[0].Txfreq = 155.0;
+        });
+        EXPECT_FALSE(rig.First().Narrow) << enabled;
+        EXPECT_FALSE(rig.editor.dataChanged) << enabled;
+        // The rule's lock shows only on the channels it names: enabled ones.
+        EXPECT_EQ(rig.Find<QRadioButton>("optCWide_1")->isChecked(), enabled);
+        EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_0")->isEnabled());
+    }
+}
+
+// Real time on the pseudo-terminal, without the protocol's settling pauses.
+class UnpausedClock : public SteadyClock {
+public:
+    void Sleep(Duration) override {}
+};
+
+TEST(ChannelEditor, TheTransmitBoxShowsOneStateThroughFileAndRadio) {
+    // An LMR channel ticked, an RG channel unticked.
+    for (const auto& [key, ticked] : {std::pair{"L1", true}, {"R2", false}}) {
+        std::unique_ptr<sim::DemoRadio> radio;  // a radio of the window's own destination
+        UnpausedClock clock;
+        TempDir dir;
+        const auto path = dir / "tx.dat";
+        const auto boxOf = [key = key](Rig& rig) {
+            EXPECT_TRUE(rig.window->SelectNodeByKey(key));
+            return rig.Find<QCheckBox>("chkCTXEnable");
+        };
+        {
+            Rig rig;
+            LinkTransferJob job(rig.session, rig.prompt, [&] { return radio->path(); }, nullptr, false, &clock);
+            rig.job = &job;
+            MainWindow& w = rig.Start();
+            radio = std::make_unique<sim::DemoRadio>(rig.session);
+            ASSERT_TRUE(radio->Start());
+            RadioSettings& st = rig.session.settings;
+            st.UsableGroups[kLmrGroup].Enable = true;
+            for (ChannelRecord* ch : {&st.CHEXP[0], &st.CHRG[1]}) {
+                ch->Enable = true;
+                ch->LmrExp = ch == &st.CHEXP[0];
+                ch->Rxfreq = ch->Txfreq = 140.5;
+                ch->CHDisplayL = "1 ";
+                SetTransmit(*ch, !ticked);
+            }
+            w.BuildTree();
+            QCheckBox* box = boxOf(rig);
+            ASSERT_EQ(box->isChecked(), !ticked);
+            box->setChecked(ticked);
+            rig.files.names = {path, path};
+            ASSERT_TRUE(w.FileSaveAs());
+            w.SelectNodeByKey("General");
+            ASSERT_TRUE(w.FileOpen());
+            EXPECT_EQ(boxOf(rig)->isChecked(), ticked) << key << " reopened";
+            PressOkWhenOpen();
+            w.TransferProgram();
+            ASSERT_EQ(rig.prompt.shown().size(), 1u);
+            ASSERT_EQ(rig.prompt.shown()[0].text, "Complete!!");
+        }
+        Rig fresh;
+        LinkTransferJob job(fresh.session, fresh.prompt, [&] { return radio->path(); }, nullptr, false, &clock);
+        fresh.job = &job;
+        MainWindow& w = fresh.Start();
+        PressOkWhenOpen();
+        w.TransferRead();
+        EXPECT_EQ(boxOf(fresh)->isChecked(), ticked) << key << " read back";
+    }
+}
+
+TEST(MarineGrid, AChannelMovedByAnInsertShowsItsOwnTransmitFrequency) {
+    TempDir dir;
+    const auto path = dir / "moved.dat";
+    const auto rowOf = [](QTableWidget* grid, const QString& ch) {
+        for (int r = 0; r < grid->rowCount(); ++r)
+            if (grid->item(r, 0)->text() == ch) return r;
+        return -1;
+    };
+    {
+        Rig rig;
+        MainWindow& w = rig.Start();
+        rig.session.settings.UsableGroups[kUsaGroup].Enable = true;
+        w.BuildTree();
+        ASSERT_TRUE(w.SelectNodeByKey("PU"));
+        auto* grid = rig.Find<QTableWidget>("grdMarine");
+        grid->setCurrentCell(rowOf(grid, "13"), 0);
+        rig.Find<QPushButton>("cmdAdd")->click();
+        auto* base = rig.Find<QComboBox>("cmbBaseCh");
+        base->setCurrentIndex(base->findText("17"));
+        rig.Find<QComboBox>("cmbTxPower")->setCurrentIndex(1);
+        rig.Find<QPushButton>("cmdSave")->click();
+        rig.files.names = {path};
+        ASSERT_TRUE(w.FileSaveAs());
+    }
+    Rig rig;  // the file opened again, in a window just started
+    MainWindow& w = rig.Start();
+    rig.files.names = {path};
+    ASSERT_TRUE(w.FileOpen());
+    ASSERT_TRUE(w.SelectNodeByKey("PU"));
+    auto* grid = rig.Find<QTableWidget>("grdMarine");
+    for (const char* ch : {"14", "15", "16", "17"}) {
+        const int row = rowOf(grid, ch);
+        ASSERT_GE(row, 0) << ch;
+        EXPECT_EQ(grid->item(row, 2)->text() == "---.---", QString(ch) == "15") << ch << " " << grid->item(row, 2)->text().toStdString();
+    }
 }
 
 TEST(ChannelEditor, AnEditReachesTheSavedSettingsFile) {
@@ -310,7 +519,7 @@ TEST(ChannelEditor, RgDisplayTextsRebuildTheCaption) {
     EditorRig rig("R2");
     auto* left = rig.Find<FieldEdit>("txtCN_0");
     Type(left, "A");
-    EXPECT_EQ(rig.session.settings.CHRG[1].CHDisplayL, "A");
+    EXPECT_EQ(rig.session.settings.CHRG[1].CHDisplayL, "A ") << "padded as the radio shows it";
     EXPECT_TRUE(Caption(rig.Find<QTreeWidget>("tvTreeView"), "R2").startsWith("RG2[A"));
 }
 
@@ -337,7 +546,7 @@ TEST(MarineChannelForm, WritesTheMarineRecordWithItsFrequenciesLocked) {
     MarineRig rig(3);
     ChannelRecord& ch = rig.session.settings.CHUSA[1];
     ch.Duplex = 0;
-    SetMarineTransmit(ch, false);
+    SetTransmit(ch, false);
     rig.w->BuildTree();
     ASSERT_EQ(ChildKeys(rig.Find<QTreeWidget>("tvTreeView"), "PU"), (QStringList{"PU1", "PU2", "PU3"}));
     ASSERT_TRUE(rig.w->SelectNodeByKey("PU2"));
@@ -356,6 +565,24 @@ TEST(MarineChannelForm, WritesTheMarineRecordWithItsFrequenciesLocked) {
     EXPECT_TRUE(ch.TxEnable);
     EXPECT_EQ(ch.TXPower, 3);
     EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST(MarineGrid, TheEditPanelKeepsTheRowInViewAndListsOpenAtAFewEntries) {
+    MarineRig rig(120);
+    rig.w->resize(800, 600);
+    QApplication::processEvents();
+    rig.grid->setCurrentCell(110, 0);
+    rig.grid->scrollToItem(rig.grid->item(110, 0), QAbstractItemView::PositionAtBottom);
+    rig.Click("cmdEdit");
+    QTest::qWait(20);
+    const QRect row = rig.grid->visualItemRect(rig.grid->item(110, 0));
+    EXPECT_TRUE(rig.grid->viewport()->rect().contains(row)) << "row at " << row.y();
+
+    auto* base = rig.Find<QComboBox>("cmbBaseCh");
+    base->showPopup();
+    QWidget* popup = base->view()->window();
+    EXPECT_LT(popup->height(), 400) << "a list of " << base->count() << " entries";
+    base->hidePopup();
 }
 
 TEST(MarineGrid, ListChangesRebuildTheGroupsChannelNodes) {

@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QTimer>
 #include <deque>
 #include <memory>
 
 #include "editor/transfer_dialog_logic.h"
 #include "files/default_data.h"
 #include "gui/main_window.h"
+#include "gui/transfer_dialog.h"
 #include "qt/qt_platform.h"
 #include "support/temp_dir.h"
 
@@ -93,6 +95,7 @@ struct Rig {
     FakeHelp help;
     FakePrinters printers;
     FakeTransfer transfer;
+    TransferJob* job = nullptr;  // the radio link when set, else the fake transfer
     RadioSession session;
     EditorState editor;
     std::unique_ptr<MainWindow> window;
@@ -109,7 +112,7 @@ struct Rig {
     MainWindow& Start() {
         session.today = [] { return CivilDate{2026, 12, 6}; };
         window = std::make_unique<MainWindow>(session, editor,
-                                              MainWindowServices{prompt, *store, ports, files, help, printers, &transfer,
+                                              MainWindowServices{prompt, *store, ports, files, help, printers, job ? job : &transfer,
                                                                  dir.path(), 0});
         bool shown = false;
         QObject::connect(window.get(), &MainWindow::generalShown, [&shown] { shown = true; });
@@ -126,5 +129,17 @@ struct Rig {
         return window->findChild<T*>(name);
     }
 };
+
+// Presses OK in the modal transfer dialog once it is open.
+inline void PressOkWhenOpen() {
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<TransferDialog*>(w); dialog && dialog->isVisible()) {
+                dialog->Start();
+                if (dialog->isVisible()) dialog->CancelPressed();
+                return;
+            }
+    });
+}
 
 }  // namespace kv::test

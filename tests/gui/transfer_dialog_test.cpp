@@ -66,18 +66,6 @@ TEST(TransferDialog, DebugModeShowsTheNotes) {
     EXPECT_EQ(monitor->text(), "sync ok");
 }
 
-// Presses OK in the modal dialog once it is open.
-void PressOkWhenOpen() {
-    QTimer::singleShot(0, [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<TransferDialog*>(w); dialog && dialog->isVisible()) {
-                dialog->Start();
-                if (dialog->isVisible()) dialog->CancelPressed();
-                return;
-            }
-    });
-}
-
 TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {
     Rig rig;
     MainWindow& w = rig.Start();

@@ -55,6 +55,39 @@ TEST(FilterText, PastedTextPassesTheSameFilterAndLimit) {
     EXPECT_EQ(FilterText(Field::RxFrequency, std::string("15\0" "6.8", 6), 0), "156.8");
 }
 
+TEST(EditedText, RefusedKeysChangeNothingAndTheNoFrequencyFormGivesWay) {
+    struct Case {
+        Field field;
+        const char* shown;
+        const char* edited;  // what the key or paste would leave
+        std::optional<std::string> text;
+    } cases[] = {
+        // A refused key over a selection leaves the field as it was.
+        {Field::RxFrequency, "156.0500", "x", std::nullopt},
+        {Field::AtisCode, "1234567890", "a", std::nullopt},
+        {Field::ChannelName, "HARBOUR", "HA#", std::nullopt},
+        {Field::ChannelName, "HARBOUR", "HAR#BOUR", std::nullopt},
+        // Accepted keys go in where they were typed; names are raised.
+        {Field::ChannelName, "HARBOUR", "HARbBOUR", "HARBBOUR"},
+        {Field::RxFrequency, "156.0500", "1", "1"},
+        {Field::RxFrequency, "156.0500", "156.05", "156.05"},
+        // A paste keeps what the filter takes.
+        {Field::AtisCode, "", "12-34", "1234"},
+        // The channel number's "M" only first.
+        {Field::ChannelNumberFirst, "1", "1M", std::nullopt},
+        {Field::ChannelNumberFirst, "1", "M1", "M1"},
+        // Typing into "---.----", wherever the cursor stood, starts afresh.
+        {Field::RxFrequency, "---.----", "1---.----", "1"},
+        {Field::RxFrequency, "---.----", "---.1----", "1"},
+        {Field::TxFrequency, "---.----", "---.----156.05", "156.05"},
+        {Field::RxFrequency, "---.----", "---.---", ""},
+        {Field::RxFrequency, "---.----", "---.x----", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(EditedText(c.field, c.shown, c.edited, RuleOf(c.field).maxLength), c.text)
+            << c.shown << " -> " << c.edited;
+}
+
 TEST(ChannelNumberLength, ThreeOnlyForMarineChannelsFromOneHundred) {
     EXPECT_EQ(ChannelNumberLength(true, 99), 2);
     EXPECT_EQ(ChannelNumberLength(true, 100), 3);
@@ -160,6 +193,14 @@ TEST(Messages, DataErrorCarriesTheFieldTitle) {
     EXPECT_EQ(DataErrorMessage(RuleOf(Field::TxFrequency).errorTitle).caption, "Tx frequency");
     EXPECT_EQ(ChannelIncompleteMessage().text, "Data Error!!\r\nPlease input correct data.");
     EXPECT_EQ(ChannelIncompleteMessage().caption, "PC Program for KV150/KV170 Series");
+    EXPECT_EQ(FrequencyErrorMessage(Field::RxFrequency, 5).text, "Data Error!!\r\n134.0000 - 174.0000 MHz");
+    EXPECT_EQ(FrequencyErrorMessage(Field::TxFrequency, 0).caption, "Tx frequency");
+}
+
+TEST(ChannelComplete, NeedsAReceiveFrequencyAndAChannelNumber) {
+    EXPECT_TRUE(ChannelComplete("156.0500", "5 "));
+    EXPECT_FALSE(ChannelComplete("---.----", "5 "));
+    EXPECT_FALSE(ChannelComplete("156.0500", "  "));
 }
 
 }  // namespace

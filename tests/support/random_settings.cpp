@@ -84,6 +84,7 @@ void RandomSettings::LandMobile(ChannelRecord& ch, int model) {
     ch.ChTag = ChannelName();
     ch.TXPower = static_cast<uint8_t>(Int(0, 3));
     ch.LowPower = ch.TXPower == 1;
+    ch.TxEnable = ch.TXPower != 0;  // power code 0: no transmission
     ch.ClockShift = Flag();
     ch.PowUp = Flag();
     ch.Scramble = static_cast<int16_t>(Int(0, 7));

@@ -30,6 +30,11 @@ using CommandSet = std::vector<std::pair<CLI::App*, CommandRunner>>;
 // Prints "kvtool: LINE" on stderr and returns the failure status.
 int Fail(CommandIo& io, const std::string& line);
 
+// Loads a command's input file (model -1: the file's own). Nothing when it
+// loaded, with the values it held out of their fields' ranges listed on
+// stderr as warnings; else the failure status, the reason told.
+std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::string& file, int model);
+
 // The session `kvtool new` starts from: the model's defaults, or a
 // destination's default data file, with the variant and region given.
 struct NewSessionOptions {

@@ -45,7 +45,6 @@ struct NarrowOptions {
     std::string output;
 };
 
-std::optional<int> ModelOption(int model) { return model >= 0 ? std::optional<int>(model) : std::nullopt; }
 
 // The folder beside the program, where the default data files live.
 fs::path ProgramFolder() {
@@ -103,10 +102,8 @@ int RunNew(const NewOptions& o, CommandIo& io) {
 }
 
 int RunShow(const ShowOptions& o, CommandIo& io) {
-    if (o.model >= 0 && !IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
     RadioSession session;
-    const DataFileResult loaded = LoadDataFile(session, o.file, ModelOption(o.model));
-    if (!loaded.ok) return Fail(io, loaded.error);
+    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
     const auto json = SettingsToJson(session);
     if (o.json)
         io.out << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
@@ -117,8 +114,7 @@ int RunShow(const ShowOptions& o, CommandIo& io) {
 
 int RunConvert(const ConvertOptions& o, CommandIo& io) {
     RadioSession session;
-    const DataFileResult loaded = LoadDataFile(session, o.input, ModelOption(o.model));
-    if (!loaded.ok) return Fail(io, loaded.error);
+    if (const auto failed = LoadInput(io, session, o.input, o.model)) return *failed;
     StreamPrompt prompt(io.err);
     const DataFileResult saved = SaveDataFile(session, o.output, prompt);
     return saved.ok ? kExitOk : Fail(io, saved.error);
@@ -132,8 +128,7 @@ int RunNarrow(const NarrowOptions& o, CommandIo& io) {
         session.today = [date = *today] { return date; };
     }
     if (o.apply && o.output.empty()) return Fail(io, "--apply needs -o OUT");
-    const DataFileResult loaded = LoadDataFile(session, o.file, ModelOption(o.model));
-    if (!loaded.ok) return Fail(io, loaded.error);
+    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
     const CivilDate today = session.today();
     int wide = 0;
     for (int n = 0; n < kExpChannels; ++n) {

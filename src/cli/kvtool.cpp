@@ -1,8 +1,11 @@
 #include "cli/kvtool.h"
 
+#include <cerrno>
 #include <ostream>
+#include <system_error>
 
 #include "cli/commands.h"
+#include "files/data_file.h"
 
 namespace kv::cli {
 
@@ -10,6 +13,44 @@ int Fail(CommandIo& io, const std::string& line) {
     io.err << "kvtool: " << line << "\n";
     return kExitFailed;
 }
+
+std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::string& file, int model) {
+    if (model >= 0 && !IsValidModel(model)) return Fail(io, "--model must be a model type code from 0 to 6");
+    const DataFileResult loaded = LoadDataFile(session, file, model >= 0 ? std::optional<int>(model) : std::nullopt);
+    if (!loaded.ok) return Fail(io, loaded.error);
+    for (const std::string& warning : loaded.warnings) io.err << "kvtool: warning: " << file << ": " << warning << "\n";
+    return std::nullopt;
+}
+
+namespace {
+
+// Every command's output is whole or the exit status says it is not: a full
+// disk or a closed pipe behind standard output is a failure like any other.
+int CheckedOutput(CommandIo& io, int status) {
+    errno = 0;
+    io.out.flush();
+    if (io.out.good()) return status;
+    const int error = errno;
+    Fail(io, "cannot write to standard output" + (error ? ": " + std::generic_category().message(error) : std::string()));
+    return status == kExitOk ? kExitFailed : status;
+}
+
+int RunParsed(CLI::App& app, CommandSet& commands, CommandIo& io, const std::vector<std::string>& args) {
+    std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        io.out << app.help();
+        return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        return Fail(io, e.what());
+    }
+    for (auto& [command, run] : commands)
+        if (command->parsed()) return run(io);
+    return Fail(io, "no command");
+}
+
+}  // namespace
 
 int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"kvtool: programming data of the KV150/KV170 Series radios from the command line", "kvtool"};
@@ -20,18 +61,7 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     AddLinkCommands(app, commands);
 
     CommandIo io{out, err};
-    std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
-    try {
-        app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return kExitOk;
-    } catch (const CLI::ParseError& e) {
-        return Fail(io, e.what());
-    }
-    for (auto& [command, run] : commands)
-        if (command->parsed()) return run(io);
-    return Fail(io, "no command");
+    return CheckedOutput(io, RunParsed(app, commands, io, args));
 }
 
 }  // namespace kv::cli

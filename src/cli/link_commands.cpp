@@ -348,9 +348,7 @@ int Verify(LinkSetup& setup, RadioSession& session, CommandIo& io) {
 
 int RunProgram(const ProgramOptions& o, CommandIo& io) {
     RadioSession session;
-    if (o.model >= 0 && !IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
-    const DataFileResult loaded = LoadDataFile(session, o.file, o.model >= 0 ? std::optional<int>(o.model) : std::nullopt);
-    if (!loaded.ok) return Fail(io, loaded.error);
+    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
     // The radio gets no enabled channel it cannot use, as from the window.
     if (const std::string incomplete = IncompleteChannels(session); !incomplete.empty())
         return Fail(io, "nothing written: enabled channels without a receive frequency or channel number: " +

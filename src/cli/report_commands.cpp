@@ -21,13 +21,11 @@ struct ReportOptions {
 };
 
 int RunReport(const ReportOptions& o, CommandIo& io) {
-    if (o.model >= 0 && !IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
     RadioSession session;
-    const DataFileResult loaded = LoadDataFile(session, o.file, o.model >= 0 ? std::optional<int>(o.model) : std::nullopt);
-    if (!loaded.ok) return Fail(io, loaded.error);
+    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
     if (o.output.empty()) {
         io.out << BuildReport(session);
-        return io.out.good() ? kExitOk : Fail(io, "cannot write the report to standard output");
+        return kExitOk;  // kvtool checks that standard output took it
     }
     const std::string text = ReportFileText(session);
     const std::string error = WriteFileAtomically(o.output, text.data(), text.size());
@@ -43,10 +41,8 @@ struct PrintOptions {
 // The printed pages need a Qt application for fonts; without a window one
 // runs on the offscreen platform.
 int RunPrint(const PrintOptions& o, CommandIo& io) {
-    if (o.model >= 0 && !IsValidModel(o.model)) return Fail(io, "--model must be a model type code from 0 to 6");
     RadioSession session;
-    const DataFileResult loaded = LoadDataFile(session, o.file, o.model >= 0 ? std::optional<int>(o.model) : std::nullopt);
-    if (!loaded.ok) return Fail(io, loaded.error);
+    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
     std::unique_ptr<QApplication> app;
     if (QCoreApplication::instance() == nullptr) {
         if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

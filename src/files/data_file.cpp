@@ -13,7 +13,6 @@ namespace kv {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr uintmax_t kLargestSettingsFile = 256u << 20;
 
 std::string JoinTexts(const std::vector<Message>& messages) {
     std::string text;
@@ -21,7 +20,7 @@ std::string JoinTexts(const std::vector<Message>& messages) {
     return text;
 }
 
-DataFileResult Failure(const fs::path& path, const std::string& reason) { return {false, path.string() + ": " + reason}; }
+DataFileResult Failure(const fs::path& path, const std::string& reason) { return {false, path.string() + ": " + reason, {}}; }
 
 // Image files name model types 5 and 6 in their first identification word.
 std::optional<int> ModelOfImage(const std::vector<uint8_t>& bytes) {
@@ -35,7 +34,7 @@ std::optional<int> ModelOfImage(const std::vector<uint8_t>& bytes) {
 DataFileResult LoadImage(RadioSession& s, const fs::path& path, std::optional<int> model) {
     if (!model) {
         const FileBytes file = ReadFileBytes(path, kImageSize);
-        if (!file.ok) return {false, file.error};
+        if (!file.ok) return {false, file.error, {}};
         model = ModelOfImage(file.bytes);
         if (!model) return Failure(path, "the model type is not known from the file; give the model type");
     }
@@ -44,15 +43,15 @@ DataFileResult LoadImage(RadioSession& s, const fs::path& path, std::optional<in
     const FileOutcome opened = OpenImageFile(s, path);
     if (!opened.ok) {
         const bool checkFailed = !opened.messages.empty() && opened.messages.front().text != text::kFileReadError;
-        return checkFailed ? Failure(path, JoinTexts(opened.messages)) : DataFileResult{false, opened.detail};
+        return checkFailed ? Failure(path, JoinTexts(opened.messages)) : DataFileResult{false, opened.detail, {}};
     }
     s.region = RegionFromByte(s.model, s.image[map::RegionByte]);
-    return {true, ""};
+    return {true, "", {}};
 }
 
 DataFileResult LoadSettings(RadioSession& s, const fs::path& path, std::optional<int> model) {
     const FileBytes file = ReadFileBytes(path, kLargestSettingsFile);
-    if (!file.ok) return {false, file.error};
+    if (!file.ok) return {false, file.error, {}};
     const SettingsTable table = SettingsTable::Parse(
         std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
     const int fileModel = SettingsFileModel(table);
@@ -61,7 +60,7 @@ DataFileResult LoadSettings(RadioSession& s, const fs::path& path, std::optional
     ResetToDefaults(s);
     const SettingsLoad load = ApplySettingsTable(s, table);
     if (load.result != LoadResult::Loaded) return Failure(path, JoinTexts(load.messages));
-    return {true, ""};
+    return {true, "", load.warnings};
 }
 
 }  // namespace
@@ -96,9 +95,11 @@ DataFileResult SaveDataFile(RadioSession& s, const fs::path& path, Prompt& promp
         default:
             return Failure(path, "unknown kind of file (use .hex or .dat)");
     }
-    if (saved.ok) return {true, ""};
-    return {false, saved.detail.empty() ? Failure(path, JoinTexts(saved.messages)).error
-                                        : JoinTexts(saved.messages) + ": " + saved.detail};
+    if (saved.ok) return {true, "", {}};
+    return {false,
+            saved.detail.empty() ? Failure(path, JoinTexts(saved.messages)).error
+                                 : JoinTexts(saved.messages) + ": " + saved.detail,
+            {}};
 }
 
 }  // namespace kv

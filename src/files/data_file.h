@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/session.h"
 #include "util/prompt.h"
@@ -17,6 +18,7 @@ DataFileKind KindOfDataFile(const std::filesystem::path& path);
 struct DataFileResult {
     bool ok = false;
     std::string error;  // one line: "PATH: reason", with the system's texts where there are some
+    std::vector<std::string> warnings;  // values a settings file held that their fields cannot take
 };
 
 // Loads a file into a fresh session: the model comes from the file (the

@@ -17,6 +17,34 @@ std::string Describe(const fs::path& path, const std::string& reason) { return p
 
 std::string Errno(int error) { return std::generic_category().message(error); }
 
+// The file a path names once symbolic links are followed; a dangling link
+// names the file it would create.
+fs::path FollowLinks(const fs::path& path, std::string& error) {
+    fs::path at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(at, ec))) return at;
+        const fs::path target = fs::read_symlink(at, ec);
+        if (ec) {
+            error = ec.message();
+            return {};
+        }
+        at = target.is_absolute() ? target : at.parent_path() / target;
+    }
+    error = Errno(ELOOP);
+    return {};
+}
+
+// A fixed short prefix: the temporary name fits wherever the target's does.
+constexpr const char* kTemporaryPattern = ".kv-XXXXXX";
+
+int MakeTemporary(const fs::path& folder, std::string& temp) {
+    temp = (folder / kTemporaryPattern).string();
+    return mkstemp(temp.data());
+}
+
+fs::path FolderOf(const fs::path& path) { return path.has_parent_path() ? path.parent_path() : fs::path("."); }
+
 }  // namespace
 
 FileLength RegularFileLength(const fs::path& path) {
@@ -33,7 +61,8 @@ FileLength RegularFileLength(const fs::path& path) {
 FileBytes ReadFileBytes(const fs::path& path, uintmax_t maxBytes) {
     const FileLength length = RegularFileLength(path);
     if (!length.ok) return {false, {}, length.error};
-    if (length.length > maxBytes) return {false, {}, Describe(path, "file too large")};
+    if (length.length > maxBytes)
+        return {false, {}, Describe(path, "file too large (" + std::to_string(maxBytes >> 10) + " KB at most)")};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {false, {}, Describe(path, Errno(errno))};
     FileBytes result;
@@ -45,12 +74,32 @@ FileBytes ReadFileBytes(const fs::path& path, uintmax_t maxBytes) {
     return result;
 }
 
-std::string WriteFileAtomically(const fs::path& path, const void* data, size_t size) {
+bool IsReadOnlyRefusal(const std::string& error) { return error.ends_with(": " + Errno(EACCES)); }
+
+fs::path TemporaryFileBeside(const fs::path& target, std::string& error) {
+    std::string temp;
+    const int fd = MakeTemporary(FolderOf(target), temp);
+    if (fd < 0) {
+        error = Describe(target, Errno(errno));
+        return {};
+    }
+    ::close(fd);
+    return temp;
+}
+
+std::string WriteFileAtomically(const fs::path& path, const void* data, size_t size, ReadOnlyFiles readOnly) {
+    std::string linkError;
+    const fs::path file = FollowLinks(path, linkError);
+    if (file.empty()) return Describe(path, linkError);
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return Describe(path, "is a directory");
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
+    if (fs::is_directory(file, ec)) return Describe(path, "is a directory");
+    // Keep the permissions an existing file had; a new file gets the usual 0644.
+    struct stat old {};
+    const bool exists = ::stat(file.c_str(), &old) == 0;
+    if (exists && (old.st_mode & 0222) == 0 && readOnly == ReadOnlyFiles::Refuse) return Describe(path, Errno(EACCES));
+    const mode_t mode = exists ? old.st_mode & 07777 : 0644;
+    std::string temp;
+    const int fd = MakeTemporary(FolderOf(file), temp);
     if (fd < 0) return Describe(path, Errno(errno));
     const auto fail = [&](int error) {
         ::close(fd);
@@ -66,16 +115,13 @@ std::string WriteFileAtomically(const fs::path& path, const void* data, size_t s
         }
         done += static_cast<size_t>(n);
     }
-    // Keep the permissions an existing file had; a new file gets the usual 0644.
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0644;
     if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
         return Describe(path, Errno(error));
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp.c_str(), file.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
         return Describe(path, Errno(error));

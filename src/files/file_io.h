@@ -26,9 +26,27 @@ struct FileLength {
 };
 FileLength RegularFileLength(const std::filesystem::path& path);
 
+// What a write may do to the file it replaces.
+enum class ReadOnlyFiles { Refuse, Replace };
+
 // Writes a temporary file beside the target, flushes and syncs it, then
-// renames it over the target. On failure the target is untouched.
+// renames it over the target. On failure the target is untouched and no
+// temporary file is left. A symbolic link is written through: the file it
+// names is replaced in its own folder and the link stays. A file without
+// write permission is refused ("Permission denied", as other programs do)
+// unless the caller has the user's word to replace it; the new file keeps
+// the old one's permissions.
 // Returns an empty string on success, else "PATH: reason".
-std::string WriteFileAtomically(const std::filesystem::path& path, const void* data, size_t size);
+std::string WriteFileAtomically(const std::filesystem::path& path, const void* data, size_t size,
+                                ReadOnlyFiles readOnly = ReadOnlyFiles::Refuse);
+
+// True when `error` (from WriteFileAtomically) is the refusal of a
+// write-protected file, which the user may choose to replace.
+bool IsReadOnlyRefusal(const std::string& error);
+
+// A new empty file beside the target (a short name: ".kv-" and six random
+// characters, whatever the target's name), for a writer that needs a path of
+// its own; empty with `error` set when none can be made.
+std::filesystem::path TemporaryFileBeside(const std::filesystem::path& target, std::string& error);
 
 }  // namespace kv

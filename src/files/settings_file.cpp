@@ -10,6 +10,7 @@
 
 #include "files/file_io.h"
 #include "image/codec.h"
+#include "model/tones.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -17,7 +18,6 @@ namespace {
 
 constexpr const char* kMarineSections[3] = {"CHUSA", "CHINT", "CHCAN"};
 constexpr const char* kGroupKeys[3] = {"USA", "INTL", "Canada"};
-constexpr uintmax_t kLargestFile = 256u << 20;
 
 std::string Spaced(const std::string& key, int index) { return key + " " + std::to_string(index); }
 std::string Bare(const std::string& key, int index) { return key + std::to_string(index); }
@@ -196,6 +196,24 @@ void WritePresetBytes(Writer& w, const RadioImage& image) {
 
 // ---- Reading -----------------------------------------------------------------
 
+// A parsed file being applied, and the values it held that their fields
+// cannot take: each leaves its field as it was and is told about once.
+struct Reading {
+    const SettingsTable& table;
+    std::vector<std::string> warnings;
+
+    const std::string* Find(std::string_view section, std::string_view key) const { return table.Find(section, key); }
+    std::string LookupValue(std::string_view section, std::string_view key) const {
+        return table.LookupValue(section, key);
+    }
+    size_t sectionCount() const { return table.sectionCount(); }
+    void OutOfRange(std::string_view section, std::string_view key, const std::string& value, long lo, long hi) {
+        warnings.push_back("[" + std::string(section) + "] " + std::string(key) + "=" + value + ": outside " +
+                           std::to_string(lo) + ".." + std::to_string(hi) + ", left as it was");
+    }
+};
+
+
 // A decimal number, whole: sign, digits, an optional fraction and exponent.
 std::optional<double> Number(const std::string& text) {
     if (text.empty()) return std::nullopt;
@@ -210,32 +228,41 @@ std::optional<double> Number(const std::string& text) {
 // A whole number that fits T (rounded half to even, as the classic
 // conversion does); anything else leaves the field as it was.
 template <class T>
-bool ReadInteger(const SettingsTable& t, std::string_view section, std::string_view key, T& field,
+bool ReadInteger(Reading& t, std::string_view section, std::string_view key, T& field,
                  long lo = std::numeric_limits<T>::min(), long hi = std::numeric_limits<T>::max()) {
     const std::string* text = t.Find(section, key);
     const auto value = text ? Number(*text) : std::nullopt;
     if (!value) return false;
     const double whole = std::nearbyint(*value);
-    if (whole < static_cast<double>(lo) || whole > static_cast<double>(hi)) return false;
+    if (whole < static_cast<double>(lo) || whole > static_cast<double>(hi)) {
+        t.OutOfRange(section, key, *text, lo, hi);
+        return false;
+    }
     field = static_cast<T>(whole);
     return true;
 }
 
-void ReadFlag(const SettingsTable& t, std::string_view section, std::string_view key, bool& field) {
+void ReadFlag(Reading& t, std::string_view section, std::string_view key, bool& field) {
     const std::string* text = t.Find(section, key);
     if (const auto value = text ? Number(*text) : std::nullopt) field = *value != 0;
 }
 
-void ReadByte(const SettingsTable& t, std::string_view section, std::string_view key, uint8_t& field) {
-    ReadInteger(t, section, key, field, 0, 255);
+// The largest value a field of the image holds.
+constexpr long Top(const Bits& bits) { return (1L << bits.width) - 1; }
+constexpr long kWordTop = 0xFFFF;
+
+// A number the radio keeps in a field of `bits`; values past it stay out.
+template <class T>
+void ReadField(Reading& t, std::string_view section, std::string_view key, T& field, const Bits& bits) {
+    ReadInteger(t, section, key, field, 0, Top(bits));
 }
 
-void ReadFrequency(const SettingsTable& t, std::string_view section, std::string_view key, double& field) {
+void ReadFrequency(Reading& t, std::string_view section, std::string_view key, double& field) {
     const std::string* text = t.Find(section, key);
     if (const auto value = text ? Number(*text) : std::nullopt) field = *value;
 }
 
-void ReadText(const SettingsTable& t, std::string_view section, std::string_view key, std::string& field) {
+void ReadText(Reading& t, std::string_view section, std::string_view key, std::string& field) {
     field = t.LookupValue(section, key);
 }
 
@@ -251,7 +278,7 @@ long NumericPrefix(const std::string& text) {
     return value;
 }
 
-void ApplyUsableGroups(RadioSession& s, const SettingsTable& t) {
+void ApplyUsableGroups(RadioSession& s, Reading& t) {
     const std::string_view section = "Usable CH Group Setup";
     auto& groups = s.settings.UsableGroups;
     for (int g = 0; g < 3; ++g) ReadFlag(t, section, kGroupKeys[g], groups[g].Enable);
@@ -262,7 +289,7 @@ void ApplyUsableGroups(RadioSession& s, const SettingsTable& t) {
     for (int k = 0; k <= kLmrGroup; ++k) ReadFlag(t, section, Spaced("TX TOT", k), groups[k].TxTot);
     for (int g = 0; g < 3; ++g) {
         const std::string priority = Spaced("Priority CH", g);
-        ReadInteger(t, section, priority, groups[g].PriorityCh);
+        ReadInteger(t, section, priority, groups[g].PriorityCh, -1, kWordTop);  // -1: none
         for (int j = 0; j < map::kChannelListSlots; ++j) {
             long slot = -1;
             ReadInteger(t, section, Spaced(priority + "-Cmb", j + 1), slot, 0, 0xFFFF);
@@ -270,31 +297,31 @@ void ApplyUsableGroups(RadioSession& s, const SettingsTable& t) {
             s.image[address] = static_cast<uint8_t>(slot < 0 ? 0xFF : slot & 0xFF);
             s.image[address + 1] = static_cast<uint8_t>(slot < 0 ? 0xFF : slot >> 8);
         }
-        ReadInteger(t, section, priority + "Backup", groups[g].Backup);
+        ReadInteger(t, section, priority + "Backup", groups[g].Backup, 0, 255);
     }
     for (int k = 0; k <= kLmrGroup; ++k) ReadFlag(t, section, Spaced("Status Icon", k), groups[k].StatusIcon);
     if (HasNames(s.model))
         for (int k = 0; k <= kLmrGroup; ++k) ReadText(t, section, Spaced("Status name", k), groups[k].StatusName);
 }
 
-void ApplyCommon(CommonSetup& c, const SettingsTable& t) {
+void ApplyCommon(CommonSetup& c, Reading& t) {
     const std::string_view section = "Common Setup";
-    ReadInteger(t, section, "TX Po Display", c.TxPoDisplay);
-    ReadInteger(t, section, "Last TX Power", c.LastTxPower);
-    ReadInteger(t, section, "Last CH Group", c.LastChGroup);
-    ReadInteger(t, section, "SQL", c.SQL);
-    ReadInteger(t, section, "Last Display CH", c.LastDisplayCh);
-    ReadInteger(t, section, "Marine_LMR CH", c.MarineLmrCh);
+    ReadField(t, section, "TX Po Display", c.TxPoDisplay, map::TxPoDisplay);
+    ReadField(t, section, "Last TX Power", c.LastTxPower, map::LastTxPower);
+    ReadField(t, section, "Last CH Group", c.LastChGroup, map::LastChGroup);
+    ReadField(t, section, "SQL", c.SQL, map::SQL);
+    ReadInteger(t, section, "Last Display CH", c.LastDisplayCh, 0, kWordTop);
+    ReadInteger(t, section, "Marine_LMR CH", c.MarineLmrCh, 0, kWordTop);
     ReadFlag(t, section, "SCAN", c.SCAN);
-    ReadInteger(t, section, "Resume Time", c.ResumeTime);
+    ReadField(t, section, "Resume Time", c.ResumeTime, map::ResumeTime);
     ReadFlag(t, section, "PTT SCAN Clear", c.PttScanClear);
     ReadFlag(t, section, "Dual Watch", c.DualWatch);
-    ReadInteger(t, section, "Offset Time", c.OffsetTime);
-    ReadInteger(t, section, "Magnetic Variation", c.MagneticVariation);
-    ReadInteger(t, section, "Weater", c.Weater);
+    ReadInteger(t, section, "Offset Time", c.OffsetTime, 0, 24);  // -12..+12 hours
+    ReadField(t, section, "Magnetic Variation", c.MagneticVariation, map::MagneticVariation);
+    ReadField(t, section, "Weater", c.Weater, map::Weater);
 }
 
-void ApplyAtis(RadioSession& s, const SettingsTable& t) {
+void ApplyAtis(RadioSession& s, Reading& t) {
     const std::string_view section = "ATIS Setup (Common)";
     AtisSetup& a = s.settings.Atis;
     for (int k = 0; k < 4; ++k) ReadFlag(t, section, Bare("Usable ATIS CH Group", k), a.UsableAtisChGroup[k]);
@@ -303,13 +330,13 @@ void ApplyAtis(RadioSession& s, const SettingsTable& t) {
         for (int k = 0; k < 4; ++k) ReadFlag(t, section, Bare("Usable ATIS Kikker CH Group", k), a.UsableAtisKillerChGroup[k]);
 }
 
-void ApplyMarineChannel(const SettingsTable& t, const std::string& section, bool names, ChannelRecord& ch) {
+void ApplyMarineChannel(Reading& t, const std::string& section, bool names, ChannelRecord& ch) {
     const ChannelRecord plan = ch;
     ReadFlag(t, section, "Enable", ch.Enable);
     ReadFlag(t, section, "LowPower", ch.LowPower);
-    ReadByte(t, section, "TXPower", ch.TXPower);
+    ReadField(t, section, "TXPower", ch.TXPower, map::marine::PowerCode);
     ReadFlag(t, section, "PowUp", ch.PowUp);
-    ReadByte(t, section, "Duplex", ch.Duplex);
+    ReadField(t, section, "Duplex", ch.Duplex, map::marine::Duplex);
     ReadFlag(t, section, "TxEnable", ch.TxEnable);
     // Whether a channel transmits is the channel's own, wherever the list
     // has moved it (the file keeps no TxDisabled).
@@ -317,12 +344,12 @@ void ApplyMarineChannel(const SettingsTable& t, const std::string& section, bool
     ReadFlag(t, section, "DispayA", ch.DispayA);
     ReadFlag(t, section, "ScanMemory", ch.ScanMemory);
     if (names) {
-        ReadInteger(t, section, "Scramble", ch.Scramble);
+        ReadField(t, section, "Scramble", ch.Scramble, map::marine::Scramble);
         ReadText(t, section, "ChTag", ch.ChTag);
     }
     ReadText(t, section, "StatusIcon", ch.StatusIcon);
     ReadText(t, section, "StatusNo", ch.StatusNo);
-    ReadInteger(t, section, "BaseCh", ch.BaseCh);
+    ReadField(t, section, "BaseCh", ch.BaseCh, map::marine::BaseCh);
     // The plan's mask decides which bits a file may change: a receive-only
     // channel keeps the plan's mode (the CMB broadcasts are heard on the
     // coast frequency, Duplex 2). It belongs to the plan's channel, so it
@@ -334,7 +361,7 @@ void ApplyMarineChannel(const SettingsTable& t, const std::string& section, bool
 }
 
 // Sections prefix0, prefix1, ... until the first without a "Position".
-void ApplyMarineGroup(RadioSession& s, const SettingsTable& t, int group) {
+void ApplyMarineGroup(RadioSession& s, Reading& t, int group) {
     MarineGroup& channels = s.settings.Marine(group);
     for (size_t n = 0; n <= t.sectionCount(); ++n) {
         const std::string section = Bare(kMarineSections[group], static_cast<int>(n));
@@ -347,7 +374,7 @@ void ApplyMarineGroup(RadioSession& s, const SettingsTable& t, int group) {
     }
 }
 
-void ApplyWeather(RadioSettings& r, const SettingsTable& t) {
+void ApplyWeather(RadioSettings& r, Reading& t) {
     for (int n = 0; n < kWeatherChannels; ++n) {
         const std::string section = Bare("CHWX", n);
         ReadFlag(t, section, "Enable", r.CHWX[n].Enable);
@@ -356,7 +383,7 @@ void ApplyWeather(RadioSettings& r, const SettingsTable& t) {
     }
 }
 
-void ApplyDirectory(const SettingsTable& t, const char* prefix, std::span<DirectoryEntry> entries) {
+void ApplyDirectory(Reading& t, const char* prefix, std::span<DirectoryEntry> entries) {
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::string section = Bare(prefix, static_cast<int>(i) + 1);
         ReadFlag(t, section, "Enable", entries[i].Enable);
@@ -365,7 +392,7 @@ void ApplyDirectory(const SettingsTable& t, const char* prefix, std::span<Direct
     }
 }
 
-void ApplyLandMobile(const SettingsTable& t, const std::string& section, int model, ChannelRecord& ch) {
+void ApplyLandMobile(Reading& t, const std::string& section, int model, ChannelRecord& ch) {
     ReadFlag(t, section, "Enable", ch.Enable);
     ReadFlag(t, section, "LMR EXP", ch.LmrExp);
     ReadText(t, section, "CHDisplayL", ch.CHDisplayL);
@@ -374,7 +401,7 @@ void ApplyLandMobile(const SettingsTable& t, const std::string& section, int mod
     ReadFrequency(t, section, "Rxfreq", ch.Rxfreq);
     ReadFrequency(t, section, "Txfreq", ch.Txfreq);
     ReadFlag(t, section, "LowPower", ch.LowPower);
-    ReadByte(t, section, "TXPower", ch.TXPower);
+    ReadField(t, section, "TXPower", ch.TXPower, map::lmr::PowerCode);
     ReadFlag(t, section, "PowUp", ch.PowUp);
     ReadFlag(t, section, "ScanMemory", ch.ScanMemory);
     ReadFlag(t, section, "ClockShift", ch.ClockShift);
@@ -384,17 +411,18 @@ void ApplyLandMobile(const SettingsTable& t, const std::string& section, int mod
     ch.IntGroup = t.LookupValue(section, "INT Group") == "0";
     ch.CanGroup = t.LookupValue(section, "CAN Group") == "0";
     if (!HasTones(model)) return;
-    ReadInteger(t, section, "Scramble", ch.Scramble);
+    ReadField(t, section, "Scramble", ch.Scramble, map::lmr::Scramble);
     ReadText(t, section, "ChTag", ch.ChTag);
     ReadFlag(t, section, "Narrow", ch.Narrow);
-    ReadInteger(t, section, "TxDCS", ch.TxDCS);
-    ReadInteger(t, section, "RxDCS", ch.RxDCS);
+    // DCS codes come in two modes; a CTCSS field's top value marks "no tone".
+    ReadInteger(t, section, "TxDCS", ch.TxDCS, 0, 2 * kSecondDcsOffset);
+    ReadInteger(t, section, "RxDCS", ch.RxDCS, 0, 2 * kSecondDcsOffset);
     ReadFlag(t, section, "RxComp", ch.RxComp);
-    ReadInteger(t, section, "TxCTCSS", ch.TxCTCSS);
-    ReadInteger(t, section, "RxCTCSS", ch.RxCTCSS);
+    ReadInteger(t, section, "TxCTCSS", ch.TxCTCSS, 0, Top(map::tone::TxCtcss) - 1);
+    ReadInteger(t, section, "RxCTCSS", ch.RxCTCSS, 0, Top(map::tone::TxCtcss) - 1);
 }
 
-void ApplyPresetBytes(RadioImage& image, const SettingsTable& t) {
+void ApplyPresetBytes(RadioImage& image, Reading& t) {
     for (int i = 0; i < map::PresetBytes.length; ++i) {
         const long value = NumericPrefix(t.LookupValue("PRISETCH", Bare("A", i)));
         if (value >= 0 && value <= 255) image[map::PresetBytes.address + i] = static_cast<uint8_t>(value);
@@ -428,18 +456,20 @@ FileOutcome SaveSettingsFile(const RadioSession& s, const std::filesystem::path&
 }
 
 int SettingsFileModel(const SettingsTable& table) {
+    Reading reading{table, {}};
     int16_t model = -1;
-    return ReadInteger(table, "MAIN", "MODELTYPE", model) ? model : -1;
+    return ReadInteger(reading, "MAIN", "MODELTYPE", model) ? model : -1;
 }
 
-SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& t) {
-    const int model = SettingsFileModel(t);
+SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
+    const int model = SettingsFileModel(table);
     if (model != s.model) {
-        if (model == 5 || model == 6) return {LoadResult::SwitchModel, model, {}, ""};
-        return {LoadResult::OtherModel, -1, {DifferentModel()}, ""};
+        if (model == 5 || model == 6) return {LoadResult::SwitchModel, model, {}, "", {}};
+        return {LoadResult::OtherModel, -1, {DifferentModel()}, "", {}};
     }
-    std::string sel1 = ReadProfileValue(t, "MAIN", "SEL1");
-    std::string sel2 = ReadProfileValue(t, "MAIN", "SEL2");
+    Reading t{table, {}};
+    std::string sel1 = ReadProfileValue(table, "MAIN", "SEL1");
+    std::string sel2 = ReadProfileValue(table, "MAIN", "SEL2");
     if (sel1 != "0" && sel1 != "1") sel1 = "1";
     if (sel2 != "0" && sel2 != "1") sel2 = "0";
     if (s.model == 6) {
@@ -459,13 +489,13 @@ SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& t) {
     ApplyPresetBytes(s.image, t);
     WriteFlag(s.image, map::Sel1, sel1 == "1");
     WriteFlag(s.image, map::Sel2, sel2 == "1");
-    return {LoadResult::Loaded, s.model, {}, ""};
+    return {LoadResult::Loaded, s.model, {}, "", std::move(t.warnings)};
 }
 
 SettingsLoad LoadSettingsFile(RadioSession& s, const std::filesystem::path& path) {
-    const FileBytes file = ReadFileBytes(path, kLargestFile);
+    const FileBytes file = ReadFileBytes(path, kLargestSettingsFile);
     if (!file.ok)
-        return {LoadResult::Unreadable, -1, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok}}, file.error};
+        return {LoadResult::Unreadable, -1, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok}}, file.error, {}};
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
     return ApplySettingsTable(s, SettingsTable::Parse(text));
 }

@@ -17,6 +17,9 @@ std::string SettingsFileText(const RadioSession& session);
 // comes back with "FileSave Error!!".
 FileOutcome SaveSettingsFile(const RadioSession& session, const std::filesystem::path& path);
 
+// A real settings file is under 100 KB; a larger one is refused at once.
+inline constexpr uintmax_t kLargestSettingsFile = 4u << 20;
+
 enum class LoadResult { Loaded, OtherModel, SwitchModel, Unreadable };
 
 struct SettingsLoad {
@@ -24,6 +27,9 @@ struct SettingsLoad {
     int requestedModel = -1;     // with SwitchModel: the file's model type (5 or 6)
     std::vector<Message> messages;
     std::string detail;          // with Unreadable: "PATH: reason"
+    // With Loaded: the values their fields cannot take, one line each
+    // ("[CHRG1] TxCTCSS=200: outside 0..50, left as it was").
+    std::vector<std::string> warnings;
 };
 
 // Applies a parsed file to the session: the header check first, so a file

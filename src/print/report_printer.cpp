@@ -4,6 +4,10 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <cctype>
+#include <string_view>
+
+#include "files/file_io.h"
 #include "report/report.h"
 
 namespace kv {
@@ -13,6 +17,14 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr double kHeaderTopTwips = 283.5;
 constexpr double kMarginInch = 0.75;
 constexpr int kPointSize = 9;
+constexpr uintmax_t kLargestPdf = 64u << 20;
+
+// A PDF ends with its end-of-file marker, whitespace aside.
+bool PdfComplete(const std::vector<uint8_t>& bytes) {
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text.starts_with("%PDF-") && text.ends_with("%%EOF");
+}
 
 }  // namespace
 
@@ -56,12 +68,25 @@ std::string PrintReport(const RadioSession& session, QPrinter& printer) {
 }
 
 std::string ExportReportPdf(const RadioSession& session, const std::filesystem::path& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(path.string()));
-    printer.setDocName(QString::fromStdString(session.ModelName() + " Tidewright"));
-    const std::string error = PrintReport(session, printer);
-    return error.empty() ? error : path.string() + ": " + error;
+    // The printer writes a file of its own and says nothing when the disk
+    // fills: it writes beside the target, the result is checked whole, and
+    // only then replaces the target as every other file is saved.
+    std::string error;
+    const std::filesystem::path draft = TemporaryFileBeside(path, error);
+    if (draft.empty()) return error;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(draft.string()));
+        printer.setDocName(QString::fromStdString(session.ModelName() + " Tidewright"));
+        error = PrintReport(session, printer);
+    }
+    const FileBytes pdf = ReadFileBytes(draft, kLargestPdf);
+    std::filesystem::remove(draft);
+    if (!error.empty()) return path.string() + ": " + error;
+    if (!pdf.ok) return path.string() + ": " + pdf.error;
+    if (!PdfComplete(pdf.bytes)) return path.string() + ": the PDF could not be written whole (is the disk full?)";
+    return WriteFileAtomically(path, pdf.bytes.data(), pdf.bytes.size());
 }
 
 }  // namespace kv

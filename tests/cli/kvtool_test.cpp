@@ -2,7 +2,11 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <sys/wait.h>
+
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "files/image_file.h"
 #include "image/codec.h"
@@ -11,6 +15,7 @@
 #include "report/report.h"
 #include "rules/channel_lists.h"
 #include "support/sessions.h"
+#include "support/small_disk.h"
 #include "support/kvtool_run.h"
 #include "support/temp_dir.h"
 
@@ -226,6 +231,85 @@ TEST(KvtoolReport, PrintsThePreviewTextOrSavesItWithOneLineBreak) {
     ASSERT_EQ(save.status, 0) << save.err;
     EXPECT_TRUE(save.out.empty());
     EXPECT_EQ(test::ReadText(saved), BuildReport(s) + "\r\n");
+}
+
+// Standard output on a full disk: every write fails.
+class FullOutput : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(Kvtool, AnOutputThatCannotBeWrittenIsAFailure) {
+    TempDir dir;
+    const std::string file = (dir / "radio.dat").string();
+    ASSERT_EQ(Kvtool({"new", "-o", file}).status, 0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"show", file}, {"show", file, "--json"}, {"narrow", file}, {"report", file}, {"ports"}, {"--help"}};
+    for (const auto& args : commands) {
+        FullOutput full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(cli::RunKvtool(args, out, err), 1) << args[0];
+        EXPECT_NE(err.str().find("cannot write to standard output"), std::string::npos) << args[0] << ": " << err.str();
+    }
+    // And through the real program, on /dev/full.
+    const std::string command = std::string(KVTOOL_PATH) + " show '" + file + "' --json > /dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
+TEST(Kvtool, OutOfRangeValuesStayOutAndAreNamed) {
+    TempDir dir;
+    const std::string dat = (dir / "range.dat").string(), hex = (dir / "range.hex").string();
+    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
+    std::string text = test::ReadText(dat);
+    const auto set = [&](const std::string& section, const std::string& key, const std::string& value) {
+        const size_t at = text.find(key + "=", text.find("[" + section + "]"));
+        text.replace(at, text.find("\r\n", at) - at, key + "=" + value);
+    };
+    set("CHRG1", "TxCTCSS", "200");
+    set("CHRG1", "TxDCS", "500");
+    set("CHRG1", "Scramble", "-1");
+    set("Common Setup", "SQL", "16");
+    test::WriteText(dat, text);
+
+    const ToolRun run = Kvtool({"convert", dat, hex});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* warning : {"[CHRG1] TxCTCSS=200: outside 0..62", "[CHRG1] TxDCS=500: outside 0..208",
+                                "[CHRG1] Scramble=-1: outside 0..7", "[Common Setup] SQL=16: outside 0..15"})
+        EXPECT_NE(run.err.find(warning), std::string::npos) << warning << " in " << run.err;
+    const auto json = ShowJson(hex);
+    EXPECT_EQ(json["CHRG"][0]["TxCTCSS"], 0) << "the field kept its value";
+    EXPECT_EQ(json["CHRG"][0]["TxDCS"], 0);
+    EXPECT_EQ(json["CHRG"][0]["Scramble"], 0);
+    EXPECT_EQ(json["Common Setup"]["SQL"], 15);
+}
+
+TEST(Kvtool, ASettingsFileTooLargeToBeOneIsRefusedAtOnce) {
+    TempDir dir;
+    const auto huge = dir / "huge.dat";
+    std::ofstream(huge).put('[');
+    std::filesystem::resize_file(huge, 100u << 20);  // sparse: no time spent writing it
+    const ToolRun run = Kvtool({"show", huge.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("file too large"), std::string::npos) << run.err;
+}
+
+TEST(KvtoolPrint, AFullDiskLeavesTheOldPdfAndSaysSo) {
+    test::SmallDisk disk(16 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+    TempDir dir;
+    const std::string file = (dir / "radio.hex").string();
+    ASSERT_EQ(Kvtool({"new", "-o", file}).status, 0);
+    const auto pdf = disk / "report.pdf";
+    test::WriteText(pdf, "old");
+    const ToolRun run = Kvtool({"print", file, "-o", pdf.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("report.pdf"), std::string::npos) << run.err;
+    EXPECT_EQ(test::ReadText(pdf), "old");
+    EXPECT_EQ(disk.FileCount(), 1u) << "no temporary file left";
 }
 
 TEST(KvtoolReport, AChannelMovedInTheListReportsItsOwnTransmitFrequency) {

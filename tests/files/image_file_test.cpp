@@ -6,6 +6,7 @@
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "image/defaults.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
 #include "support/sessions.h"
@@ -134,6 +135,45 @@ TEST(AtomicWrite, AFailureLeavesTheOldFile) {
         chmod(dir.path().c_str(), 0700);
         EXPECT_EQ(ReadAll(dir / "f"), (std::vector<uint8_t>{1, 2, 3}));
     }
+}
+
+TEST(AtomicWrite, AFullDiskOrAProtectedFileLeavesTheOldFileAndNoTemporary) {
+    test::SmallDisk disk(8 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+    const auto target = disk / "radio.hex";
+    WriteAll(target, {1, 2, 3});
+    const std::vector<uint8_t> big(64 * 1024, 7);
+    const std::string full = WriteFileAtomically(target, big.data(), big.size());
+    EXPECT_NE(full.find("No space left on device"), std::string::npos) << full;
+    EXPECT_EQ(ReadAll(target), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(disk.FileCount(), 1u) << "no temporary file left";
+
+    chmod(target.c_str(), 0444);
+    const uint8_t byte = 9;
+    const std::string refused = WriteFileAtomically(target, &byte, 1);
+    EXPECT_TRUE(IsReadOnlyRefusal(refused)) << refused;
+    EXPECT_EQ(ReadAll(target), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(WriteFileAtomically(target, &byte, 1, ReadOnlyFiles::Replace), "") << "the user said replace it";
+    EXPECT_EQ(ReadAll(target), (std::vector<uint8_t>{9}));
+    struct stat st {};
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u) << "and it stays protected";
+}
+
+TEST(AtomicWrite, ThroughASymbolicLinkAndUnderTheLongestName) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "real");
+    WriteAll(dir / "real" / "radio.dat", {1});
+    std::filesystem::create_symlink("real/radio.dat", dir / "link.dat");
+    const uint8_t two[] = {2, 2};
+    ASSERT_EQ(WriteFileAtomically(dir / "link.dat", two, sizeof two), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.dat")) << "the link stays";
+    EXPECT_EQ(ReadAll(dir / "real" / "radio.dat"), (std::vector<uint8_t>{2, 2}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "real"), {}), 1);
+
+    const auto longest = dir / (std::string(251, 'n') + ".dat");  // 255 bytes, the most a name may have
+    EXPECT_EQ(WriteFileAtomically(longest, two, sizeof two), "");
+    EXPECT_EQ(ReadAll(longest), (std::vector<uint8_t>{2, 2}));
 }
 
 TEST(AtomicWrite, FailingSaveReportsFileSaveError) {

@@ -351,6 +351,8 @@ TEST_P(SettingsForEveryModel, ASavedFileLoadsBackToTheSameFile) {
                 if (ch.DuplexMask == 0) ch.Duplex = defaults.Marine(g)[n].Duplex;  // receive only
             }
         for (auto& group : s.settings.UsableGroups) group.StatusName = "NAME";
+        // The file takes offsets of -12..+12 hours only (the image clamps the rest).
+        s.settings.Common.OffsetTime = std::clamp<int16_t>(s.settings.Common.OffsetTime, 0, 24);
         // Plain texts lose their outer spaces (a one-character left part gets one back).
         for (std::span<ChannelRecord> list : {std::span<ChannelRecord>(s.settings.CHEXP), std::span<ChannelRecord>(s.settings.CHRG)})
             for (ChannelRecord& ch : list)

@@ -2,8 +2,11 @@
 // normalize + checksum; save + load of a full settings file; loading junk.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 
+#include "files/data_file.h"
 #include "files/settings_file.h"
 #include "full_radio.h"
 #include "image/defaults.h"
@@ -64,6 +67,33 @@ void BM_LoadTenMegabytesOfJunk(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(LoadText(s, junk).result);
 }
 BENCHMARK(BM_LoadTenMegabytesOfJunk)->Unit(benchmark::kMillisecond);
+
+// A programmed radio's settings file from disk, as kvtool and the window open it.
+void BM_LoadSettingsFileFromDisk(benchmark::State& state) {
+    const auto path = std::filesystem::temp_directory_path() / "kv-bench-radio.dat";
+    RadioSession s = bench::FullRadio();
+    SaveSettingsFile(s, path);
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    for (auto _ : state) {
+        RadioSession loaded;
+        benchmark::DoNotOptimize(LoadDataFile(loaded, path, std::nullopt).ok);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadSettingsFileFromDisk)->Unit(benchmark::kMillisecond);
+
+// A 100 MB file offered as a settings file is refused before it is read.
+void BM_RefuseHundredMegabyteFile(benchmark::State& state) {
+    const auto path = std::filesystem::temp_directory_path() / "kv-bench-huge.dat";
+    std::ofstream(path).put('[');
+    std::filesystem::resize_file(path, 100u << 20);
+    for (auto _ : state) {
+        RadioSession loaded;
+        benchmark::DoNotOptimize(LoadDataFile(loaded, path, std::nullopt).ok);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_RefuseHundredMegabyteFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kv

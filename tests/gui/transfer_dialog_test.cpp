@@ -66,18 +66,6 @@ TEST(TransferDialog, DebugModeShowsTheNotes) {
     EXPECT_EQ(monitor->text(), "sync ok");
 }
 
-// Presses OK in the modal dialog once it is open.
-void PressOkWhenOpen() {
-    QTimer::singleShot(0, [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<TransferDialog*>(w); dialog && dialog->isVisible()) {
-                dialog->Start();
-                if (dialog->isVisible()) dialog->CancelPressed();
-                return;
-            }
-    });
-}
-
 TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {
     Rig rig;
     MainWindow& w = rig.Start();
@@ -86,6 +74,7 @@ TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {
     rig.editor.dataChanged = true;
     w.SelectNodeByKey("ATIS");
 
+    rig.Answer({Answer::No});  // the unsaved data go
     PressOkWhenOpen();
     w.TransferRead();
     EXPECT_EQ(rig.transfer.modes, std::vector<int>{kTransferRead});

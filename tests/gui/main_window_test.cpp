@@ -161,6 +161,17 @@ TEST(EditModel, AsksAndSwitchesOnlyOnOk) {
     rig.Answer({});
     w.EditModel(6);
     EXPECT_TRUE(rig.prompt.shown().empty()) << "the current model asks nothing";
+
+    // A refused field keeps the model and puts the clicked check mark back.
+    QApplication::setActiveWindow(&w);
+    w.SelectNodeByKey("ATIS");
+    auto* code = rig.Find<FieldEdit>("txtATIScode");
+    code->setFocus();
+    QTest::keyClicks(code, "123");
+    rig.Find<QAction>("mnuEditModelKind_5")->trigger();
+    EXPECT_EQ(rig.session.model, 6);
+    EXPECT_TRUE(rig.Find<QAction>("mnuEditModelKind_6")->isChecked());
+    EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_5")->isChecked());
 }
 
 TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {

@@ -5,8 +5,11 @@
 #include "util/texts.h"
 
 namespace kv {
+
+bool IsCurrentModel(const RadioSession& s, int code) { return code == s.model || (code == 5 && s.model == 4); }
+
 bool SwitchModel(RadioSession& s, int code, Prompt& prompt, ConfigStore& store) {
-    if (code == s.model || (code == 5 && s.model == 4)) return false;
+    if (IsCurrentModel(s, code)) return false;
     const Message ask{"Do yo want to program the " + SeriesWord(code) + " series?", text::kWindowTitle,
                       MessageIcon::Exclamation, Buttons::OkCancel};
     if (prompt.Show(ask) != Answer::Ok) return false;

@@ -11,6 +11,10 @@
 
 namespace kv {
 
+// True when Edit > Model with this code changes nothing: the model is
+// already current (code 4 counts as code 5).
+bool IsCurrentModel(const RadioSession& session, int code);
+
 // Edit > Model: nothing when the model is already current (code 4 counts as
 // code 5); otherwise asks "Do yo want to program the ... series?" and on OK
 // switches, remembers the model and resets the data. True when it switched.

@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
         session, prompt, [&] { return window ? ports.DeviceOf(window->selectedPort()) : std::string(); }, &errorLog,
         editor.debug);
 
-    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, printers, &transfers, folder, 1});
+    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, printers, &transfers, folder, 1, &errorLog});
     window = &main;
 
     // --demo: a radio holding the start-up data, on a pseudo-terminal of its own.

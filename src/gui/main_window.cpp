@@ -27,6 +27,7 @@
 #include "print/report_printer.h"
 #include "gui/transfer_dialog.h"
 #include "image/defaults.h"
+#include "link/port_list.h"
 #include "rules/narrowband.h"
 #include "util/texts.h"
 
@@ -36,10 +37,14 @@ namespace {
 constexpr const char* kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 constexpr const char* kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
-constexpr int kTreeHelp = 1054;
-constexpr int kDiagnosticHelp = 1012;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::vector<PortEntry> PortEntries(const std::vector<PortMenuEntry>& menu) {
+    std::vector<PortEntry> entries;
+    for (const PortMenuEntry& port : menu) entries.push_back({port.number, true, port.device, port.caption});
+    return entries;
+}
 
 // Shows the wait cursor and disables the window for a scope.
 class Busy {
@@ -90,10 +95,9 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
     statusBar()->addWidget(status_, 1);
 
     RebuildPortMenu();
-    const auto remembered = services_.store.Get("ComPath", "ComNum");
-    const int wanted = remembered ? std::atoi(remembered->c_str()) : 1;
-    for (size_t i = 0; i < ports_.size(); ++i)
-        if (ports_[i].number == wanted) ChoosePort(static_cast<int>(i));
+    const PortChoice remembered = ReadPortChoice(services_.store);
+    if (const int index = IndexOfRememberedPort(PortEntries(ports_), remembered.number, remembered.name); index >= 0)
+        ChoosePort(index);
 
     MakeNewSettings(true);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
@@ -103,10 +107,10 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
         connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this), &QShortcut::activated, this,
                 &MainWindow::OpenImage);
     }
+    // F1: the topic of the control with the focus, else the contents.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {
         const QWidget* focus = QApplication::focusWidget();
-        const int number = focus ? focus->property("kvHelp").toInt() : 0;
-        if (number) HelpContext(number); else HelpContents();
+        HelpContext(focus ? HelpContextOf(focus->objectName().toStdString()) : 0);
     });
     resize(820, 560);
     QApplication::restoreOverrideCursor();
@@ -247,7 +251,6 @@ void MainWindow::BuildScreens() {
     tree_->setObjectName("tvTreeView");
     tree_->setHeaderHidden(true);
     tree_->setMinimumWidth(215);  // "Available CH Group Setup" in full
-    tree_->setProperty("kvHelp", kTreeHelp);
     stack_ = new QStackedWidget(splitter);
     stack_->setObjectName("pictScreens");
     splitter->addWidget(tree_);
@@ -478,13 +481,19 @@ void MainWindow::ShowAll(const std::vector<Message>& messages) {
     for (const Message& m : messages) services_.prompt.Show(m);
 }
 
+// Unsaved data: the question of Exit, before a command replaces them.
+bool MainWindow::ConfirmUnsaved() {
+    return ConfirmUnsavedChanges(e_, services_.prompt, [this] { return ValidateActiveField(); },
+                                 [this] { return FileSave(); });
+}
+
 void MainWindow::FileNew() {
-    if (!ValidateActiveField()) return;
+    if (!ValidateActiveField() || !ConfirmUnsaved()) return;
     MakeNewSettings(false);
 }
 
 bool MainWindow::FileOpen() {
-    if (!ValidateActiveField()) return false;
+    if (!ValidateActiveField() || !ConfirmUnsaved()) return false;
     const auto path = services_.files.OpenName(services_.programFolder, kDatFilter);
     if (!path) return false;
     const int before = s_.model;
@@ -503,8 +512,7 @@ bool MainWindow::FileOpen() {
         CheckDestinationOfData();
     }
     if (load.result != LoadResult::Loaded) {
-        if (load.result == LoadResult::Unreadable)
-            services_.prompt.Show({text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
+        LogFileFailure(e_, services_.log, procedure::kReadFileAs, load.messages, load.detail);
         if (s_.model != before) {
             e_.currentFile.clear();
             e_.dataChanged = false;
@@ -542,6 +550,7 @@ bool MainWindow::SaveTo(const std::filesystem::path& path) {
         Pause(500, services_.pauseScale);
     }
     ShowAll(outcome.messages);
+    LogFileFailure(e_, services_.log, procedure::kSaveFileAs, outcome.messages, outcome.detail);
     if (!outcome.ok) return false;
     e_.currentFile = path;
     e_.dataChanged = false;
@@ -565,10 +574,11 @@ void MainWindow::SaveImage() {
         Pause(500, services_.pauseScale);
     }
     ShowAll(outcome.messages);
+    LogFileFailure(e_, services_.log, procedure::kSaveHexFileAs, outcome.messages, outcome.detail);
 }
 
 void MainWindow::OpenImage() {
-    if (!e_.debug || !ValidateActiveField()) return;
+    if (!e_.debug || !ValidateActiveField() || !ConfirmUnsaved()) return;
     const auto path = services_.files.OpenName(services_.programFolder, kHexFilter);
     if (!path) return;
     FileOutcome outcome;
@@ -577,6 +587,7 @@ void MainWindow::OpenImage() {
         outcome = OpenImageFile(s_, *path);
     }
     ShowAll(outcome.messages);
+    LogFileFailure(e_, services_.log, procedure::kReadHexFileAs, outcome.messages, outcome.detail);
     if (!outcome.ok) return;
     e_.currentFile = *path;
     e_.dataChanged = false;
@@ -584,8 +595,8 @@ void MainWindow::OpenImage() {
 }
 
 void MainWindow::EditModel(int code) {
-    if (!ValidateActiveField()) return;
-    if (!SwitchModel(s_, code, services_.prompt, services_.store)) {
+    if (!ValidateActiveField() || IsCurrentModel(s_, code) || !ConfirmUnsaved() ||
+        !SwitchModel(s_, code, services_.prompt, services_.store)) {
         UpdateModelChecks();  // a click on a checkable entry toggles it: put it back
         return;
     }
@@ -634,7 +645,7 @@ void MainWindow::PickDestination(int index) {
     }
     const Message ask{"Do yo want to change to " + destinations_.list.names[entry] + "?", text::kWindowTitle,
                       MessageIcon::Exclamation, Buttons::OkCancel};
-    if (!ValidateActiveField() || services_.prompt.Show(ask) != Answer::Ok) {
+    if (!ValidateActiveField() || !ConfirmUnsaved() || services_.prompt.Show(ask) != Answer::Ok) {
         CheckDestination(destinations_.checked);
         return;
     }
@@ -667,9 +678,11 @@ void MainWindow::RebuildPortMenu() {
 
 void MainWindow::ChoosePort(int index) {
     if (index < 0 || static_cast<size_t>(index) >= ports_.size()) return;
-    portNumber_ = ports_[static_cast<size_t>(index)].number;
+    const PortMenuEntry& port = ports_[static_cast<size_t>(index)];
+    portNumber_ = port.number;
     for (int i = 0; i < kMaxPorts; ++i) portActions_[i]->setChecked(i == index);
-    if (isVisible()) services_.store.Set("ComPath", "ComNum", std::to_string(portNumber_));
+    // The device name finds the port again when its number has changed.
+    if (isVisible()) WritePortChoice(services_.store, {port.number, port.device});
 }
 
 // ---------------------------------------------------------------- transfers
@@ -687,6 +700,7 @@ void MainWindow::TransferProgram() {
 
 void MainWindow::RunTransfer(int mode) {
     if (!ValidateActiveField()) return;
+    if (mode == kTransferRead && !ConfirmUnsaved()) return;
     TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale);
     dialog.exec();
     if (!dialog.completed() || mode != kTransferRead) return;
@@ -704,9 +718,9 @@ void MainWindow::HelpContents() { HelpContext(0); }
 
 void MainWindow::HelpContext(int contextNumber) {
     const auto manual = services_.programFolder / "manual.html";
-    const std::string anchor = contextNumber ? HelpAnchor(contextNumber) : "";
-    if (!services_.help.Open(manual, anchor))
-        services_.prompt.Show({text::kNoHelp, text::kProductWord, MessageIcon::Information, Buttons::Ok});
+    const bool present = std::filesystem::is_regular_file(manual);
+    if (present && services_.help.Open(manual, contextNumber ? HelpAnchor(contextNumber) : "")) return;
+    services_.prompt.Show(HelpNotShown(present));
 }
 
 void MainWindow::HelpAbout() {
@@ -725,7 +739,7 @@ void MainWindow::OnFocusChanged(QWidget*, QWidget* now) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!MayClose(e_, services_.prompt, [this] { return ValidateActiveField(); }, [this] { return FileSave(); })) {
+    if (!ConfirmUnsaved()) {
         event->ignore();
         return;
     }

@@ -90,6 +90,7 @@ private:
     void RunTransfer(int mode);
     void OnFocusChanged(QWidget* old, QWidget* now);
     bool SaveTo(const std::filesystem::path& path);
+    bool ConfirmUnsaved();
     void ShowAll(const std::vector<Message>& messages);
 
     RadioSession& s_;

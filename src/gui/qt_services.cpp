@@ -85,25 +85,19 @@ bool BrowserHelpViewer::Open(const std::filesystem::path& manual, const std::str
     return QDesktopServices::openUrl(url);
 }
 
-std::vector<std::pair<PortMenuEntry, std::string>> DevicePortSource::Entries() {
+std::vector<PortMenuEntry> DevicePortSource::Ports() {
     PortList list;
     list.Create(qt::AvailablePorts());
-    std::vector<std::pair<PortMenuEntry, std::string>> entries;
-    for (int i = 0; i < list.ComCount(); ++i)
-        entries.push_back({{list.Entry(i).number, list.RefComName(i)}, list.Entry(i).name});
-    if (!simulated_.empty()) entries.push_back({{list.ComCount() + 1, kSimulatedRadioCaption}, simulated_});
-    return entries;
-}
-
-std::vector<PortMenuEntry> DevicePortSource::Ports() {
     std::vector<PortMenuEntry> ports;
-    for (const auto& [entry, device] : Entries()) ports.push_back(entry);
+    for (int i = 0; i < list.ComCount(); ++i)
+        ports.push_back({list.Entry(i).number, list.RefComName(i), list.Entry(i).name});
+    if (!simulated_.empty()) ports.push_back({list.ComCount() + 1, kSimulatedRadioCaption, simulated_});
     return ports;
 }
 
 std::string DevicePortSource::DeviceOf(int number) {
-    for (const auto& [entry, device] : Entries())
-        if (entry.number == number) return device;
+    for (const PortMenuEntry& port : Ports())
+        if (port.number == number) return port.device;
     return "";
 }
 

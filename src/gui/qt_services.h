@@ -56,7 +56,6 @@ public:
     void AddSimulatedRadio(const std::string& device) { simulated_ = device; }
 
 private:
-    std::vector<std::pair<PortMenuEntry, std::string>> Entries();
     std::string simulated_;
 };
 

@@ -15,8 +15,6 @@ void Pause(int milliseconds, int scale) {
     }
 }
 
-std::string HelpAnchor(int contextNumber) { return "topic-" + std::to_string(contextNumber); }
-
 QString QtFilter(const std::string& filter) {
     // "name|pattern|name|pattern": Qt shows the names, which carry their patterns.
     const QStringList parts = QString::fromStdString(filter).split('|');

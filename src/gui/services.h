@@ -1,6 +1,6 @@
 // What the main window needs from its surroundings, as small interfaces a
 // test can fake: the serial ports present, the file and print dialogs, the
-// help viewer and the pauses of the long commands.
+// help viewer, the error log and the pauses of the long commands.
 #pragma once
 
 #include <QPrinter>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "files/config_store.h"
+#include "files/error_log.h"
 #include "util/prompt.h"
 
 namespace kv {
@@ -21,6 +22,7 @@ class TransferJob;
 struct PortMenuEntry {
     int number = 0;       // the number remembered as "ComNum"
     std::string caption;  // name and description
+    std::string device;   // "/dev/ttyUSB0", remembered as "ComName"
 };
 
 class PortSource {
@@ -63,13 +65,11 @@ struct MainWindowServices {
     TransferJob* transfers = nullptr;          // the radio link
     std::filesystem::path programFolder;       // default data files, manual, start folder
     int pauseScale = 1;                        // 0 in tests: the 200/500 ms pauses become none
+    ErrorLog* log = nullptr;                   // err.log; the window writes it in debug mode only
 };
 
 // The pause of a long command: pumps window events, never blocks them.
 void Pause(int milliseconds, int scale);
-
-// The manual's anchor of a help context number ("topic-1054").
-std::string HelpAnchor(int contextNumber);
 
 // The system's filter text as a Qt file-dialog filter ("dat files(*.dat);;All files(*.*)").
 QString QtFilter(const std::string& filter);

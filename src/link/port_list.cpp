@@ -77,6 +77,16 @@ int PortList::IndexOfName(const std::string& name) const {
     return -1;
 }
 
+int IndexOfRememberedPort(const std::vector<PortEntry>& ports, int number, const std::string& name) {
+    const auto at = [&](auto matches) {
+        const auto it = std::find_if(ports.begin(), ports.end(), matches);
+        return it == ports.end() ? -1 : static_cast<int>(it - ports.begin());
+    };
+    if (!name.empty())
+        if (const int byName = at([&](const PortEntry& p) { return p.name == name; }); byName >= 0) return byName;
+    return at([&](const PortEntry& p) { return p.number == number; });
+}
+
 std::string ResolvePort(const PortList& list, const std::string& text) {
     if (text.find('/') != std::string::npos) return text;
     const int index = AllDigits(text) ? list.IndexOfNumber(std::stoi(text.substr(0, 6))) : list.IndexOfName(text);

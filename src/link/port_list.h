@@ -41,6 +41,11 @@ private:
     PortEntry empty_;
 };
 
+// Where the port chosen in an earlier run is now: the port with its device
+// name when that device is present (a USB adapter may come back under
+// another number), else the port with its number; -1 when neither is.
+int IndexOfRememberedPort(const std::vector<PortEntry>& ports, int number, const std::string& name);
+
 // Device names in natural order: ttyS2 before ttyS10.
 bool NaturalLess(const std::string& a, const std::string& b);
 

@@ -48,6 +48,7 @@ inline constexpr const char* kGridHint = "[Double click],[Enter]:Jump the Settin
 inline constexpr const char* kWeatherEnableHint = "Select[x]Enable/[]Disable.";
 inline constexpr const char* kNoHelp =
     "Unable to display Help Contents. There is no Help associated with this project.";
+inline constexpr const char* kHelpNotOpened = "The help could not be opened: no web browser could be started.";
 
 // The transfer dialog.
 inline constexpr const char* kInstructionConnect = "1.Connect the TWS cable between the PC serial port and the radio.";

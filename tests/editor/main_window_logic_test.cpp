@@ -3,6 +3,7 @@
 #include "editor/common_setup_options.h"
 #include "editor/main_window_logic.h"
 #include "editor/transfer_dialog_logic.h"
+#include "support/temp_dir.h"
 
 namespace kv {
 namespace {
@@ -29,7 +30,7 @@ struct ExitCase {
     int asked, saves;
 };
 
-TEST(MayClose, TheThreeAnswers) {
+TEST(ConfirmUnsavedChanges, TheThreeAnswers) {
     const ExitCase cases[] = {
         {false, Answer::Cancel, true, true, true, 0, 0}, {true, Answer::Cancel, true, true, false, 1, 0},
         {true, Answer::No, true, true, true, 1, 0},      {true, Answer::Yes, true, true, true, 1, 1},
@@ -40,7 +41,8 @@ TEST(MayClose, TheThreeAnswers) {
         state.dataChanged = c.changed;
         ScriptedPrompt prompt({c.answer});
         int saves = 0;
-        const bool closes = MayClose(state, prompt, [&] { return c.valid; }, [&] { ++saves; return c.saved; });
+        const bool closes =
+            ConfirmUnsavedChanges(state, prompt, [&] { return c.valid; }, [&] { ++saves; return c.saved; });
         EXPECT_EQ(closes, c.closes);
         EXPECT_EQ(saves, c.saves);
         ASSERT_EQ(prompt.shown().size(), static_cast<size_t>(c.asked));
@@ -49,6 +51,69 @@ TEST(MayClose, TheThreeAnswers) {
             EXPECT_EQ(prompt.shown()[0].buttons, Buttons::YesNoCancel);
         }
     }
+}
+
+class RecordingLog : public ErrorLog {
+public:
+    std::vector<std::string> lines;
+    void Log(const std::string& procedure, long number, const std::string& description) override {
+        lines.push_back(procedure + " -> " + std::to_string(number) + description);
+    }
+};
+
+TEST(LogFileFailure, OnlyUnexpectedFailuresAndOnlyInDebugMode) {
+    const Message readError{"FileRead Error!!", "PC Program for KV150/KV170 Series", MessageIcon::Exclamation};
+    const Message saveError{"FileSave Error!!", "PC Program for KV150/KV170 Series", MessageIcon::Exclamation};
+    const Message badFile{"bad file!!", "PC Program for KV150/KV170 Series"};
+    const struct {
+        bool debug;
+        std::vector<Message> messages;
+        bool logged;
+    } cases[] = {
+        {true, {saveError}, true},  {true, {readError}, true}, {false, {saveError}, false},
+        {true, {badFile}, false},   {true, {}, false},
+    };
+    for (const auto& c : cases) {
+        EditorState state;
+        state.debug = c.debug;
+        RecordingLog log;
+        EXPECT_EQ(LogFileFailure(state, &log, "frmMain.SaveFileAs", c.messages, "/x/boat.dat: No such file or directory"),
+                  c.logged);
+        const std::vector<std::string> expected =
+            c.logged ? std::vector<std::string>{"frmMain.SaveFileAs -> 0/x/boat.dat: No such file or directory"}
+                     : std::vector<std::string>{};
+        EXPECT_EQ(log.lines, expected) << c.debug << " " << c.messages.size();
+    }
+    EditorState debug;
+    debug.debug = true;
+    EXPECT_FALSE(LogFileFailure(debug, nullptr, "frmMain.SaveFileAs", {saveError}, "x")) << "no log, no entry";
+}
+
+TEST(HelpContext, ControlsAndControlArraysByObjectName) {
+    const std::pair<const char*, int> cases[] = {
+        {"tvTreeView", 1054}, {"grdMarine", 1022},  {"chkCEnable", 1028}, {"chkCGroup_2", 1028},
+        {"chkDEnable_9", 1028}, {"chkCTXEnable", 1029}, {"chkCDup", 1030}, {"chkCTXOnly", 1031},
+        {"chkCTXPower", 1032}, {"chkCScan", 1033}, {"chkDScan_0", 1033}, {"txtCTag", 1034},
+        {"cmbScramble", 1064}, {"txtCRF", 0},        {"chkCEnable_", 0},  {"chkCGroup_x", 0},
+        {"chkCGroupX_1", 0},   {"", 0},
+    };
+    for (const auto& [name, number] : cases) EXPECT_EQ(HelpContextOf(name), number) << name;
+    EXPECT_EQ(HelpAnchor(1054), "topic-1054");
+}
+
+TEST(HelpContext, TheManualHasAnAnchorForEveryNumber) {
+    const std::string manual = test::ReadText(std::filesystem::path(KV_TEST_SOURCE_DIR) / ".." / "docs" / "manual.html");
+    std::vector<int> numbers{kDiagnosticHelp};
+    for (const HelpContext& entry : HelpContexts()) numbers.push_back(entry.number);
+    for (const int number : numbers)
+        EXPECT_NE(manual.find("id=\"" + HelpAnchor(number) + "\""), std::string::npos) << number;
+}
+
+TEST(HelpContext, NoManualOrNoBrowser) {
+    EXPECT_EQ(HelpNotShown(false), (Message{"Unable to display Help Contents. There is no Help associated with this project.",
+                                            "TLN58", MessageIcon::Information, Buttons::Ok}));
+    EXPECT_EQ(HelpNotShown(true), (Message{"The help could not be opened: no web browser could be started.",
+                                           "PC Program for KV150/KV170 Series", MessageIcon::Critical, Buttons::Ok}));
 }
 
 TEST(ScreenBuilding, ClearsTheFlagOnEveryPath) {

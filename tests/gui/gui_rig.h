@@ -1,6 +1,6 @@
 // A main window on the offscreen platform with every service faked: the
 // store in a temporary file, scripted answers that record every message,
-// fake ports, file dialogs, help viewer and transfer job.
+// fake ports, file dialogs, help viewer, error log and transfer job.
 #pragma once
 
 #include <QApplication>
@@ -57,6 +57,17 @@ public:
     }
 };
 
+// Records what the window logs, whatever the mode: the window decides.
+class RecordingLog : public ErrorLog {
+public:
+    std::vector<std::string> procedures;
+    std::vector<std::string> descriptions;
+    void Log(const std::string& procedure, long, const std::string& description) override {
+        procedures.push_back(procedure);
+        descriptions.push_back(description);
+    }
+};
+
 // A "printer" that is a PDF file, or none when no path is set (cancel).
 class FakePrinters : public PrinterChooser {
 public:
@@ -96,14 +107,16 @@ struct Rig {
     FakePrinters printers;
     FakeTransfer transfer;
     TransferJob* job = nullptr;  // the radio link when set, else the fake transfer
+    RecordingLog log;
     RadioSession session;
     EditorState editor;
     std::unique_ptr<MainWindow> window;
 
     explicit Rig(bool debug = false, bool defaultData = true) {
         if (defaultData) WriteDefaultDataFiles(dir.path());
+        WriteText(dir / "manual.html", "<html></html>");
         store = std::make_unique<qt::SettingsStore>(dir / "TLN58.conf");
-        ports.ports = {{1, "/dev/ttyS0"}, {3, "/dev/ttyUSB0 FT232R USB UART"}};
+        ports.ports = {{1, "/dev/ttyS0", "/dev/ttyS0"}, {3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}};
         transfer.session = &session;
         editor.debug = debug;
     }
@@ -112,8 +125,8 @@ struct Rig {
     MainWindow& Start() {
         session.today = [] { return CivilDate{2026, 12, 6}; };
         window = std::make_unique<MainWindow>(session, editor,
-                                              MainWindowServices{prompt, *store, ports, files, help, printers, job ? job : &transfer,
-                                                                 dir.path(), 0});
+                                              MainWindowServices{prompt, *store, ports, files, help, printers,
+                                                                 job ? job : &transfer, dir.path(), 0, &log});
         bool shown = false;
         QObject::connect(window.get(), &MainWindow::generalShown, [&shown] { shown = true; });
         window->show();

@@ -5,9 +5,11 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "files/image_file.h"
 #include "files/settings_file.h"
 #include "gui/field_edit.h"
 #include "gui/gui_rig.h"
+#include "rules/channel_lists.h"
 #include "support/sessions.h"
 #include "util/texts.h"
 
@@ -54,14 +56,32 @@ TEST(FirstStart, AnEmptyStoreStartsWithTheKv170UsaOnPortOne) {
     EXPECT_FALSE(rig.store->Get("ComPath", "ComNum")) << "a port chosen at start is not stored again";
 }
 
-TEST(FirstStart, ARememberedPortThatIsGoneSelectsNothing) {
-    Rig rig;
-    rig.store->Set("ComPath", "ComNum", "7");
-    rig.store->Set("ModelPath", "ModelNum", "6");
-    MainWindow& w = rig.Start();
-    EXPECT_EQ(w.selectedPort(), 0);
-    EXPECT_EQ(rig.session.model, 6);
-    EXPECT_FALSE(w.destinationMenu().checked) << "model 6 has no default destination";
+TEST(FirstStart, TheRememberedPortByItsDeviceElseByItsNumber) {
+    const struct {
+        const char* number;
+        const char* device;  // nullptr: stored without one
+        int selected;
+    } cases[] = {
+        {"7", nullptr, 0},         // gone: nothing selected
+        {"2", "/dev/ttyUSB0", 3},  // the adapter came back as port 3
+        {"2", "/dev/ttyUSB9", 2},  // a device that is gone: the number
+        {"2", nullptr, 2},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.ports.ports = {{1, "/dev/ttyS0", "/dev/ttyS0"},
+                           {2, "/dev/ttyS1", "/dev/ttyS1"},
+                           {3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}};
+        rig.store->Set("ComPath", "ComNum", c.number);
+        if (c.device) rig.store->Set("ComPath", "ComName", c.device);
+        rig.store->Set("ModelPath", "ModelNum", "6");
+        MainWindow& w = rig.Start();
+        EXPECT_EQ(w.selectedPort(), c.selected) << c.number << " " << (c.device ? c.device : "");
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(rig.Find<QAction>(QString("mnuOptionsSerialPort1_%1").arg(i))->isChecked(), i + 1 == c.selected);
+        EXPECT_EQ(rig.session.model, 6);
+        EXPECT_FALSE(w.destinationMenu().checked) << "model 6 has no default destination";
+    }
 }
 
 TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
@@ -92,11 +112,12 @@ TEST(Menus, TheSerialPortListIsReadAgainWhenItOpens) {
     rig.ports.ports.clear();
     emit ports->aboutToShow();
     EXPECT_EQ(Captions(ports->actions()), QStringList({"(not exist)"}));
-    rig.ports.ports = {{3, "/dev/ttyUSB0"}};
+    rig.ports.ports = {{3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}};
     emit ports->aboutToShow();
     rig.Find<QAction>("mnuOptionsSerialPort1_0")->trigger();
     EXPECT_EQ(w.selectedPort(), 3);
     EXPECT_EQ(rig.store->Get("ComPath", "ComNum"), "3");
+    EXPECT_EQ(rig.store->Get("ComPath", "ComName"), "/dev/ttyUSB0");
 }
 
 TEST(Tree, FollowsTheModelAndTheUsableGroups) {
@@ -141,6 +162,17 @@ TEST(EditModel, AsksAndSwitchesOnlyOnOk) {
     rig.Answer({});
     w.EditModel(6);
     EXPECT_TRUE(rig.prompt.shown().empty()) << "the current model asks nothing";
+
+    // A refused field keeps the model and puts the clicked check mark back.
+    QApplication::setActiveWindow(&w);
+    w.SelectNodeByKey("ATIS");
+    auto* code = rig.Find<FieldEdit>("txtATIScode");
+    code->setFocus();
+    QTest::keyClicks(code, "123");
+    rig.Find<QAction>("mnuEditModelKind_5")->trigger();
+    EXPECT_EQ(rig.session.model, 6);
+    EXPECT_TRUE(rig.Find<QAction>("mnuEditModelKind_6")->isChecked());
+    EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_5")->isChecked());
 }
 
 TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
@@ -270,7 +302,7 @@ TEST(CommonSetup, ListsWriteTheirFieldsAndScanOffLocksResume) {
     EXPECT_FALSE(rig.Find<QComboBox>("cmbCommonRotary")->isVisibleTo(&w));
     EXPECT_TRUE(weather->isVisibleTo(&w));
 
-    rig.Answer({Answer::Ok});
+    rig.Answer({Answer::No, Answer::Ok});  // the edits go, the model changes
     w.EditModel(6);
     w.SelectNodeByKey("Common");
     EXPECT_FALSE(weather->isVisibleTo(&w)) << "model 6 has no weather alert";
@@ -304,6 +336,99 @@ TEST(Exit, TheThreeAnswersAndTheGeometry) {
         EXPECT_EQ(std::filesystem::exists(rig.dir / "exit.dat"), c.saved);
         EXPECT_EQ(rig.prompt.shown().at(0).text, "TWS data has changed.\r\nDo you want to save changes?");
         EXPECT_EQ(rig.store->Get("Settings", "MainWidth").has_value(), c.closes);
+    }
+}
+
+QStringList CheckedActions(const Rig& rig) {
+    QStringList names;
+    for (QAction* a : rig.window->findChildren<QAction*>())
+        if (a->isCheckable() && a->isChecked()) names << a->objectName();
+    names.sort();
+    return names;
+}
+
+// Every command that replaces the data asks the question of Exit first while
+// they are unsaved; programming the radio replaces nothing and asks nothing.
+TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
+    const auto destination = [](Rig& r, const char* name) {
+        const auto& names = r.window->destinationMenu().list.names;
+        const auto at = std::find(names.begin(), names.end(), name) - names.begin();
+        r.Find<QAction>(QString("mnuDestinationChild_%1").arg(at))->trigger();
+    };
+    const struct {
+        const char* command;
+        bool replaces, transfer;
+        std::deque<Answer> ownAnswers;  // the command's own question
+        std::function<void(Rig&)> run;
+    } commands[] = {
+        {"File > New", true, false, {}, [](Rig& r) { r.Find<QAction>("mnuFileNew")->trigger(); }},
+        {"File > Open", true, false, {},
+         [](Rig& r) {
+             r.files.names.push_back(r.dir / "other.dat");
+             r.Find<QAction>("mnuFileOpen")->trigger();
+         }},
+        {"Ctrl+F2", true, false, {},
+         [](Rig& r) {
+             r.files.names.push_back(r.dir / "other.hex");
+             r.window->OpenImage();
+         }},
+        {"Edit > Model", true, false, {Answer::Ok}, [](Rig& r) { r.Find<QAction>("mnuEditModelKind_6")->trigger(); }},
+        {"Region", true, false, {Answer::Ok}, [&](Rig& r) { destination(r, "KV150-usa"); }},
+        {"Transfer > Read", true, true, {}, [](Rig& r) { r.Find<QAction>("mnuTransferRead")->trigger(); }},
+        {"Transfer > Program", false, true, {}, [](Rig& r) { r.Find<QAction>("mnuTransferProgram")->trigger(); }},
+    };
+    const struct {
+        bool changed;
+        Answer answer;
+        bool saveNamed;  // the save dialog gives a name
+    } cases[] = {
+        {false, Answer::Cancel, true}, {true, Answer::Cancel, true}, {true, Answer::No, true},
+        {true, Answer::Yes, true},     {true, Answer::Yes, false},
+    };
+    const std::string marker = "5555555555";
+    for (const auto& command : commands) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(command.command) + (c.changed ? " changed, answer " : " unchanged, answer ") +
+                         std::to_string(static_cast<int>(c.answer)) + (c.saveNamed ? "" : ", save cancelled"));
+            Rig rig(true);
+            RadioSession other = FreshSession(5);
+            other.settings.Atis.AtisCode = "1111111111";
+            ASSERT_TRUE(SaveSettingsFile(other, rig.dir / "other.dat").ok);
+            ASSERT_TRUE(SaveImageFile(other, rig.dir / "other.hex").ok);
+            MainWindow& w = rig.Start();
+            rig.session.settings.Atis.AtisCode = marker;
+            rig.editor.dataChanged = c.changed;
+            const QStringList checks = CheckedActions(rig);
+            const QString title = w.windowTitle();
+
+            const bool asks = c.changed && command.replaces;
+            const bool goesOn = !asks || c.answer == Answer::No || (c.answer == Answer::Yes && c.saveNamed);
+            std::deque<Answer> answers = command.ownAnswers;
+            if (asks) answers.push_front(c.answer);
+            rig.Answer(answers);
+            if (asks && c.answer == Answer::Yes) rig.files.names = {c.saveNamed ? std::optional(rig.dir / "saved.dat")
+                                                                                : std::nullopt};
+            if (command.transfer) PressOkWhenOpen();  // also where no dialog should open: a fault fails, not hangs
+            command.run(rig);
+
+            const auto texts = Texts(rig.prompt);
+            EXPECT_EQ(std::count(texts.begin(), texts.end(), "TWS data has changed.\r\nDo you want to save changes?"),
+                      asks ? 1 : 0);
+            EXPECT_EQ(rig.session.settings.Atis.AtisCode == marker, !(goesOn && command.replaces));
+            const bool saved = asks && c.answer == Answer::Yes && c.saveNamed;
+            ASSERT_EQ(std::filesystem::exists(rig.dir / "saved.dat"), saved);
+            if (saved) {
+                EXPECT_NE(ReadText(rig.dir / "saved.dat").find("Atis Code=#" + marker + "\r\n"), std::string::npos);
+            }
+            EXPECT_EQ(rig.transfer.modes.size(), command.transfer && goesOn ? 1u : 0u);
+            if (!goesOn) {
+                EXPECT_EQ(CheckedActions(rig), checks);
+                EXPECT_EQ(w.windowTitle(), title);
+                EXPECT_TRUE(rig.editor.dataChanged);
+                EXPECT_EQ(rig.session.model, 5);
+                EXPECT_EQ(rig.files.folders.size(), c.answer == Answer::Yes ? 1u : 0u) << "no other dialog opened";
+            }
+        }
     }
 }
 
@@ -413,10 +538,107 @@ TEST(Help, TheManualOpensAtTheContextAnchor) {
     EXPECT_EQ(rig.help.anchors, (std::vector<std::string>{"", "topic-1054"}));
     rig.help.available = false;
     w.HelpContents();
-    ASSERT_EQ(rig.prompt.shown().size(), 1u);
-    EXPECT_EQ(rig.prompt.shown()[0].text,
-              "Unable to display Help Contents. There is no Help associated with this project.");
-    EXPECT_EQ(rig.prompt.shown()[0].icon, MessageIcon::Information);
+    std::filesystem::remove(rig.dir / "manual.html");
+    w.HelpContents();
+    EXPECT_EQ(rig.help.anchors.size(), 3u) << "without a manual the viewer is not started";
+    ASSERT_EQ(rig.prompt.shown().size(), 2u);
+    EXPECT_EQ(rig.prompt.shown()[0], (Message{"The help could not be opened: no web browser could be started.",
+                                              "PC Program for KV150/KV170 Series", MessageIcon::Critical, Buttons::Ok}));
+    EXPECT_EQ(rig.prompt.shown()[1], (Message{"Unable to display Help Contents. There is no Help associated with this project.",
+                                              "TLN58", MessageIcon::Information, Buttons::Ok}));
+}
+
+// F1 opens the manual at the anchor of the control that has the focus.
+TEST(Help, F1OnAControlOpensItsTopic) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    QApplication::setActiveWindow(&w);
+    rig.session.settings.UsableGroups[kLmrGroup].Enable = true;
+    SetTransmit(rig.session.settings.CHEXP[0], true);  // "Low Power Only" is for a channel that transmits
+    w.BuildTree();
+    const struct {
+        const char* node;
+        const char* control;
+        const char* anchor;
+    } cases[] = {
+        {"General", "tvTreeView", "topic-1054"}, {"PU", "grdMarine", "topic-1022"},
+        {"PW", "chkDEnable_2", "topic-1028"},    {"PW", "chkDScan_0", "topic-1033"},
+        {"PU1", "chkCDup", "topic-1030"},        {"PU1", "chkCTXEnable", "topic-1029"},
+        {"L1", "chkCEnable", "topic-1028"},      {"L1", "chkCTXOnly", "topic-1031"},
+        {"L1", "chkCTXPower", "topic-1032"},     {"L1", "chkCScan", "topic-1033"},
+        {"R1", "txtCTag", "topic-1034"},         {"R1", "cmbScramble", "topic-1064"},
+        {"ATIS", "txtATIScode", ""},  // no topic of its own: the contents
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(w.SelectNodeByKey(c.node)) << c.node;
+        auto* control = rig.Find<QWidget>(c.control);
+        ASSERT_TRUE(control) << c.control;
+        control->setFocus();
+        ASSERT_TRUE(control->hasFocus()) << c.control;
+        rig.help.anchors.clear();
+        QTest::keyClick(control, Qt::Key_F1);
+        EXPECT_EQ(rig.help.anchors, std::vector<std::string>{c.anchor}) << c.control;
+    }
+    EXPECT_TRUE(rig.prompt.shown().empty());
+    rig.help.available = false;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"The help could not be opened: no web browser could be started."});
+}
+
+// In debug mode a file that cannot be read or written is logged under the
+// window's procedure; a file that is refused for its contents is not.
+TEST(ErrorLog, FileFailuresInDebugModeUnderTheirProcedures) {
+    const auto saveSettings = [](Rig& r) {
+        r.files.names = {r.dir / "missing" / "boat.dat"};
+        r.window->FileSaveAs();
+    };
+    const auto openSettings = [](Rig& r) {
+        r.files.names = {r.dir / "missing.dat"};
+        r.window->FileOpen();
+    };
+    const struct {
+        bool debug;
+        std::function<void(Rig&)> run;
+        const char* procedure;  // nullptr: nothing logged
+        const char* message;
+    } cases[] = {
+        {true, saveSettings, "frmMain.SaveFileAs", "FileSave Error!!"},
+        {false, saveSettings, nullptr, "FileSave Error!!"},
+        {true, openSettings, "frmMain.ReadFileAs", "FileRead Error!!"},
+        {false, openSettings, nullptr, "FileRead Error!!"},
+        {true,
+         [](Rig& r) {
+             r.files.names = {r.dir / "missing" / "radio.hex"};
+             r.window->SaveImage();
+         },
+         "frmMain.SaveHexFileAs", "FileSave Error!!"},
+        {true,
+         [](Rig& r) {
+             r.files.names = {r.dir / "missing.hex"};
+             r.window->OpenImage();
+         },
+         "frmMain.ReadHexFileAs", "FileRead Error!!"},
+        {true,
+         [](Rig& r) {
+             WriteText(r.dir / "short.hex", "abc");
+             r.files.names = {r.dir / "short.hex"};
+             r.window->OpenImage();
+         },
+         nullptr, "bad file!!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.message) + (c.debug ? " in debug mode" : ""));
+        Rig rig(c.debug);
+        rig.Start();
+        c.run(rig);
+        EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{c.message});
+        if (!c.procedure) {
+            EXPECT_TRUE(rig.log.procedures.empty());
+            continue;
+        }
+        ASSERT_EQ(rig.log.procedures, std::vector<std::string>{c.procedure});
+        EXPECT_NE(rig.log.descriptions[0].find(rig.dir.path().string()), std::string::npos) << rig.log.descriptions[0];
+    }
 }
 
 }  // namespace

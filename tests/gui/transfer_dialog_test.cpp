@@ -74,6 +74,7 @@ TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {
     rig.editor.dataChanged = true;
     w.SelectNodeByKey("ATIS");
 
+    rig.Answer({Answer::No});  // the unsaved data go
     PressOkWhenOpen();
     w.TransferRead();
     EXPECT_EQ(rig.transfer.modes, std::vector<int>{kTransferRead});

@@ -39,6 +39,25 @@ TEST(PortList, APortIsANumberANameOrAPath) {
     EXPECT_EQ(ResolvePort(empty, "1"), "");
 }
 
+TEST(PortList, TheRememberedDeviceWinsOverItsOldNumber) {
+    PortList list;
+    list.Create({{"/dev/ttyS0", ""}, {"/dev/ttyS1", ""}, {"/dev/ttyUSB0", ""}});
+    std::vector<PortEntry> ports;
+    for (int i = 0; i < list.ComCount(); ++i) ports.push_back(list.Entry(i));
+    const struct {
+        int number;
+        const char* name;
+        int index;
+    } cases[] = {
+        {2, "/dev/ttyUSB0", 2},  // the adapter came back as port 3
+        {2, "/dev/ttyUSB1", 1},  // a device that is gone: the number
+        {2, "", 1},              // stored before names were: the number
+        {7, "/dev/ttyUSB9", -1}, {3, "/dev/ttyS0", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IndexOfRememberedPort(ports, c.number, c.name), c.index) << c.name;
+    EXPECT_EQ(IndexOfRememberedPort({}, 1, "/dev/ttyS0"), -1);
+}
+
 TEST(ConfigStore, FirstRunDefaultsAndRememberedChoices) {
     MemoryConfigStore store;
     EXPECT_EQ(ReadPortChoice(store).number, 1);

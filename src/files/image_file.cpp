@@ -46,17 +46,18 @@ FileOutcome OpenImageFile(RadioSession& s, const std::filesystem::path& path) {
     return outcome;
 }
 
-FileOutcome WriteImageBytes(const RadioSession& s, const std::filesystem::path& path) {
-    const std::string error = WriteFileAtomically(path, s.image.bytes.data(), static_cast<size_t>(s.image.size()));
+FileOutcome WriteImageBytes(const RadioSession& s, const std::filesystem::path& path, ReadOnlyFiles readOnly) {
+    const std::string error =
+        WriteFileAtomically(path, s.image.bytes.data(), static_cast<size_t>(s.image.size()), readOnly);
     if (error.empty()) return {true, {}, ""};
     return {false, {{text::kFileSaveError, text::kWindowTitle, MessageIcon::Exclamation}}, error};
 }
 
-FileOutcome SaveImageFile(RadioSession& s, const std::filesystem::path& path) {
+FileOutcome SaveImageFile(RadioSession& s, const std::filesystem::path& path, ReadOnlyFiles readOnly) {
     EncodeImage(s);
     NormalizeImage(s);
     ImageChecksum(s.image);
-    return WriteImageBytes(s, path);
+    return WriteImageBytes(s, path, readOnly);
 }
 
 bool LoadDefaultDataFile(RadioSession& s, const std::filesystem::path& folder, const std::string& destination) {

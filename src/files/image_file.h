@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_io.h"
 #include "model/session.h"
 #include "util/prompt.h"
 
@@ -28,10 +29,12 @@ FileOutcome ReadImageFile(RadioSession& session, const std::filesystem::path& pa
 FileOutcome OpenImageFile(RadioSession& session, const std::filesystem::path& path);
 
 // Brings the image up to date (encode, normalize, checksum) and writes it.
-FileOutcome SaveImageFile(RadioSession& session, const std::filesystem::path& path);
+FileOutcome SaveImageFile(RadioSession& session, const std::filesystem::path& path,
+                          ReadOnlyFiles readOnly = ReadOnlyFiles::Refuse);
 
 // Writes the image as it stands.
-FileOutcome WriteImageBytes(const RadioSession& session, const std::filesystem::path& path);
+FileOutcome WriteImageBytes(const RadioSession& session, const std::filesystem::path& path,
+                            ReadOnlyFiles readOnly = ReadOnlyFiles::Refuse);
 
 // Loads the default data file of a destination from a folder and decodes it.
 bool LoadDefaultDataFile(RadioSession& session, const std::filesystem::path& folder, const std::string& destination);

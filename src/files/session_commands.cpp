@@ -26,7 +26,26 @@ SettingsLoad OpenSettingsFile(RadioSession& s, const std::filesystem::path& path
         if (load.result == LoadResult::Loaded) RememberLoadedDestination(s, store);
     }
     for (const Message& message : load.messages) prompt.Show(message);
+    if (load.result == LoadResult::Loaded && !load.warnings.empty()) prompt.Show(OutOfRangeMessage(load.warnings));
     return load;
+}
+
+Message OutOfRangeMessage(const std::vector<std::string>& warnings) {
+    constexpr size_t kShown = 20;
+    std::string text = "Some values of the file are out of range for the radio and were left as they were:";
+    for (size_t i = 0; i < warnings.size() && i < kShown; ++i) text += "\r\n" + warnings[i];
+    if (warnings.size() > kShown) text += "\r\n... and " + std::to_string(warnings.size() - kShown) + " more";
+    return {text, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok};
+}
+
+FileOutcome SaveAskingForProtectedFiles(const std::function<FileOutcome(ReadOnlyFiles)>& save,
+                                        const std::filesystem::path& path, Prompt& prompt) {
+    FileOutcome outcome = save(ReadOnlyFiles::Refuse);
+    if (outcome.ok || !IsReadOnlyRefusal(outcome.detail)) return outcome;
+    const Message ask{path.string() + " is write-protected.\r\nDo you want to replace it?", text::kWindowTitle,
+                      MessageIcon::Exclamation, Buttons::YesNo};
+    if (prompt.Show(ask) == Answer::Yes) return save(ReadOnlyFiles::Replace);
+    return {false, {}, outcome.detail};
 }
 
 }  // namespace kv

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "files/config_store.h"
 #include "files/settings_file.h"
@@ -25,5 +28,13 @@ bool SwitchModel(RadioSession& session, int code, Prompt& prompt, ConfigStore& s
 // remembered. Failures are shown through the prompt.
 SettingsLoad OpenSettingsFile(RadioSession& session, const std::filesystem::path& path, Prompt& prompt,
                               ConfigStore& store);
+
+// The values a file held that their fields cannot take, in one box.
+Message OutOfRangeMessage(const std::vector<std::string>& warnings);
+
+// A save through `save`: a write-protected file is replaced only when the
+// user says so, asked once; "No" leaves the file and says nothing more.
+FileOutcome SaveAskingForProtectedFiles(const std::function<FileOutcome(ReadOnlyFiles)>& save,
+                                        const std::filesystem::path& path, Prompt& prompt);
 
 }  // namespace kv

@@ -448,9 +448,9 @@ std::string SettingsFileText(const RadioSession& s) {
     return std::move(w.text);
 }
 
-FileOutcome SaveSettingsFile(const RadioSession& s, const std::filesystem::path& path) {
+FileOutcome SaveSettingsFile(const RadioSession& s, const std::filesystem::path& path, ReadOnlyFiles readOnly) {
     const std::string text = SettingsFileText(s);
-    const std::string error = WriteFileAtomically(path, text.data(), text.size());
+    const std::string error = WriteFileAtomically(path, text.data(), text.size(), readOnly);
     if (error.empty()) return {true, {}, ""};
     return {false, {{text::kFileSaveError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok}}, error};
 }

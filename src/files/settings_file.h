@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "files/file_io.h"
 #include "files/image_file.h"
 #include "files/settings_table.h"
 #include "model/session.h"
@@ -15,7 +16,8 @@ std::string SettingsFileText(const RadioSession& session);
 
 // Writes the file atomically; a failure leaves the old file as it was and
 // comes back with "FileSave Error!!".
-FileOutcome SaveSettingsFile(const RadioSession& session, const std::filesystem::path& path);
+FileOutcome SaveSettingsFile(const RadioSession& session, const std::filesystem::path& path,
+                             ReadOnlyFiles readOnly = ReadOnlyFiles::Refuse);
 
 // A real settings file is under 100 KB; a larger one is refused at once.
 inline constexpr uintmax_t kLargestSettingsFile = 4u << 20;

@@ -546,7 +546,8 @@ bool MainWindow::SaveTo(const std::filesystem::path& path) {
     FileOutcome outcome;
     {
         Busy busy(this);
-        outcome = SaveSettingsFile(s_, path);
+        outcome = SaveAskingForProtectedFiles(
+            [&](ReadOnlyFiles readOnly) { return SaveSettingsFile(s_, path, readOnly); }, path, services_.prompt);
         Pause(500, services_.pauseScale);
     }
     ShowAll(outcome.messages);
@@ -570,7 +571,8 @@ void MainWindow::SaveImage() {
     FileOutcome outcome;
     {
         Busy busy(this);
-        outcome = SaveImageFile(s_, *path);
+        outcome = SaveAskingForProtectedFiles(
+            [&](ReadOnlyFiles readOnly) { return SaveImageFile(s_, *path, readOnly); }, *path, services_.prompt);
         Pause(500, services_.pauseScale);
     }
     ShowAll(outcome.messages);

@@ -503,6 +503,41 @@ TEST(Files, ABrokenFileLeavesTheDataAsTheyWere) {
     EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series");
 }
 
+TEST(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    const auto path = rig.dir / "kept.dat";
+    WriteText(path, "old");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    const std::string question = path.string() + " is write-protected.\r\nDo you want to replace it?";
+    rig.Answer({Answer::No});
+    rig.files.names = {path};
+    EXPECT_FALSE(w.FileSaveAs());
+    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{question}) << "no error after the user's No";
+    EXPECT_EQ(ReadText(path), "old");
+
+    rig.Answer({Answer::Yes});
+    rig.files.names = {path};
+    EXPECT_TRUE(w.FileSaveAs());
+    EXPECT_NE(ReadText(path).find("TYPE=#TWS"), std::string::npos);
+}
+
+TEST(Files, ValuesOutOfTheirRangeAreNamedOnceAfterOpening) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    RadioSession s = FreshSession(5);
+    std::string text = SettingsFileText(s);
+    text.replace(text.find("SQL=15"), 6, "SQL=99");
+    WriteText(rig.dir / "range.dat", text);
+    rig.files.names = {rig.dir / "range.dat"};
+    ASSERT_TRUE(w.FileOpen());
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_NE(rig.prompt.shown()[0].text.find("[Common Setup] SQL=99: outside 0..15"), std::string::npos)
+        << rig.prompt.shown()[0].text;
+    EXPECT_EQ(rig.session.settings.Common.SQL, 15);
+}
+
 TEST(ImageFiles, CtrlF3AndCtrlF2OnlyInDebugMode) {
     Rig plain;
     plain.Start().SaveImage();

@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 
 KVPROG     = $(BUILD)/bin/kvprog
 
-.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench bench-link bench-startup screenshots clean
+.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench bench-link bench-startup screenshots package clean
 
 all: build
 
@@ -76,6 +76,10 @@ bench-startup: build
 	@for i in 1 2 3 4 5; do \
 	  QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(BUILD)/bench-config $(KVPROG) --benchmark-startup 2>/dev/null; \
 	done
+
+# A Debian package of the installation, in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf build build-sanitize build-clang build-fuzz

@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   fonts-liberation2 poppler-utils
+  appstream desktop-file-utils man-db groff-base dpkg-dev file
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

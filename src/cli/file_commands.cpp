@@ -46,11 +46,11 @@ struct NarrowOptions {
 };
 
 
-// The folder beside the program, where the default data files live.
-fs::path ProgramFolder() {
+// The folder of the default data files: relative to the program.
+fs::path ProgramDataFolder() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
+    return DataFolder(ec ? fs::current_path() : exe.parent_path());
 }
 
 // "0".."5", "255" or a destination suffix ("intl", "-uk", ...).
@@ -79,7 +79,7 @@ std::string BuildNewSession(const NewSessionOptions& o, RadioSession& session) {
     session.model = o.model;
     ResetToDefaults(session);
     if (!o.destination.empty()) {
-        const fs::path folder = o.dataFolder.empty() ? ProgramFolder() : fs::path(o.dataFolder);
+        const fs::path folder = o.dataFolder.empty() ? ProgramDataFolder() : fs::path(o.dataFolder);
         if (!LoadDefaultDataFile(session, folder, o.destination))
             return (folder / DefaultDataFileName(o.model, o.destination)).string() + ": IniFileRead Error!!";
     }

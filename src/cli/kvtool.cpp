@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "files/data_file.h"
+#include "util/version.h"
 
 namespace kv::cli {
 
@@ -42,6 +43,9 @@ int RunParsed(CLI::App& app, CommandSet& commands, CommandIo& io, const std::vec
     } catch (const CLI::CallForHelp&) {
         io.out << app.help();
         return kExitOk;
+    } catch (const CLI::CallForVersion&) {
+        io.out << "kvtool " << VersionText() << "\n";
+        return kExitOk;
     } catch (const CLI::ParseError& e) {
         return Fail(io, e.what());
     }
@@ -55,6 +59,7 @@ int RunParsed(CLI::App& app, CommandSet& commands, CommandIo& io, const std::vec
 int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"kvtool: programming data of the KV150/KV170 Series radios from the command line", "kvtool"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", VersionText(), "Print the version and exit");
     CommandSet commands;
     AddFileCommands(app, commands);
     AddReportCommands(app, commands);

@@ -24,6 +24,15 @@ bool HasDebugSwitch(std::string_view commandLine) {
     return false;
 }
 
+std::string FileArgument(const std::vector<std::string>& arguments) {
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "--screenshots") ++i;  // its folder
+        else if (!a.starts_with("--") && !IsDebugPiece(a)) return a;
+    }
+    return "";
+}
+
 bool HasDebugSwitch(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(), [](const std::string& a) { return HasDebugSwitch(a); });
 }

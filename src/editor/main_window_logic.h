@@ -42,6 +42,11 @@ private:
 bool HasDebugSwitch(std::string_view commandLine);
 bool HasDebugSwitch(const std::vector<std::string>& arguments);
 
+// The settings file named on the command line (the desktop's "Open with"):
+// the first argument that is neither the "/D" switch nor an option ("--demo",
+// "--screenshots FOLDER"); empty when there is none.
+std::string FileArgument(const std::vector<std::string>& arguments);
+
 // "TLN58  PC Program for KV150/KV170 Series", and " - boat.dat" when a file
 // is current.
 std::string WindowTitle(const std::filesystem::path& currentFile);

@@ -134,4 +134,18 @@ std::string WriteDefaultDataFiles(const fs::path& folder) {
     return "";
 }
 
+std::filesystem::path DataFolder(const std::filesystem::path& programFolder) {
+    const std::filesystem::path installed = programFolder.parent_path() / "share" / "kvprog";
+    std::error_code ec;
+    return std::filesystem::is_directory(installed, ec) ? installed : programFolder;
+}
+
+std::string MissingDataNote(const std::filesystem::path& programFolder) {
+    const std::filesystem::path folder = DataFolder(programFolder);
+    for (const int model : {5, 6})
+        if (!FindDefaultDataFiles(folder, model).names.empty()) return "";
+    return "no default data files in " + (programFolder.parent_path() / "share" / "kvprog").string() + " or " +
+           programFolder.string() + "; starting with the built-in defaults only";
+}
+
 }  // namespace kv

@@ -21,6 +21,16 @@ struct DestinationList {
 // The destinations whose files exist in the folder for the session's model.
 DestinationList FindDefaultDataFiles(const std::filesystem::path& folder, int model);
 
+// Where a program finds its data (default data files, the manual): an
+// installed tree keeps them in ../share/kvprog beside its bin folder, found
+// relative to the program so the tree can be moved; a build tree keeps them
+// beside the program.
+std::filesystem::path DataFolder(const std::filesystem::path& programFolder);
+
+// Said at start-up when the data folder holds no default data file: which
+// folders were looked in. Empty when there are default data files.
+std::string MissingDataNote(const std::filesystem::path& programFolder);
+
 // The remembered destination of a model (section "IniFilePath").
 std::optional<std::string> RememberedDestination(const ConfigStore& store, int model);
 void RememberDestination(ConfigStore& store, int model, const std::string& name);

@@ -8,6 +8,7 @@
 
 #include "gui/services.h"
 #include "util/texts.h"
+#include "util/version.h"
 
 namespace kv {
 
@@ -20,7 +21,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     logo->setFixedSize(240, 120);
     layout->addWidget(logo, 0, Qt::AlignCenter);
     auto* product = new QLabel(QString("<b>%1</b><br>%2<br>Version %3")
-                                   .arg(text::kWindowTitle, text::kProductWord, KVPROG_VERSION),
+                                   .arg(text::kWindowTitle, text::kProductWord, kv::VersionText()),
                                this);
     product->setObjectName("lblVersion");
     product->setAlignment(Qt::AlignCenter);

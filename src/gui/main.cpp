@@ -19,6 +19,7 @@
 #include "gui/qt_services.h"
 #include "qt/qt_platform.h"
 #include "sim/demo_radio.h"
+#include "util/version.h"
 
 namespace {
 
@@ -43,9 +44,13 @@ int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (std::find(arguments.begin(), arguments.end(), "--version") != arguments.end()) {
+        std::printf("kvprog %s\n", kv::VersionText());
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("TLN58");
-    QApplication::setApplicationVersion(KVPROG_VERSION);
+    QApplication::setApplicationVersion(kv::VersionText());
 
     const auto has = [&](const char* flag) { return std::find(arguments.begin(), arguments.end(), flag) != arguments.end(); };
     const bool benchmark = has("--benchmark-startup");
@@ -65,7 +70,10 @@ int main(int argc, char* argv[]) {
     kv::DialogPrinterChooser printers(parent);
     kv::DevicePortSource ports;
     kv::qt::SettingsStore store;
-    const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::filesystem::path folder = kv::DataFolder(programFolder);
+    if (const std::string note = kv::MissingDataNote(programFolder); !note.empty())
+        std::fprintf(stderr, "kvprog: %s\n", note.c_str());
 
     kv::FileErrorLog errorLog(kv::qt::ErrorLogPath(), editor.debug);
     kv::LinkTransferJob transfers(
@@ -88,7 +96,10 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "kvprog: the simulated radio could not start (no pseudo-terminal)\n");
         }
     }
+    // A settings file named on the command line ("Open with" of the desktop) opens once the window stands.
+    std::filesystem::path toOpen = kv::FileArgument(arguments);
     QObject::connect(&main, &kv::MainWindow::generalShown, &main, [&] {
+        if (!toOpen.empty()) main.OpenFile(std::exchange(toOpen, {}));
         if (benchmark) {
             std::printf("kvprog start-up to the General screen: %.1f ms since process start, %.1f ms since main\n",
                         SecondsSinceProcessStart() * 1000.0, static_cast<double>(sinceMain.nsecsElapsed()) / 1e6);

@@ -495,7 +495,11 @@ void MainWindow::FileNew() {
 bool MainWindow::FileOpen() {
     if (!ValidateActiveField() || !ConfirmUnsaved()) return false;
     const auto path = services_.files.OpenName(services_.programFolder, kDatFilter);
-    if (!path) return false;
+    return path && OpenFile(*path);
+}
+
+bool MainWindow::OpenFile(const std::filesystem::path& chosen) {
+    const auto path = std::optional<std::filesystem::path>(chosen);
     const int before = s_.model;
     SettingsLoad load;
     {

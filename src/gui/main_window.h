@@ -36,6 +36,8 @@ public:
     // Commands of the menus and the toolbar.
     void FileNew();
     bool FileOpen();
+    // Opens a settings file named on the command line (the desktop's "Open with").
+    bool OpenFile(const std::filesystem::path& path);
     bool FileSave();
     bool FileSaveAs();
     void EditModel(int code);

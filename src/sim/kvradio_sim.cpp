@@ -10,6 +10,7 @@
 #include "image/address_map.h"
 #include "image/codec.h"
 #include "image/defaults.h"
+#include "util/version.h"
 #include "sim/pty_radio.h"
 
 namespace {
@@ -80,6 +81,7 @@ void WriteLog(const std::string& path, const std::vector<std::string>& lines) {
 int main(int argc, char** argv) {
     Options o;
     CLI::App app{"kvradio-sim: a simulated KV150/KV170 radio on a pseudo-terminal", "kvradio-sim"};
+    app.set_version_flag("--version", std::string("kvradio-sim ") + VersionText(), "Print the version and exit");
     app.add_option("--link", o.pty.link, "Make this path a symlink to the device");
     app.add_option("--image", o.image, "The image the radio holds (.hex)");
     app.add_option("--model", o.model, "Model type code 0..6 of a default image (default 5)");

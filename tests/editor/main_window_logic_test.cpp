@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "editor/common_setup_options.h"
 #include "editor/main_window_logic.h"
 #include "editor/transfer_dialog_logic.h"
@@ -7,6 +9,17 @@
 
 namespace kv {
 namespace {
+
+TEST(FileArgument, TheFirstArgumentThatIsNoSwitch) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, ""},
+        {{"/D", "--demo"}, ""},
+        {{"/d", "/home/skipper/boat.dat"}, "/home/skipper/boat.dat"},
+        {{"--screenshots", "shots", "boat.dat"}, "boat.dat"},
+        {{"--demo", "a.dat", "b.dat"}, "a.dat"},
+    };
+    for (const auto& [arguments, file] : cases) EXPECT_EQ(FileArgument(arguments), file);
+}
 
 TEST(HasDebugSwitch, OnlyAWholePieceCounts) {
     const std::pair<std::string, bool> cases[] = {
@@ -107,6 +120,25 @@ TEST(HelpContext, TheManualHasAnAnchorForEveryNumber) {
     for (const HelpContext& entry : HelpContexts()) numbers.push_back(entry.number);
     for (const int number : numbers)
         EXPECT_NE(manual.find("id=\"" + HelpAnchor(number) + "\""), std::string::npos) << number;
+}
+
+// The manual is a web page of its own: every picture it shows and every
+// link inside it resolves.
+TEST(HelpContext, EveryPictureAndLinkOfTheManualResolves) {
+    const std::filesystem::path docs = std::filesystem::path(KV_TEST_SOURCE_DIR) / ".." / "docs";
+    const std::string manual = test::ReadText(docs / "manual.html");
+    const std::regex reference(R"re((src|href)="([^"]*)")re");
+    int checked = 0;
+    for (auto it = std::sregex_iterator(manual.begin(), manual.end(), reference); it != std::sregex_iterator(); ++it) {
+        const std::string target = (*it)[2];
+        ++checked;
+        if (target.starts_with("#")) {
+            EXPECT_NE(manual.find("id=\"" + target.substr(1) + "\""), std::string::npos) << target;
+        } else if (!target.starts_with("http")) {
+            EXPECT_TRUE(std::filesystem::exists(docs / target)) << target;
+        }
+    }
+    EXPECT_GE(checked, 9) << "the pictures of the manual";
 }
 
 TEST(HelpContext, NoManualOrNoBrowser) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/codec.h"
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/field_rules.h"
@@ -150,12 +151,9 @@ std::string IncompleteChannels(const RadioSession& s) {
         if (!enabled || ChannelComplete(FrequencyText(ch.Rxfreq), ch.CHDisplayL)) return;
         names += (names.empty() ? "" : ", ") + name;
     };
-    const auto& groups = s.settings.UsableGroups;
     for (int i = 0; i < kExpChannels; ++i) {
         const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
-        // Model type 5 programs a channel as enabled only while its group is usable.
-        const bool enabled = ch.Enable && (s.model != 5 || groups[ch.LmrExp ? kLmrGroup : kExpGroup].Enable);
-        check(ch, enabled, LmrName(ch.LmrExp || s.model != 5, s.model) + " CH " + std::to_string(i + 1));
+        check(ch, ProgrammedEnabled(s, ch), LmrName(ch.LmrExp || s.model != 5, s.model) + " CH " + std::to_string(i + 1));
     }
     for (int i = 0; i < kRgChannels; ++i)
         check(s.settings.CHRG[static_cast<size_t>(i)], s.settings.CHRG[static_cast<size_t>(i)].Enable,

@@ -498,13 +498,12 @@ bool MainWindow::FileOpen() {
     return path && OpenFile(*path);
 }
 
-bool MainWindow::OpenFile(const std::filesystem::path& chosen) {
-    const auto path = std::optional<std::filesystem::path>(chosen);
+bool MainWindow::OpenFile(const std::filesystem::path& path) {
     const int before = s_.model;
     SettingsLoad load;
     {
         Busy busy(this);
-        load = OpenSettingsFile(s_, *path, services_.prompt, services_.store);
+        load = OpenSettingsFile(s_, path, services_.prompt, services_.store);
     }
     if (s_.model != before) {
         // The file asked for the other series and the user agreed.
@@ -524,7 +523,7 @@ bool MainWindow::OpenFile(const std::filesystem::path& chosen) {
         }
         return false;
     }
-    e_.currentFile = *path;
+    e_.currentFile = path;
     e_.dataChanged = false;
     Refresh();
     return true;

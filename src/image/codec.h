@@ -20,4 +20,8 @@ void EncodeImage(RadioSession& session);
 // channel's TxEnable is this code being other than 0.
 unsigned LandMobilePowerCode(const ChannelRecord& channel);
 
+// The enable bit an EXP record gets in the image: model type 5 keeps a
+// channel enabled only while its group (LMR or EXP) is usable.
+bool ProgrammedEnabled(const RadioSession& session, const ChannelRecord& channel);
+
 }  // namespace kv

@@ -219,13 +219,8 @@ void EncodeDirectory(RadioImage& image, int base, std::span<const DirectoryEntry
 
 void EncodeExpGroup(RadioSession& s, const CivilDate& today) {
     auto& channels = s.settings.CHEXP;
-    const auto& groups = s.settings.UsableGroups;
-    // Model type 5 keeps a channel enabled only while its group is usable.
-    EncodeBitmap(s.image, ExpGroup.enableBitmap, ExpGroup.bitmapLength, kExpChannels, [&](int n) {
-        const ChannelRecord& ch = channels[n];
-        if (s.model != 5) return ch.Enable;
-        return ch.Enable && groups[ch.LmrExp ? kLmrGroup : kExpGroup].Enable;
-    });
+    EncodeBitmap(s.image, ExpGroup.enableBitmap, ExpGroup.bitmapLength, kExpChannels,
+                 [&](int n) { return ProgrammedEnabled(s, channels[n]); });
     EncodeBitmap(s.image, ExpGroup.scanBitmap, ExpGroup.bitmapLength, kExpChannels,
                  [&](int n) { return channels[n].ScanMemory; });
     EncodeNames(s, ExpGroup, channels);
@@ -235,6 +230,11 @@ void EncodeExpGroup(RadioSession& s, const CivilDate& today) {
 }  // namespace
 
 unsigned LandMobilePowerCode(const ChannelRecord& ch) { return ch.LowPower ? 1u : ch.TXPower & 3u; }
+
+bool ProgrammedEnabled(const RadioSession& s, const ChannelRecord& ch) {
+    if (s.model != 5) return ch.Enable;
+    return ch.Enable && s.settings.UsableGroups[ch.LmrExp ? kLmrGroup : kExpGroup].Enable;
+}
 
 void EncodeImage(RadioSession& s) {
     const CivilDate today = s.today();

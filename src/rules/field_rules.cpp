@@ -70,14 +70,26 @@ std::optional<char> FilterKey(Field field, char key, size_t position) {
     return key;
 }
 
+namespace {
+
+// The characters of `text` the key filter takes, typed from `position` on.
+std::string Kept(Field field, std::string_view text, size_t position) {
+    std::string kept;
+    for (const char c : text)
+        if (c != kBackspace)
+            if (const auto accepted = FilterKey(field, c, position + kept.size())) kept += *accepted;
+    return kept;
+}
+
+std::string CutTo(std::string text, int maxLength) {
+    if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text.resize(static_cast<size_t>(maxLength));
+    return text;
+}
+
+}  // namespace
+
 std::string FilterText(Field field, std::string_view text, int maxLength) {
-    std::string out;
-    for (const char c : text) {
-        if (maxLength > 0 && out.size() >= static_cast<size_t>(maxLength)) break;
-        if (c == kBackspace) continue;
-        if (const auto accepted = FilterKey(field, c, out.size())) out += *accepted;
-    }
-    return out;
+    return CutTo(Kept(field, text, 0), maxLength);
 }
 
 std::optional<std::string> EditedText(Field field, std::string_view shown, std::string_view edited, int maxLength) {
@@ -89,20 +101,16 @@ std::optional<std::string> EditedText(Field field, std::string_view shown, std::
            shown[shown.size() - 1 - end] == edited[edited.size() - 1 - end])
         ++end;
     const std::string_view inserted = edited.substr(start, edited.size() - start - end);
+    // The no-frequency form gives way whole: the field starts afresh.
     const bool frequency = field == Field::RxFrequency || field == Field::TxFrequency;
     if (frequency && shown == FrequencyText(0)) {
-        std::string fresh = FilterText(field, inserted, maxLength);
-        if (!inserted.empty() && fresh.empty()) return std::nullopt;
-        return fresh;
+        shown = {};
+        start = end = 0;
     }
 
-    std::string kept;
-    for (const char c : inserted)
-        if (const auto accepted = FilterKey(field, c, start + kept.size())) kept += *accepted;
+    const std::string kept = Kept(field, inserted, start);
     if (!inserted.empty() && kept.empty()) return std::nullopt;
-    std::string text = std::string(shown.substr(0, start)) + kept + std::string(shown.substr(shown.size() - end));
-    if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text.resize(static_cast<size_t>(maxLength));
-    return text;
+    return CutTo(std::string(shown.substr(0, start)) + kept + std::string(shown.substr(shown.size() - end)), maxLength);
 }
 
 int ChannelNumberLength(bool marine, int baseChannel) { return marine && baseChannel >= 100 ? 3 : 2; }

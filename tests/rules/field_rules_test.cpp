@@ -193,14 +193,7 @@ TEST(Messages, DataErrorCarriesTheFieldTitle) {
     EXPECT_EQ(DataErrorMessage(RuleOf(Field::TxFrequency).errorTitle).caption, "Tx frequency");
     EXPECT_EQ(ChannelIncompleteMessage().text, "Data Error!!\r\nPlease input correct data.");
     EXPECT_EQ(ChannelIncompleteMessage().caption, "PC Program for KV150/KV170 Series");
-    EXPECT_EQ(FrequencyErrorMessage(Field::RxFrequency, 5).text, "Data Error!!\r\n134.0000 - 174.0000 MHz");
-    EXPECT_EQ(FrequencyErrorMessage(Field::TxFrequency, 0).caption, "Tx frequency");
-}
-
-TEST(ChannelComplete, NeedsAReceiveFrequencyAndAChannelNumber) {
-    EXPECT_TRUE(ChannelComplete("156.0500", "5 "));
-    EXPECT_FALSE(ChannelComplete("---.----", "5 "));
-    EXPECT_FALSE(ChannelComplete("156.0500", "  "));
+    EXPECT_EQ(FrequencyErrorMessage(Field::TxFrequency, 0).text, "Data Error!!\r\n137.0000 - 174.0000 MHz, in steps of 25 kHz");
 }
 
 }  // namespace

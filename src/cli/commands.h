@@ -56,4 +56,7 @@ void AddReportCommands(CLI::App& app, CommandSet& commands);
 // ports, read, program (the radio link).
 void AddLinkCommands(CLI::App& app, CommandSet& commands);
 
+// diff, backups.
+void AddCompareCommands(CLI::App& app, CommandSet& commands);
+
 }  // namespace kv::cli

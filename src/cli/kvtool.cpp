@@ -64,6 +64,7 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     AddFileCommands(app, commands);
     AddReportCommands(app, commands);
     AddLinkCommands(app, commands);
+    AddCompareCommands(app, commands);
 
     CommandIo io{out, err};
     return CheckedOutput(io, RunParsed(app, commands, io, args));

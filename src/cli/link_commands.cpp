@@ -17,6 +17,8 @@
 #include "files/error_log.h"
 #include "files/file_io.h"
 #include "link/tracing_line.h"
+#include "files/backups.h"
+#include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
@@ -289,6 +291,11 @@ struct ReadOptions {
     std::string output;
 };
 
+SavedBackup KeepRead(const RadioSession& session) {
+    const std::vector<uint8_t> bytes(session.image.bytes.begin(), session.image.bytes.begin() + session.image.size());
+    return SaveBackup(qt::BackupFolder(), session, bytes, std::chrono::system_clock::now());
+}
+
 int RunRead(const ReadOptions& o, CommandIo& io) {
     RadioSession session;
     if (const std::string error = BuildNewSession({o.model, o.variant, o.region, "", ""}, session); !error.empty())
@@ -304,9 +311,13 @@ int RunRead(const ReadOptions& o, CommandIo& io) {
     TransferRunner runner(setup.link(), session);
     const TransferOutcome outcome = runner.Run();
     if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
+    const SavedBackup backup = KeepRead(session);
+    if (!backup.error.empty()) io.err << "kvtool: warning: the read was not kept in the backups: " << backup.error << "\n";
     StreamPrompt prompt(io.err);
     const DataFileResult saved = SaveDataFile(session, o.output, prompt);
-    return saved.ok ? kExitOk : Fail(io, saved.error);
+    if (saved.ok) return kExitOk;
+    if (!backup.path.empty()) return Fail(io, saved.error + "; the read is kept in " + backup.path.string());
+    return Fail(io, saved.error);
 }
 
 // ---- program ----------------------------------------------------------------
@@ -316,34 +327,14 @@ struct ProgramOptions {
     std::string file;
     int model = -1;
     bool verify = false;
-    std::string backup;
+    bool dryRun = false;
+    std::string backup;                    // a .hex file, or empty for the backups folder
+    CLI::Option* backupOption = nullptr;  // given at all
 };
 
-int Backup(LinkSetup& setup, RadioSession& session, const std::string& path, CommandIo& io) {
-    setup.sink().SetWhat("backup");
-    RadioSession copy = session;
-    std::vector<uint8_t> radio;
-    const TransferOutcome outcome = TransferRunner(setup.link(), copy).ReadRaw(radio, text::kReadFromRadio);
-    if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
-    const std::string error = WriteFileAtomically(path, radio.data(), radio.size());
-    return error.empty() ? kExitOk : Fail(io, error);
-}
-
-int Verify(LinkSetup& setup, RadioSession& session, CommandIo& io) {
-    setup.sink().SetWhat("verify");
-    RadioSession copy = session;
-    std::vector<uint8_t> radio;
-    const TransferOutcome outcome = TransferRunner(setup.link(), copy).ReadRaw(radio, text::kReadFromRadio);
-    if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
-    const std::vector<int> differences = DifferencesAfterProgram(session, radio);
-    for (int a : differences) {
-        char line[80];
-        std::snprintf(line, sizeof line, "verify: 0x%04X wrote %02X, the radio holds %02X", a, session.image[a],
-                      radio[static_cast<size_t>(a)]);
-        io.err << line << "\n";
-    }
-    if (differences.empty()) return kExitOk;
-    return Fail(io, "verify: " + std::to_string(differences.size()) + " bytes differ");
+// A whole read of the radio kept in the backups folder.
+SavedBackup KeepInBackups(const RadioSession& session, const std::vector<uint8_t>& radio) {
+    return SaveBackup(qt::BackupFolder(), session, radio, std::chrono::system_clock::now());
 }
 
 int RunProgram(const ProgramOptions& o, CommandIo& io) {
@@ -359,15 +350,32 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
     const std::string port = PortName(o.link.port, error);
     if (port.empty()) return Fail(io, error);
     LinkSetup setup(o.link, port, io);
-    if (!o.backup.empty())
-        if (const int status = Backup(setup, session, o.backup, io); status != kExitOk) return status;
-    setup.link().state().TransferMode = kModeProgram;
-    setup.sink().SetWhat("program");
-    TransferRunner runner(setup.link(), session);
-    const TransferOutcome outcome = runner.Run();
-    if (outcome == TransferOutcome::Declined) return Fail(io, "nothing written: the narrowband question was answered No");
-    if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
-    return o.verify ? Verify(setup, session, io) : kExitOk;
+    SafeProgramPlan plan;
+    plan.backup = o.backupOption && o.backupOption->count() > 0;
+    plan.verify = o.verify;
+    plan.dryRun = o.dryRun;
+    plan.askBeforeWriting = isatty(STDIN_FILENO) != 0 && isatty(STDERR_FILENO) != 0 && !o.link.yes;
+    const std::string file = o.backup;
+    plan.keep = [file](const RadioSession& s, const std::vector<uint8_t>& radio) {
+        if (file.empty()) return KeepInBackups(s, radio);
+        const std::string failure = WriteFileAtomically(file, radio.data(), radio.size());
+        return failure.empty() ? SavedBackup{file, ""} : SavedBackup{{}, failure};
+    };
+    setup.sink().SetWhat("read");
+    const SafeProgramResult result = ProgramSafely(setup.link(), session, plan);
+    if (!result.backupPath.empty()) io.err << "kvtool: backup: " << result.backupPath << "\n";
+    if (o.dryRun && result.step == SafeProgramStep::Preview) {
+        for (const SettingChange& c : result.preview.changes) io.out << c.line << "\n";
+        io.err << "kvtool: nothing written (--dry-run): the write would change " << result.preview.changes.size()
+               << " settings\n";
+        return kExitOk;
+    }
+    if (result.outcome == TransferOutcome::Declined)
+        return Fail(io, result.step == SafeProgramStep::Write ? "nothing written: the narrowband question was answered No"
+                                                              : "nothing written");
+    if (!result.verifyDifferences.empty())
+        return Fail(io, "verify: " + std::to_string(result.verifyDifferences.size()) + " bytes differ");
+    return Finish(result.outcome, setup, io);
 }
 
 void AddLinkOptions(CLI::App* command, LinkOptions& o) {
@@ -399,7 +407,14 @@ void AddLinkCommands(CLI::App& app, CommandSet& commands) {
     programCommand->add_option("--model", program->model, "Model type code 0..6 (default: from the file)");
     programCommand->add_flag("--yes", program->link.yes, "Answer questions affirmatively when there is no terminal");
     programCommand->add_flag("--verify", program->verify, "Read back and compare every byte written");
-    programCommand->add_option("--backup", program->backup, "Read the whole radio into this .hex file first");
+    program->backupOption =
+        programCommand
+            ->add_option("--backup", program->backup,
+                         "Read the whole radio first and keep it in this .hex file, or without a name in the "
+                         "backups folder (kvtool backups); show what the write changes")
+            ->expected(0, 1);
+    programCommand->add_flag("--dry-run", program->dryRun,
+                             "Read the radio and print what the write would change; write nothing");
     commands.emplace_back(programCommand, [program](CommandIo& io) { return RunProgram(*program, io); });
 }
 

@@ -3,6 +3,7 @@
 // unsaved changes, the error log of the file commands and the help contexts.
 #pragma once
 
+#include "editor/transfer_dialog_logic.h"
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,6 +21,7 @@ struct EditorState {
     bool screenBuilding = false;  // change handlers ignore their events while set
     bool dataChanged = false;
     std::filesystem::path currentFile;  // empty for new data
+    ProgramChoices program;             // backup before and verify after programming
 };
 
 // Sets the screen-building flag for a scope and clears it on every exit path.

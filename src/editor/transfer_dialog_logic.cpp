@@ -2,9 +2,20 @@
 
 #include <algorithm>
 
+#include "files/config_store.h"
 #include "util/texts.h"
 
 namespace kv {
+
+ProgramChoices LoadProgramChoices(const ConfigStore& store) {
+    const auto on = [&](const char* key) { return store.Get("Program", key).value_or("1") != "0"; };
+    return {on("Backup"), on("Verify")};
+}
+
+void SaveProgramChoices(ConfigStore& store, const ProgramChoices& choices) {
+    store.Set("Program", "Backup", choices.backup ? "1" : "0");
+    store.Set("Program", "Verify", choices.verify ? "1" : "0");
+}
 
 std::string TransferDialogTitle(int mode) {
     return mode == kTransferProgram ? text::kProgramToRadio : text::kReadFromRadio;

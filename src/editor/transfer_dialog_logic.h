@@ -25,6 +25,19 @@ public:
 
 enum class TransferEnd { Completed, Failed, Cancelled };
 
+// How the window programs a radio: read it into a backup first (and show
+// what the write changes), and read it back afterwards to compare. Both on
+// by default; remembered in the settings store.
+struct ProgramChoices {
+    bool backup = true;
+    bool verify = true;
+};
+class ConfigStore;
+ProgramChoices LoadProgramChoices(const ConfigStore& store);
+void SaveProgramChoices(ConfigStore& store, const ProgramChoices& choices);
+inline constexpr const char* kBackupChoice = "Back up the radio before programming";
+inline constexpr const char* kVerifyChoice = "Verify after programming";
+
 // One transfer, read or program, run when OK is pressed. Messages go
 // through the job's own prompt with the dialog's title.
 class TransferJob {

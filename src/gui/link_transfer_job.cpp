@@ -1,5 +1,7 @@
 #include "gui/link_transfer_job.h"
 
+#include "files/backups.h"
+#include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_serial_line.h"
 
@@ -40,7 +42,27 @@ TransferEnd LinkTransferJob::Run(int mode, TransferEvents& events) {
         if (events.CancelRequested()) state.CancelFlag = true;
     };
     CloneLink link(LinkContext{line, clock_, prompt_, sink, pump, log_, true}, state);
-    switch (TransferRunner(link, session_).Run()) {
+    TransferOutcome outcome;
+    if (state.TransferMode == kModeProgram && choices_) {
+        SafeProgramPlan plan;
+        plan.backup = choices_->backup && !backupFolder_.empty();
+        plan.verify = choices_->verify;
+        plan.keep = [this](const RadioSession& s, const std::vector<uint8_t>& radio) {
+            return SaveBackup(backupFolder_, s, radio, std::chrono::system_clock::now());
+        };
+        outcome = ProgramSafely(link, session_, plan).outcome;
+    } else {
+        outcome = TransferRunner(link, session_).Run();
+    }
+    if (outcome == TransferOutcome::Completed && state.TransferMode == kModeRead && !backupFolder_.empty()) {
+        const std::vector<uint8_t> bytes(session_.image.bytes.begin(),
+                                         session_.image.bytes.begin() + session_.image.size());
+        const SavedBackup kept = SaveBackup(backupFolder_, session_, bytes, std::chrono::system_clock::now());
+        if (!kept.error.empty())
+            prompt_.Show({"The read could not be kept in the backups folder: " + kept.error,
+                          TransferTitle(kModeRead), MessageIcon::Exclamation, Buttons::Ok});
+    }
+    switch (outcome) {
         case TransferOutcome::Completed: return TransferEnd::Completed;
         case TransferOutcome::Cancelled: return TransferEnd::Cancelled;
         default: return TransferEnd::Failed;

@@ -1,7 +1,10 @@
 // The transfer dialog's job on the real radio link: a read or program
-// transfer over the serial port the window has chosen.
+// transfer over the serial port the window has chosen. Every whole read is
+// kept in the backups folder; a program follows the window's choices:
+// back up and show what changes first, verify afterwards.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -21,6 +24,10 @@ public:
                     bool debug, Clock* clock = nullptr);
     TransferEnd Run(int mode, TransferEvents& events) override;
 
+    // Where reads are kept (none: not kept) and how programs run (none: a plain write).
+    void KeepReadsIn(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
+    void FollowChoices(const ProgramChoices* choices) { choices_ = choices; }
+
 private:
     RadioSession& session_;
     Prompt& prompt_;
@@ -29,6 +36,8 @@ private:
     bool debug_;
     SteadyClock steadyClock_;
     Clock& clock_;
+    std::filesystem::path backupFolder_;
+    const ProgramChoices* choices_ = nullptr;
 };
 
 }  // namespace kv

@@ -80,7 +80,14 @@ int main(int argc, char* argv[]) {
         session, prompt, [&] { return window ? ports.DeviceOf(window->selectedPort()) : std::string(); }, &errorLog,
         editor.debug);
 
-    kv::MainWindow main(session, editor, {prompt, store, ports, files, help, printers, &transfers, folder, 1, &errorLog});
+    kv::DialogBackupChooser backups(parent);
+    editor.program = kv::LoadProgramChoices(store);
+    transfers.KeepReadsIn(kv::qt::BackupFolder());
+    transfers.FollowChoices(&editor.program);
+
+    kv::MainWindow main(session, editor,
+                        {prompt, store, ports, files, help, printers, &transfers, folder, 1, &errorLog, &backups,
+                         kv::qt::BackupFolder()});
     window = &main;
 
     // --demo: a radio holding the start-up data, on a pseudo-terminal of its own.

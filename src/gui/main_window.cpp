@@ -1,5 +1,7 @@
 #include "gui/main_window.h"
 
+#include "files/backups.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -144,6 +146,8 @@ void MainWindow::BuildMenus() {
     add(file, "&Print", "mnuFilePrint", [this] { Print(); });
     add(file, "Export PDF...", "mnuFileExportPdf", [this] { ExportPdf(); });
     add(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
+    file->addSeparator();
+    add(file, "Restore from &Backup...", "mnuFileRestoreBackup", [this] { FileRestoreBackup(); });
     file->addSeparator();
     add(file, "E&xit", "mnuFileExit", [this] { close(); });
 
@@ -706,8 +710,9 @@ void MainWindow::TransferProgram() {
 void MainWindow::RunTransfer(int mode) {
     if (!ValidateActiveField()) return;
     if (mode == kTransferRead && !ConfirmUnsaved()) return;
-    TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale);
+    TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale, &e_.program);
     dialog.exec();
+    if (mode == kTransferProgram) SaveProgramChoices(services_.store, e_.program);
     if (!dialog.completed() || mode != kTransferRead) return;
     // A completed read: the radio's data are now the window's data.
     s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
@@ -715,6 +720,33 @@ void MainWindow::RunTransfer(int mode) {
     e_.currentFile.clear();
     e_.dataChanged = false;
     Refresh();
+}
+
+void MainWindow::FileRestoreBackup() {
+    if (!ValidateActiveField() || services_.backups == nullptr) return;
+    const auto path = services_.backups->Choose(ListBackups(services_.backupFolder));
+    if (path) RestoreBackup(*path);
+}
+
+bool MainWindow::RestoreBackup(const std::filesystem::path& path) {
+    if (!ConfirmUnsaved()) return false;
+    FileOutcome outcome;
+    {
+        Busy busy(this);
+        outcome = OpenImageFile(s_, path);
+    }
+    ShowAll(outcome.messages);
+    if (!outcome.ok) {
+        if (outcome.messages.empty()) services_.prompt.Show({outcome.detail, "Restore from Backup", MessageIcon::Critical, Buttons::Ok});
+        return false;
+    }
+    // As after a read: the radio's data, in no file yet (the backup stays as it is).
+    s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
+    CheckDestinationOfData();
+    e_.currentFile.clear();
+    e_.dataChanged = false;
+    Refresh();
+    return true;
 }
 
 // ---------------------------------------------------------------- help

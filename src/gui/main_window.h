@@ -46,6 +46,9 @@ public:
     void RebuildPortMenu();
     void TransferRead();
     void TransferProgram();
+    // File > Restore from Backup: a kept read becomes the window's data.
+    void FileRestoreBackup();
+    bool RestoreBackup(const std::filesystem::path& path);
     void SaveImage();  // Ctrl+F3, debug mode
     void OpenImage();  // Ctrl+F2, debug mode
     void HelpContents();

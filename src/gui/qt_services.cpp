@@ -1,5 +1,14 @@
 #include "gui/qt_services.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "files/backups.h"
+
 #include "link/port_list.h"
 #include "qt/qt_platform.h"
 
@@ -99,6 +108,40 @@ std::string DevicePortSource::DeviceOf(int number) {
     for (const PortMenuEntry& port : Ports())
         if (port.number == number) return port.device;
     return "";
+}
+
+std::optional<std::filesystem::path> DialogBackupChooser::Choose(const std::vector<BackupEntry>& entries) {
+    QDialog dialog(parent_());
+    dialog.setObjectName("frmBackups");
+    dialog.setWindowTitle("Restore from Backup");
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(entries.empty() ? "No backups yet: every read of a radio is kept here."
+                                                 : "The radio reads kept before programming, newest first:",
+                                 &dialog));
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName("lstBackups");
+    list->setMinimumWidth(560);
+    for (const BackupEntry& e : entries) {
+        auto* item = new QListWidgetItem(QString::fromStdString(BackupLine(e)), list);
+        if (!e.problem.empty()) item->setFlags(Qt::NoItemFlags);  // damaged: shown, not restorable
+    }
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText("Restore");
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
+    QObject::connect(list, &QListWidget::currentRowChanged, &dialog, [&](int row) {
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(row >= 0 && entries[static_cast<size_t>(row)].problem.empty());
+    });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, [&] {
+        if (buttons->button(QDialogButtonBox::Ok)->isEnabled()) dialog.accept();
+    });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+    const BackupEntry& chosen = entries[static_cast<size_t>(list->currentRow())];
+    if (!chosen.problem.empty()) return std::nullopt;
+    return chosen.path;
 }
 
 }  // namespace kv

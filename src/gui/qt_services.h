@@ -30,6 +30,16 @@ private:
     std::function<QWidget*()> parent_;
 };
 
+// A list of the kept reads, newest first, with OK and Cancel.
+class DialogBackupChooser : public BackupChooser {
+public:
+    explicit DialogBackupChooser(std::function<QWidget*()> parent) : parent_(std::move(parent)) {}
+    std::optional<std::filesystem::path> Choose(const std::vector<BackupEntry>& entries) override;
+
+private:
+    std::function<QWidget*()> parent_;
+};
+
 // The system's print dialog, without print-to-file and selection (File >
 // Export PDF... writes files).
 class DialogPrinterChooser : public PrinterChooser {

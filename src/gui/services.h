@@ -17,6 +17,7 @@
 namespace kv {
 
 class TransferJob;
+struct BackupEntry;
 
 // One serial port of the Options > SerialPort menu.
 struct PortMenuEntry {
@@ -55,6 +56,14 @@ public:
     virtual bool Open(const std::filesystem::path& manual, const std::string& anchor) = 0;
 };
 
+// File > Restore from Backup: picks one of the kept reads (damaged ones
+// are listed but cannot be picked); nothing when cancelled.
+class BackupChooser {
+public:
+    virtual ~BackupChooser() = default;
+    virtual std::optional<std::filesystem::path> Choose(const std::vector<BackupEntry>& entries) = 0;
+};
+
 struct MainWindowServices {
     Prompt& prompt;
     ConfigStore& store;
@@ -66,6 +75,8 @@ struct MainWindowServices {
     std::filesystem::path programFolder;       // default data files, manual, start folder
     int pauseScale = 1;                        // 0 in tests: the 200/500 ms pauses become none
     ErrorLog* log = nullptr;                   // err.log; the window writes it in debug mode only
+    BackupChooser* backups = nullptr;          // File > Restore from Backup
+    std::filesystem::path backupFolder;        // where every whole read is kept
 };
 
 // The pause of a long command: pumps window events, never blocks them.

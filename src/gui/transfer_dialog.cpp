@@ -20,7 +20,8 @@ QSvgWidget* Picture(const char* resource, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale)
+TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale,
+                               ProgramChoices* choices)
     : QDialog(parent), mode_(mode), debug_(debug), pauseScale_(pauseScale), job_(job) {
     LoadPictures();
     setObjectName("frmRadio_102");
@@ -53,6 +54,18 @@ TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* 
     monitor_->setObjectName("lblmon");
     monitor_->setVisible(debug);
     layout->addWidget(monitor_);
+
+    if (mode == kTransferProgram && choices) {
+        const auto box = [&](const char* caption, const char* name, bool& choice) {
+            auto* check = new QCheckBox(caption, this);
+            check->setObjectName(name);
+            check->setChecked(choice);
+            connect(check, &QCheckBox::toggled, this, [&choice](bool on) { choice = on; });
+            layout->addWidget(check);
+        };
+        box(kBackupChoice, "chkBackup", choices->backup);
+        box(kVerifyChoice, "chkVerify", choices->verify);
+    }
 
     progressFrame_ = new QFrame(this);
     progressFrame_->setObjectName("pictProgress");

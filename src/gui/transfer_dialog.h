@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,7 +15,9 @@ namespace kv {
 class TransferDialog : public QDialog, private TransferEvents {
     Q_OBJECT
 public:
-    TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale = 1);
+    // choices: the program options the dialog shows and changes (program mode only).
+    TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale = 1,
+                   ProgramChoices* choices = nullptr);
 
     bool completed() const { return completed_; }
     const TransferDialogState& state() const { return state_; }

@@ -56,4 +56,9 @@ std::filesystem::path ErrorLogPath() {
     return std::filesystem::path(userDir.toStdString()) / kErrorLogName;
 }
 
+std::filesystem::path BackupFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return std::filesystem::path(data.toStdString()) / "kvprog" / "backups";
+}
+
 }  // namespace kv::qt

@@ -34,4 +34,8 @@ private:
 // per-user data folder.
 std::filesystem::path ErrorLogPath();
 
+// The backups folder, shared by kvprog and kvtool: kvprog/backups in the
+// per-user data location (~/.local/share/kvprog/backups on Linux).
+std::filesystem::path BackupFolder();
+
 }  // namespace kv::qt

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "editor/transfer_dialog_logic.h"
+#include "files/backups.h"
 #include "files/default_data.h"
 #include "gui/main_window.h"
 #include "gui/transfer_dialog.h"
@@ -97,6 +98,20 @@ public:
     }
 };
 
+// Picks the scripted entry of the backups it is shown (nothing when out of picks).
+class FakeBackups : public BackupChooser {
+public:
+    std::deque<size_t> picks;
+    std::vector<std::vector<BackupEntry>> shown;
+    std::optional<std::filesystem::path> Choose(const std::vector<BackupEntry>& entries) override {
+        shown.push_back(entries);
+        if (picks.empty() || picks.front() >= entries.size()) return std::nullopt;
+        const size_t pick = picks.front();
+        picks.pop_front();
+        return entries[pick].path;
+    }
+};
+
 struct Rig {
     TempDir dir;
     std::unique_ptr<qt::SettingsStore> store;
@@ -106,6 +121,7 @@ struct Rig {
     FakeHelp help;
     FakePrinters printers;
     FakeTransfer transfer;
+    FakeBackups backups;
     TransferJob* job = nullptr;  // the radio link when set, else the fake transfer
     RecordingLog log;
     RadioSession session;
@@ -126,7 +142,8 @@ struct Rig {
         session.today = [] { return CivilDate{2026, 12, 6}; };
         window = std::make_unique<MainWindow>(session, editor,
                                               MainWindowServices{prompt, *store, ports, files, help, printers,
-                                                                 job ? job : &transfer, dir.path(), 0, &log});
+                                                                 job ? job : &transfer, dir.path(), 0, &log,
+                                                                 &backups, dir / "backups"});
         bool shown = false;
         QObject::connect(window.get(), &MainWindow::generalShown, [&shown] { shown = true; });
         window->show();

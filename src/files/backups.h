@@ -1,0 +1,42 @@
+// The backups folder: every whole read of a radio is kept there as an image
+// file named by date and time and destination, the newest 100 of them, so
+// that any programming can be undone by writing a backup back.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/session.h"
+
+namespace kv {
+
+inline constexpr int kBackupsKept = 100;
+
+struct SavedBackup {
+    std::filesystem::path path;  // empty when it could not be saved
+    std::string error;           // "PATH: reason"
+};
+
+// Keeps `radio` (a whole read, the session's image size) as a new backup,
+// then removes all but the newest kBackupsKept.
+SavedBackup SaveBackup(const std::filesystem::path& folder, const RadioSession& session,
+                       const std::vector<uint8_t>& radio, std::chrono::system_clock::time_point now);
+
+struct BackupEntry {
+    std::filesystem::path path;
+    std::string date;         // "2026-12-07 14:03:59", from the name
+    std::string model;        // "KV170", read from the file
+    std::string destination;  // "KV170-usa", or "" when the model has none
+    std::string problem;      // why it cannot be restored; "" when it can
+};
+
+// The backups in the folder, newest first; a missing folder has none.
+std::vector<BackupEntry> ListBackups(const std::filesystem::path& folder);
+
+// "2026-12-07 14:03:59  KV170  KV170-usa  NAME", or the problem for a damaged one.
+std::string BackupLine(const BackupEntry& entry);
+
+}  // namespace kv

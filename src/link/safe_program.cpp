@@ -1,0 +1,114 @@
+#include "link/safe_program.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "image/codec.h"
+#include "util/texts.h"
+
+namespace kv {
+namespace {
+
+constexpr size_t kLinesShown = 30;
+
+std::string Hex4(int address) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", address);
+    return text;
+}
+
+Answer Ask(CloneLink& link, const std::string& text, MessageIcon icon, Buttons buttons) {
+    return link.context().prompt.Show({text, text::kProgramToRadio, icon, buttons});
+}
+
+// A whole read of the radio, into `radio`, with the identity checks.
+TransferOutcome ReadWhole(CloneLink& link, const RadioSession& session, std::vector<uint8_t>& radio) {
+    RadioSession copy = session;
+    return TransferRunner(link, copy).ReadRaw(radio, text::kReadFromRadio);
+}
+
+}  // namespace
+
+std::string PreviewText(const ProgrammingDiff& preview) {
+    const size_t n = preview.changes.size();
+    std::string text = "This write changes " + std::to_string(n) + (n == 1 ? " setting:" : " settings:");
+    for (size_t i = 0; i < std::min(n, kLinesShown); ++i) text += "\r\n" + preview.changes[i].line;
+    if (n > kLinesShown) text += "\r\n... and " + std::to_string(n - kLinesShown) + " more";
+    return text;
+}
+
+std::string VerifyFailureText(const RadioSession& session, const std::vector<uint8_t>& radio,
+                              const std::vector<int>& differences, const std::string& backupPath) {
+    std::string text = "Verify failed: the radio holds " + std::to_string(differences.size()) +
+                       " byte(s) other than those written:";
+    for (size_t i = 0; i < std::min(differences.size(), kLinesShown); ++i) text += (i ? ", " : " ") + Hex4(differences[i]);
+    if (differences.size() > kLinesShown) text += ", ...";
+    RadioSession held = session;
+    std::copy_n(radio.begin(), std::min<size_t>(radio.size(), held.image.bytes.size()), held.image.bytes.begin());
+    DecodeImage(held);
+    RadioSession written = session;
+    DecodeImage(written);
+    const ProgrammingDiff concerned = DiffProgrammings(written, held);
+    if (!concerned.changes.empty()) {
+        text += "\r\nSettings concerned:";
+        for (size_t i = 0; i < std::min(concerned.changes.size(), kLinesShown); ++i)
+            text += (i ? ", " : " ") + concerned.changes[i].path;
+    }
+    text += backupPath.empty() ? "\r\nNo backup was read before programming."
+                               : "\r\nThe backup read before programming can be restored: " + backupPath;
+    return text;
+}
+
+SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const SafeProgramPlan& plan) {
+    SafeProgramResult r;
+    link.state().TransferMode = kModeProgram;
+    if (plan.backup || plan.dryRun) {
+        std::vector<uint8_t> radio;
+        r.outcome = ReadWhole(link, session, radio);
+        if (r.outcome != TransferOutcome::Completed) return r;
+        if (plan.backup && plan.keep) {
+            const SavedBackup saved = plan.keep(session, radio);
+            r.backupPath = saved.path.string();
+            if (!saved.error.empty() &&
+                Ask(link, "The backup could not be saved: " + saved.error + "\r\nProgram the radio without a backup?",
+                    MessageIcon::Exclamation, Buttons::YesNo) != Answer::Yes) {
+                r.outcome = TransferOutcome::Declined;
+                return r;
+            }
+        }
+        r.step = SafeProgramStep::Preview;
+        r.preview = DiffOfProgram(session, radio);
+        if (plan.dryRun) return r;
+        const bool nothing = r.preview.changes.empty();
+        const Answer answer =
+            nothing ? Ask(link, kNothingChanges, MessageIcon::Question, Buttons::YesNo)
+            : plan.askBeforeWriting ? Ask(link, PreviewText(r.preview), MessageIcon::Question, Buttons::OkCancel)
+                                    : Ask(link, PreviewText(r.preview), MessageIcon::Information, Buttons::Ok);
+        if (answer != Answer::Yes && answer != Answer::Ok) {
+            r.outcome = TransferOutcome::Declined;
+            return r;
+        }
+    }
+    r.step = SafeProgramStep::Write;
+    r.outcome = TransferRunner(link, session).Run();
+    if (r.outcome != TransferOutcome::Completed || !plan.verify) {
+        if (r.outcome == TransferOutcome::Completed) r.step = SafeProgramStep::Done;
+        return r;
+    }
+    r.step = SafeProgramStep::Verify;
+    std::vector<uint8_t> radio;
+    r.outcome = ReadWhole(link, session, radio);
+    if (r.outcome != TransferOutcome::Completed) return r;
+    r.verifyDifferences = DifferencesAfterProgram(session, radio);
+    if (!r.verifyDifferences.empty()) {
+        Ask(link, VerifyFailureText(session, radio, r.verifyDifferences, r.backupPath), MessageIcon::Exclamation,
+            Buttons::Ok);
+        r.outcome = TransferOutcome::Failed;
+        return r;
+    }
+    Ask(link, kVerified, MessageIcon::Information, Buttons::Ok);
+    r.step = SafeProgramStep::Done;
+    return r;
+}
+
+}  // namespace kv

@@ -1,0 +1,48 @@
+// Programming a radio without fear: read it first and keep the read as a
+// backup, show what the write changes and ask, write, then read the written
+// blocks back and compare. The window and kvtool run the same steps.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/backups.h"
+#include "link/program_preview.h"
+#include "link/transfers.h"
+
+namespace kv {
+
+struct SafeProgramPlan {
+    bool backup = true;            // read the radio first and keep the read
+    bool verify = true;            // read the radio back after writing and compare
+    bool askBeforeWriting = true;  // what the write changes is a question; else only told
+    bool dryRun = false;           // read and work out the changes, write nothing, tell nothing
+    // Keeps a whole read; the backups folder in the programs.
+    std::function<SavedBackup(const RadioSession&, const std::vector<uint8_t>&)> keep;
+};
+
+enum class SafeProgramStep { Backup, Preview, Write, Verify, Done };
+
+struct SafeProgramResult {
+    TransferOutcome outcome = TransferOutcome::Failed;
+    SafeProgramStep step = SafeProgramStep::Backup;  // where it ended
+    std::string backupPath;                          // the kept read, if any
+    ProgrammingDiff preview;                         // what the write changes (after a read)
+    std::vector<int> verifyDifferences;              // addresses the radio holds otherwise
+};
+
+SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const SafeProgramPlan& plan);
+
+// "This write changes 3 settings:" and the first lines of the changes.
+std::string PreviewText(const ProgrammingDiff& preview);
+// The verify failure: the addresses, the settings concerned and the backup.
+std::string VerifyFailureText(const RadioSession& session, const std::vector<uint8_t>& radio,
+                              const std::vector<int>& differences, const std::string& backupPath);
+
+inline constexpr const char* kVerified = "Verified: the radio holds every byte that was written.";
+inline constexpr const char* kNothingChanges =
+    "The radio already holds this data: the write changes nothing.\r\nWrite it anyway?";
+
+}  // namespace kv

@@ -1,0 +1,38 @@
+// The settings record's fields, each named once, in the order and with the
+// names of kvtool's JSON view ("CHUSA[13].ChTag", "Common Setup.SQL"). One
+// walk over two sessions at once serves the JSON view (the same session
+// twice) and the difference of two programmings (which skips equal records).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "model/session.h"
+
+namespace kv {
+
+// A setting's value, typed as the JSON view types it.
+using SettingValue = std::variant<bool, int64_t, double, std::string>;
+
+class SettingsVisitor {
+public:
+    virtual ~SettingsVisitor() = default;
+    // An object or array under key (an array's element: key "" and its
+    // index). `same` tells whether both sessions hold equal contents there;
+    // returning false skips it and its Close.
+    virtual bool Open(std::string_view key, int index, bool isArray, bool same) = 0;
+    virtual void Close(bool isArray) = 0;
+    // A value under key (an array's element: key "" and its index).
+    virtual void Value(std::string_view key, int index, const SettingValue& a, const SettingValue& b) = 0;
+};
+
+// Walks every setting of a and b side by side; a and b must be of one model.
+void VisitSettings(const RadioSession& a, const RadioSession& b, SettingsVisitor& visitor);
+
+// The value as the JSON view prints it: true, 12, 156.8, text as it is.
+std::string SettingText(const SettingValue& value);
+
+}  // namespace kv

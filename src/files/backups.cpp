@@ -52,7 +52,8 @@ std::vector<fs::path> BackupFiles(const fs::path& folder) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
         if (it->is_regular_file(ec) && IsBackupName(it->path().filename().string())) files.push_back(it->path());
-    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) { return a.filename() > b.filename(); });
+    // By name without ".hex", so that "...-usa-2" (a second read in one second) comes before "...-usa".
+    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) { return a.stem() > b.stem(); });
     return files;
 }
 
@@ -100,9 +101,9 @@ std::vector<BackupEntry> ListBackups(const fs::path& folder) {
 }
 
 std::string BackupLine(const BackupEntry& e) {
-    const std::string name = e.path.filename().string();
-    if (!e.problem.empty()) return e.date + "  " + name + "  " + e.problem;
-    return e.date + "  " + e.model + "  " + (e.destination.empty() ? "-" : e.destination) + "  " + name;
+    const std::string head = e.path.filename().string() + "\t" + e.date + "\t";
+    if (!e.problem.empty()) return head + e.problem;
+    return head + e.model + "\t" + (e.destination.empty() ? "-" : e.destination);
 }
 
 }  // namespace kv

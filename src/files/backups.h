@@ -36,7 +36,7 @@ struct BackupEntry {
 // The backups in the folder, newest first; a missing folder has none.
 std::vector<BackupEntry> ListBackups(const std::filesystem::path& folder);
 
-// "2026-12-07 14:03:59  KV170  KV170-usa  NAME", or the problem for a damaged one.
+// "NAME<tab>2026-12-07 14:03:59<tab>KV170<tab>KV170-usa"; a damaged one has its problem after the date.
 std::string BackupLine(const BackupEntry& entry);
 
 }  // namespace kv

@@ -1,0 +1,91 @@
+#include "files/backups.h"
+
+#include <gtest/gtest.h>
+
+#include "image/codec.h"
+#include "image/defaults.h"
+#include "support/sessions.h"
+#include "support/temp_dir.h"
+
+namespace kv {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+// A whole read of a KV170 USA radio.
+std::vector<uint8_t> RadioRead(const RadioSession& s) {
+    return {s.image.bytes.begin(), s.image.bytes.begin() + s.image.size()};
+}
+
+RadioSession Usa() {
+    RadioSession s = test::FreshSession(5);
+    SetVariantBits(s.image, true);
+    EncodeImage(s);
+    NormalizeImage(s);
+    ImageChecksum(s.image);
+    return s;
+}
+
+// 2026-12-07 14:03:59 local time plus the given seconds.
+std::chrono::system_clock::time_point At(int seconds) {
+    std::tm t{};
+    t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 7, t.tm_hour = 14, t.tm_min = 3, t.tm_sec = 59 + seconds;
+    t.tm_isdst = -1;
+    return std::chrono::system_clock::from_time_t(std::mktime(&t));
+}
+
+TEST(Backups, AreNamedByTimeAndDestinationAndListedNewestFirst) {
+    test::TempDir dir;
+    const RadioSession s = Usa();
+    const SavedBackup first = SaveBackup(dir / "backups", s, RadioRead(s), At(0));
+    const SavedBackup second = SaveBackup(dir / "backups", s, RadioRead(s), At(61));
+    const SavedBackup again = SaveBackup(dir / "backups", s, RadioRead(s), At(61));
+    EXPECT_EQ(first.error, "");
+    EXPECT_EQ(first.path.filename(), "2026-12-07_14-03-59_KV170-usa.hex");
+    EXPECT_EQ(second.path.filename(), "2026-12-07_14-05-00_KV170-usa.hex");
+    EXPECT_EQ(again.path.filename(), "2026-12-07_14-05-00_KV170-usa-2.hex") << "a second read in one second";
+    EXPECT_EQ(test::ReadAll(first.path), RadioRead(s));
+
+    const std::vector<BackupEntry> list = ListBackups(dir / "backups");
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].path, again.path);
+    EXPECT_EQ(list[2].path, first.path);
+    EXPECT_EQ(BackupLine(list[2]), "2026-12-07_14-03-59_KV170-usa.hex\t2026-12-07 14:03:59\tKV170\tKV170-usa");
+}
+
+TEST(Backups, OnlyTheNewestHundredAreKept) {
+    test::TempDir dir;
+    const RadioSession s = Usa();
+    for (int i = 0; i <= kBackupsKept; ++i) ASSERT_EQ(SaveBackup(dir.path(), s, RadioRead(s), At(i)).error, "");
+    const std::vector<BackupEntry> list = ListBackups(dir.path());
+    ASSERT_EQ(list.size(), static_cast<size_t>(kBackupsKept));
+    EXPECT_EQ(list.back().path.filename(), "2026-12-07_14-04-00_KV170-usa.hex") << "the oldest went";
+    EXPECT_EQ(list.front().path.filename(), "2026-12-07_14-05-39_KV170-usa.hex");
+}
+
+TEST(Backups, ADamagedOneIsListedWithItsProblemAndOtherFilesAreLeftAlone) {
+    test::TempDir dir;
+    const RadioSession s = Usa();
+    SaveBackup(dir.path(), s, RadioRead(s), At(0));
+    test::WriteText(dir / "2026-12-07_15-00-00_KV170-usa.hex", "not an image");
+    test::WriteText(dir / "notes.txt", "mine");
+    const std::vector<BackupEntry> list = ListBackups(dir.path());
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_NE(list[0].problem.find("damaged: "), std::string::npos);
+    EXPECT_EQ(BackupLine(list[0]).find("2026-12-07_15-00-00_KV170-usa.hex\t2026-12-07 15:00:00\tdamaged: "), 0u);
+    EXPECT_EQ(list[1].problem, "");
+    EXPECT_TRUE(fs::exists(dir / "notes.txt"));
+}
+
+TEST(Backups, AFolderThatCannotBeMadeIsAnError) {
+    test::TempDir dir;
+    test::WriteText(dir / "file", "x");
+    const RadioSession s = Usa();
+    const SavedBackup saved = SaveBackup(dir / "file" / "backups", s, RadioRead(s), At(0));
+    EXPECT_TRUE(saved.path.empty());
+    EXPECT_NE(saved.error.find("backups"), std::string::npos) << saved.error;
+}
+
+}  // namespace
+}  // namespace kv

@@ -49,7 +49,11 @@ TEST(ProgramPreview, PredictsTheRadioAfterTheWriteByteForByte) {
     RadioSession tool = Renamed();
     tool.settings.UsableGroups[kIntlGroup].Enable = false;
     tool.settings.CHEXP[2].ChTag = "HARBOUR";
-    const RadioImage radioBefore = ProgrammedRadio(5);
+    // The radio's own byte and selection bit differ from the tool's: the radio keeps them.
+    tool.image[map::clone::RadioOwnedByte] = 0x11;
+    tool.image[map::clone::SelectionByte] &= static_cast<uint8_t>(~map::clone::kRadioSelectionBit);
+    RadioImage radioBefore = ProgrammedRadio(5);
+    radioBefore[map::clone::SelectionByte] |= map::clone::kRadioSelectionBit;
     const std::vector<uint8_t> predicted = ImageAfterProgram(tool, BytesOf(radioBefore));
     LinkRig rig(tool, radioBefore);
     ASSERT_EQ(rig.Program(), TransferOutcome::Completed);

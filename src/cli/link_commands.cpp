@@ -356,14 +356,19 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
     plan.dryRun = o.dryRun;
     plan.askBeforeWriting = isatty(STDIN_FILENO) != 0 && isatty(STDERR_FILENO) != 0 && !o.link.yes;
     const std::string file = o.backup;
-    plan.keep = [file](const RadioSession& s, const std::vector<uint8_t>& radio) {
-        if (file.empty()) return KeepInBackups(s, radio);
-        const std::string failure = WriteFileAtomically(file, radio.data(), radio.size());
-        return failure.empty() ? SavedBackup{file, ""} : SavedBackup{{}, failure};
+    plan.keep = [file, &io](const RadioSession& s, const std::vector<uint8_t>& radio) {
+        SavedBackup saved = file.empty() ? KeepInBackups(s, radio) : SavedBackup{file, ""};
+        if (!file.empty())
+            if (std::string failure = WriteFileAtomically(file, radio.data(), radio.size()); !failure.empty())
+                saved = {{}, std::move(failure)};
+        if (saved.error.empty()) io.err << "kvtool: backup: " << saved.path.string() << "\n";
+        return saved;
     };
-    setup.sink().SetWhat("read");
+    plan.onStep = [&setup](int step) {
+        static constexpr const char* kWhat[] = {"backup", "preview", "program", "verify", "done"};
+        setup.sink().SetWhat(kWhat[step]);
+    };
     const SafeProgramResult result = ProgramSafely(setup.link(), session, plan);
-    if (!result.backupPath.empty()) io.err << "kvtool: backup: " << result.backupPath << "\n";
     if (o.dryRun && result.step == SafeProgramStep::Preview) {
         for (const SettingChange& c : result.preview.changes) io.out << c.line << "\n";
         io.err << "kvtool: nothing written (--dry-run): the write would change " << result.preview.changes.size()

@@ -61,8 +61,13 @@ std::string VerifyFailureText(const RadioSession& session, const std::vector<uin
 
 SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const SafeProgramPlan& plan) {
     SafeProgramResult r;
+    const auto begin = [&](SafeProgramStep step) {
+        r.step = step;
+        if (plan.onStep) plan.onStep(static_cast<int>(step));
+    };
     link.state().TransferMode = kModeProgram;
     if (plan.backup || plan.dryRun) {
+        begin(SafeProgramStep::Backup);
         std::vector<uint8_t> radio;
         r.outcome = ReadWhole(link, session, radio);
         if (r.outcome != TransferOutcome::Completed) return r;
@@ -76,7 +81,7 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
                 return r;
             }
         }
-        r.step = SafeProgramStep::Preview;
+        begin(SafeProgramStep::Preview);
         r.preview = DiffOfProgram(session, radio);
         if (plan.dryRun) return r;
         const bool nothing = r.preview.changes.empty();
@@ -89,13 +94,13 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
             return r;
         }
     }
-    r.step = SafeProgramStep::Write;
+    begin(SafeProgramStep::Write);
     r.outcome = TransferRunner(link, session).Run();
     if (r.outcome != TransferOutcome::Completed || !plan.verify) {
         if (r.outcome == TransferOutcome::Completed) r.step = SafeProgramStep::Done;
         return r;
     }
-    r.step = SafeProgramStep::Verify;
+    begin(SafeProgramStep::Verify);
     std::vector<uint8_t> radio;
     r.outcome = ReadWhole(link, session, radio);
     if (r.outcome != TransferOutcome::Completed) return r;

@@ -21,6 +21,8 @@ struct SafeProgramPlan {
     bool dryRun = false;           // read and work out the changes, write nothing, tell nothing
     // Keeps a whole read; the backups folder in the programs.
     std::function<SavedBackup(const RadioSession&, const std::vector<uint8_t>&)> keep;
+    // Told as each step begins (kvtool names its progress lines after it).
+    std::function<void(int step)> onStep;
 };
 
 enum class SafeProgramStep { Backup, Preview, Write, Verify, Done };

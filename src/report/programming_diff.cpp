@@ -151,7 +151,10 @@ void AddUncoveredBytes(const RadioSession& a, const RadioSession& b, std::vector
         const uint8_t x = a.image[i], y = b.image[i];
         if (((x ^ y) & maskA[static_cast<size_t>(i)] & maskB[static_cast<size_t>(i)]) == 0) continue;
         const std::string path = "image[" + Hex(i, 4) + "]";
-        out.push_back({path, int64_t{x}, int64_t{y}, "image byte " + Hex(i, 4) + ": " + Hex(x, 2) + " -> " + Hex(y, 2)});
+        // The one uncovered byte with a meaning: every program transfer marks the image.
+        const std::string name = i == map::clone::ProgramMark ? "program mark (image byte " + Hex(i, 4) + ")"
+                                                              : "image byte " + Hex(i, 4);
+        out.push_back({path, int64_t{x}, int64_t{y}, name + ": " + Hex(x, 2) + " -> " + Hex(y, 2)});
     }
 }
 

@@ -64,7 +64,7 @@ TEST(SafeProgram, CancelAtThePreviewWritesNothingAndKeepsTheBackup) {
     const RadioImage radioBefore = MarkedRadio();
     LinkRig rig(Renamed(), radioBefore, test::Synced(), {Answer::Cancel});
     Keeper keeper;
-    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep()});
+    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep(), {}});
     EXPECT_EQ(r.outcome, TransferOutcome::Declined);
     EXPECT_EQ(r.step, SafeProgramStep::Preview);
     EXPECT_EQ(rig.Shown(), Texts{"This write changes 1 setting:\r\nUSA channel 16 (row 14) name: DISTRESS -> CALL"});
@@ -80,7 +80,7 @@ TEST(SafeProgram, CancelAtThePreviewWritesNothingAndKeepsTheBackup) {
 TEST(SafeProgram, AConfirmedWriteIsVerified) {
     LinkRig rig(Renamed(), ProgrammedRadio(5), test::Synced(), {Answer::Ok});
     Keeper keeper;
-    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep()});
+    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep(), {}});
     EXPECT_EQ(r.outcome, TransferOutcome::Completed);
     EXPECT_EQ(r.step, SafeProgramStep::Done);
     EXPECT_EQ(rig.Shown().size(), 3u);
@@ -95,7 +95,7 @@ TEST(SafeProgram, WhenNothingChangesItSaysSoAndWritesOnlyWhenTheUserInsists) {
         DecodeImage(same);
         const RadioImage radio = same.image;
         LinkRig rig(same, radio, test::Synced(), {answer});
-        const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, false, true, false, nullptr});
+        const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, false, true, false, nullptr, {}});
         EXPECT_EQ(rig.Shown().front(), kNothingChanges);
         EXPECT_EQ(rig.radio.written().empty(), answer == Answer::No);
         EXPECT_EQ(r.outcome, answer == Answer::No ? TransferOutcome::Declined : TransferOutcome::Completed);
@@ -106,7 +106,7 @@ TEST(SafeProgram, ABackupThatCannotBeSavedIsAQuestionWhoseDefaultWritesNothing) 
     LinkRig rig(Renamed(), ProgrammedRadio(5));  // no scripted answer: the safe one, No
     Keeper keeper;
     keeper.failure = "/backups: Permission denied";
-    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep()});
+    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep(), {}});
     EXPECT_EQ(r.outcome, TransferOutcome::Declined);
     EXPECT_EQ(rig.Shown(), Texts{"The backup could not be saved: /backups: Permission denied\r\nProgram the radio "
                                  "without a backup?"});
@@ -115,7 +115,7 @@ TEST(SafeProgram, ABackupThatCannotBeSavedIsAQuestionWhoseDefaultWritesNothing) 
 
 TEST(SafeProgram, ADryRunReadsAndWorksOutTheChangesWithoutAskingOrWriting) {
     LinkRig rig(Renamed(), MarkedRadio());
-    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {false, false, true, true, nullptr});
+    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {false, false, true, true, nullptr, {}});
     EXPECT_EQ(r.step, SafeProgramStep::Preview);
     ASSERT_EQ(r.preview.changes.size(), 1u);
     EXPECT_EQ(r.preview.changes[0].path, "CHUSA[13].ChTag");

@@ -175,6 +175,7 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
 // program it back, and find the change in the radio.
 TEST(KvtoolLink, ASettingsFileReadFromTheRadioProgramsItsChangeBack) {
     TempDir dir;
+    setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);  // the backups folder
     const auto saved = dir / "after.hex", file = dir / "boat.dat";
     SimProcess sim({"--synced", "--variant", "KV170", "--save", saved.string()});
     const ToolRun read = Kvtool({"read", "--port", sim.device(), "--variant", "KV170", "-o", file.string()});
@@ -185,6 +186,13 @@ TEST(KvtoolLink, ASettingsFileReadFromTheRadioProgramsItsChangeBack) {
     ASSERT_NE(text.find(empty), std::string::npos);
     text.replace(text.find(empty), empty.size(), "Atis Code=#2345678901\r\n");
     test::WriteText(file, text);
+    // A dry run reads the radio into the backups and tells what the write would change.
+    const ToolRun dry = Kvtool({"program", "--port", sim.device(), file.string(), "--dry-run", "--backup"});
+    ASSERT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.out, "ATIS Setup Atis Code: (none) -> 2345678901\nprogram mark (image byte 0x01F8): 0xFF -> 0xA1\n");
+    const ToolRun backups = Kvtool({"backups"});
+    EXPECT_EQ(std::count(backups.out.begin(), backups.out.end(), '\n'), 2) << "the read and the dry run";
+    EXPECT_NE(backups.out.find("\tKV170\tKV170-usa\n"), std::string::npos) << backups.out;
     const ToolRun program = Kvtool({"program", "--port", sim.device(), file.string(), "--yes"});
     ASSERT_EQ(program.status, 0) << program.err;
     ASSERT_EQ(sim.Stop(), 0);

@@ -1,0 +1,117 @@
+// Programming from the window: backup, preview, write and verify through the
+// transfer dialog against the simulated radio on a pseudo-terminal, and
+// File > Restore from Backup.
+#include <gtest/gtest.h>
+
+#include "gui/link_transfer_job.h"
+#include "gui_rig.h"
+#include "image/codec.h"
+#include "link/safe_program.h"
+#include "sim/demo_radio.h"
+
+namespace kv {
+namespace {
+
+using test::PressOkWhenOpen;
+using test::Rig;
+
+class UnpausedClock : public SteadyClock {
+public:
+    void Sleep(Duration) override {}
+};
+
+// A window whose Program and Read go to a simulated radio holding the window's start-up data.
+struct RadioRig {
+    Rig rig;
+    UnpausedClock clock;
+    std::unique_ptr<sim::DemoRadio> radio;
+    LinkTransferJob job{rig.session, rig.prompt, [this] { return radio->path(); }, nullptr, false, &clock};
+    MainWindow* window = nullptr;
+
+    RadioRig() {
+        job.KeepReadsIn(rig.dir / "backups");
+        job.FollowChoices(&rig.editor.program);
+        rig.job = &job;
+        window = &rig.Start();
+        radio = std::make_unique<sim::DemoRadio>(rig.session);
+        EXPECT_TRUE(radio->Start());
+    }
+    RadioImage RadioNow() const { return radio->image(); }
+};
+
+TEST(ProgramFromTheWindow, CancelAtThePreviewLeavesTheRadioAsItWasWithItsBackupKept) {
+    RadioRig r;
+    const RadioImage before = r.RadioNow();
+    r.rig.session.settings.CHUSA[13].ChTag = "CALL";
+    r.rig.Answer({Answer::Cancel});
+    PressOkWhenOpen();
+    r.window->TransferProgram();
+    ASSERT_FALSE(r.rig.prompt.shown().empty());
+    const Message& preview = r.rig.prompt.shown()[0];
+    EXPECT_EQ(preview.caption, "Program to Radio");
+    EXPECT_EQ(preview.buttons, Buttons::OkCancel);
+    EXPECT_EQ(preview.text.rfind("This write changes ", 0), 0u) << preview.text;
+    EXPECT_NE(preview.text.find("\r\nUSA channel 16 (row 14) name: DISTRESS -> CALL"), std::string::npos);
+    EXPECT_EQ(r.RadioNow(), before) << "nothing written";
+    EXPECT_EQ(ListBackups(r.rig.dir / "backups").size(), 1u);
+}
+
+TEST(ProgramFromTheWindow, AConfirmedWriteIsVerifiedAndTheBackupRestoresTheRadiosData) {
+    RadioRig r;
+    r.rig.session.settings.CHUSA[13].ChTag = "CALL";
+    r.rig.Answer({Answer::Ok});
+    PressOkWhenOpen();
+    r.window->TransferProgram();
+    std::vector<std::string> texts;
+    for (const Message& m : r.rig.prompt.shown()) texts.push_back(m.text);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1], "Complete!!");
+    EXPECT_EQ(texts[2], kVerified);
+    EXPECT_EQ(ReadName(r.RadioNow(), {static_cast<uint16_t>(map::UsaGroup.NameAt(13)), 12}), "CALL");
+
+    // The backup of the radio as it was: its channel 16 is DISTRESS again.
+    r.rig.backups.picks = {0};
+    r.rig.Answer({Answer::No});  // the unsaved-changes question: do not save
+    r.window->FileRestoreBackup();
+    ASSERT_EQ(r.rig.backups.shown.size(), 1u);
+    EXPECT_EQ(r.rig.backups.shown[0].size(), 1u);
+    EXPECT_EQ(r.rig.session.settings.CHUSA[13].ChTag, "DISTRESS");
+}
+
+TEST(ProgramFromTheWindow, TheDialogShowsTheChoicesAndTheWindowRemembersThem) {
+    RadioRig r;
+    EXPECT_TRUE(r.rig.editor.program.backup);
+    EXPECT_TRUE(r.rig.editor.program.verify);
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<TransferDialog*>(w); dialog && dialog->isVisible()) {
+                auto* backup = dialog->findChild<QCheckBox*>("chkBackup");
+                EXPECT_EQ(backup->text(), kBackupChoice);
+                EXPECT_TRUE(backup->isChecked());
+                EXPECT_TRUE(dialog->findChild<QCheckBox*>("chkVerify")->isChecked());
+                backup->setChecked(false);
+                dialog->CancelPressed();
+            }
+    });
+    r.window->TransferProgram();
+    EXPECT_FALSE(r.rig.editor.program.backup);
+    EXPECT_EQ(LoadProgramChoices(*r.rig.store).backup, false);
+    EXPECT_EQ(LoadProgramChoices(*r.rig.store).verify, true);
+}
+
+TEST(RestoreFromBackup, ADamagedBackupIsListedButNotRestored) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    std::filesystem::create_directories(rig.dir / "backups");
+    test::WriteText(rig.dir / "backups" / "2026-12-07_15-00-00_KV170-usa.hex", "short");
+    rig.backups.picks = {0};
+    const RadioSettings before = rig.session.settings;
+    w.FileRestoreBackup();
+    ASSERT_EQ(rig.backups.shown.size(), 1u);
+    ASSERT_EQ(rig.backups.shown[0].size(), 1u);
+    EXPECT_NE(rig.backups.shown[0][0].problem, "");
+    EXPECT_EQ(rig.session.settings, before);
+}
+
+}  // namespace
+}  // namespace kv

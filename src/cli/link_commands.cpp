@@ -97,6 +97,7 @@ private:
             {Buttons::OkCancel, {"[o]k/[C]ancel", {{'o', Answer::Ok}}}},
             {Buttons::RetryCancel, {"[r]etry/[C]ancel", {{'r', Answer::Retry}}}},
             {Buttons::YesNo, {"[y]es/[N]o", {{'y', Answer::Yes}}}},
+            {Buttons::YesNoDefaultNo, {"[y]es/[N]o", {{'y', Answer::Yes}}}},
             {Buttons::YesNoCancel, {"[y]es/[n]o/[C]ancel", {{'y', Answer::Yes}, {'n', Answer::No}}}},
         };
         const auto& [label, options] = choices.at(b);

@@ -37,7 +37,8 @@ QMessageBox::StandardButtons ButtonsOf(Buttons buttons) {
     switch (buttons) {
         case Buttons::Ok: return QMessageBox::Ok;
         case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo: return QMessageBox::Yes | QMessageBox::No;
         case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case Buttons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
     }
@@ -61,6 +62,7 @@ Answer MessageBoxPrompt::Show(const Message& message) {
     text.replace("\r\n", "\n");
     QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption), text, ButtonsOf(message.buttons),
                     parent_ ? parent_() : nullptr);
+    if (message.buttons == Buttons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
     return AnswerOf(box.exec());
 }
 

@@ -76,7 +76,7 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
             r.backupPath = saved.path.string();
             if (!saved.error.empty() &&
                 Ask(link, "The backup could not be saved: " + saved.error + "\r\nProgram the radio without a backup?",
-                    MessageIcon::Exclamation, Buttons::YesNo) != Answer::Yes) {
+                    MessageIcon::Exclamation, Buttons::YesNoDefaultNo) != Answer::Yes) {
                 r.outcome = TransferOutcome::Declined;
                 return r;
             }
@@ -86,7 +86,7 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
         if (plan.dryRun) return r;
         const bool nothing = r.preview.changes.empty();
         const Answer answer =
-            nothing ? Ask(link, kNothingChanges, MessageIcon::Question, Buttons::YesNo)
+            nothing ? Ask(link, kNothingChanges, MessageIcon::Question, Buttons::YesNoDefaultNo)
             : plan.askBeforeWriting ? Ask(link, PreviewText(r.preview), MessageIcon::Question, Buttons::OkCancel)
                                     : Ask(link, PreviewText(r.preview), MessageIcon::Information, Buttons::Ok);
         if (answer != Answer::Yes && answer != Answer::Ok) {

@@ -5,7 +5,8 @@ namespace kv {
 Answer SafeAnswer(Buttons buttons) {
     switch (buttons) {
         case Buttons::Ok: return Answer::Ok;
-        case Buttons::YesNo: return Answer::No;
+        case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo: return Answer::No;
         default: return Answer::Cancel;
     }
 }

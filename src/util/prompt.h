@@ -10,7 +10,8 @@
 namespace kv {
 
 enum class MessageIcon { Critical, Exclamation, Question, Information };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+// YesNoDefaultNo: a question whose Enter key answers No (a risky Yes).
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, YesNoDefaultNo };
 // The classic message-box answer codes (6 = Yes, 7 = No).
 enum class Answer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 

@@ -20,6 +20,7 @@
 #include "rules/channel_lists.h"
 #include "rules/field_rules.h"
 #include "util/delimited_text.h"
+#include "util/texts.h"
 
 namespace kv {
 namespace {
@@ -500,26 +501,39 @@ struct ListReader {
         ch.Narrow = true;
     }
 
-    // The plan's channel a marine "CH" cell names ("16", "1A", "1078"), or a problem.
-    std::optional<ChannelRecord> PlanChannelOf(const TextRow& row) {
+    // The channel a marine "CH" cell names ("16", "1A", "1019"): the group
+    // plan's channel when the plan has it, else a channel of the channel
+    // table as the Add panel makes it (prefix "10" or "20", suffix A or B).
+    std::optional<ChannelRecord> MarineChannelOf(const TextRow& row) {
         const std::string text = Upper(Trim(CellOf(row, "CH")));
         const size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
         const std::string suffix = text.substr(digits);
-        std::optional<ChannelRecord> ch;
-        if (digits > 0 && digits <= 6 && suffix.size() <= 1) {
-            const int number = std::stoi(text.substr(0, std::min<size_t>(digits, 6)));
-            char designation[16];
-            std::snprintf(designation, sizeof designation, "%02d%s", number, suffix.c_str());
-            ch = PlanChannel(MarineGroupOf(list), designation);
+        const int number = digits > 0 && digits <= 4 ? std::stoi(text.substr(0, digits)) : -1;
+        const int prefix = number >= 1000 ? number / 100 : 0;
+        MarinePanel panel;
+        panel.baseCh = prefix ? number % 100 : number;
+        panel.power = PanelPower::High;
+        panel.statusNo = prefix / 10;
+        panel.statusIcon = suffix.empty() ? 0 : suffix == "A" ? 1 : suffix == "B" ? 2 : -1;
+        const bool inTable = number >= 0 && panel.baseCh < kMarineFrequencyCount && (prefix == 0 || prefix == 10 || prefix == 20) &&
+                             panel.statusIcon >= 0;
+        if (!inTable) {
+            problems.Add(row.number, "CH", Quoted(Trim(CellOf(row, "CH"))) +
+                                               " is no marine channel (00 to 119, or 1000 to 1099 and 2000 to 2099, and A or B after it)");
+            return std::nullopt;
         }
-        if (!ch) problems.Add(row.number, "CH", Quoted(Trim(CellOf(row, "CH"))) + " is no channel of the " + ChannelListName(list) + " plan");
+        char designation[16];
+        std::snprintf(designation, sizeof designation, "%02d%s", number, suffix.c_str());
+        if (std::optional<ChannelRecord> plan = PlanChannel(MarineGroupOf(list), designation)) return plan;
+        ChannelRecord ch = EmptyMarineSlot(0);
+        WritePanel(panel, ch);
         return ch;
     }
 
     // A marine row: a listed channel at the same place keeps what the row
     // does not show; another channel starts from its plan entry.
     std::optional<ChannelRecord> MarineRow(const TextRow& row, const ChannelRecord* atPlace) {
-        const std::optional<ChannelRecord> plan = PlanChannelOf(row);
+        const std::optional<ChannelRecord> plan = MarineChannelOf(row);
         if (!plan) return std::nullopt;
         const bool same = atPlace && atPlace->Enable && MarineChannelLabel(*atPlace) == MarineChannelLabel(*plan);
         return Apply(row, same ? *atPlace : *plan, 0);
@@ -647,11 +661,15 @@ bool ModelHasList(int model, ChannelList list) { return list != ChannelList::Wx 
 std::optional<ChannelList> ListOfScreen(ScreenKind kind, int group) {
     switch (kind) {
         case ScreenKind::MarineGrid:
+        case ScreenKind::MarineChannel:
             return group == kIntlGroup ? ChannelList::Intl : group == kCanGroup ? ChannelList::Can : ChannelList::Usa;
         case ScreenKind::WeatherGrid: return ChannelList::Wx;
-        case ScreenKind::RgGrid: return ChannelList::Rg;
-        case ScreenKind::LmrGrid: return ChannelList::Lmr;
-        case ScreenKind::ExpGrid: return ChannelList::Exp;
+        case ScreenKind::RgGrid:
+        case ScreenKind::RgChannel: return ChannelList::Rg;
+        case ScreenKind::LmrGrid:
+        case ScreenKind::LmrChannel: return ChannelList::Lmr;
+        case ScreenKind::ExpGrid:
+        case ScreenKind::ExpChannel: return ChannelList::Exp;
         default: return std::nullopt;
     }
 }
@@ -757,6 +775,19 @@ ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int sele
         records[at] = reader.Apply(*rows[i], records[at], static_cast<int>(at) + 1);
     }
     return reader.Result(std::move(settings));
+}
+
+Message ChannelProblemsMessage(std::string_view what, const std::vector<std::string>& problems) {
+    constexpr size_t kShown = 20;
+    std::string text(what);
+    for (size_t i = 0; i < problems.size() && i < kShown; ++i) text += "\r\n" + problems[i];
+    if (problems.size() > kShown) text += "\r\n... and " + std::to_string(problems.size() - kShown) + " more";
+    return {text, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
+}
+
+Message NoChannelListMessage() {
+    return {"Select a channel list (USA, INTL, CANADA, Weather, RG, LMR or EXP) first.", text::kWindowTitle,
+            MessageIcon::Information, Buttons::Ok};
 }
 
 std::optional<RadioSettings> DeleteMarineRows(const RadioSession& s, int group, std::vector<int> records) {

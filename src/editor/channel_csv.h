@@ -15,6 +15,7 @@
 
 #include "editor/screen_tree.h"
 #include "model/session.h"
+#include "util/prompt.h"
 
 namespace kv {
 
@@ -27,7 +28,7 @@ std::string ChannelListName(ChannelList list);  // "USA", "INTL", "CANADA", "WX"
 // models without an EXP group the 40 land-mobile/expansion records are one
 // list, which both "lmr" and "exp" name.
 bool ModelHasList(int model, ChannelList list);
-// The list a grid screen shows, if any.
+// The list a screen shows (a grid) or belongs to (a channel's editor), if any.
 std::optional<ChannelList> ListOfScreen(ScreenKind kind, int group);
 
 // The column titles, in order.
@@ -61,6 +62,12 @@ std::string CopyChannelRows(const RadioSession& session, ChannelList list, const
 // after record `selected` as Add does; other rows overwrite the records from
 // `selected` on, whatever their "CH" cells say.
 ChannelChange PasteChannelRows(const RadioSession& session, ChannelList list, int selected, std::string_view text);
+
+// The refusal of an import or a paste: `what` ("Nothing was pasted."), then
+// the problems, the first 20 of them when there are more.
+Message ChannelProblemsMessage(std::string_view what, const std::vector<std::string>& problems);
+// Told when no channel list is on show for File > Export/Import Channels.
+Message NoChannelListMessage();
 
 // Deletes marine records (counted from 0) as Delete does, one after the
 // other; a group keeps its last channel. Nothing when nothing was deleted.

@@ -8,6 +8,7 @@
 
 #include "files/default_data.h"
 #include "files/settings_file.h"
+#include "report/report.h"
 #include "rules/channel_lists.h"
 #include "support/sessions.h"
 #include "support/temp_dir.h"
@@ -145,8 +146,8 @@ TEST(ChannelCsv, RefusesTheWholeFileNamingEveryBadCell) {
         std::string csv;
         const char* problem;
     } cases[] = {
-        {"unknown channel", ChannelList::Usa, WithCell(s, ChannelList::Usa, 3, "CH", "99"),
-         "row 3, column CH: \"99\" is no channel of the USA plan"},
+        {"unknown channel", ChannelList::Usa, WithCell(s, ChannelList::Usa, 3, "CH", "16C"),
+         "row 3, column CH: \"16C\" is no marine channel"},
         {"not a frequency", ChannelList::Lmr, WithCell(s, ChannelList::Lmr, 4, "RX(MHz)", "157,0125"),
          "row 4, column RX(MHz): \"157,0125\" is not a frequency in MHz"},
         {"out of band", ChannelList::Lmr, WithCell(s, ChannelList::Lmr, 4, "TX(MHz)", "180.0000"),
@@ -214,11 +215,12 @@ TEST(ChannelCsv, AMarineImportBecomesTheRowsChannels) {
     s.settings.UsableGroups[kIntlGroup].PriorityCh = 20;
     const std::string csv = "ch,rx(mhz),tx(mhz),tx,low,up,dup,mem,vs,ch name\r\n"
                             "16,,,TX,---,--,TX SIMP,MEM,--,Distress\r\n"
-                            "1019,,,--,---,--,DUP,---,--,\r\n";
+                            "1019,,,--,---,--,DUP,---,--,\r\n"
+                            "45b,,,TX,---,--,TX SIMP,---,--,\r\n";
     const ChannelChange change = ImportChannelsCsv(s, ChannelList::Intl, csv);
     ASSERT_TRUE(change.settings) << ::testing::PrintToString(change.problems);
     const MarineGroup& usa = change.settings->CHINT;
-    EXPECT_EQ(ListedChannelCount(usa), 2);
+    EXPECT_EQ(ListedChannelCount(usa), 3);
     EXPECT_EQ(usa[0].BaseCh, 16);
     EXPECT_TRUE(usa[0].ScanMemory);
     EXPECT_EQ(usa[0].ChTag, "DISTRESS");
@@ -227,6 +229,8 @@ TEST(ChannelCsv, AMarineImportBecomesTheRowsChannels) {
     EXPECT_EQ(usa[1].Duplex, 2);
     EXPECT_FALSE(usa[1].TxEnable);
     EXPECT_EQ(usa[1].Position, 1) << "slots keep their places";
+    EXPECT_EQ(MarineChannelLabel(usa[2]), "45B") << "a channel outside the plan, as the Add panel makes it";
+    EXPECT_EQ(usa[2].TXPower, 3);
     EXPECT_EQ(change.settings->UsableGroups[kIntlGroup].PriorityCh, -1) << "the priority's slot is empty now";
 }
 
@@ -322,8 +326,8 @@ TEST(ChannelRows, CopyAndPasteFromThisProgramOrASpreadsheet) {
     EXPECT_TRUE(usa[2].LowPower);
     EXPECT_EQ(usa[3].BaseCh, s.settings.CHUSA[1].BaseCh) << "the former second channel moved down";
     // A pasted bad cell changes nothing and is named.
-    EXPECT_THAT(PasteChannelRows(s, ChannelList::Usa, 0, "99\t\t\tTX\t---\t--\tTX SIMP\t---\t--\t\n").problems,
-                ElementsAre("row 1, column CH: \"99\" is no channel of the USA plan"));
+    EXPECT_THAT(PasteChannelRows(s, ChannelList::Usa, 0, "3016\t\t\tTX\t---\t--\tTX SIMP\t---\t--\t\n").problems,
+                ElementsAre(HasSubstr("row 1, column CH: \"3016\" is no marine channel")));
 }
 
 TEST(ChannelRows, DeleteKeepsTheLastChannelOfAGroup) {

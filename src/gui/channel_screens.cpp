@@ -68,15 +68,19 @@ void ChannelScreen::PasteRows() {
     const std::optional<ChannelList> list = List();
     if (!list || !rows_) return;
     const std::vector<int> selected = rows_->SelectedRows();
-    const bool marine = choice_.kind == ScreenKind::MarineGrid;
-    const int at = marine ? rows_->currentRow() : selected.empty() ? std::max(rows_->currentRow(), 0) : selected.front();
+    const int current = rows_->currentRow();
+    int at = selected.empty() ? std::max(current, 0) : selected.front();
+    // Without a selection marine rows go after the last channel, as Add puts one.
+    if (choice_.kind == ScreenKind::MarineGrid)
+        at = current >= 0 ? current : ListedChannelCount(c_.session.settings.Marine(choice_.group)) - 1;
     const ChannelChange change =
         PasteChannelRows(c_.session, *list, at, QGuiApplication::clipboard()->text().toStdString());
     if (!change.settings) {
         c_.prompt.Show(ChannelProblemsMessage("Nothing was pasted.", change.problems));
         return;
     }
-    if (host_.applyChange) host_.applyChange("Paste " + ChannelListName(*list) + " channels", *change.settings);
+    if (host_.applyChange && *change.settings != c_.session.settings)
+        host_.applyChange("Paste " + ChannelListName(*list) + " channels", *change.settings);
 }
 
 GridTable::GridTable(const QString& objectName, QWidget* parent) : QTableWidget(parent) {

@@ -521,7 +521,7 @@ bool MainWindow::ImportChannels() {
         services_.prompt.Show(ChannelProblemsMessage("Nothing was imported from " + path->string() + ".", change.problems));
         return false;
     }
-    ApplyChange("Import " + ChannelListName(*list) + " channels", *change.settings);
+    if (*change.settings != s_.settings) ApplyChange("Import " + ChannelListName(*list) + " channels", *change.settings);
     return true;
 }
 

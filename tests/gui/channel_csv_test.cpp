@@ -115,6 +115,10 @@ TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
     EXPECT_EQ(ReadText(path), ExportChannelsCsv(rig.session, ChannelList::Rg));
     EXPECT_EQ(rig.files.filters.back(), "csv files(*.csv)|*.csv|All files(*.*)|*.*");
 
+    rig.files.names = {path};
+    rig.Trigger("mnuFileImportCsv");
+    EXPECT_FALSE(rig.editor.dataChanged) << "importing the list as it is changes nothing";
+
     // The second channel is given a number and a frequency and enabled.
     DelimitedText csv = ReadDelimited(ReadText(path), ',');
     const std::vector<std::string> titles = CsvColumns(rig.session.model, ChannelList::Rg);

@@ -539,10 +539,14 @@ struct ListReader {
         return Apply(row, same ? *atPlace : *plan, 0);
     }
 
-    // The rows after the header (required) or an optional header.
-    std::vector<const TextRow*> DataRows(const DelimitedText& text, bool headerRequired) {
+    // The rows after the header (required) or an optional header. Empty
+    // cells past the last column (a spreadsheet pads rows to its widest) go.
+    std::vector<const TextRow*> DataRows(DelimitedText& text, bool headerRequired) {
         std::vector<const TextRow*> rows;
-        for (const TextRow& row : text.rows) rows.push_back(&row);
+        for (TextRow& row : text.rows) {
+            while (row.cells.size() > columns.size() && Trim(row.cells.back()).empty()) row.cells.pop_back();
+            rows.push_back(&row);
+        }
         if (!rows.empty() && (headerRequired || IsHeader(*rows.front()))) {
             CheckHeader(*rows.front());
             rows.erase(rows.begin());
@@ -712,7 +716,7 @@ std::string ExportChannelsCsv(const RadioSession& s, ChannelList list) {
 namespace {
 // `source` names the text in a refusal of it as a whole ("PATH: ").
 ChannelChange ImportCsvText(const RadioSession& s, ChannelList list, std::string_view csv, const std::string& source) {
-    const DelimitedText text = ReadDelimited(csv, ',');
+    DelimitedText text = ReadDelimited(csv, ',');
     if (!text.error.empty()) return {std::nullopt, {source + text.error}};
     ListReader reader(s, list);
     const std::vector<const TextRow*> rows = reader.DataRows(text, true);
@@ -743,7 +747,7 @@ std::string CopyChannelRows(const RadioSession& s, ChannelList list, const std::
 }
 
 ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int selected, std::string_view tsv) {
-    const DelimitedText text = ReadDelimited(tsv, '\t');
+    DelimitedText text = ReadDelimited(tsv, '\t');
     if (!text.error.empty()) return {std::nullopt, {text.error}};
     ListReader reader(s, list);
     const std::vector<const TextRow*> rows = reader.DataRows(text, false);

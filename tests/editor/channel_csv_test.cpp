@@ -229,6 +229,8 @@ TEST(ChannelCsv, AMarineImportBecomesTheRowsChannels) {
     EXPECT_EQ(usa[1].Duplex, 2);
     EXPECT_FALSE(usa[1].TxEnable);
     EXPECT_EQ(usa[1].Position, 1) << "slots keep their places";
+    EXPECT_TRUE(ImportChannelsCsv(s, ChannelList::Intl, "CH,RX(MHz),TX(MHz),TX,LOW,UP,DUP,MEM,VS,CH Name,,\r\n16,,,TX,---,--,TX SIMP,---,--,,,\r\n").settings)
+        << "empty cells past the last column, as a spreadsheet pads its rows";
     EXPECT_EQ(MarineChannelLabel(usa[2]), "45B") << "a channel outside the plan, as the Add panel makes it";
     EXPECT_EQ(usa[2].TXPower, 3);
     EXPECT_EQ(change.settings->UsableGroups[kIntlGroup].PriorityCh, -1) << "the priority's slot is empty now";

@@ -53,6 +53,9 @@ void AddFileCommands(CLI::App& app, CommandSet& commands);
 // report (the text report of a file).
 void AddReportCommands(CLI::App& app, CommandSet& commands);
 
+// csv export, csv import (one channel list).
+void AddCsvCommands(CLI::App& app, CommandSet& commands);
+
 // ports, read, program (the radio link).
 void AddLinkCommands(CLI::App& app, CommandSet& commands);
 

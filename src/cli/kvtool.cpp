@@ -63,6 +63,7 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     CommandSet commands;
     AddFileCommands(app, commands);
     AddReportCommands(app, commands);
+    AddCsvCommands(app, commands);
     AddLinkCommands(app, commands);
     AddCompareCommands(app, commands);
 

@@ -1,6 +1,8 @@
 #include "gui/channel_screens.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -48,10 +50,43 @@ void FillCombo(QComboBox* combo, const std::vector<ListEntry>& entries) {
 
 // ---------------------------------------------------------------- grid
 
+void ChannelScreen::WireGrid(GridTable* grid) {
+    rows_ = grid;
+    grid->copy = [this] { CopyRows(); };
+    grid->paste = [this] { PasteRows(); };
+}
+
+void ChannelScreen::CopyRows() {
+    const std::optional<ChannelList> list = List();
+    if (!list || !rows_ || rows_->SelectedRows().empty()) return;
+    QGuiApplication::clipboard()->setText(Q(CopyChannelRows(c_.session, *list, rows_->SelectedRows())));
+}
+
+// Marine rows go in after the current row, as Add puts a channel; other
+// rows overwrite the list from the first selected row on.
+void ChannelScreen::PasteRows() {
+    const std::optional<ChannelList> list = List();
+    if (!list || !rows_) return;
+    const std::vector<int> selected = rows_->SelectedRows();
+    const int current = rows_->currentRow();
+    int at = selected.empty() ? std::max(current, 0) : selected.front();
+    // Without a selection marine rows go after the last channel, as Add puts one.
+    if (choice_.kind == ScreenKind::MarineGrid)
+        at = current >= 0 ? current : ListedChannelCount(c_.session.settings.Marine(choice_.group)) - 1;
+    const ChannelChange change =
+        PasteChannelRows(c_.session, *list, at, QGuiApplication::clipboard()->text().toStdString());
+    if (!change.settings) {
+        c_.prompt.Show(ChannelProblemsMessage("Nothing was pasted.", change.problems));
+        return;
+    }
+    if (host_.applyChange && *change.settings != c_.session.settings)
+        host_.applyChange("Paste " + ChannelListName(*list) + " channels", *change.settings);
+}
+
 GridTable::GridTable(const QString& objectName, QWidget* parent) : QTableWidget(parent) {
     setObjectName(objectName);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setVisible(false);
     setFont(QFont("Liberation Mono"));
@@ -61,11 +96,28 @@ GridTable::GridTable(const QString& objectName, QWidget* parent) : QTableWidget(
     });
 }
 
+std::vector<int> GridTable::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 void GridTable::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0 && activate) {
         activate(currentRow());
         return;
     }
+    const std::pair<bool, std::function<void()>*> commands[] = {
+        {event->matches(QKeySequence::Copy), &copy},
+        {event->matches(QKeySequence::Paste), &paste},
+        {event->key() == Qt::Key_Delete, &remove},
+    };
+    for (const auto& [pressed, command] : commands)
+        if (pressed && *command) {
+            (*command)();
+            return;
+        }
     QTableWidget::keyPressEvent(event);
 }
 
@@ -202,6 +254,8 @@ MarineGridScreen::MarineGridScreen(ScreenContext context, ChannelHost host, QWid
     auto* layout = new QVBoxLayout(this);
     grid_ = new GridTable("grdMarine", this);
     grid_->activate = [this](int) { Edit(); };
+    WireGrid(grid_);
+    grid_->remove = [this] { Delete(); };
     layout->addWidget(grid_, 1);
 
     buttons_ = new QWidget(this);
@@ -285,12 +339,13 @@ void MarineGridScreen::Edit() {
 }
 
 void MarineGridScreen::Delete() {
-    const int row = grid_->currentRow();
-    if (row < 0) return;
-    if (!DeleteMarineChannel(Group(), row)) return;
-    Priority() = PriorityAfterDelete(Priority(), row);
-    ListChanged();
-    grid_->setCurrentCell(std::min(row, grid_->rowCount() - 1), 0);
+    std::vector<int> rows = grid_->SelectedRows();
+    if (rows.empty() && grid_->currentRow() >= 0) rows.push_back(grid_->currentRow());
+    if (rows.empty()) return;
+    const std::optional<RadioSettings> after = DeleteMarineRows(c_.session, choice_.group, rows);
+    if (!after || !host_.applyChange) return;
+    host_.applyChange("Delete " + ChannelListName(*List()) + " channels", *after);
+    grid_->setCurrentCell(std::min(rows.front(), grid_->rowCount() - 1), 0);
 }
 
 void MarineGridScreen::OpenPanel(bool adding, int record) {
@@ -429,6 +484,7 @@ ChannelListScreen::ChannelListScreen(ScreenContext context, ChannelHost host, QW
         const QTableWidgetItem* first = grid_->item(row, 0);
         if (first && host_.jumpTo) host_.jumpTo(Q(JumpKey(choice_.kind, first->text().toInt())));
     };
+    WireGrid(grid_);
     layout->addWidget(grid_, 1);
 }
 

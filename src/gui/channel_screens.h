@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 
+#include "editor/channel_csv.h"
 #include "editor/channel_screens.h"
 #include "gui/field_edit.h"
 #include "gui/screen.h"
@@ -24,7 +25,11 @@ struct ChannelHost {
     std::function<void()> rebuildTree;        // the usable groups changed
     std::function<void()> refreshCaptions;       // a channel's caption changed
     std::function<void(const QString&)> jumpTo;  // select the node of a key
+    // One change of the settings as a whole (a paste, a delete of rows).
+    std::function<void(const std::string& label, const RadioSettings& after)> applyChange;
 };
+
+class GridTable;
 
 class ChannelScreen : public Screen {
 public:
@@ -33,16 +38,30 @@ public:
     // The node being shown, set before Fill.
     void SetChoice(const ScreenChoice& choice) { choice_ = choice; }
 
+    // Ctrl+C, Ctrl+V: the grid's selected rows as tab-separated text on the
+    // clipboard, and the clipboard's rows pasted at the selection.
+    void CopyRows();
+    void PasteRows();
+
 protected:
+    // The grid whose rows are copied and pasted, and the list it shows.
+    void WireGrid(GridTable* grid);
+    std::optional<ChannelList> List() const { return ListOfScreen(choice_.kind, choice_.group); }
+
     ChannelHost host_;
     ScreenChoice choice_;
+    GridTable* rows_ = nullptr;
 };
 
-// A grid whose rows run a command on double click or Enter.
+// A grid whose rows run a command on double click or Enter, and whose
+// selected rows are copied, pasted over and deleted with the usual keys.
 class GridTable : public QTableWidget {
 public:
     GridTable(const QString& objectName, QWidget* parent);
     std::function<void(int row)> activate;
+    std::function<void()> copy, paste, remove;
+    // The selected rows, in order.
+    std::vector<int> SelectedRows() const;
     // Fills titles and cells, with drawing suspended.
     void Refill(const std::vector<std::string>& titles, const std::vector<std::vector<std::string>>& rows);
 

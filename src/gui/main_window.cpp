@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "editor/channel_csv.h"
 #include "files/image_file.h"
 #include "files/session_commands.h"
 #include "files/settings_file.h"
@@ -38,6 +39,7 @@ namespace {
 
 constexpr const char* kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 constexpr const char* kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
+constexpr const char* kCsvFilter = "csv files(*.csv)|*.csv|All files(*.*)|*.*";
 constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -148,6 +150,9 @@ void MainWindow::BuildMenus() {
     add(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
     file->addSeparator();
     add(file, "Restore from &Backup...", "mnuFileRestoreBackup", [this] { FileRestoreBackup(); });
+    file->addSeparator();
+    add(file, "Export Channels (CSV)...", "mnuFileExportCsv", [this] { ExportChannels(); });
+    add(file, "Import Channels (CSV)...", "mnuFileImportCsv", [this] { ImportChannels(); });
     file->addSeparator();
     add(file, "E&xit", "mnuFileExit", [this] { close(); });
 
@@ -292,7 +297,8 @@ void MainWindow::BuildScreens() {
     const ChannelHost host{
         [this] { RebuildTreeKeepingSelection(); },
         [this] { RefreshCaptions(); },
-        [this](const QString& key) { SelectNodeByKey(key); }};
+        [this](const QString& key) { SelectNodeByKey(key); },
+        [this](const std::string& label, const RadioSettings& after) { ApplyChange(label, after); }};
     screens_[ScreenKind::Usable] = new UsableScreen(context, host, nullptr);
     screens_[ScreenKind::MarineGrid] = new MarineGridScreen(context, host, nullptr);
     screens_[ScreenKind::WeatherGrid] = new WeatherScreen(context, host, nullptr);
@@ -433,6 +439,7 @@ void MainWindow::ShowScreenForNode(QTreeWidgetItem* node) {
 
 void MainWindow::ShowScreen(const ScreenChoice& choice) {
     ScreenBuilding building(e_);
+    shown_ = choice;
     QWidget* page = screens_.at(choice.kind);
     if (auto* channels = dynamic_cast<ChannelScreen*>(page)) channels->SetChoice(choice);
     if (auto* screen = dynamic_cast<Screen*>(page)) screen->Fill();
@@ -473,6 +480,49 @@ void MainWindow::Refresh() {
     BuildTree();
     SelectNodeByKey("General");
     UpdateTitle();
+}
+
+void MainWindow::ApplyChange(const std::string& /*label: names the step for undo*/, const RadioSettings& after) {
+    s_.settings = after;
+    e_.dataChanged = true;
+    RebuildTreeKeepingSelection();
+    if (auto* screen = CurrentScreen()) {
+        ScreenBuilding building(e_);
+        screen->Fill();
+    }
+}
+
+bool MainWindow::ExportChannels() {
+    if (!ValidateActiveField()) return false;
+    const std::optional<ChannelList> list = ListOfScreen(shown_.kind, shown_.group);
+    if (!list) {
+        services_.prompt.Show(NoChannelListMessage());
+        return false;
+    }
+    auto path = services_.files.SaveName(services_.programFolder, kCsvFilter);
+    if (!path) return false;
+    if (!path->has_extension()) path->replace_extension(".csv");
+    const std::string error = ExportChannelsCsvFile(s_, *list, *path);
+    if (!error.empty()) services_.prompt.Show({error, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok});
+    return error.empty();
+}
+
+bool MainWindow::ImportChannels() {
+    if (!ValidateActiveField()) return false;
+    const std::optional<ChannelList> list = ListOfScreen(shown_.kind, shown_.group);
+    if (!list) {
+        services_.prompt.Show(NoChannelListMessage());
+        return false;
+    }
+    const auto path = services_.files.OpenName(services_.programFolder, kCsvFilter);
+    if (!path) return false;
+    const ChannelChange change = ImportChannelsCsvFile(s_, *list, *path);
+    if (!change.settings) {
+        services_.prompt.Show(ChannelProblemsMessage("Nothing was imported from " + path->string() + ".", change.problems));
+        return false;
+    }
+    if (*change.settings != s_.settings) ApplyChange("Import " + ChannelListName(*list) + " channels", *change.settings);
+    return true;
 }
 
 void MainWindow::UpdateTitle() { setWindowTitle(Q(WindowTitle(e_.currentFile))); }

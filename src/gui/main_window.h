@@ -57,6 +57,13 @@ public:
     void PrintToFile();  // the report preview
     bool Print();        // the printed pages, through the printer dialog
     bool ExportPdf();    // the printed pages as a PDF file
+    // File > Export/Import Channels (CSV): the list whose screen is shown.
+    bool ExportChannels();
+    bool ImportChannels();
+
+    // One change of the settings as a whole (an import, a paste, a delete of
+    // rows): the data are marked changed and the screens and the tree show it.
+    void ApplyChange(const std::string& label, const RadioSettings& after);
 
     bool ValidateActiveField();
     bool SelectNodeByKey(const QString& key);
@@ -107,6 +114,7 @@ private:
     QLabel* status_ = nullptr;
     std::map<ScreenKind, QWidget*> screens_;
     QTreeWidgetItem* currentNode_ = nullptr;
+    ScreenChoice shown_;
 
     std::map<int, QAction*> modelActions_;  // by model code
     QMenu* regionMenu_ = nullptr;

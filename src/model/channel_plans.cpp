@@ -234,6 +234,23 @@ std::string Upper(std::string s) {
     return s;
 }
 
+// Lays a plan entry into a slot, which keeps its Position.
+void WritePlanEntry(const PlanEntry& entry, ChannelRecord& ch) {
+    SetDesignation(ch, entry.channel);
+    ch.ChTag = Upper(entry.tag);
+    ch.Duplex = entry.duplex;
+    ch.LowPower = entry.flags & kLow;
+    ch.PowUp = entry.flags & kUp;
+    ch.TxDisabled = entry.flags & kRxOnly;
+    ch.Enable = true;
+    ch.TxEnable = !ch.TxDisabled;
+    // Power code 0 means "transmit disabled" in the image, so a channel
+    // that may transmit gets a real level: 1 when low power, else the
+    // higher level 3, as the channel editor stores it.
+    ch.TXPower = ch.TxDisabled ? 0 : ch.LowPower ? 1 : 3;
+    if (ch.TxDisabled) ch.DuplexMask = 0;
+}
+
 }  // namespace
 
 const std::array<MarineFrequency, kMarineFrequencyCount>& MarineFrequencyTable() {
@@ -281,22 +298,18 @@ void BuildChannelPlan(RadioSettings& settings, int group) {
         ch.DuplexMask = i < kMarineFrequencyCount ? frequencies[i].duplexMask : 0xFFFF;
     }
     int slot = 0;
+    for (const PlanEntry& entry : Plan(group)) WritePlanEntry(entry, slots[slot++]);
+}
+
+std::optional<ChannelRecord> PlanChannel(int group, std::string_view designation) {
     for (const PlanEntry& entry : Plan(group)) {
-        ChannelRecord& ch = slots[slot++];
-        SetDesignation(ch, entry.channel);
-        ch.ChTag = Upper(entry.tag);
-        ch.Duplex = entry.duplex;
-        ch.LowPower = entry.flags & kLow;
-        ch.PowUp = entry.flags & kUp;
-        ch.TxDisabled = entry.flags & kRxOnly;
-        ch.Enable = true;
-        ch.TxEnable = !ch.TxDisabled;
-        // Power code 0 means "transmit disabled" in the image, so a channel
-        // that may transmit gets a real level: 1 when low power, else the
-        // higher level 3, as the channel editor stores it.
-        ch.TXPower = ch.TxDisabled ? 0 : ch.LowPower ? 1 : 3;
-        if (ch.TxDisabled) ch.DuplexMask = 0;
+        if (designation != entry.channel) continue;
+        ChannelRecord ch;
+        ch.DuplexMask = 0xFFFF;
+        WritePlanEntry(entry, ch);
+        return ch;
     }
+    return std::nullopt;
 }
 
 void BuildWeatherChannels(RadioSettings& settings) {

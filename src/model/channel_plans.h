@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/settings.h"
 
@@ -35,6 +37,10 @@ int PlanSize(int group);
 
 // Resets marine group 0 (USA), 1 (international) or 2 (Canadian) to its plan.
 void BuildChannelPlan(RadioSettings& settings, int group);
+
+// The record the group's plan lays down for a channel designation
+// ("16", "01A", "1078"), enabled; nothing when the plan has no such channel.
+std::optional<ChannelRecord> PlanChannel(int group, std::string_view designation);
 
 // Rebuilds the weather array from the weather list.
 void BuildWeatherChannels(RadioSettings& settings);

@@ -356,7 +356,7 @@ std::string ToneCells(const ChannelRecord& ch) {
 }
 
 std::string LmrRow(const ChannelRecord& ch, int number, int model, LmrList list) {
-    std::string row = Pad(std::to_string(number), 4) + Pad(ChdText(ChannelDisplay(ch)), 6) +
+    std::string row = Pad(std::to_string(number), 4) + Pad(ChannelDisplayText(ch), 6) +
                       LmrMembershipCells(ch, model, list) + Pad(Freq4(ch.Rxfreq), 10) + Pad(Freq4(ch.Txfreq), 10) +
                       Pad(LowText(ch.LowPower), 5) + Pad(UpText(ch.PowUp), 4);
     const std::string vs = Pad(VsText(ch.Scramble), 4);
@@ -458,6 +458,19 @@ int PrintedPageTotal(int model) { return model == 1 ? 7 : model == 5 ? 9 : 8; }
 
 std::string PrintedPageHeader(const RadioSession& s, int page) {
     return s.ModelName() + " Tidewright    Page " + std::to_string(page) + " / " + std::to_string(PrintedPageTotal(s.model));
+}
+
+std::string ChannelDisplayText(const ChannelRecord& ch) { return ChdText(ChannelDisplay(ch)); }
+
+std::string ChannelListHeader(int model, ReportChannelList list) {
+    switch (list) {
+        case ReportChannelList::Marine: return MarineHeading(model).header;
+        case ReportChannelList::Weather: return WeatherHeading(model).header;
+        case ReportChannelList::Rg: return LmrListHeader(model, LmrList::Rg);
+        case ReportChannelList::Lmr: return LmrListHeader(model, LmrList::Lmr);
+        case ReportChannelList::Exp: return LmrListHeader(model, LmrList::Exp);
+    }
+    return "";
 }
 
 std::string ReportFileText(const RadioSession& session) { return BuildReport(session) + kReportLineBreak; }

@@ -43,4 +43,15 @@ struct RxTx {
 };
 RxTx MarineFrequencies(const ChannelRecord& channel);
 
+// The "CHD" cell of an RG, LMR or EXP channel: CHDisplayL left-justified and
+// CHDisplayR right-justified in two characters each, as the display shows
+// them; "----" when both are empty.
+std::string ChannelDisplayText(const ChannelRecord& channel);
+
+// The header line of a channel list of the report, its column titles
+// separated by spaces ("CH  CHD   ENABLE  RX(MHz) ..."). The RG list and the
+// LMR list of a model without an EXP list read as their own sections do.
+enum class ReportChannelList { Marine, Weather, Rg, Lmr, Exp };
+std::string ChannelListHeader(int model, ReportChannelList list);
+
 }  // namespace kv

@@ -55,11 +55,33 @@ void WritePanel(const MarinePanel& panel, ChannelRecord& ch) {
     ch.ChTag = panel.name;
 }
 
-void InsertMarineChannel(MarineGroup& group, int selected, const MarinePanel& panel) {
+namespace {
+// Moves the records after `selected` down one place; the slot after it is free.
+ChannelRecord& OpenSlotAfter(MarineGroup& group, int selected) {
     const int last = kMarineSlots - 1;
     const int at = std::clamp(selected + 1, 0, last);
     for (int j = last - 1; j >= at; --j) MoveRecord(group, j, j + 1);
-    WritePanel(panel, group[static_cast<size_t>(at)]);
+    return group[static_cast<size_t>(at)];
+}
+}  // namespace
+
+void InsertMarineChannel(MarineGroup& group, int selected, const MarinePanel& panel) {
+    WritePanel(panel, OpenSlotAfter(group, selected));
+}
+
+void InsertMarineRecord(MarineGroup& group, int selected, const ChannelRecord& channel) {
+    ChannelRecord& slot = OpenSlotAfter(group, selected);
+    const int16_t position = slot.Position;
+    slot = channel;
+    slot.Position = position;
+}
+
+ChannelRecord EmptyMarineSlot(int position) {
+    ChannelRecord empty;
+    empty.TxEnable = true;
+    empty.DuplexMask = 0xFFFF;
+    empty.Position = static_cast<int16_t>(position);
+    return empty;
 }
 
 bool DeleteMarineChannel(MarineGroup& group, int selected) {
@@ -70,11 +92,7 @@ bool DeleteMarineChannel(MarineGroup& group, int selected) {
     if (!anotherEnabled) return false;
     const int last = kMarineSlots - 1;
     for (int j = selected; j < last; ++j) MoveRecord(group, j + 1, j);
-    ChannelRecord empty;
-    empty.TxEnable = true;
-    empty.DuplexMask = 0xFFFF;
-    empty.Position = static_cast<int16_t>(last);
-    group[static_cast<size_t>(last)] = empty;
+    group[static_cast<size_t>(last)] = EmptyMarineSlot(last);
     return true;
 }
 

@@ -38,6 +38,12 @@ void WritePanel(const MarinePanel& panel, ChannelRecord& channel);
 // last record is lost.
 void InsertMarineChannel(MarineGroup& group, int selected, const MarinePanel& panel);
 
+// The same for a whole record (a pasted channel), which takes the slot's Position.
+void InsertMarineRecord(MarineGroup& group, int selected, const ChannelRecord& channel);
+
+// A free slot, as a delete leaves the last one.
+ChannelRecord EmptyMarineSlot(int position);
+
 // Deleting record `selected`: the records after it move up one place and
 // the last slot becomes empty. A group keeps at least one enabled channel:
 // false, and nothing changes, when `selected` is the only one.

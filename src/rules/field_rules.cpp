@@ -185,12 +185,16 @@ Message DataErrorMessage(const char* title) {
     return {text::kFieldDataError, title ? title : "", MessageIcon::Exclamation, Buttons::Ok};
 }
 
-Message FrequencyErrorMessage(Field field, int model) {
+std::string FrequencyBandText(int model) {
     const bool wide = model == 4 || model == 5 || model == 6;
     std::string band = wide ? "134.0000 - 174.0000 MHz" : "137.0000 - 174.0000 MHz";
     if (model == 0 || model == 3) band += ", in steps of 25 kHz";
+    return band;
+}
+
+Message FrequencyErrorMessage(Field field, int model) {
     Message m = DataErrorMessage(RuleOf(field).errorTitle);
-    m.text += "\r\n" + band;
+    m.text += "\r\n" + FrequencyBandText(model);
     return m;
 }
 

@@ -85,6 +85,9 @@ std::string FrequencyText(double mhz);
 // True when a non-zero frequency lies in the model's band (and raster).
 bool FrequencyAllowed(int model, double mhz);
 
+// The band (and raster) a model takes: "134.0000 - 174.0000 MHz".
+std::string FrequencyBandText(int model);
+
 // The frequency check. An empty field stores 0 (no frequency). An accepted
 // value is stored as shown, to the 100 Hz of the text form.
 CheckResult<double> CheckFrequency(int model, std::string_view typed, double stored, CheckMode mode);

@@ -90,7 +90,8 @@ TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
     EXPECT_EQ(Captions(w.menuBar()->actions()),
               QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuFile")->actions()),
-              QStringList({"&New", "&Open", "&Save", "Save &As...", "&Print", "Export PDF...", "P&rint to File", "Restore from &Backup...", "E&xit"}));
+              QStringList({"&New", "&Open", "&Save", "Save &As...", "&Print", "Export PDF...", "P&rint to File",
+                           "Restore from &Backup...", "Export Channels (CSV)...", "Import Channels (CSV)...", "E&xit"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions()), QStringList({"&KV170 Series", "&KV170X Series"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions(), false).size(), 4);
     EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_0")->isEnabled());

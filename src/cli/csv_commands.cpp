@@ -1,0 +1,88 @@
+// kvtool csv export and csv import: one channel list as comma-separated text.
+#include <memory>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/stream_prompt.h"
+#include "editor/channel_csv.h"
+#include "files/data_file.h"
+
+namespace kv::cli {
+namespace {
+
+struct CsvOptions {
+    std::string file;
+    std::string list;
+    std::string csv;  // import: the CSV file to read
+    std::string output;
+    int model = -1;
+};
+
+// The list named on the command line, if the file's model has it.
+std::optional<ChannelList> ListOf(CommandIo& io, const CsvOptions& o, const RadioSession& session) {
+    const std::optional<ChannelList> list = ParseChannelList(o.list);
+    if (!list) {
+        Fail(io, "LIST must be one of usa, intl, can, wx, rg, lmr, exp");
+        return std::nullopt;
+    }
+    if (!ModelHasList(session.model, *list)) {
+        Fail(io, "the " + session.ModelName() + " has no " + ChannelListName(*list) + " list");
+        return std::nullopt;
+    }
+    return list;
+}
+
+int RunExport(const CsvOptions& o, CommandIo& io) {
+    RadioSession session;
+    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
+    const std::optional<ChannelList> list = ListOf(io, o, session);
+    if (!list) return kExitFailed;
+    if (o.output.empty()) {
+        io.out << ExportChannelsCsv(session, *list);
+        return kExitOk;
+    }
+    const std::string error = ExportChannelsCsvFile(session, *list, o.output);
+    return error.empty() ? kExitOk : Fail(io, error);
+}
+
+int RunImport(const CsvOptions& o, CommandIo& io) {
+    RadioSession session;
+    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
+    const std::optional<ChannelList> list = ListOf(io, o, session);
+    if (!list) return kExitFailed;
+    ChannelChange change = ImportChannelsCsvFile(session, *list, o.csv);
+    if (!change.settings) {
+        for (const std::string& problem : change.problems) io.err << "kvtool: " << o.csv << ": " << problem << "\n";
+        return Fail(io, o.output + " not written");
+    }
+    session.settings = std::move(*change.settings);
+    StreamPrompt prompt(io.err);
+    const DataFileResult saved = SaveDataFile(session, o.output, prompt);
+    return saved.ok ? kExitOk : Fail(io, saved.error);
+}
+
+}  // namespace
+
+void AddCsvCommands(CLI::App& app, CommandSet& commands) {
+    CLI::App* csv = app.add_subcommand("csv", "Export or import one channel list as CSV (usa, intl, can, wx, rg, lmr, exp)");
+    csv->require_subcommand(1);
+
+    auto exportOptions = std::make_shared<CsvOptions>();
+    CLI::App* exportCommand = csv->add_subcommand("export", "Write a channel list of a file as CSV");
+    exportCommand->add_option("file", exportOptions->file, "Image (.hex) or settings file (.dat)")->required();
+    exportCommand->add_option("list", exportOptions->list, "usa, intl, can, wx, rg, lmr or exp")->required();
+    exportCommand->add_option("-o,--output", exportOptions->output, "CSV file to write (default: standard output)");
+    exportCommand->add_option("--model", exportOptions->model, "Model type code 0..6 (default: from the file)");
+    commands.emplace_back(exportCommand, [exportOptions](CommandIo& io) { return RunExport(*exportOptions, io); });
+
+    auto importOptions = std::make_shared<CsvOptions>();
+    CLI::App* importCommand = csv->add_subcommand("import", "Replace a channel list of a file with a CSV file's rows and write OUT; nothing is written when a cell is refused");
+    importCommand->add_option("file", importOptions->file, "Image (.hex) or settings file (.dat)")->required();
+    importCommand->add_option("list", importOptions->list, "usa, intl, can, wx, rg, lmr or exp")->required();
+    importCommand->add_option("csv", importOptions->csv, "CSV file to read")->required();
+    importCommand->add_option("-o,--output", importOptions->output, "File to write (.hex or .dat)")->required();
+    importCommand->add_option("--model", importOptions->model, "Model type code 0..6 (default: from the file)");
+    commands.emplace_back(importCommand, [importOptions](CommandIo& io) { return RunImport(*importOptions, io); });
+}
+
+}  // namespace kv::cli

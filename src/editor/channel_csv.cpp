@@ -1,0 +1,812 @@
+// One table of columns: each column's title, the text a record shows in it
+// (the report's converter) and how a cell's text is written into a record
+// (through the editor's own setters, so imported values obey the same cross
+// rules as typed ones). A cell that reads as the record already shows leaves
+// the record alone, so an export imports back without a change.
+#include "editor/channel_csv.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <span>
+
+#include "editor/channel_screens.h"
+#include "files/file_io.h"
+#include "model/channel_plans.h"
+#include "model/tones.h"
+#include "report/converters.h"
+#include "report/report.h"
+#include "rules/channel_lists.h"
+#include "rules/field_rules.h"
+#include "util/delimited_text.h"
+#include "util/texts.h"
+
+namespace kv {
+namespace {
+
+enum class Family { Marine, Weather, Expansion };
+
+struct ListContext {
+    int model = kDefaultModel;
+    ChannelList list = ChannelList::Usa;
+    CivilDate today;
+    int number = 0;  // the record's number in its list, from 1
+};
+
+Family FamilyOf(ChannelList list) {
+    switch (list) {
+        case ChannelList::Usa:
+        case ChannelList::Intl:
+        case ChannelList::Can: return Family::Marine;
+        case ChannelList::Wx: return Family::Weather;
+        default: return Family::Expansion;
+    }
+}
+
+int MarineGroupOf(ChannelList list) { return list == ChannelList::Intl ? kIntlGroup : list == ChannelList::Can ? kCanGroup : kUsaGroup; }
+
+ScreenKind EditorKind(ChannelList list) {
+    return list == ChannelList::Rg ? ScreenKind::RgChannel : list == ChannelList::Lmr ? ScreenKind::LmrChannel : ScreenKind::ExpChannel;
+}
+
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string_view TrimRight(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+std::string_view Trim(std::string_view text) {
+    text = TrimRight(text);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    return text;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// "---", an empty cell or any run of dashes: off, or none.
+bool IsNone(std::string_view cell) {
+    cell = Trim(cell);
+    return cell.find_first_not_of('-') == std::string_view::npos;
+}
+
+// ---- cells ----------------------------------------------------------------------
+
+using ShowCell = std::string (*)(const ChannelRecord&, const ListContext&);
+// Writes a cell into the record; returns why it cannot, or "".
+using ApplyCell = std::string (*)(ChannelRecord&, std::string_view, const ListContext&);
+
+// A yes/no cell: the converter's text for yes, "---" (or empty) for no.
+std::optional<bool> ParseFlag(std::string_view cell, const std::string& yes) {
+    if (Upper(Trim(cell)) == Upper(Trim(yes))) return true;
+    if (IsNone(cell)) return false;
+    return std::nullopt;
+}
+
+std::string FlagRefusal(std::string_view cell, std::string (*text)(bool)) {
+    return Quoted(Trim(cell)) + " is neither " + Quoted(Trim(text(true))) + " nor " + Quoted(Trim(text(false)));
+}
+
+// Applies a flag through a setter, or explains the refusal.
+template <typename Set>
+std::string ApplyFlag(std::string_view cell, std::string (*text)(bool), Set set) {
+    const std::optional<bool> on = ParseFlag(cell, text(true));
+    if (!on) return FlagRefusal(cell, text);
+    return set(*on);
+}
+
+std::string ShowMarineLabel(const ChannelRecord& ch, const ListContext&) { return MarineChannelLabel(ch); }
+std::string ShowNumber(const ChannelRecord&, const ListContext& c) { return std::to_string(c.number); }
+std::string ShowMarineRx(const ChannelRecord& ch, const ListContext&) { return Freq3(MarineFrequencies(ch).rx); }
+std::string ShowMarineTx(const ChannelRecord& ch, const ListContext&) {
+    return Freq3Tx(MarineFrequencies(ch).tx, ch.TxDisabled);
+}
+
+std::string ShowTx(const ChannelRecord& ch, const ListContext&) { return TxText(ch.TxEnable); }
+std::string ApplyTx(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    return ApplyFlag(cell, TxText, [&](bool on) { SetTransmit(ch, on); return std::string(); });
+}
+
+std::string ShowLow(const ChannelRecord& ch, const ListContext&) { return LowText(ch.LowPower); }
+std::string ApplyLow(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    return ApplyFlag(cell, LowText, [&](bool on) {
+        if (on && !ch.TxEnable) return std::string("a channel that does not transmit has no power to choose");
+        SetLowPowerOnly(ch, on);
+        return std::string();
+    });
+}
+
+std::string ShowUp(const ChannelRecord& ch, const ListContext&) { return UpText(ch.PowUp); }
+std::string ApplyUp(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    return ApplyFlag(cell, UpText, [&](bool on) { ch.PowUp = on; return std::string(); });
+}
+
+std::string ShowMem(const ChannelRecord& ch, const ListContext&) { return MemText(ch.ScanMemory); }
+std::string ApplyMem(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    return ApplyFlag(cell, MemText, [&](bool on) { ch.ScanMemory = on; return std::string(); });
+}
+
+std::string ShowCmp(const ChannelRecord& ch, const ListContext&) { return CmpText(ch.RxComp); }
+std::string ApplyCmp(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    return ApplyFlag(cell, CmpText, [&](bool on) { ch.RxComp = on; return std::string(); });
+}
+
+std::string ShowNarrow(const ChannelRecord& ch, const ListContext&) { return NarrowText(ch.Narrow); }
+std::string ApplyNarrow(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    if (Upper(Trim(cell)) == "W") cell = {};  // wide, as the editor's option names it
+    return ApplyFlag(cell, NarrowText, [&](bool on) { ch.Narrow = on; return std::string(); });
+}
+
+std::string ShowDup(const ChannelRecord& ch, const ListContext&) { return DupText(ch.Duplex); }
+std::string ApplyDup(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    for (int mode = 0; mode < 4; ++mode)
+        if (Upper(Trim(cell)) == Upper(DupText(mode))) {
+            ch.Duplex = static_cast<uint8_t>(mode);
+            return "";
+        }
+    return Quoted(Trim(cell)) + " is none of \"TX SIMP\", \"RX SIMP\", \"DUP\", \"Reverse DUP\"";
+}
+
+std::string ShowVs(const ChannelRecord& ch, const ListContext&) { return VsText(ch.Scramble); }
+// The scrambler is on with bit 0x04 and one of four codes in the low bits.
+std::string ApplyVs(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    constexpr int kScramblerOn = 0x04;
+    const std::string_view text = Trim(cell);
+    if (IsNone(text)) ch.Scramble = 0;
+    else if (text.size() == 1 && text[0] >= '0' && text[0] <= '3') ch.Scramble = static_cast<int16_t>(kScramblerOn | (text[0] - '0'));
+    else return Quoted(text) + " is neither a scrambler code 0 to 3 nor \"--\"";
+    return "";
+}
+
+std::string ShowMarineName(const ChannelRecord& ch, const ListContext&) { return ch.ChTag; }
+std::string ShowName(const ChannelRecord& ch, const ListContext&) { return NameText(ch.ChTag); }
+// Lower case turns into upper case, as it does when typed.
+std::string ApplyName(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    const std::string name = IsNone(cell) ? std::string() : Upper(Trim(cell));
+    const int longest = RuleOf(Field::ChannelName).maxLength;
+    if (name.size() > static_cast<size_t>(longest)) return "longer than " + std::to_string(longest) + " characters";
+    if (FilterText(Field::ChannelName, name, longest) != name)
+        return Quoted(name) + " holds a character a channel name cannot (letters, digits, - / , _ . and space)";
+    ch.ChTag = name;
+    return "";
+}
+
+std::string ShowWeatherName(const ChannelRecord& ch, const ListContext&) { return ch.ChTag; }
+std::string ApplyWeatherName(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    const std::string name(Trim(cell));
+    const int longest = RuleOf(Field::WeatherName).maxLength;
+    if (name.size() > static_cast<size_t>(longest)) return "longer than " + std::to_string(longest) + " characters";
+    ch.ChTag = name;
+    return "";
+}
+
+std::string ShowEnable(const ChannelRecord& ch, const ListContext& c) {
+    if (FamilyOf(c.list) != Family::Expansion || c.list == ChannelList::Rg) return EnableText(ch.Enable);
+    return EnableText(EnabledInGroup(c.model, ch, c.list == ChannelList::Lmr));
+}
+std::string ApplyEnable(ChannelRecord& ch, std::string_view cell, const ListContext& c) {
+    return ApplyFlag(cell, EnableText, [&](bool on) {
+        if (FamilyOf(c.list) == Family::Expansion) SetChannelEnable(c.model, EditorKind(c.list), ch, on);
+        else ch.Enable = on;
+        return std::string();
+    });
+}
+
+template <int Group>
+std::string ShowGroup(const ChannelRecord& ch, const ListContext&) {
+    return UseText(GroupBoxTicked(ch, Group), false);
+}
+template <int Group>
+std::string ApplyGroup(ChannelRecord& ch, std::string_view cell, const ListContext& c) {
+    return ApplyFlag(cell, [](bool on) { return UseText(on, false); }, [&](bool on) {
+        if (!GroupBoxesUsable(c.model, EditorKind(c.list), ch))
+            return std::string("only an enabled EXP channel is offered in a marine group");
+        SetChannelGroup(ch, Group, on);
+        return std::string();
+    });
+}
+
+// The display's letters in the case the radio shows them (b d n o q r t y
+// small, the others capital), so that the cell may be typed in either case.
+std::string SegmentCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = std::string_view("BDNOQRTY").find(upper) != std::string_view::npos ? static_cast<char>(std::tolower(upper)) : upper;
+    }
+    return out;
+}
+
+std::string ShowDisplay(const ChannelRecord& ch, const ListContext&) { return ChannelDisplayText(ch); }
+std::string ApplyDisplay(ChannelRecord& ch, std::string_view cell, const ListContext&) {
+    if (IsNone(cell)) {
+        ch.CHDisplayL.clear();
+        ch.CHDisplayR.clear();
+        return "";
+    }
+    std::string text = SegmentCase(TrimRight(cell));
+    if (text.size() > 4) return Quoted(text) + " is longer than the display's four characters";
+    text.resize(4, ' ');
+    const std::string left(Trim(text.substr(0, 2))), right(Trim(text.substr(2)));
+    if (FilterText(Field::ChannelNumberFirst, left, 2) != left || FilterText(Field::ChannelNumberSecond, right, 2) != right)
+        return Quoted(Trim(cell)) + " holds a character the display cannot show";
+    ch.CHDisplayL = PadChannelNumber(left);
+    ch.CHDisplayR = right;
+    return "";
+}
+
+// A frequency as stored: digits with at most four decimals (100 Hz), in the model's band.
+std::string ApplyFrequency(double& target, std::string_view cell, int model) {
+    const std::string_view text = Trim(cell);
+    if (IsNone(text)) {
+        target = 0;
+        return "";
+    }
+    const size_t dot = text.find('.');
+    const std::string_view whole = text.substr(0, dot), decimals = dot == std::string_view::npos ? "" : text.substr(dot + 1);
+    const auto digits = [](std::string_view s) { return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }); };
+    if (whole.empty() || whole.size() > 3 || !digits(whole) || !digits(decimals)) return Quoted(text) + " is not a frequency in MHz";
+    if (decimals.size() > 4) return Quoted(text) + " has more than four decimals (100 Hz)";
+    const double mhz = LeadingNumber(text);
+    if (!FrequencyAllowed(model, mhz)) return Quoted(text) + " is outside " + FrequencyBandText(model);
+    target = std::round(mhz * 10000.0) / 10000.0;
+    return "";
+}
+
+std::string ShowRx(const ChannelRecord& ch, const ListContext&) { return FrequencyText(ch.Rxfreq); }
+std::string ApplyRx(ChannelRecord& ch, std::string_view cell, const ListContext& c) { return ApplyFrequency(ch.Rxfreq, cell, c.model); }
+std::string ShowTxFreq(const ChannelRecord& ch, const ListContext&) { return FrequencyText(ch.Txfreq); }
+std::string ApplyTxFreq(ChannelRecord& ch, std::string_view cell, const ListContext& c) { return ApplyFrequency(ch.Txfreq, cell, c.model); }
+
+// A tone: "-------" (or "Off") for none, a CTCSS tone ("67.0Hz", "67.0") or a DCS code ("023N", "023I").
+std::string ApplyTone(ChannelRecord& ch, std::string_view cell, bool transmit) {
+    const std::string text = Upper(Trim(cell));
+    if (IsNone(text) || text == "OFF") {
+        SelectCtcss(ch, transmit, 0);
+        SelectDcs(ch, transmit, 0);
+        return "";
+    }
+    std::vector<std::string> tones;
+    BuildCtcssList(tones);
+    for (int i = 1; i < kCtcssCount; ++i) {
+        const std::string tone = Upper(tones[static_cast<size_t>(i)]);
+        if (text == tone || text + "HZ" == tone) {
+            SelectCtcss(ch, transmit, i);
+            return "";
+        }
+    }
+    for (int v = 1; v <= 2 * kSecondDcsOffset; ++v)
+        if (text == DcsText(v)) {
+            SelectDcs(ch, transmit, v);
+            return "";
+        }
+    return Quoted(Trim(cell)) + " is no CTCSS tone (67.0Hz ... 254.1Hz) or DCS code (023N ... 754I)";
+}
+
+std::string ShowRxTone(const ChannelRecord& ch, const ListContext&) { return ToneText(ch.RxCTCSS, ch.RxDCS); }
+std::string ApplyRxTone(ChannelRecord& ch, std::string_view cell, const ListContext&) { return ApplyTone(ch, cell, false); }
+std::string ShowTxTone(const ChannelRecord& ch, const ListContext&) { return ToneText(ch.TxCTCSS, ch.TxDCS); }
+std::string ApplyTxTone(ChannelRecord& ch, std::string_view cell, const ListContext&) { return ApplyTone(ch, cell, true); }
+
+struct Column {
+    Family family;
+    const char* title;
+    ShowCell show;
+    ApplyCell apply;  // null: the cell is derived (marine frequencies) or places the row ("CH")
+    bool leadingSpaces = false;  // the cell's leading spaces mean something (the display)
+};
+
+// Cells are written into a record in this order: whether a channel is
+// enabled and transmits decides what its other cells may hold.
+const std::vector<Column>& Columns() {
+    static const std::vector<Column> columns{
+        {Family::Marine, "CH", ShowMarineLabel, nullptr},
+        {Family::Marine, "RX(MHz)", ShowMarineRx, nullptr},
+        {Family::Marine, "TX(MHz)", ShowMarineTx, nullptr},
+        {Family::Marine, "TX", ShowTx, ApplyTx},
+        {Family::Marine, "LOW", ShowLow, ApplyLow},
+        {Family::Marine, "UP", ShowUp, ApplyUp},
+        {Family::Marine, "DUP", ShowDup, ApplyDup},
+        {Family::Marine, "MEM", ShowMem, ApplyMem},
+        {Family::Marine, "VS", ShowVs, ApplyVs},
+        {Family::Marine, "CH Name", ShowMarineName, ApplyName},
+
+        {Family::Weather, "CH", ShowNumber, nullptr},
+        {Family::Weather, "ENABLE", ShowEnable, ApplyEnable},
+        {Family::Weather, "MEM", ShowMem, ApplyMem},
+        {Family::Weather, "CH Name", ShowWeatherName, ApplyWeatherName},
+
+        {Family::Expansion, "CH", ShowNumber, nullptr},
+        {Family::Expansion, "ENABLE", ShowEnable, ApplyEnable},
+        {Family::Expansion, "CHD", ShowDisplay, ApplyDisplay, true},
+        {Family::Expansion, "USA", ShowGroup<kUsaGroup>, ApplyGroup<kUsaGroup>},
+        {Family::Expansion, "INT", ShowGroup<kIntlGroup>, ApplyGroup<kIntlGroup>},
+        {Family::Expansion, "CAN", ShowGroup<kCanGroup>, ApplyGroup<kCanGroup>},
+        {Family::Expansion, "RX(MHz)", ShowRx, ApplyRx},
+        {Family::Expansion, "TX(MHz)", ShowTxFreq, ApplyTxFreq},
+        {Family::Expansion, "TX", ShowTx, ApplyTx},
+        {Family::Expansion, "LOW", ShowLow, ApplyLow},
+        {Family::Expansion, "UP", ShowUp, ApplyUp},
+        {Family::Expansion, "MEM", ShowMem, ApplyMem},
+        {Family::Expansion, "VS", ShowVs, ApplyVs},
+        {Family::Expansion, "CH Name", ShowName, ApplyName},
+        {Family::Expansion, "W/N", ShowNarrow, ApplyNarrow},
+        {Family::Expansion, "RXT", ShowRxTone, ApplyRxTone},
+        {Family::Expansion, "CMP", ShowCmp, ApplyCmp},
+        {Family::Expansion, "TXT", ShowTxTone, ApplyTxTone},
+    };
+    return columns;
+}
+
+const Column* FindColumn(Family family, std::string_view title) {
+    for (const Column& column : Columns())
+        if (column.family == family && title == column.title) return &column;
+    return nullptr;
+}
+
+ReportChannelList ReportListOf(int model, ChannelList list) {
+    switch (FamilyOf(list)) {
+        case Family::Marine: return ReportChannelList::Marine;
+        case Family::Weather: return ReportChannelList::Weather;
+        default: break;
+    }
+    if (list == ChannelList::Rg) return ReportChannelList::Rg;
+    return list == ChannelList::Exp && model == 5 ? ReportChannelList::Exp : ReportChannelList::Lmr;
+}
+
+// The report's titles (separated by two or more spaces), then the columns
+// the editor changes that the report leaves out.
+std::vector<const Column*> ListColumns(int model, ChannelList list) {
+    const Family family = FamilyOf(list);
+    std::vector<const Column*> columns;
+    const std::string header = ChannelListHeader(model, ReportListOf(model, list));
+    for (size_t start = 0; start < header.size();) {
+        size_t end = header.find("  ", start);
+        if (end == std::string::npos) end = header.size();
+        if (const Column* column = FindColumn(family, header.substr(start, end - start))) columns.push_back(column);
+        start = header.find_first_not_of(' ', end);
+    }
+    std::vector<const char*> extra;
+    switch (family) {
+        case Family::Marine: extra = {"MEM"}; break;
+        case Family::Weather: extra = {"ENABLE", "MEM"}; if (HasNames(model)) extra.push_back("CH Name"); break;
+        case Family::Expansion: extra = {"ENABLE", "TX", "MEM"}; break;
+    }
+    for (const char* title : extra) {
+        const Column* column = FindColumn(family, title);
+        if (std::find(columns.begin(), columns.end(), column) == columns.end()) columns.push_back(column);
+    }
+    return columns;
+}
+
+std::string Cell(const Column& column, const ChannelRecord& ch, const ListContext& c) {
+    return std::string(TrimRight(column.show(ch, c)));
+}
+
+std::string NormalCell(const Column& column, std::string_view text) {
+    return Upper(column.leadingSpaces ? TrimRight(text) : Trim(text));
+}
+
+std::vector<std::string> RowCells(const std::vector<const Column*>& columns, const ChannelRecord& ch, const ListContext& c) {
+    std::vector<std::string> cells;
+    for (const Column* column : columns) cells.push_back(Cell(*column, ch, c));
+    return cells;
+}
+
+// ---- reading rows -------------------------------------------------------------------
+
+class Problems {
+public:
+    void Add(int row, const std::string& column, const std::string& why) {
+        list_.push_back("row " + std::to_string(row) + ", column " + column + ": " + why);
+    }
+    bool Any() const { return !list_.empty(); }
+    size_t Count() const { return list_.size(); }
+    std::vector<std::string> Take() { return std::move(list_); }
+
+private:
+    std::vector<std::string> list_;
+};
+
+struct ListReader {
+    const RadioSession& session;
+    ChannelList list;
+    std::vector<const Column*> columns;
+    ListContext context;
+    Problems problems;
+
+    ListReader(const RadioSession& s, ChannelList l)
+        : session(s), list(l), columns(ListColumns(s.model, l)), context{s.model, l, s.today(), 0} {}
+
+    size_t IndexOf(std::string_view title) const {
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (title == columns[i]->title) return i;
+        return columns.size();
+    }
+
+    bool IsHeader(const TextRow& row) const {
+        if (row.cells.size() != columns.size()) return false;
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (Upper(Trim(row.cells[i])) != Upper(columns[i]->title)) return false;
+        return true;
+    }
+
+    void CheckHeader(const TextRow& row) {
+        for (size_t i = 0; i < std::max(row.cells.size(), columns.size()); ++i) {
+            const std::string where = std::to_string(i + 1);
+            if (i >= columns.size())
+                problems.Add(row.number, where, Quoted(Trim(row.cells[i])) + " is no column of the " + ChannelListName(list) + " list");
+            else if (i >= row.cells.size())
+                problems.Add(row.number, where, Quoted(columns[i]->title) + " expected, the row ends");
+            else if (Upper(Trim(row.cells[i])) != Upper(columns[i]->title))
+                problems.Add(row.number, where, Quoted(columns[i]->title) + " expected, found " + Quoted(Trim(row.cells[i])));
+        }
+    }
+
+    // A row with a cell for every column, or a problem naming the first cell too few or too many.
+    bool HasShape(const TextRow& row) {
+        if (row.cells.size() < columns.size()) {
+            problems.Add(row.number, columns[row.cells.size()]->title,
+                         "missing; the row has " + std::to_string(row.cells.size()) + " cells, the list " +
+                             std::to_string(columns.size()));
+            return false;
+        }
+        if (row.cells.size() > columns.size()) {
+            problems.Add(row.number, std::to_string(columns.size() + 1),
+                         "the " + ChannelListName(list) + " list has " + std::to_string(columns.size()) + " columns");
+            return false;
+        }
+        return true;
+    }
+
+    const std::string& CellOf(const TextRow& row, std::string_view title) const { return row.cells[IndexOf(title)]; }
+
+    // The row written over `base`: every cell that reads otherwise than the
+    // base shows it goes through its column's rule.
+    ChannelRecord Apply(const TextRow& row, const ChannelRecord& base, int number) {
+        context.number = number;
+        ChannelRecord ch = base;
+        std::vector<bool> changed(columns.size(), false);
+        const size_t problemsBefore = problems.Count();
+        for (const Column& column : Columns()) {
+            const size_t i = IndexOf(column.title);
+            if (column.family != FamilyOf(list) || i == columns.size() || !column.apply) continue;
+            if (NormalCell(column, row.cells[i]) == NormalCell(column, Cell(column, base, context))) continue;
+            changed[i] = true;
+            if (const std::string why = column.apply(ch, row.cells[i], context); !why.empty())
+                problems.Add(row.number, column.title, why);
+        }
+        const bool cellsTaken = problems.Count() == problemsBefore;
+        if (FamilyOf(list) == Family::Expansion && cellsTaken && !(ch == base)) CheckChannel(row, ch, changed);
+        return ch;
+    }
+
+    // What the single-channel editor asks of a channel it changed: an enabled
+    // one has a receive frequency and a channel number, and one the
+    // narrowband rule names is narrow (written so, unless the row asks for wide).
+    void CheckChannel(const TextRow& row, ChannelRecord& ch, const std::vector<bool>& changed) {
+        const bool enabled = list == ChannelList::Rg ? ch.Enable : EnabledInGroup(context.model, ch, list == ChannelList::Lmr);
+        if (enabled && !(ch.Rxfreq > 0)) problems.Add(row.number, "RX(MHz)", "an enabled channel needs a receive frequency");
+        else if (enabled && !ChannelComplete(FrequencyText(ch.Rxfreq), ch.CHDisplayL))
+            problems.Add(row.number, "CHD", "an enabled channel needs a channel number");
+        if (!BandwidthFor(context.model, ch, context.today).forceNarrow || ch.Narrow) return;
+        const size_t narrow = IndexOf("W/N");
+        if (narrow < columns.size() && changed[narrow])
+            problems.Add(row.number, "W/N", "a land-mobile channel in 150 - 174 MHz must be narrow");
+        ch.Narrow = true;
+    }
+
+    // The channel a marine "CH" cell names ("16", "1A", "1019"): the group
+    // plan's channel when the plan has it, else a channel of the channel
+    // table as the Add panel makes it (prefix "10" or "20", suffix A or B).
+    std::optional<ChannelRecord> MarineChannelOf(const TextRow& row) {
+        const std::string text = Upper(Trim(CellOf(row, "CH")));
+        const size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
+        const std::string suffix = text.substr(digits);
+        const int number = digits > 0 && digits <= 4 ? std::stoi(text.substr(0, digits)) : -1;
+        const int prefix = number >= 1000 ? number / 100 : 0;
+        MarinePanel panel;
+        panel.baseCh = prefix ? number % 100 : number;
+        panel.power = PanelPower::High;
+        panel.statusNo = prefix / 10;
+        panel.statusIcon = suffix.empty() ? 0 : suffix == "A" ? 1 : suffix == "B" ? 2 : -1;
+        const bool inTable = number >= 0 && panel.baseCh < kMarineFrequencyCount && (prefix == 0 || prefix == 10 || prefix == 20) &&
+                             panel.statusIcon >= 0;
+        if (!inTable) {
+            problems.Add(row.number, "CH", Quoted(Trim(CellOf(row, "CH"))) +
+                                               " is no marine channel (00 to 119, or 1000 to 1099 and 2000 to 2099, and A or B after it)");
+            return std::nullopt;
+        }
+        char designation[16];
+        std::snprintf(designation, sizeof designation, "%02d%s", number, suffix.c_str());
+        if (std::optional<ChannelRecord> plan = PlanChannel(MarineGroupOf(list), designation)) return plan;
+        ChannelRecord ch = EmptyMarineSlot(0);
+        WritePanel(panel, ch);
+        return ch;
+    }
+
+    // A marine row: a listed channel at the same place keeps what the row
+    // does not show; another channel starts from its plan entry.
+    std::optional<ChannelRecord> MarineRow(const TextRow& row, const ChannelRecord* atPlace) {
+        const std::optional<ChannelRecord> plan = MarineChannelOf(row);
+        if (!plan) return std::nullopt;
+        const bool same = atPlace && atPlace->Enable && MarineChannelLabel(*atPlace) == MarineChannelLabel(*plan);
+        return Apply(row, same ? *atPlace : *plan, 0);
+    }
+
+    // The rows after the header (required) or an optional header. Empty
+    // cells past the last column (a spreadsheet pads rows to its widest) go.
+    std::vector<const TextRow*> DataRows(DelimitedText& text, bool headerRequired) {
+        std::vector<const TextRow*> rows;
+        for (TextRow& row : text.rows) {
+            while (row.cells.size() > columns.size() && Trim(row.cells.back()).empty()) row.cells.pop_back();
+            rows.push_back(&row);
+        }
+        if (!rows.empty() && (headerRequired || IsHeader(*rows.front()))) {
+            CheckHeader(*rows.front());
+            rows.erase(rows.begin());
+        } else if (headerRequired) {
+            problems.Add(1, "1", "the header row is missing");
+        }
+        std::erase_if(rows, [&](const TextRow* row) { return !HasShape(*row); });
+        return rows;
+    }
+
+    ChannelChange Result(RadioSettings settings) {
+        if (problems.Any()) return {std::nullopt, problems.Take()};
+        return {std::move(settings), {}};
+    }
+};
+
+std::span<ChannelRecord> FixedRecords(RadioSettings& s, ChannelList list) {
+    if (list == ChannelList::Wx) return s.CHWX;
+    if (list == ChannelList::Rg) return s.CHRG;
+    return s.CHEXP;
+}
+
+std::span<const ChannelRecord> FixedRecords(const RadioSettings& s, ChannelList list) {
+    if (list == ChannelList::Wx) return s.CHWX;
+    if (list == ChannelList::Rg) return s.CHRG;
+    return s.CHEXP;
+}
+
+std::string TooMany(int most) { return "Too many entries (the list holds " + std::to_string(most) + " channels)"; }
+
+// A marine priority that names a slot no longer holding a channel is "Off".
+void KeepPriorityOnAChannel(RadioSettings& settings, int group) {
+    int32_t& priority = settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
+    if (priority >= 1 && priority <= kMarineSlots && !settings.Marine(group)[static_cast<size_t>(priority - 1)].Enable)
+        priority = kNoPriority;
+}
+
+ChannelChange ImportMarine(ListReader& r, const std::vector<const TextRow*>& rows) {
+    const int group = MarineGroupOf(r.list);
+    RadioSettings settings = r.session.settings;
+    const MarineGroup& old = r.session.settings.Marine(group);
+    MarineGroup& slots = settings.Marine(group);
+    if (rows.empty()) r.problems.Add(2, "CH", "a marine list keeps at least one channel");
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i >= static_cast<size_t>(kMaxMarineRows)) {
+            r.problems.Add(rows[i]->number, "CH", TooMany(kMaxMarineRows));
+            break;
+        }
+        if (const auto ch = r.MarineRow(*rows[i], &old[i])) {
+            slots[i] = *ch;
+            slots[i].Position = old[i].Position;
+        }
+    }
+    // The slots after the list are free; free ones stay as they were.
+    for (size_t i = rows.size(); i < slots.size(); ++i)
+        if (old[i].Enable) slots[i] = EmptyMarineSlot(old[i].Position);
+    KeepPriorityOnAChannel(settings, group);
+    return r.Result(std::move(settings));
+}
+
+ChannelChange ImportFixed(ListReader& r, const std::vector<const TextRow*>& rows) {
+    RadioSettings settings = r.session.settings;
+    const std::span<ChannelRecord> records = FixedRecords(settings, r.list);
+    std::vector<int> placedBy(records.size(), 0);
+    for (const TextRow* row : rows) {
+        const std::string_view text = Trim(r.CellOf(*row, "CH"));
+        const bool numeric = !text.empty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const int number = numeric ? std::stoi(std::string(text)) : 0;
+        if (number < 1 || number > static_cast<int>(records.size())) {
+            r.problems.Add(row->number, "CH", Quoted(text) + " is no channel of the " + ChannelListName(r.list) + " list (1 to " + std::to_string(records.size()) + ")");
+            continue;
+        }
+        int& placed = placedBy[static_cast<size_t>(number - 1)];
+        if (placed) {
+            r.problems.Add(row->number, "CH", "channel " + std::to_string(number) + " is in row " + std::to_string(placed) + " already");
+            continue;
+        }
+        placed = row->number;
+        ChannelRecord& ch = records[static_cast<size_t>(number - 1)];
+        ch = r.Apply(*row, ch, number);
+    }
+    return r.Result(std::move(settings));
+}
+
+}  // namespace
+
+// ---- the lists ------------------------------------------------------------------------
+
+namespace {
+struct ListName {
+    ChannelList list;
+    const char* key;
+    const char* name;
+};
+constexpr ListName kListNames[] = {
+    {ChannelList::Usa, "usa", "USA"}, {ChannelList::Intl, "intl", "INTL"}, {ChannelList::Can, "can", "CANADA"},
+    {ChannelList::Wx, "wx", "WX"},    {ChannelList::Rg, "rg", "RG"},       {ChannelList::Lmr, "lmr", "LMR"},
+    {ChannelList::Exp, "exp", "EXP"},
+};
+}  // namespace
+
+std::optional<ChannelList> ParseChannelList(std::string_view name) {
+    for (const ListName& entry : kListNames)
+        if (Upper(name) == Upper(entry.key)) return entry.list;
+    return std::nullopt;
+}
+
+std::string ChannelListName(ChannelList list) {
+    for (const ListName& entry : kListNames)
+        if (entry.list == list) return entry.name;
+    return "";
+}
+
+bool ModelHasList(int model, ChannelList list) { return list != ChannelList::Wx || model != 6; }
+
+std::optional<ChannelList> ListOfScreen(ScreenKind kind, int group) {
+    switch (kind) {
+        case ScreenKind::MarineGrid:
+        case ScreenKind::MarineChannel:
+            return group == kIntlGroup ? ChannelList::Intl : group == kCanGroup ? ChannelList::Can : ChannelList::Usa;
+        case ScreenKind::WeatherGrid: return ChannelList::Wx;
+        case ScreenKind::RgGrid:
+        case ScreenKind::RgChannel: return ChannelList::Rg;
+        case ScreenKind::LmrGrid:
+        case ScreenKind::LmrChannel: return ChannelList::Lmr;
+        case ScreenKind::ExpGrid:
+        case ScreenKind::ExpChannel: return ChannelList::Exp;
+        default: return std::nullopt;
+    }
+}
+
+std::vector<std::string> CsvColumns(int model, ChannelList list) {
+    std::vector<std::string> titles;
+    for (const Column* column : ListColumns(model, list)) titles.emplace_back(column->title);
+    return titles;
+}
+
+namespace {
+// The rows of a list: a marine list's listed channels, every record of the others.
+std::vector<std::vector<std::string>> ListRows(const RadioSession& s, ChannelList list, const std::vector<int>* only) {
+    const std::vector<const Column*> columns = ListColumns(s.model, list);
+    ListContext context{s.model, list, {}, 0};
+    std::vector<std::vector<std::string>> rows;
+    const auto add = [&](const ChannelRecord& ch, int index) {
+        if (only && std::find(only->begin(), only->end(), index) == only->end()) return;
+        context.number = index + 1;
+        rows.push_back(RowCells(columns, ch, context));
+    };
+    if (FamilyOf(list) == Family::Marine) {
+        const MarineGroup& slots = s.settings.Marine(MarineGroupOf(list));
+        for (size_t i = 0; i < slots.size(); ++i)
+            if (slots[i].Enable) add(slots[i], static_cast<int>(i));
+    } else {
+        const std::span<const ChannelRecord> records = FixedRecords(s.settings, list);
+        for (size_t i = 0; i < records.size(); ++i) add(records[i], static_cast<int>(i));
+    }
+    return rows;
+}
+}  // namespace
+
+std::string ExportChannelsCsv(const RadioSession& s, ChannelList list) {
+    std::string text = WriteDelimitedRow(CsvColumns(s.model, list), ',', "\r\n");
+    for (const auto& row : ListRows(s, list, nullptr)) text += WriteDelimitedRow(row, ',', "\r\n");
+    return text;
+}
+
+namespace {
+// `source` names the text in a refusal of it as a whole ("PATH: ").
+ChannelChange ImportCsvText(const RadioSession& s, ChannelList list, std::string_view csv, const std::string& source) {
+    DelimitedText text = ReadDelimited(csv, ',');
+    if (!text.error.empty()) return {std::nullopt, {source + text.error}};
+    ListReader reader(s, list);
+    const std::vector<const TextRow*> rows = reader.DataRows(text, true);
+    return FamilyOf(list) == Family::Marine ? ImportMarine(reader, rows) : ImportFixed(reader, rows);
+}
+}  // namespace
+
+ChannelChange ImportChannelsCsv(const RadioSession& s, ChannelList list, std::string_view csv) {
+    return ImportCsvText(s, list, csv, "");
+}
+
+ChannelChange ImportChannelsCsvFile(const RadioSession& s, ChannelList list, const std::filesystem::path& path) {
+    const FileBytes file = ReadFileBytes(path, kLargestDelimitedText);
+    if (!file.ok) return {std::nullopt, {file.error}};
+    const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+    return ImportCsvText(s, list, text, path.string() + ": ");
+}
+
+std::string ExportChannelsCsvFile(const RadioSession& s, ChannelList list, const std::filesystem::path& path) {
+    const std::string text = ExportChannelsCsv(s, list);
+    return WriteFileAtomically(path, text.data(), text.size());
+}
+
+std::string CopyChannelRows(const RadioSession& s, ChannelList list, const std::vector<int>& records) {
+    std::string text;
+    for (const auto& row : ListRows(s, list, &records)) text += WriteDelimitedRow(row, '\t', "\n");
+    return text;
+}
+
+ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int selected, std::string_view tsv) {
+    DelimitedText text = ReadDelimited(tsv, '\t');
+    if (!text.error.empty()) return {std::nullopt, {text.error}};
+    ListReader reader(s, list);
+    const std::vector<const TextRow*> rows = reader.DataRows(text, false);
+    RadioSettings settings = s.settings;
+    if (FamilyOf(list) == Family::Marine) {
+        const int group = MarineGroupOf(list);
+        const int room = kMaxMarineRows - ListedChannelCount(s.settings.Marine(group));
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (static_cast<int>(i) >= room) {
+                reader.problems.Add(rows[i]->number, "CH", TooMany(kMaxMarineRows));
+                break;
+            }
+            const auto ch = reader.MarineRow(*rows[i], nullptr);
+            if (!ch) continue;
+            const int after = selected + static_cast<int>(i);
+            InsertMarineRecord(settings.Marine(group), after, *ch);
+            int32_t& priority = settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
+            priority = PriorityAfterInsert(priority, after);
+        }
+        return reader.Result(std::move(settings));
+    }
+    const std::span<ChannelRecord> records = FixedRecords(settings, list);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const size_t at = static_cast<size_t>(std::max(selected, 0)) + i;
+        if (at >= records.size()) {
+            reader.problems.Add(rows[i]->number, "CH", TooMany(static_cast<int>(records.size())));
+            break;
+        }
+        records[at] = reader.Apply(*rows[i], records[at], static_cast<int>(at) + 1);
+    }
+    return reader.Result(std::move(settings));
+}
+
+Message ChannelProblemsMessage(std::string_view what, const std::vector<std::string>& problems) {
+    constexpr size_t kShown = 20;
+    std::string text(what);
+    for (size_t i = 0; i < problems.size() && i < kShown; ++i) text += "\r\n" + problems[i];
+    if (problems.size() > kShown) text += "\r\n... and " + std::to_string(problems.size() - kShown) + " more";
+    return {text, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
+}
+
+Message NoChannelListMessage() {
+    return {"Select a channel list (USA, INTL, CANADA, Weather, RG, LMR or EXP) first.", text::kWindowTitle,
+            MessageIcon::Information, Buttons::Ok};
+}
+
+std::optional<RadioSettings> DeleteMarineRows(const RadioSession& s, int group, std::vector<int> records) {
+    RadioSettings settings = s.settings;
+    std::sort(records.rbegin(), records.rend());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    bool deleted = false;
+    for (const int record : records) {
+        if (!DeleteMarineChannel(settings.Marine(group), record)) continue;
+        int32_t& priority = settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
+        priority = PriorityAfterDelete(priority, record);
+        deleted = true;
+    }
+    if (!deleted) return std::nullopt;
+    return settings;
+}
+
+}  // namespace kv

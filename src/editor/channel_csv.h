@@ -1,0 +1,76 @@
+// The channel lists as comma-separated text (File > Export/Import Channels,
+// kvtool csv) and as tab-separated rows (copy and paste in the grids). The
+// columns are the report's, with its cell texts, followed by the columns the
+// report leaves out but the editor can change; frequencies are written as
+// stored. Import and paste check every cell with the editor's rules and
+// return either the whole new settings record or every problem found, never
+// a half-changed record.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/screen_tree.h"
+#include "model/session.h"
+#include "util/prompt.h"
+
+namespace kv {
+
+enum class ChannelList { Usa, Intl, Can, Wx, Rg, Lmr, Exp };
+
+// "usa", "intl", "can", "wx", "rg", "lmr", "exp" (any case).
+std::optional<ChannelList> ParseChannelList(std::string_view name);
+std::string ChannelListName(ChannelList list);  // "USA", "INTL", "CANADA", "WX", "RG", "LMR", "EXP"
+// Whether the model has the list: the weather list on every model but 6; on
+// models without an EXP group the 40 land-mobile/expansion records are one
+// list, which both "lmr" and "exp" name.
+bool ModelHasList(int model, ChannelList list);
+// The list a screen shows (a grid) or belongs to (a channel's editor), if any.
+std::optional<ChannelList> ListOfScreen(ScreenKind kind, int group);
+
+// The column titles, in order.
+std::vector<std::string> CsvColumns(int model, ChannelList list);
+
+// The whole list as CSV: a header row and a row per record (marine lists:
+// per listed channel), CR LF line ends.
+std::string ExportChannelsCsv(const RadioSession& session, ChannelList list);
+
+struct ChannelChange {
+    std::optional<RadioSettings> settings;  // the record after the change
+    std::vector<std::string> problems;      // "row R, column C: why"; empty when settings is set
+};
+
+// Replaces the list with the rows of a CSV text (a header row first). A
+// marine list becomes the rows' channels, in order; the other lists take
+// each row into the record its "CH" cell numbers.
+ChannelChange ImportChannelsCsv(const RadioSession& session, ChannelList list, std::string_view text);
+
+// The same from a file, refused before it is read when it is larger than a
+// channel list can be; a problem of the file itself is named "PATH: why".
+ChannelChange ImportChannelsCsvFile(const RadioSession& session, ChannelList list, const std::filesystem::path& path);
+// Writes the export atomically; "" or "PATH: why".
+std::string ExportChannelsCsvFile(const RadioSession& session, ChannelList list, const std::filesystem::path& path);
+
+// Grid rows as tab-separated text with the CSV columns, without a header
+// (records counted from 0), for the clipboard.
+std::string CopyChannelRows(const RadioSession& session, ChannelList list, const std::vector<int>& records);
+
+// Pastes tab-separated rows (a header row may lead): marine rows are inserted
+// after record `selected` as Add does; other rows overwrite the records from
+// `selected` on, whatever their "CH" cells say.
+ChannelChange PasteChannelRows(const RadioSession& session, ChannelList list, int selected, std::string_view text);
+
+// The refusal of an import or a paste: `what` ("Nothing was pasted."), then
+// the problems, the first 20 of them when there are more.
+Message ChannelProblemsMessage(std::string_view what, const std::vector<std::string>& problems);
+// Told when no channel list is on show for File > Export/Import Channels.
+Message NoChannelListMessage();
+
+// Deletes marine records (counted from 0) as Delete does, one after the
+// other; a group keeps its last channel. Nothing when nothing was deleted.
+std::optional<RadioSettings> DeleteMarineRows(const RadioSession& session, int group, std::vector<int> records);
+
+}  // namespace kv

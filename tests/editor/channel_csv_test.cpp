@@ -1,0 +1,350 @@
+#include "editor/channel_csv.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/default_data.h"
+#include "files/settings_file.h"
+#include "report/report.h"
+#include "rules/channel_lists.h"
+#include "support/sessions.h"
+#include "support/temp_dir.h"
+#include "util/delimited_text.h"
+
+namespace kv {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr ChannelList kAllLists[] = {ChannelList::Usa, ChannelList::Intl, ChannelList::Can, ChannelList::Wx,
+                                     ChannelList::Rg,  ChannelList::Lmr,  ChannelList::Exp};
+
+// Every model's defaults and every destination's factory data.
+std::vector<RadioSession> DefaultSessions() {
+    std::vector<RadioSession> sessions;
+    for (int model = 0; model < kModelCount; ++model) sessions.push_back(test::FreshSession(model));
+    for (int model : {5, 6})
+        for (const Destination& d : CanonicalDestinations(model)) {
+            RadioSession s = test::FreshSession(model);
+            ApplyFactoryDefaults(s, d);
+            sessions.push_back(s);
+        }
+    return sessions;
+}
+
+// A model 5 radio whose land-mobile, expansion and RG channels hold data
+// the defaults leave empty: off-raster frequencies, tones, scrambler, names.
+RadioSession BusySession(int model = 5) {
+    RadioSession s = test::FreshSession(model);
+    s.settings.UsableGroups[kLmrGroup].Enable = true;
+    ChannelRecord& lmr = s.settings.CHEXP[2];
+    lmr = ChannelRecord{};
+    lmr.Position = 2;
+    lmr.Enable = lmr.LmrExp = lmr.TxEnable = lmr.Narrow = true;
+    lmr.TXPower = 3;
+    lmr.CHDisplayL = "5 ";
+    lmr.Rxfreq = 157.013;
+    lmr.Txfreq = 157.0125;
+    lmr.RxCTCSS = 12;
+    lmr.TxDCS = 110;
+    lmr.Scramble = 6;
+    lmr.ChTag = "HARBOUR";
+    ChannelRecord& exp = s.settings.CHEXP[3];
+    exp.Enable = true;
+    exp.CHDisplayL = "E ";
+    exp.CHDisplayR = "1";
+    exp.Rxfreq = exp.Txfreq = 160.5;
+    exp.Narrow = true;
+    exp.IntGroup = false;
+    s.settings.CHRG[1].Enable = true;
+    s.settings.CHRG[1].CHDisplayL = "b ";
+    s.settings.CHRG[1].Rxfreq = 150.0;
+    s.settings.CHRG[1].Narrow = true;
+    return s;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (const TextRow& row : ReadDelimited(text, ',').rows) {
+        std::string line;
+        for (size_t i = 0; i < row.cells.size(); ++i) line += (i ? "," : "") + row.cells[i];
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+TEST(ChannelCsv, EveryListOfEveryModelImportsBackUnchanged) {
+    std::vector<RadioSession> sessions = DefaultSessions();
+    sessions.push_back(BusySession(5));
+    sessions.push_back(BusySession(2));
+    for (const RadioSession& s : sessions)
+        for (ChannelList list : kAllLists) {
+            if (!ModelHasList(s.model, list)) continue;
+            const std::string csv = ExportChannelsCsv(s, list);
+            const ChannelChange change = ImportChannelsCsv(s, list, csv);
+            const std::string where = s.ModelName() + " " + ChannelListName(list);
+            ASSERT_TRUE(change.settings) << where << ": " << ::testing::PrintToString(change.problems);
+            RadioSession after = s;
+            after.settings = *change.settings;
+            EXPECT_EQ(SettingsFileText(after), SettingsFileText(s)) << where;
+        }
+}
+
+TEST(ChannelCsv, ReadsLikeThePrintoutWithExactFrequenciesAndEveryRecord) {
+    const RadioSession s = BusySession();
+    const std::vector<std::string> lmr = Lines(ExportChannelsCsv(s, ChannelList::Lmr));
+    ASSERT_EQ(lmr.size(), 41u) << "a header and all 40 records, disabled ones too";
+    EXPECT_EQ(lmr[0], "CH,CHD,ENABLE,RX(MHz),TX(MHz),LOW,UP,MEM,VS,CH Name,W/N,RXT,CMP,TXT,TX");
+    EXPECT_EQ(lmr[3], "3,5,ENABLE,157.0130,157.0125,---,--,---,2,HARBOUR,N,97.4Hz,---,036I,TX");
+    EXPECT_EQ(lmr[4], "4,E  1,------,160.5000,160.5000,---,--,---,--,------------,N,-------,---,-------,--")
+        << "an EXP channel is not enabled in the LMR list";
+    const std::vector<std::string> exp = Lines(ExportChannelsCsv(s, ChannelList::Exp));
+    EXPECT_EQ(exp[0], "CH,CHD,USA,INT,CAN,RX(MHz),TX(MHz),LOW,UP,MEM,VS,CH Name,W/N,RXT,CMP,TXT,ENABLE,TX");
+    EXPECT_EQ(exp[4], "4,E  1,USE,---,USE,160.5000,160.5000,---,--,---,--,------------,N,-------,---,-------,ENABLE,--");
+    const std::vector<std::string> usa = Lines(ExportChannelsCsv(s, ChannelList::Usa));
+    EXPECT_EQ(usa.size(), 1u + ListedChannelCount(s.settings.CHUSA));
+    EXPECT_EQ(usa[14], "16,156.800,156.800,TX,---,--,TX SIMP,---,--,DISTRESS");
+    EXPECT_THAT(CsvColumns(4, ChannelList::Wx), ElementsAre("CH", "ENABLE", "CH Name", "MEM"))
+        << "the editor's scan box, which the model 4 printout leaves out, comes last";
+}
+
+// The CSV of a list with one cell (row, column title) replaced.
+std::string WithCell(const RadioSession& s, ChannelList list, size_t row, const std::string& title, const std::string& text) {
+    std::vector<std::string> titles = CsvColumns(s.model, list);
+    const size_t column = static_cast<size_t>(std::find(titles.begin(), titles.end(), title) - titles.begin());
+    const DelimitedText csv = ReadDelimited(ExportChannelsCsv(s, list), ',');
+    std::string out;
+    for (size_t r = 0; r < csv.rows.size(); ++r) {
+        std::vector<std::string> cells = csv.rows[r].cells;
+        if (r + 1 == row) cells.at(column) = text;
+        out += WriteDelimitedRow(cells, ',', "\r\n");
+    }
+    return out;
+}
+
+TEST(ChannelCsv, RefusesTheWholeFileNamingEveryBadCell) {
+    const RadioSession s = BusySession();
+    std::string tooMany = ExportChannelsCsv(s, ChannelList::Usa);
+    for (int i = 0; i < kMaxMarineRows; ++i) tooMany += "16,,,TX,---,--,TX SIMP,---,--,\r\n";
+    std::vector<std::string> shortRow = Lines(ExportChannelsCsv(s, ChannelList::Lmr));
+    shortRow[5].erase(shortRow[5].rfind(','));
+    std::vector<std::string> wrongHeader = Lines(ExportChannelsCsv(s, ChannelList::Rg));
+    wrongHeader[0].replace(wrongHeader[0].find("RX(MHz)"), 7, "RX");
+    const struct {
+        const char* what;
+        ChannelList list;
+        std::string csv;
+        const char* problem;
+    } cases[] = {
+        {"unknown channel", ChannelList::Usa, WithCell(s, ChannelList::Usa, 3, "CH", "16C"),
+         "row 3, column CH: \"16C\" is no marine channel"},
+        {"not a frequency", ChannelList::Lmr, WithCell(s, ChannelList::Lmr, 4, "RX(MHz)", "157,0125"),
+         "row 4, column RX(MHz): \"157,0125\" is not a frequency in MHz"},
+        {"out of band", ChannelList::Lmr, WithCell(s, ChannelList::Lmr, 4, "TX(MHz)", "180.0000"),
+         "row 4, column TX(MHz): \"180.0000\" is outside 134.0000 - 174.0000 MHz"},
+        {"below 100 Hz", ChannelList::Rg, WithCell(s, ChannelList::Rg, 3, "RX(MHz)", "150.00001"),
+         "row 3, column RX(MHz): \"150.00001\" has more than four decimals"},
+        {"bad tone", ChannelList::Lmr, WithCell(s, ChannelList::Lmr, 4, "RXT", "99.9Hz"),
+         "row 4, column RXT: \"99.9Hz\" is no CTCSS tone"},
+        {"bad name", ChannelList::Usa, WithCell(s, ChannelList::Usa, 2, "CH Name", "A#B"),
+         "row 2, column CH Name: \"A#B\" holds a character a channel name cannot"},
+        {"bad flag", ChannelList::Wx, WithCell(s, ChannelList::Wx, 2, "MEM", "yes"),
+         "row 2, column MEM: \"yes\" is neither \"MEM\" nor \"---\""},
+        {"channel twice", ChannelList::Rg, WithCell(s, ChannelList::Rg, 3, "CH", "1"),
+         "row 3, column CH: channel 1 is in row 2 already"},
+        {"too many rows", ChannelList::Usa, tooMany, "row 129, column CH: Too many entries"},
+        {"short row", ChannelList::Lmr, Join(shortRow), "row 6, column TX: missing; the row has 14 cells, the list 15"},
+        {"wrong header", ChannelList::Rg, Join(wrongHeader), "row 1, column 6: \"RX(MHz)\" expected, found \"RX\""},
+    };
+    for (const auto& c : cases) {
+        const ChannelChange change = ImportChannelsCsv(s, c.list, c.csv);
+        EXPECT_FALSE(change.settings) << c.what;
+        EXPECT_THAT(change.problems, ::testing::Contains(HasSubstr(c.problem))) << c.what;
+    }
+    // Two bad cells: both are named.
+    std::vector<std::string> twoBad = Lines(WithCell(s, ChannelList::Lmr, 4, "RXT", "x"));
+    twoBad[6].replace(twoBad[6].find("---.----"), 8, "abc");
+    const ChannelChange change = ImportChannelsCsv(s, ChannelList::Lmr, Join(twoBad));
+    EXPECT_THAT(change.problems, ElementsAre(HasSubstr("row 4, column RXT"), HasSubstr("row 7, column RX(MHz)")));
+}
+
+TEST(ChannelCsv, ImportedCellsObeyTheEditorsCrossRules) {
+    const RadioSession s = BusySession();
+    const auto imported = [&](ChannelList list, size_t row, const std::string& title, const std::string& text) {
+        return ImportChannelsCsv(s, list, WithCell(s, list, row, title, text));
+    };
+    // Low power is power code 1; transmit off is code 0; a silent channel has no low power.
+    EXPECT_EQ(imported(ChannelList::Usa, 16, "LOW", "LOW").settings->CHUSA[14].TXPower, 1);
+    const ChannelChange silent = imported(ChannelList::Lmr, 4, "TX", "--");
+    ASSERT_TRUE(silent.settings);
+    EXPECT_FALSE(silent.settings->CHEXP[2].TxEnable);
+    EXPECT_EQ(silent.settings->CHEXP[2].TXPower, 0);
+    std::vector<std::string> silentLow = Lines(WithCell(s, ChannelList::Lmr, 4, "TX", "--"));
+    silentLow[3].replace(silentLow[3].find(",---,"), 5, ",LOW,");
+    EXPECT_THAT(ImportChannelsCsv(s, ChannelList::Lmr, Join(silentLow)).problems,
+                ElementsAre("row 4, column LOW: a channel that does not transmit has no power to choose"));
+    // A CTCSS tone clears the DCS code of its side (case does not matter).
+    const ChannelChange tone = imported(ChannelList::Lmr, 4, "TXT", "67.0hz");
+    ASSERT_TRUE(tone.settings);
+    EXPECT_EQ(tone.settings->CHEXP[2].TxCTCSS, 1);
+    EXPECT_EQ(tone.settings->CHEXP[2].TxDCS, 0);
+    // Enabling a record in the EXP list claims it for that list.
+    const ChannelChange claimed = imported(ChannelList::Exp, 4, "ENABLE", "ENABLE");
+    ASSERT_TRUE(claimed.settings);
+    EXPECT_FALSE(claimed.settings->CHEXP[2].LmrExp);
+    // An enabled channel needs a receive frequency.
+    EXPECT_THAT(imported(ChannelList::Rg, 3, "RX(MHz)", "---").problems,
+                ElementsAre("row 3, column RX(MHz): an enabled channel needs a receive frequency"));
+    // A changed channel under the narrowband rule is written narrow; asking for wide is refused.
+    const ChannelChange renamed = imported(ChannelList::Lmr, 4, "W/N", "W");
+    EXPECT_THAT(renamed.problems, ElementsAre(HasSubstr("row 4, column W/N: a land-mobile channel in 150 - 174 MHz must be narrow")));
+}
+
+TEST(ChannelCsv, AMarineImportBecomesTheRowsChannels) {
+    RadioSession s = BusySession();
+    s.settings.UsableGroups[kIntlGroup].PriorityCh = 20;
+    const std::string csv = "ch,rx(mhz),tx(mhz),tx,low,up,dup,mem,vs,ch name\r\n"
+                            "16,,,TX,---,--,TX SIMP,MEM,--,Distress\r\n"
+                            "1019,,,--,---,--,DUP,---,--,\r\n"
+                            "45b,,,TX,---,--,TX SIMP,---,--,\r\n";
+    const ChannelChange change = ImportChannelsCsv(s, ChannelList::Intl, csv);
+    ASSERT_TRUE(change.settings) << ::testing::PrintToString(change.problems);
+    const MarineGroup& usa = change.settings->CHINT;
+    EXPECT_EQ(ListedChannelCount(usa), 3);
+    EXPECT_EQ(usa[0].BaseCh, 16);
+    EXPECT_TRUE(usa[0].ScanMemory);
+    EXPECT_EQ(usa[0].ChTag, "DISTRESS");
+    EXPECT_EQ(usa[1].StatusNo, "10");
+    EXPECT_EQ(usa[1].BaseCh, 19);
+    EXPECT_EQ(usa[1].Duplex, 2);
+    EXPECT_FALSE(usa[1].TxEnable);
+    EXPECT_EQ(usa[1].Position, 1) << "slots keep their places";
+    EXPECT_TRUE(ImportChannelsCsv(s, ChannelList::Intl, "CH,RX(MHz),TX(MHz),TX,LOW,UP,DUP,MEM,VS,CH Name,,\r\n16,,,TX,---,--,TX SIMP,---,--,,,\r\n").settings)
+        << "empty cells past the last column, as a spreadsheet pads its rows";
+    EXPECT_EQ(MarineChannelLabel(usa[2]), "45B") << "a channel outside the plan, as the Add panel makes it";
+    EXPECT_EQ(usa[2].TXPower, 3);
+    EXPECT_EQ(change.settings->UsableGroups[kIntlGroup].PriorityCh, -1) << "the priority's slot is empty now";
+}
+
+TEST(DelimitedText, ReadsWhatSpreadsheetsWrite) {
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<std::vector<std::string>> rows;
+    } cases[] = {
+        {"byte-order mark", "\xEF\xBB\xBF" "a,b\r\n", {{"a", "b"}}},
+        {"LF", "a,b\nc,d\n", {{"a", "b"}, {"c", "d"}}},
+        {"CR LF, no last break", "a,b\r\nc,d", {{"a", "b"}, {"c", "d"}}},
+        {"quoted comma and doubled quotes", "\"x,y\",\"say \"\"hi\"\"\"\r\n", {{"x,y", "say \"hi\""}}},
+        {"line break in quotes", "\"a\r\nb\",c\r\n", {{"a\r\nb", "c"}}},
+        {"trailing empty lines", "a\r\n\r\n\r\n\n", {{"a"}}},
+        {"empty cells", ",,\r\n", {{"", "", ""}}},
+    };
+    for (const auto& c : cases) {
+        const DelimitedText text = ReadDelimited(c.text, ',');
+        EXPECT_EQ(text.error, "") << c.what;
+        std::vector<std::vector<std::string>> rows;
+        for (const TextRow& row : text.rows) rows.push_back(row.cells);
+        EXPECT_EQ(rows, c.rows) << c.what;
+    }
+    EXPECT_EQ(ReadDelimited("a\r\n\r\nb\r\n", ',').rows.at(1).number, 3) << "rows are counted as the file's lines";
+    EXPECT_EQ(WriteDelimitedRow({"a,b", "say \"hi\"", " x", "plain"}, ',', "\r\n"), "\"a,b\",\"say \"\"hi\"\"\",\" x\",plain\r\n");
+}
+
+TEST(DelimitedText, RefusesWhatIsNoChannelList) {
+    EXPECT_THAT(ReadDelimited(std::string("CH\0,x", 5), ',').error, HasSubstr("not a UTF-8 text (byte 3)"));
+    EXPECT_THAT(ReadDelimited("CH,\xFF\xFE", ',').error, HasSubstr("not a UTF-8 text"));
+    EXPECT_THAT(ReadDelimited("\"open", ',').error, "row 1: a quoted cell is not closed");
+    EXPECT_THAT(ReadDelimited("CH\r\n" + std::string(5000, 'x') + "\r\n", ',').error, HasSubstr("row 2 is longer than 4096 bytes"));
+    const DelimitedText big = ReadDelimited(std::string(kLargestDelimitedText + 1, 'x'), ',');
+    EXPECT_THAT(big.error, HasSubstr("larger than 1024 KB"));
+    EXPECT_TRUE(big.rows.empty());
+}
+
+TEST(ChannelCsv, RefusesLargeFilesWithoutReadingThem) {
+    const RadioSession s = BusySession();
+    test::TempDir dir;
+    const auto path = dir / "huge.csv";
+    std::ofstream(path).close();
+    std::filesystem::resize_file(path, 100u * 1024 * 1024);  // sparse: nothing to read quickly but the length
+    ChannelChange change = ImportChannelsCsvFile(s, ChannelList::Lmr, path);
+    EXPECT_FALSE(change.settings);
+    EXPECT_THAT(change.problems, ElementsAre(HasSubstr("huge.csv: file too large")));
+    {
+        std::ofstream row(dir / "row.csv", std::ios::binary);
+        row << std::string(1024 * 1024, 'x') << "\r\n";
+    }
+    EXPECT_THAT(ImportChannelsCsvFile(s, ChannelList::Lmr, dir / "row.csv").problems, ElementsAre(HasSubstr("file too large")));
+    {
+        std::ofstream binary(dir / "binary.csv", std::ios::binary);
+        binary << std::string("\x7F" "ELF\x02\x01\x01\0\0", 9);
+    }
+    EXPECT_THAT(ImportChannelsCsvFile(s, ChannelList::Lmr, dir / "binary.csv").problems,
+                ElementsAre(HasSubstr("binary.csv: not a UTF-8 text")));
+}
+
+// Tab-separated rows without their first cells.
+std::vector<std::string> WithoutNumbers(const std::string& rows) {
+    std::vector<std::string> out;
+    for (const TextRow& row : ReadDelimited(rows, '\t').rows)
+        out.push_back(WriteDelimitedRow({row.cells.begin() + 1, row.cells.end()}, '\t', ""));
+    return out;
+}
+
+TEST(ChannelRows, CopyAndPasteFromThisProgramOrASpreadsheet) {
+    const RadioSession s = BusySession();
+    // Rows copied from the LMR grid overwrite from the selected record on.
+    const std::string copied = CopyChannelRows(s, ChannelList::Lmr, {2, 3});
+    EXPECT_EQ(copied.substr(0, copied.find('\n')), "3\t5\tENABLE\t157.0130\t157.0125\t---\t--\t---\t2\tHARBOUR\tN\t97.4Hz\t---\t036I\tTX");
+    const ChannelChange pasted = PasteChannelRows(s, ChannelList::Lmr, 9, copied);
+    ASSERT_TRUE(pasted.settings) << ::testing::PrintToString(pasted.problems);
+    RadioSession after = s;
+    after.settings = *pasted.settings;
+    const std::string recopied = CopyChannelRows(after, ChannelList::Lmr, {9, 10});
+    EXPECT_EQ(WithoutNumbers(recopied), WithoutNumbers(copied)) << "the same cells but for the channel numbers";
+    EXPECT_THAT(PasteChannelRows(s, ChannelList::Lmr, 39, copied).problems, ElementsAre(HasSubstr("row 2, column CH: Too many entries")));
+
+    // A spreadsheet's rows, with its header, are inserted into a marine list after the selection.
+    const std::string sheet = "CH\tRX(MHz)\tTX(MHz)\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
+                              "16\t156.800\t156.800\tTX\t---\t--\tTX SIMP\tMEM\t--\t\"CALL, 16\"\n"
+                              "09\t\t\tTX\tLOW\t--\tTX SIMP\t---\t--\t\n";
+    const ChannelChange inserted = PasteChannelRows(s, ChannelList::Usa, 0, sheet);
+    ASSERT_TRUE(inserted.settings) << ::testing::PrintToString(inserted.problems);
+    const MarineGroup& usa = inserted.settings->CHUSA;
+    EXPECT_EQ(ListedChannelCount(usa), ListedChannelCount(s.settings.CHUSA) + 2);
+    EXPECT_EQ(usa[0], s.settings.CHUSA[0]);
+    EXPECT_EQ(usa[1].BaseCh, 16);
+    EXPECT_EQ(usa[1].ChTag, "CALL, 16");
+    EXPECT_TRUE(usa[2].LowPower);
+    EXPECT_EQ(usa[3].BaseCh, s.settings.CHUSA[1].BaseCh) << "the former second channel moved down";
+    // A pasted bad cell changes nothing and is named.
+    EXPECT_THAT(PasteChannelRows(s, ChannelList::Usa, 0, "3016\t\t\tTX\t---\t--\tTX SIMP\t---\t--\t\n").problems,
+                ElementsAre(HasSubstr("row 1, column CH: \"3016\" is no marine channel")));
+}
+
+TEST(ChannelRows, DeleteKeepsTheLastChannelOfAGroup) {
+    RadioSession s = BusySession();
+    const std::optional<RadioSettings> after = DeleteMarineRows(s, kUsaGroup, {0, 2});
+    ASSERT_TRUE(after);
+    EXPECT_EQ(ListedChannelCount(after->CHUSA), ListedChannelCount(s.settings.CHUSA) - 2);
+    EXPECT_EQ(after->CHUSA[0].BaseCh, s.settings.CHUSA[1].BaseCh);
+    EXPECT_EQ(after->CHUSA[1].BaseCh, s.settings.CHUSA[3].BaseCh);
+    std::vector<int> all;
+    for (int i = 0; i < ListedChannelCount(s.settings.CHUSA); ++i) all.push_back(i);
+    const std::optional<RadioSettings> allGone = DeleteMarineRows(s, kUsaGroup, all);
+    ASSERT_TRUE(allGone);
+    EXPECT_EQ(ListedChannelCount(allGone->CHUSA), 1);
+}
+
+}  // namespace
+}  // namespace kv

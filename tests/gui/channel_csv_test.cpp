@@ -1,0 +1,160 @@
+// Copy and paste of grid rows, Delete of marine rows and File > Export/Import
+// Channels (CSV), through the window's keys and menu.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "editor/channel_csv.h"
+#include "gui/gui_rig.h"
+#include "report/report.h"
+#include "rules/channel_lists.h"
+#include "util/delimited_text.h"
+
+namespace kv::test {
+namespace {
+
+using ::testing::HasSubstr;
+
+struct GridRig : Rig {
+    QTableWidget* grid = nullptr;
+    explicit GridRig(const QString& key, const char* gridName) {
+        Start();
+        session.settings.UsableGroups[kLmrGroup].Enable = true;
+        window->BuildTree();
+        window->SelectNodeByKey(key);
+        grid = Find<QTableWidget>(gridName);
+    }
+    void SelectRows(std::initializer_list<int> rows) {
+        grid->clearSelection();
+        for (int row : rows)
+            grid->selectionModel()->select(grid->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        grid->setCurrentCell(*rows.begin(), 0, QItemSelectionModel::NoUpdate);
+        grid->setFocus();
+    }
+    void Press(QKeySequence::StandardKey key) {
+        const QKeySequence sequence(key);
+        QTest::keyClick(grid, Qt::Key(sequence[0].key()), sequence[0].keyboardModifiers());
+    }
+    void Trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
+};
+
+TEST(GridRows, SpreadsheetRowsPasteIntoAMarineListAsOneChange) {
+    GridRig rig("PU", "grdMarine");
+    const int listed = ListedChannelCount(rig.session.settings.CHUSA);
+    const RadioSettings before = rig.session.settings;
+    QGuiApplication::clipboard()->setText(
+        "CH\tRX(MHz)\tTX(MHz)\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
+        "16\t156.800\t156.800\tTX\t---\t--\tTX SIMP\tMEM\t--\tCALL\n"
+        "1019\t\t\tTX\tlow\t--\tRX SIMP\t---\t--\t\n");
+    rig.SelectRows({1});
+    rig.Press(QKeySequence::Paste);
+    const MarineGroup& usa = rig.session.settings.CHUSA;
+    EXPECT_EQ(ListedChannelCount(usa), listed + 2);
+    EXPECT_EQ(usa[2].BaseCh, 16);
+    EXPECT_EQ(usa[2].ChTag, "CALL");
+    EXPECT_EQ(usa[3].StatusNo, "10");
+    EXPECT_TRUE(usa[3].LowPower);
+    EXPECT_EQ(MarineChannelLabel(usa[4]), MarineChannelLabel(before.CHUSA[2])) << "the channels after the selection moved down";
+    EXPECT_EQ(rig.grid->rowCount(), listed + 2) << "the grid shows the paste at once";
+    EXPECT_TRUE(rig.editor.dataChanged);
+
+    // A bad cell: the whole paste is refused with every reason, nothing changes.
+    const RadioSettings pasted = rig.session.settings;
+    QGuiApplication::clipboard()->setText("16\t\t\tTX\t---\t--\tTX SIMP\tyes\t--\t\n16C\t\t\tTX\t---\t--\tTX SIMP\t---\t--\t\n");
+    rig.Press(QKeySequence::Paste);
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_THAT(rig.prompt.shown()[0].text, HasSubstr("Nothing was pasted.\r\nrow 1, column MEM"));
+    EXPECT_THAT(rig.prompt.shown()[0].text, HasSubstr("\r\nrow 2, column CH"));
+    EXPECT_EQ(rig.session.settings, pasted);
+}
+
+TEST(GridRows, CopiedLandMobileRowsPasteOverTheSelectedOnes) {
+    GridRig rig("LMRChannel", "grdChannels");
+    ChannelRecord& ch = rig.session.settings.CHEXP[1];
+    ch.Enable = ch.LmrExp = ch.TxEnable = ch.Narrow = true;
+    ch.TXPower = 3;
+    ch.CHDisplayL = "7 ";
+    ch.Rxfreq = ch.Txfreq = 157.013;
+    ch.ChTag = "HARBOUR";
+    rig.window->SelectNodeByKey("LMRChannel");
+    rig.SelectRows({1, 2});
+    rig.Press(QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), CopyChannelRows(rig.session, ChannelList::Lmr, {1, 2}));
+    rig.SelectRows({20});
+    rig.Press(QKeySequence::Paste);
+    EXPECT_EQ(rig.session.settings.CHEXP[20].ChTag, "HARBOUR");
+    EXPECT_EQ(rig.session.settings.CHEXP[20].Rxfreq, 157.013);
+    EXPECT_TRUE(rig.session.settings.CHEXP[20].Enable);
+    EXPECT_EQ(rig.grid->item(20, 1)->text(), "ENABLE");
+    EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST(GridRows, DeleteRemovesTheSelectedMarineRows) {
+    GridRig rig("PU", "grdMarine");
+    const RadioSettings before = rig.session.settings;
+    rig.SelectRows({0, 2});
+    QTest::keyClick(rig.grid, Qt::Key_Delete);
+    EXPECT_EQ(MarineChannelLabel(rig.session.settings.CHUSA[0]), MarineChannelLabel(before.CHUSA[1]));
+    EXPECT_EQ(rig.session.settings.CHUSA[1].BaseCh, before.CHUSA[3].BaseCh);
+    EXPECT_EQ(ListedChannelCount(rig.session.settings.CHUSA), ListedChannelCount(before.CHUSA) - 2);
+    EXPECT_TRUE(rig.editor.dataChanged);
+}
+
+TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
+    GridRig rig("PR", "grdChannels");
+    const auto path = rig.dir / "rg.csv";
+    rig.files.names = {path};
+    rig.Trigger("mnuFileExportCsv");
+    EXPECT_EQ(ReadText(path), ExportChannelsCsv(rig.session, ChannelList::Rg));
+    EXPECT_EQ(rig.files.filters.back(), "csv files(*.csv)|*.csv|All files(*.*)|*.*");
+
+    rig.files.names = {path};
+    rig.Trigger("mnuFileImportCsv");
+    EXPECT_FALSE(rig.editor.dataChanged) << "importing the list as it is changes nothing";
+
+    // The second channel is given a number and a frequency and enabled.
+    DelimitedText csv = ReadDelimited(ReadText(path), ',');
+    const std::vector<std::string> titles = CsvColumns(rig.session.model, ChannelList::Rg);
+    const auto cell = [&](const char* title) -> std::string& {
+        return csv.rows[2].cells[static_cast<size_t>(std::find(titles.begin(), titles.end(), title) - titles.begin())];
+    };
+    cell("CHD") = "12";
+    cell("RX(MHz)") = "156.0125";
+    cell("ENABLE") = "enable";
+    std::string text;
+    for (const TextRow& row : csv.rows) text += WriteDelimitedRow(row.cells, ',', "\r\n");
+    WriteText(path, text);
+    rig.files.names = {path};
+    rig.Trigger("mnuFileImportCsv");
+    EXPECT_TRUE(rig.prompt.shown().empty());
+    EXPECT_TRUE(rig.session.settings.CHRG[1].Enable);
+    EXPECT_EQ(rig.session.settings.CHRG[1].CHDisplayL, "12");
+    EXPECT_EQ(rig.session.settings.CHRG[1].Rxfreq, 156.0125);
+    EXPECT_TRUE(rig.editor.dataChanged);
+    EXPECT_EQ(rig.grid->item(1, 1)->text().toStdString(), "ENABLE") << "the grid shows the import";
+
+    // A refused file changes nothing and says why.
+    const RadioSettings imported = rig.session.settings;
+    WriteText(path, "CH,CHD\r\n");
+    rig.files.names = {path};
+    rig.Trigger("mnuFileImportCsv");
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_THAT(rig.prompt.shown()[0].text, HasSubstr("Nothing was imported from "));
+    EXPECT_THAT(rig.prompt.shown()[0].text, HasSubstr("row 1, column 3: \"USA\" expected, the row ends"));
+    EXPECT_EQ(rig.session.settings, imported);
+
+    // Without a list on show there is nothing to export.
+    rig.window->SelectNodeByKey("Common");
+    rig.Trigger("mnuFileExportCsv");
+    EXPECT_EQ(rig.prompt.shown().back(), NoChannelListMessage());
+}
+
+}  // namespace
+}  // namespace kv::test

@@ -1,4 +1,5 @@
-// The link benchmark: a full read and a full program against
+// The link benchmark: a full read, a full program, and a program with
+// backup, preview and verify against
 // `kvradio-sim --paced`, which sends at the real 28800 baud. Prints the wall
 // time, the floor the wire and the protocol's pauses allow, their ratio and
 // the CPU time this process spent.
@@ -14,7 +15,10 @@
 #include <string>
 #include <vector>
 
+#include <filesystem>
+
 #include "image/defaults.h"
+#include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_serial_line.h"
 
@@ -90,7 +94,23 @@ double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-bool Measure(const char* name, const std::string& device, int mode) {
+enum class Job { Read, Program, SafeProgram };
+
+// The program command as the window runs it: backup read, preview, write, verify read.
+TransferOutcome RunSafeProgram(CloneLink& link, RadioSession& session) {
+    const auto folder = std::filesystem::temp_directory_path() / "kv-link-bench-backups";
+    SafeProgramPlan plan;
+    plan.askBeforeWriting = false;
+    plan.keep = [&folder](const RadioSession& s, const std::vector<uint8_t>& radio) {
+        return SaveBackup(folder, s, radio, std::chrono::system_clock::now());
+    };
+    const TransferOutcome outcome = ProgramSafely(link, session, plan).outcome;
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    return outcome;
+}
+
+bool Measure(const char* name, const std::string& device, Job job) {
     RadioSession session;
     session.model = 5;
     ResetToDefaults(session);
@@ -99,19 +119,20 @@ bool Measure(const char* name, const std::string& device, int mode) {
     qt::QtSerialLine serial(device);
     CountingLine line(serial);
     CountingClock clock;
-    ScriptedPrompt prompt;
+    ScriptedPrompt prompt({Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes});
     NullSink sink;
     TransferState state;
-    state.TransferMode = mode;
+    state.TransferMode = job == Job::Read ? kModeRead : kModeProgram;
     CloneLink link(LinkContext{line, clock, prompt, sink}, state);
     const double cpuBefore = CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
-    const TransferOutcome outcome = TransferRunner(link, session).Run();
+    const TransferOutcome outcome =
+        job == Job::SafeProgram ? RunSafeProgram(link, session) : TransferRunner(link, session).Run();
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpu = CpuSeconds() - cpuBefore;
     const double floor = static_cast<double>(line.received) / kBytesPerSecond +
                          std::chrono::duration<double>(clock.paused).count();
-    std::printf("%-8s %s  wall %7.2f s  floor %7.2f s  ratio %.3f  cpu %5.2f s (%.1f %% of wall)  %zu bytes received\n",
+    std::printf("%-14s %s  wall %7.2f s  floor %7.2f s  ratio %.3f  cpu %5.2f s (%.1f %% of wall)  %zu bytes received\n",
                 name, outcome == TransferOutcome::Completed ? "ok    " : "FAILED", wall, floor, wall / floor, cpu,
                 100.0 * cpu / wall, line.received);
     return outcome == TransferOutcome::Completed;
@@ -128,7 +149,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "link_bench: kvradio-sim did not start\n");
         return 1;
     }
-    const bool ok = kv::Measure("read", sim.device, kv::kModeRead) && kv::Measure("program", sim.device, kv::kModeProgram);
+    using kv::Job;
+    const bool ok = kv::Measure("read", sim.device, Job::Read) && kv::Measure("program", sim.device, Job::Program) &&
+                    kv::Measure("backup+program", sim.device, Job::SafeProgram);
     kill(sim.pid, SIGTERM);
     waitpid(sim.pid, nullptr, 0);
     return ok ? 0 : 1;

@@ -1,10 +1,10 @@
-// Settings compared through their JSON form, so that a failure names the
-// fields that differ.
+// Settings compared field by field, so that a failure names the fields that
+// differ ("CHUSA[13].ChTag: DISTRESS -> CALL").
 #pragma once
 
 #include <string>
 
-#include "cli/settings_json.h"
+#include "report/programming_diff.h"
 
 namespace kv::test {
 
@@ -12,8 +12,10 @@ inline std::string SettingsDiff(const RadioSettings& want, const RadioSettings& 
     RadioSession a, b;
     a.settings = want;
     b.settings = got;
-    return nlohmann::ordered_json::diff(cli::SettingsToJson(a), cli::SettingsToJson(b))
-        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    std::string text;
+    for (const SettingChange& c : DiffProgrammings(a, b).changes)
+        text += c.path + ": " + SettingText(c.before) + " -> " + SettingText(c.after) + "\n";
+    return text;
 }
 
 }  // namespace kv::test

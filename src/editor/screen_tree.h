@@ -16,6 +16,7 @@ struct ScreenNode {
     std::string caption;
     std::string key;
     std::vector<ScreenNode> children;
+    friend bool operator==(const ScreenNode&, const ScreenNode&) = default;
 };
 
 std::vector<ScreenNode> BuildScreenTree(const RadioSession& session);

@@ -10,6 +10,16 @@ constexpr const char* kComNum = "ComNum";
 constexpr const char* kComName = "ComName";
 constexpr const char* kModelPath = "ModelPath";
 constexpr const char* kModelNum = "ModelNum";
+constexpr const char* kRecentFiles = "RecentFiles";
+constexpr const char* kFolders = "Folders";
+constexpr const char* kLastFolder = "LastFolder";
+
+std::string RecentKey(size_t i) { return "File" + std::to_string(i + 1); }
+
+void WriteRecentFiles(ConfigStore& store, const std::vector<std::filesystem::path>& files) {
+    for (size_t i = 0; i < kMaxRecentFiles; ++i)
+        WriteUserSetting(store, kRecentFiles, RecentKey(i), i < files.size() ? files[i].string() : "");
+}
 
 int ParseInt(const std::string& text, int fallback) {
     int value = 0;
@@ -61,5 +71,39 @@ void WriteModelChoice(ConfigStore& store, int model) {
     WriteUserSetting(store, kModelPath, kModelNum, std::to_string(model));
 }
 
+
+std::vector<std::filesystem::path> ReadRecentFiles(const ConfigStore& store) {
+    std::vector<std::filesystem::path> files;
+    for (size_t i = 0; i < kMaxRecentFiles; ++i)
+        if (std::string file = ReadUserSetting(store, kRecentFiles, RecentKey(i), ""); !file.empty())
+            files.emplace_back(std::move(file));
+    return files;
+}
+
+void RememberRecentFile(ConfigStore& store, const std::filesystem::path& file) {
+    ForgetRecentFile(store, file);
+    std::vector<std::filesystem::path> files = ReadRecentFiles(store);
+    files.insert(files.begin(), file);
+    WriteRecentFiles(store, files);
+}
+
+void ForgetRecentFile(ConfigStore& store, const std::filesystem::path& file) {
+    std::vector<std::filesystem::path> files = ReadRecentFiles(store);
+    std::erase(files, file);
+    WriteRecentFiles(store, files);
+}
+
+std::filesystem::path DialogFolder(const ConfigStore& store, const std::filesystem::path& documents) {
+    std::error_code error;
+    if (const std::filesystem::path last = ReadUserSetting(store, kFolders, kLastFolder, "");
+        !last.empty() && std::filesystem::is_directory(last, error))
+        return last;
+    if (documents.empty() || std::filesystem::is_directory(documents, error)) return documents;
+    return documents.parent_path();
+}
+
+void RememberDialogFolder(ConfigStore& store, const std::filesystem::path& chosenFile) {
+    if (chosenFile.has_parent_path()) WriteUserSetting(store, kFolders, kLastFolder, chosenFile.parent_path().string());
+}
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 // kvtool use the QSettings store of kvqt; tests use the in-memory one.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -44,5 +45,19 @@ void WritePortChoice(ConfigStore& store, const PortChoice& choice);
 // The model type code of the last session (5 on a first run).
 int ReadModelChoice(const ConfigStore& store);
 void WriteModelChoice(ConfigStore& store, int model);
+
+// File > recent files: the settings files last opened or saved, newest
+// first, at most kMaxRecentFiles.
+inline constexpr size_t kMaxRecentFiles = 6;
+std::vector<std::filesystem::path> ReadRecentFiles(const ConfigStore& store);
+void RememberRecentFile(ConfigStore& store, const std::filesystem::path& file);
+void ForgetRecentFile(ConfigStore& store, const std::filesystem::path& file);
+
+// The folder a file dialog starts in: the folder of the file last chosen,
+// while it exists, else the user's documents folder (else its parent, the
+// home folder, on a system that has none yet). Never the program's folder,
+// which an installed program's user cannot write.
+std::filesystem::path DialogFolder(const ConfigStore& store, const std::filesystem::path& documents);
+void RememberDialogFolder(ConfigStore& store, const std::filesystem::path& chosenFile);
 
 }  // namespace kv

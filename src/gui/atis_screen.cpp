@@ -154,7 +154,10 @@ bool AtisScreen::CheckAtisCode(CheckMode mode) {
     std::string& stored = c_.session.settings.Atis.AtisCode;
     const auto result = CheckFixedLength(code_->text().toStdString(), 10, stored, mode);
     if (result.stored) {
-        stored = *result.stored;
+        if (stored != *result.stored) {
+            stored = *result.stored;
+            MarkChanged();
+        }
         code_->clearChanged();
         return true;
     }
@@ -173,7 +176,10 @@ void AtisScreen::LeaveMid(int i) {
     const QString formatted = QString::fromStdString(FormatMid(mids_[i]->text().toStdString()));
     if (formatted != mids_[i]->text() || mids_[i]->changed()) {
         mids_[i]->setStoredText(formatted);
-        c_.session.settings.Atis.CallSign[i].MID = formatted.toStdString();
+        std::string& stored = c_.session.settings.Atis.CallSign[i].MID;
+        if (stored == formatted.toStdString()) return;
+        stored = formatted.toStdString();
+        MarkChanged(mids_[i]);  // the formatting belongs to the typing
     }
 }
 

@@ -810,8 +810,9 @@ bool ChannelEditorScreen::CheckFrequencyField(FieldEdit* field, bool transmit, C
     if (result.stored) {
         stored = *result.stored;
         field->setStoredText(Q(result.fieldText));
-        MarkChanged();
+        // The narrow lock a frequency brings is part of the same undo step.
         if (transmit) UpdateEnables();
+        MarkChanged();
         return true;
     }
     // A refused value never reaches the record. Restoring puts the stored one

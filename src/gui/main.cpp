@@ -5,6 +5,7 @@
 //   kvprog --screenshots FOLDER      saves a PNG of every screen and dialog and exits
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -85,9 +86,11 @@ int main(int argc, char* argv[]) {
     transfers.KeepReadsIn(kv::qt::BackupFolder());
     transfers.FollowChoices(&editor.program);
 
+    const std::filesystem::path documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
     kv::MainWindow main(session, editor,
                         {prompt, store, ports, files, help, printers, &transfers, folder, 1, &errorLog, &backups,
-                         kv::qt::BackupFolder()});
+                         kv::qt::BackupFolder(), documents});
     window = &main;
 
     // --demo: a radio holding the start-up data, on a pseudo-terminal of its own.

@@ -40,6 +40,8 @@ namespace {
 constexpr const char* kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 constexpr const char* kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 constexpr const char* kCsvFilter = "csv files(*.csv)|*.csv|All files(*.*)|*.*";
+// The undo step of the narrowband conversion a save may make.
+constexpr const char* kNarrowingStep = "Narrow bandwidth";
 constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -91,6 +93,7 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
     setStyleSheet("QComboBox { combobox-popup: 0; }");
     QApplication::setOverrideCursor(Qt::WaitCursor);
     s_.model = ReadModelChoice(services_.store);
+    history_ = new UndoHistory(s_, e_, [this] { ShowRestored(); }, this);
     BuildMenus();
     BuildToolbar();
     BuildScreens();
@@ -141,23 +144,29 @@ void MainWindow::BuildMenus() {
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(file, "&New", "mnuFileNew", [this] { FileNew(); });
-    add(file, "&Open", "mnuFileOpen", [this] { FileOpen(); });
-    add(file, "&Save", "mnuFileSave", [this] { FileSave(); });
-    add(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); });
-    add(file, "&Print", "mnuFilePrint", [this] { Print(); });
+    add(file, "&New", "mnuFileNew", [this] { FileNew(); })->setShortcut(QKeySequence::New);
+    add(file, "&Open", "mnuFileOpen", [this] { FileOpen(); })->setShortcut(QKeySequence::Open);
+    add(file, "&Save", "mnuFileSave", [this] { FileSave(); })->setShortcut(QKeySequence::Save);
+    add(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    add(file, "&Print", "mnuFilePrint", [this] { Print(); })->setShortcut(QKeySequence::Print);
     add(file, "Export PDF...", "mnuFileExportPdf", [this] { ExportPdf(); });
     add(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
     file->addSeparator();
     add(file, "Restore from &Backup...", "mnuFileRestoreBackup", [this] { FileRestoreBackup(); });
+    recentMenu_ = file->addMenu("Recent &Files");
+    recentMenu_->setObjectName("mnuFileRecent");
+    RebuildRecentMenu();
     file->addSeparator();
     add(file, "Export Channels (CSV)...", "mnuFileExportCsv", [this] { ExportChannels(); });
     add(file, "Import Channels (CSV)...", "mnuFileImportCsv", [this] { ImportChannels(); });
     file->addSeparator();
-    add(file, "E&xit", "mnuFileExit", [this] { close(); });
+    add(file, "E&xit", "mnuFileExit", [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("mnuEdit");
+    history_->AddActions(edit, [this] { return ValidateActiveField(); });
+    edit->addSeparator();
     QMenu* model = edit->addMenu("&Model");
     model->setObjectName("mnuEditModel");
     const std::pair<int, const char*> entries[] = {{0, "KB900M"}, {3, "KP600"}, {5, "&KV170 Series"}, {6, "&KV170X Series"}};
@@ -290,7 +299,13 @@ void MainWindow::BuildScreens() {
     screens_[ScreenKind::Empty] = empty;
     screens_[ScreenKind::Blank] = TitledPage("pictBlank", "");
 
-    const ScreenContext context{s_, e_, services_.prompt};
+    // An edit typed into a field is one undo step until the focus moves on
+    // (the screens' own focus handlers, connected before the window's, still
+    // belong to the typing they finish).
+    const ScreenContext context{s_, e_, services_.prompt, [this](const QWidget* field) {
+                                    if (!field) field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                                    history_->Record(field ? field->objectName() : QString());
+                                }};
     screens_[ScreenKind::Common] = new CommonSetupScreen(context, nullptr);
     screens_[ScreenKind::Atis] = new AtisScreen(context, nullptr);
 
@@ -324,7 +339,8 @@ void MainWindow::BuildTree() {
     const QSignalBlocker block(tree_);
     tree_->clear();
     currentNode_ = nullptr;
-    AddTreeNodes(nullptr, BuildScreenTree(s_));
+    treeShown_ = BuildScreenTree(s_);
+    AddTreeNodes(nullptr, treeShown_);
 }
 
 void MainWindow::AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes) {
@@ -367,7 +383,7 @@ void MainWindow::RefreshCaptions() {
 
 void MainWindow::PrintToFile() {
     if (!ValidateActiveField()) return;
-    auto* preview = new ReportPreview(s_, services_.prompt, services_.files, services_.programFolder, this);
+    auto* preview = new ReportPreview(s_, services_.prompt, services_.files, DialogStart(), this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowModality(Qt::ApplicationModal);
     preview->show();
@@ -389,7 +405,7 @@ bool MainWindow::Print() {
 
 bool MainWindow::ExportPdf() {
     if (!ValidateActiveField()) return false;
-    const auto name = services_.files.SaveName(services_.programFolder, kPdfFilter);
+    const auto name = ChooseSaveName(kPdfFilter);
     if (!name || name->empty()) return false;
     std::string error;
     {
@@ -473,6 +489,7 @@ void MainWindow::MakeNewSettings(bool startUp) {
     status_->clear();
     e_.currentFile.clear();
     e_.dataChanged = false;
+    history_->Clear();
     UpdateTitle();
 }
 
@@ -482,16 +499,6 @@ void MainWindow::Refresh() {
     UpdateTitle();
 }
 
-void MainWindow::ApplyChange(const std::string& /*label: names the step for undo*/, const RadioSettings& after) {
-    s_.settings = after;
-    e_.dataChanged = true;
-    RebuildTreeKeepingSelection();
-    if (auto* screen = CurrentScreen()) {
-        ScreenBuilding building(e_);
-        screen->Fill();
-    }
-}
-
 bool MainWindow::ExportChannels() {
     if (!ValidateActiveField()) return false;
     const std::optional<ChannelList> list = ListOfScreen(shown_.kind, shown_.group);
@@ -499,7 +506,7 @@ bool MainWindow::ExportChannels() {
         services_.prompt.Show(NoChannelListMessage());
         return false;
     }
-    auto path = services_.files.SaveName(services_.programFolder, kCsvFilter);
+    auto path = ChooseSaveName(kCsvFilter);
     if (!path) return false;
     if (!path->has_extension()) path->replace_extension(".csv");
     const std::string error = ExportChannelsCsvFile(s_, *list, *path);
@@ -514,7 +521,7 @@ bool MainWindow::ImportChannels() {
         services_.prompt.Show(NoChannelListMessage());
         return false;
     }
-    const auto path = services_.files.OpenName(services_.programFolder, kCsvFilter);
+    const auto path = ChooseOpenName(kCsvFilter);
     if (!path) return false;
     const ChannelChange change = ImportChannelsCsvFile(s_, *list, *path);
     if (!change.settings) {
@@ -548,7 +555,7 @@ void MainWindow::FileNew() {
 
 bool MainWindow::FileOpen() {
     if (!ValidateActiveField() || !ConfirmUnsaved()) return false;
-    const auto path = services_.files.OpenName(services_.programFolder, kDatFilter);
+    const auto path = ChooseOpenName(kDatFilter);
     return path && OpenFile(*path);
 }
 
@@ -573,12 +580,15 @@ bool MainWindow::OpenFile(const std::filesystem::path& path) {
         if (s_.model != before) {
             e_.currentFile.clear();
             e_.dataChanged = false;
+            history_->Clear();
             Refresh();
         }
         return false;
     }
     e_.currentFile = path;
     e_.dataChanged = false;
+    history_->Clear();
+    Remember(path);
     Refresh();
     return true;
 }
@@ -587,13 +597,15 @@ bool MainWindow::FileSave() {
     if (!ValidateActiveField()) return false;
     if (e_.currentFile.empty()) return FileSaveAs();
     CheckAfterChange(s_, services_.prompt, "Save");
+    history_->Record({}, kNarrowingStep);
     return SaveTo(e_.currentFile);
 }
 
 bool MainWindow::FileSaveAs() {
     if (!ValidateActiveField()) return false;
     CheckAfterChange(s_, services_.prompt, "Save");
-    auto path = services_.files.SaveName(services_.programFolder, kDatFilter);
+    history_->Record({}, kNarrowingStep);
+    auto path = ChooseSaveName(kDatFilter);
     if (!path) return false;
     if (!path->has_extension()) path->replace_extension(".dat");
     return SaveTo(*path);
@@ -612,6 +624,8 @@ bool MainWindow::SaveTo(const std::filesystem::path& path) {
     if (!outcome.ok) return false;
     e_.currentFile = path;
     e_.dataChanged = false;
+    history_->Saved();
+    Remember(path);
     UpdateTitle();
     // The narrowband rule may have changed channels the screens show.
     if (auto* screen = CurrentScreen()) {
@@ -623,7 +637,7 @@ bool MainWindow::SaveTo(const std::filesystem::path& path) {
 
 void MainWindow::SaveImage() {
     if (!e_.debug || !ValidateActiveField()) return;
-    const auto path = services_.files.SaveName(services_.programFolder, kHexFilter);
+    const auto path = ChooseSaveName(kHexFilter);
     if (!path) return;
     FileOutcome outcome;
     {
@@ -638,7 +652,7 @@ void MainWindow::SaveImage() {
 
 void MainWindow::OpenImage() {
     if (!e_.debug || !ValidateActiveField() || !ConfirmUnsaved()) return;
-    const auto path = services_.files.OpenName(services_.programFolder, kHexFilter);
+    const auto path = ChooseOpenName(kHexFilter);
     if (!path) return;
     FileOutcome outcome;
     {
@@ -650,6 +664,7 @@ void MainWindow::OpenImage() {
     if (!outcome.ok) return;
     e_.currentFile = *path;
     e_.dataChanged = false;
+    history_->Clear();
     Refresh();
 }
 
@@ -661,6 +676,79 @@ void MainWindow::EditModel(int code) {
     }
     // The destinations differ per model: the Region menu follows the switch.
     MakeNewSettings(true);
+}
+
+// ---------------------------------------------------------------- undo, recent files, dialogs
+
+bool MainWindow::EditUndo() { return history_->Undo(); }
+bool MainWindow::EditRedo() { return history_->Redo(); }
+
+void MainWindow::ApplyChange(const std::string& label, const RadioSettings& after) {
+    history_->Record();  // an edit made before is a step of its own
+    s_.settings = after;
+    history_->Record({}, label);
+    ShowRestored();
+}
+
+// The node shown before, else its group's node (an undone add takes the
+// channel's node away), else "General".
+void MainWindow::ShowRestored() {
+    if (currentNode_ && BuildScreenTree(s_) == treeShown_) {
+        ShowScreenForNode(currentNode_);  // the tree stays as it is
+        return;
+    }
+    const QString key = CurrentKey();
+    const QString parentKey =
+        currentNode_ && currentNode_->parent() ? currentNode_->parent()->data(0, Qt::UserRole).toString() : QString();
+    BuildTree();
+    for (const QString& candidate : {key, parentKey, QString("General")})
+        if (!candidate.isEmpty() && SelectNodeByKey(candidate)) return;
+}
+
+void MainWindow::RebuildRecentMenu() {
+    recentMenu_->clear();
+    const auto files = ReadRecentFiles(services_.store);
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::filesystem::path file = files[i];
+        QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(Q(file.string())), this,
+                                                 [this, file] { OpenRecent(file); });
+        action->setObjectName(QString("mnuFileRecent_%1").arg(i));
+    }
+    recentMenu_->setEnabled(!files.empty());
+}
+
+void MainWindow::Remember(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    RememberRecentFile(services_.store, error ? file : absolute);
+    RebuildRecentMenu();
+}
+
+bool MainWindow::OpenRecent(const std::filesystem::path& path) {
+    if (!ValidateActiveField() || !ConfirmUnsaved()) return false;
+    if (OpenFile(path)) return true;
+    // A file that is gone leaves the list; one that could not be read stays.
+    if (!std::filesystem::exists(path)) {
+        ForgetRecentFile(services_.store, path);
+        RebuildRecentMenu();
+    }
+    return false;
+}
+
+std::filesystem::path MainWindow::DialogStart() const {
+    return DialogFolder(services_.store, services_.documentsFolder);
+}
+
+std::optional<std::filesystem::path> MainWindow::ChooseOpenName(const std::string& filter) {
+    auto name = services_.files.OpenName(DialogStart(), filter);
+    if (name && !name->empty()) RememberDialogFolder(services_.store, *name);
+    return name;
+}
+
+std::optional<std::filesystem::path> MainWindow::ChooseSaveName(const std::string& filter) {
+    auto name = services_.files.SaveName(DialogStart(), filter);
+    if (name && !name->empty()) RememberDialogFolder(services_.store, *name);
+    return name;
 }
 
 // ---------------------------------------------------------------- Region menu
@@ -716,6 +804,7 @@ void MainWindow::PickDestination(int index) {
         loaded = SelectDestination(s_, destinations_, entry, services_.programFolder, services_.store);
     }
     CheckDestination(destinations_.checked);
+    history_->Clear();
     if (!loaded)
         services_.prompt.Show({text::kIniFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
     Refresh();
@@ -769,6 +858,7 @@ void MainWindow::RunTransfer(int mode) {
     CheckDestinationOfData();
     e_.currentFile.clear();
     e_.dataChanged = false;
+    history_->Clear();
     Refresh();
 }
 
@@ -795,6 +885,7 @@ bool MainWindow::RestoreBackup(const std::filesystem::path& path) {
     CheckDestinationOfData();
     e_.currentFile.clear();
     e_.dataChanged = false;
+    history_->Clear();
     Refresh();
     return true;
 }
@@ -818,6 +909,7 @@ void MainWindow::HelpAbout() {
 // ---------------------------------------------------------------- hints and exit
 
 void MainWindow::OnFocusChanged(QWidget*, QWidget* now) {
+    history_->EndTyping();
     if (now == nullptr || !isAncestorOf(now)) return;
     if (const QVariant hint = now->property("kvHint"); hint.isValid()) status_->setText(hint.toString());
     else if (qobject_cast<QComboBox*>(now)) status_->setText(text::kListHint);

@@ -18,6 +18,7 @@
 #include "files/default_data.h"
 #include "gui/screen.h"
 #include "gui/services.h"
+#include "gui/undo_history.h"
 
 namespace kv {
 
@@ -61,9 +62,15 @@ public:
     bool ExportChannels();
     bool ImportChannels();
 
-    // One change of the settings as a whole (an import, a paste, a delete of
-    // rows): the data are marked changed and the screens and the tree show it.
+    // File > recent files: opens one after the unsaved-changes question.
+    bool OpenRecent(const std::filesystem::path& path);
+    // Edit > Undo and Redo (Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y).
+    bool EditUndo();
+    bool EditRedo();
+    // A command's change of the settings as one undo step ("Paste rows"):
+    // from the current settings to `after`; the screens and the tree follow.
     void ApplyChange(const std::string& label, const RadioSettings& after);
+    const UndoHistory& history() const { return *history_; }
 
     bool ValidateActiveField();
     bool SelectNodeByKey(const QString& key);
@@ -91,6 +98,13 @@ private:
     void ShowScreenForNode(QTreeWidgetItem* node);
     void ShowScreen(const ScreenChoice& choice);
     void RebuildTreeKeepingSelection();
+    void ShowRestored();  // after undo or redo: the same node, else "General"
+    void RebuildRecentMenu();
+    void Remember(const std::filesystem::path& file);  // the recent files
+    // The file dialogs start in the folder last used, else the documents folder.
+    std::optional<std::filesystem::path> ChooseOpenName(const std::string& filter);
+    std::optional<std::filesystem::path> ChooseSaveName(const std::string& filter);
+    std::filesystem::path DialogStart() const;
     void RefreshCaptions();
     void RebuildDestinationMenu();
     void ShowDestinationCaptions();
@@ -108,6 +122,8 @@ private:
     RadioSession& s_;
     EditorState& e_;
     MainWindowServices services_;
+    UndoHistory* history_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
 
     QTreeWidget* tree_ = nullptr;
     QStackedWidget* stack_ = nullptr;
@@ -115,6 +131,7 @@ private:
     std::map<ScreenKind, QWidget*> screens_;
     QTreeWidgetItem* currentNode_ = nullptr;
     ScreenChoice shown_;
+    std::vector<ScreenNode> treeShown_;  // what the tree shows, to rebuild it only when it changed
 
     std::map<int, QAction*> modelActions_;  // by model code
     QMenu* regionMenu_ = nullptr;

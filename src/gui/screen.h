@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "editor/main_window_logic.h"
 #include "model/session.h"
@@ -15,6 +16,9 @@ struct ScreenContext {
     RadioSession& session;
     EditorState& editor;
     Prompt& prompt;
+    // The window records the edit for undo; `field`: the text field it was
+    // typed into, when the focus has already left it.
+    std::function<void(const QWidget* field)> changed;
 };
 
 class Screen : public QWidget {
@@ -26,8 +30,12 @@ public:
 
 protected:
     bool Building() const { return c_.editor.screenBuilding; }
-    // An edit reached the record: the data are now changed.
-    void MarkChanged() { c_.editor.dataChanged = true; }
+    // An edit reached the record: the data are now changed, and the edit
+    // becomes a step of the undo history.
+    void MarkChanged(const QWidget* field = nullptr) {
+        c_.editor.dataChanged = true;
+        if (c_.changed) c_.changed(field);
+    }
 
     ScreenContext c_;
 };

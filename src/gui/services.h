@@ -72,11 +72,12 @@ struct MainWindowServices {
     HelpViewer& help;
     PrinterChooser& printers;
     TransferJob* transfers = nullptr;          // the radio link
-    std::filesystem::path programFolder;       // default data files, manual, start folder
+    std::filesystem::path programFolder;       // default data files, manual
     int pauseScale = 1;                        // 0 in tests: the 200/500 ms pauses become none
     ErrorLog* log = nullptr;                   // err.log; the window writes it in debug mode only
     BackupChooser* backups = nullptr;          // File > Restore from Backup
     std::filesystem::path backupFolder;        // where every whole read is kept
+    std::filesystem::path documentsFolder;     // where the file dialogs start before one was used
 };
 
 // The pause of a long command: pumps window events, never blocks them.

@@ -130,6 +130,7 @@ struct Rig {
 
     explicit Rig(bool debug = false, bool defaultData = true) {
         if (defaultData) WriteDefaultDataFiles(dir.path());
+        std::filesystem::create_directory(documents());
         WriteText(dir / "manual.html", "<html></html>");
         store = std::make_unique<qt::SettingsStore>(dir / "TLN58.conf");
         ports.ports = {{1, "/dev/ttyS0", "/dev/ttyS0"}, {3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}};
@@ -143,7 +144,7 @@ struct Rig {
         window = std::make_unique<MainWindow>(session, editor,
                                               MainWindowServices{prompt, *store, ports, files, help, printers,
                                                                  job ? job : &transfer, dir.path(), 0, &log,
-                                                                 &backups, dir / "backups"});
+                                                                 &backups, dir / "backups", documents()});
         bool shown = false;
         QObject::connect(window.get(), &MainWindow::generalShown, [&shown] { shown = true; });
         window->show();
@@ -151,6 +152,9 @@ struct Rig {
         for (int i = 0; i < 100 && !shown; ++i) QApplication::processEvents();
         return *window;
     }
+
+    // The user's documents folder: where the file dialogs start.
+    std::filesystem::path documents() const { return dir / "Documents"; }
 
     void Answer(std::deque<kv::Answer> answers) { prompt = ScriptedPrompt(std::move(answers)); }
 

@@ -91,7 +91,9 @@ TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
               QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuFile")->actions()),
               QStringList({"&New", "&Open", "&Save", "Save &As...", "&Print", "Export PDF...", "P&rint to File",
-                           "Restore from &Backup...", "Export Channels (CSV)...", "Import Channels (CSV)...", "E&xit"}));
+                           "Restore from &Backup...", "Recent &Files", "Export Channels (CSV)...",
+                           "Import Channels (CSV)...", "E&xit"}));
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEdit")->actions()), QStringList({"&Undo", "&Redo", "&Model"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions()), QStringList({"&KV170 Series", "&KV170X Series"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions(), false).size(), 4);
     EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_0")->isEnabled());
@@ -451,7 +453,7 @@ TEST(Files, SaveAsThenOpenRestoresTheData) {
     rig.files.names = {rig.dir / "boat"};
     ASSERT_TRUE(w.FileSaveAs());
     EXPECT_EQ(rig.files.filters.back(), "dat files(*.dat)|*.dat|All files(*.*)|*.*");
-    EXPECT_EQ(rig.files.folders.back(), rig.dir.path());
+    EXPECT_EQ(rig.files.folders.back(), rig.documents()) << "the first dialog starts in the documents folder";
     EXPECT_NE(ReadText(rig.dir / "boat.dat").find("TYPE=#TWS"), std::string::npos);
     EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - boat.dat");
     EXPECT_FALSE(rig.editor.dataChanged);

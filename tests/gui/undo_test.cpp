@@ -1,0 +1,410 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "files/image_file.h"
+#include "gui/field_edit.h"
+#include "gui/gui_rig.h"
+#include "report/report.h"
+#include "rules/channel_lists.h"
+#include "support/temp_dir.h"
+
+namespace kv::test {
+namespace {
+
+QString MenuText(const Rig& rig, const char* action) { return rig.Find<QAction>(action)->text(); }
+
+bool TreeHas(const Rig& rig, const QString& key) {
+    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
+    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
+        if (item->data(0, Qt::UserRole).toString() == key) return true;
+    return false;
+}
+
+// The key of the tree node of USA channel `label`.
+QString UsaNode(const RadioSettings& settings, const std::string& label) {
+    for (size_t i = 0; i < settings.CHUSA.size(); ++i)
+        if (settings.CHUSA[i].Enable && MarineChannelLabel(settings.CHUSA[i]) == label)
+            return QString("PU%1").arg(i + 1);
+    return {};
+}
+
+TEST(Undo, TypingANameIsOneStepTheMenuNamesAndUndoShowsAtOnce) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    QApplication::setActiveWindow(&w);
+    const QString node = UsaNode(rig.session.settings, "16");
+    ASSERT_TRUE(w.SelectNodeByKey(node));
+    auto* name = rig.Find<FieldEdit>("txtCTag");
+    const QString before = name->text();
+    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo");
+    EXPECT_FALSE(rig.Find<QAction>("mnuEditUndo")->isEnabled());
+
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "HARBOR");
+    rig.Find<QTreeWidget>("tvTreeView")->setFocus();
+    EXPECT_EQ(w.history().stack().count(), 1) << "the keys of one field make one step";
+    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Name of USA channel 16");
+    EXPECT_TRUE(rig.editor.dataChanged);
+
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_EQ(name->text(), before) << "the screen shows the restored name";
+    EXPECT_EQ(rig.session.settings.CHUSA[static_cast<size_t>(node.mid(2).toInt() - 1)].ChTag, before.toStdString());
+    EXPECT_FALSE(rig.editor.dataChanged) << "back at the data as opened";
+    EXPECT_EQ(MenuText(rig, "mnuEditRedo"), "&Redo Name of USA channel 16");
+    EXPECT_EQ(w.CurrentKey(), node);
+
+    ASSERT_TRUE(w.EditRedo());
+    EXPECT_EQ(name->text(), "HARBOR");
+    EXPECT_TRUE(rig.editor.dataChanged);
+
+    // Typing in the field again after the focus left it is a new step.
+    name->setFocus();
+    QTest::keyClicks(name, "S");
+    EXPECT_EQ(w.history().stack().count(), 2);
+}
+
+// One edit on each kind of screen: the step's name, and after undo the
+// screen shows the value from before, at once.
+TEST(Undo, EachScreenShowsTheUndoneValue) {
+    const struct {
+        const char* node;
+        const char* control;
+        const char* label;
+    } cases[] = {
+        {"ATIS", "txtATISMid_2", "&Undo MID of ATIS Call Sign 3"},
+        {"ATIS", "chkATISChGroup_1", "&Undo Usable ATIS CH Group"},
+        {"PW", "chkDScan_2", "&Undo Scan Memory of WX channel 3"},
+        {"PW", "txtDTagName_4", "&Undo Name of WX channel 5"},
+        {"R2", "chkCScan", "&Undo Scan Memory of RG channel 2"},
+        {"R2", "txtCTag", "&Undo Name of RG channel 2"},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        MainWindow& w = rig.Start();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(w.SelectNodeByKey(c.node)) << c.node;
+        auto* control = rig.Find<QWidget>(c.control);
+        ASSERT_NE(control, nullptr) << c.control;
+        if (QString(c.control).startsWith("txtATISMid")) rig.Find<QTabWidget>("tbsATIS")->setCurrentIndex(1);
+        const auto shown = [control] {
+            if (auto* box = qobject_cast<QCheckBox*>(control)) return QString::number(box->isChecked());
+            return static_cast<QLineEdit*>(control)->text();
+        };
+        const QString before = shown();
+        if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            box->toggle();
+        } else {
+            control->setFocus();
+            QTest::keyClicks(control, "7");
+            rig.Find<QTreeWidget>("tvTreeView")->setFocus();
+        }
+        ASSERT_NE(shown(), before) << c.control;
+        EXPECT_EQ(MenuText(rig, "mnuEditUndo"), c.label);
+        ASSERT_TRUE(w.EditUndo()) << c.control;
+        EXPECT_EQ(shown(), before) << c.control;
+        EXPECT_EQ(w.CurrentKey(), c.node);
+        EXPECT_FALSE(rig.editor.dataChanged) << c.control;
+    }
+}
+
+TEST(Undo, AFrequencyAndTheNarrowLockItBringsAreOneStep) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    QApplication::setActiveWindow(&w);
+    RadioSettings wide = rig.session.settings;
+    wide.UsableGroups[kLmrGroup].Enable = true;
+    ChannelRecord& ch = wide.CHEXP[0];
+    ch.Enable = true;
+    ch.LmrExp = true;
+    ch.Rxfreq = ch.Txfreq = 140.0;
+    ch.CHDisplayL = "1 ";
+    ch.Narrow = false;
+    SetTransmit(ch, true);
+    w.ApplyChange("Set up", wide);
+    ASSERT_TRUE(w.SelectNodeByKey("L1"));
+    auto* tx = rig.Find<FieldEdit>("txtCTF");
+    tx->setFocus();
+    tx->selectAll();
+    QTest::keyClicks(tx, "155.0000");
+    rig.Find<QCheckBox>("chkCScan")->setFocus(Qt::TabFocusReason);  // moving on stores the frequency
+    QApplication::processEvents();
+    ASSERT_TRUE(rig.session.settings.CHEXP[0].Narrow);
+    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo TX Frequency of LMR channel 1");
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_TRUE(rig.session.settings == wide);
+    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Set up");
+}
+
+TEST(Undo, TheChangedMarkFollowsTheSavedState) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    ASSERT_TRUE(w.SelectNodeByKey("Common"));
+    auto* scan = rig.Find<QComboBox>("cmbCommonScan");
+    ASSERT_NE(scan, nullptr);
+    auto* dual = rig.Find<QComboBox>("cmbCommonDual");
+    ASSERT_NE(dual, nullptr);
+    scan->setCurrentIndex(1 - scan->currentIndex());
+    rig.files.names = {rig.dir / "boat"};
+    ASSERT_TRUE(w.FileSaveAs());
+    EXPECT_FALSE(rig.editor.dataChanged);
+    const std::string saved = ReadText(rig.dir / "boat.dat");
+    const int savedDual = dual->currentIndex();
+    dual->setCurrentIndex(1 - savedDual);
+    EXPECT_TRUE(rig.editor.dataChanged);
+
+    // Undo and redo across the saved state: the mark at each step.
+    const struct {
+        bool (MainWindow::*command)();
+        bool changed;
+        int dual;
+    } steps[] = {
+        {&MainWindow::EditUndo, false, savedDual},   // back at the saved state
+        {&MainWindow::EditUndo, true, savedDual},    // before it
+        {&MainWindow::EditRedo, false, savedDual},   // the saved state again
+        {&MainWindow::EditRedo, true, 1 - savedDual},
+        {&MainWindow::EditUndo, false, savedDual},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        ASSERT_TRUE((w.*steps[i].command)()) << i;
+        EXPECT_EQ(rig.editor.dataChanged, steps[i].changed) << i;
+        EXPECT_EQ(dual->currentIndex(), steps[i].dual) << i;
+    }
+    ASSERT_TRUE(w.FileSave());
+    EXPECT_EQ(ReadText(rig.dir / "boat.dat"), saved) << "undone to the saved state: the same file";
+}
+
+TEST(Undo, AGroupSwitchedOffComesBackInTheTree) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    ASSERT_TRUE(w.SelectNodeByKey("Usable"));
+    auto* usa = rig.Find<QCheckBox>("chkUsable_0");
+    ASSERT_TRUE(usa->isChecked());
+    usa->setChecked(false);
+    EXPECT_FALSE(TreeHas(rig, "PU"));
+    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Usable of USA CH");
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_TRUE(TreeHas(rig, "PU"));
+    EXPECT_TRUE(usa->isChecked());
+    EXPECT_EQ(w.CurrentKey(), "Usable");
+}
+
+TEST(Undo, MarineAddAndDeleteAreStepsTheGridFollows) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    ASSERT_TRUE(w.SelectNodeByKey("PU"));
+    auto* grid = rig.Find<QTableWidget>("grdMarine");
+    const int rows = grid->rowCount();
+    grid->setCurrentCell(0, 0);
+    rig.Find<QPushButton>("cmdAdd")->click();
+    rig.Find<QPushButton>("cmdSave")->click();
+    EXPECT_EQ(grid->rowCount(), rows + 1);
+    EXPECT_TRUE(MenuText(rig, "mnuEditUndo").startsWith("&Undo Add USA channel ")) << MenuText(rig, "mnuEditUndo").toStdString();
+    grid->setCurrentCell(3, 0);
+    rig.Find<QPushButton>("cmdDelete")->click();
+    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Delete USA channels") << "the grid deletes its selected rows as one change";
+    EXPECT_EQ(grid->rowCount(), rows);
+
+    const RadioSettings afterBoth = rig.session.settings;
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_EQ(grid->rowCount(), rows + 1);
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_EQ(grid->rowCount(), rows);
+    EXPECT_FALSE(w.EditUndo()) << "nothing more to undo";
+    ASSERT_TRUE(w.EditRedo());
+    ASSERT_TRUE(w.EditRedo());
+    EXPECT_TRUE(rig.session.settings == afterBoth);
+    EXPECT_EQ(grid->rowCount(), rows);
+}
+
+TEST(Undo, UndoingTheAddOfTheChannelShownShowsItsGroup) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    ASSERT_TRUE(w.SelectNodeByKey("PU"));
+    auto* grid = rig.Find<QTableWidget>("grdMarine");
+    const int rows = grid->rowCount();
+    ASSERT_FALSE(rig.session.settings.CHUSA[static_cast<size_t>(rows)].Enable) << "the listed channels come first";
+    grid->setCurrentCell(rows - 1, 0);
+    rig.Find<QPushButton>("cmdAdd")->click();
+    rig.Find<QPushButton>("cmdSave")->click();
+    const QString added = QString("PU%1").arg(rows + 1);
+    ASSERT_TRUE(w.SelectNodeByKey(added));
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_FALSE(TreeHas(rig, added));
+    EXPECT_EQ(w.CurrentKey(), "PU");
+    EXPECT_EQ(grid->rowCount(), rows);
+}
+
+TEST(Undo, ACommandsChangeIsOneStepWithItsLabel) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    ASSERT_TRUE(w.SelectNodeByKey("PR"));
+    const RadioSettings before = rig.session.settings;
+    RadioSettings after = before;
+    for (int i = 0; i < 3; ++i) after.CHRG[static_cast<size_t>(i)].ChTag = "PASTED";
+    w.ApplyChange("Paste rows", after);
+    EXPECT_TRUE(rig.session.settings == after);
+    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Paste rows");
+    EXPECT_TRUE(rig.editor.dataChanged);
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_TRUE(rig.session.settings == before);
+    EXPECT_FALSE(rig.editor.dataChanged);
+    EXPECT_EQ(w.CurrentKey(), "PR");
+}
+
+TEST(Undo, AFieldTheUserMustMendStopsTheUndo) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    QApplication::setActiveWindow(&w);
+    w.SelectNodeByKey("ATIS");
+    auto* code = rig.Find<FieldEdit>("txtATIScode");
+    code->setFocus();
+    QTest::keyClicks(code, "123");  // an ATIS code has ten digits
+    rig.Answer({Answer::Ok});
+    EXPECT_FALSE(w.EditUndo());
+    EXPECT_EQ(rig.prompt.shown().size(), 1u) << "the field's message";
+    EXPECT_EQ(code->text(), "123");
+}
+
+TEST(Undo, CommandsThatReplaceTheDataClearTheHistory) {
+    const struct {
+        const char* name;
+        std::function<void(Rig&)> command;
+    } commands[] = {
+        {"New", [](Rig& rig) { rig.window->FileNew(); }},
+        {"Open",
+         [](Rig& rig) {
+             rig.files.names = {rig.dir / "other.dat"};
+             rig.window->FileOpen();
+         }},
+        {"Model", [](Rig& rig) { rig.window->EditModel(6); }},
+        {"Region",
+         [](Rig& rig) {
+             const auto& names = rig.window->destinationMenu().list.names;
+             rig.window->PickDestination(
+                 static_cast<int>(std::find(names.begin(), names.end(), "KV150-usa") - names.begin()));
+         }},
+        {"Read",
+         [](Rig& rig) {
+             PressOkWhenOpen();
+             rig.window->TransferRead();
+         }},
+        {"Restore from Backup",
+         [](Rig& rig) {
+             ASSERT_TRUE(SaveImageFile(rig.session, rig.dir / "backup.hex").ok);
+             rig.window->RestoreBackup(rig.dir / "backup.hex");
+         }},
+    };
+    for (const auto& c : commands) {
+        Rig rig;
+        MainWindow& w = rig.Start();
+        rig.files.names = {rig.dir / "other.dat"};
+        ASSERT_TRUE(w.FileSaveAs());
+        w.ApplyChange("Paste rows", [&] {
+            RadioSettings after = rig.session.settings;
+            after.CHRG[0].ChTag = "EDITED";
+            return after;
+        }());
+        rig.Answer({Answer::Cancel});
+        c.command(rig);
+        EXPECT_TRUE(w.history().stack().canUndo()) << c.name << ": kept when the question is cancelled";
+        rig.Answer({Answer::No, Answer::Ok});
+        c.command(rig);
+        EXPECT_FALSE(w.history().stack().canUndo()) << c.name;
+        EXPECT_FALSE(w.EditUndo()) << c.name;
+    }
+}
+
+TEST(Shortcuts, TheFileMenuCommandsAndUndoRedo) {
+    Rig rig;
+    rig.Start();
+    const struct {
+        const char* action;
+        QList<QKeySequence> keys;
+    } cases[] = {
+        {"mnuFileNew", {QKeySequence("Ctrl+N")}},
+        {"mnuFileOpen", {QKeySequence("Ctrl+O")}},
+        {"mnuFileSave", {QKeySequence("Ctrl+S")}},
+        {"mnuFileSaveAs", {QKeySequence("Ctrl+Shift+S")}},
+        {"mnuFilePrint", {QKeySequence("Ctrl+P")}},
+        {"mnuFileExit", {QKeySequence("Ctrl+Q")}},
+        {"mnuEditUndo", {QKeySequence("Ctrl+Z")}},
+        {"mnuEditRedo", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}},
+    };
+    for (const auto& c : cases) {
+        auto* action = rig.Find<QAction>(c.action);
+        ASSERT_NE(action, nullptr) << c.action;
+        EXPECT_EQ(action->shortcuts(), c.keys) << c.action;
+    }
+}
+
+TEST(Shortcuts, CtrlZUndoesAndCtrlYRedoes) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(w.SelectNodeByKey("Usable"));
+    rig.Find<QCheckBox>("chkUsable_1")->toggle();
+    const bool toggled = rig.session.settings.UsableGroups[kIntlGroup].Enable;
+    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(rig.session.settings.UsableGroups[kIntlGroup].Enable, toggled);
+    QTest::keyClick(tree, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(rig.session.settings.UsableGroups[kIntlGroup].Enable, toggled);
+}
+
+TEST(RecentFiles, SavedAndOpenedFilesAreListedNewestFirstAndOpenAgain) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    EXPECT_FALSE(rig.Find<QMenu>("mnuFileRecent")->isEnabled()) << "none yet";
+    for (const char* name : {"a", "b"}) {
+        rig.files.names = {rig.dir / name};
+        ASSERT_TRUE(w.FileSaveAs());
+    }
+    const auto recent = [&] {
+        QStringList texts;
+        for (QAction* a : rig.Find<QMenu>("mnuFileRecent")->actions()) texts << a->text();
+        return texts;
+    };
+    const QString a = QString::fromStdString((rig.dir / "a.dat").string());
+    const QString b = QString::fromStdString((rig.dir / "b.dat").string());
+    EXPECT_EQ(recent(), QStringList({"&1 " + b, "&2 " + a}));
+    EXPECT_EQ(ReadRecentFiles(*rig.store).size(), 2u) << "kept in the user's store";
+
+    w.FileNew();
+    rig.Find<QAction>("mnuFileRecent_1")->trigger();
+    EXPECT_EQ(rig.editor.currentFile, rig.dir / "a.dat");
+    EXPECT_EQ(recent(), QStringList({"&1 " + a, "&2 " + b}));
+
+    // A file that is gone is said so and leaves the list.
+    std::filesystem::remove(rig.dir / "b.dat");
+    rig.Answer({Answer::Ok, Answer::Ok});
+    rig.Find<QAction>("mnuFileRecent_1")->trigger();
+    EXPECT_FALSE(rig.prompt.shown().empty());
+    EXPECT_EQ(rig.editor.currentFile, rig.dir / "a.dat");
+    EXPECT_EQ(recent(), QStringList({"&1 " + a}));
+}
+
+TEST(FileDialogs, StartInTheFolderLastUsedElseTheDocuments) {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    std::filesystem::create_directory(rig.dir / "boats");
+    rig.files.names = {std::nullopt};
+    w.FileOpen();
+    EXPECT_EQ(rig.files.folders.back(), rig.documents());
+    rig.files.names = {rig.dir / "boats" / "tug"};
+    ASSERT_TRUE(w.FileSaveAs());
+    rig.files.names = {std::nullopt};
+    w.FileOpen();
+    EXPECT_EQ(rig.files.folders.back(), rig.dir / "boats");
+    for (const auto& folder : rig.files.folders) EXPECT_NE(folder, rig.dir.path()) << "never the program's folder";
+}
+
+}  // namespace
+}  // namespace kv::test

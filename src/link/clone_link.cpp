@@ -117,8 +117,9 @@ void CloneLink::CheckEcho(std::string_view sent) {
 std::optional<uint8_t> CloneLink::Poll(Deadline deadline) {
     c_.pump();
     if (!state_.CancelFlag && !lineDown_ && c_.line.BytesWaiting() == 0 && !c_.line.Broken()) {
+        // At least a tick: the echo check ends only once its deadline has passed.
         const Clock::Duration left = deadline - c_.clock.Now();
-        if (left > Clock::Duration::zero()) c_.line.WaitForInput(std::min(left, kPollSlice));
+        c_.line.WaitForInput(std::clamp(left, Clock::Duration(1), kPollSlice));
     }
     uint8_t byte = 0;
     if (c_.line.Read(&byte, 1) == 1) return byte;

@@ -1,10 +1,17 @@
 #include "qt/qt_serial_line.h"
 
+#include <grp.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+
+#include "link/link_texts.h"
+#include "qt/qt_platform.h"
 
 namespace kv::qt {
 namespace {
@@ -97,18 +104,65 @@ void QtSerialLine::SetRts(bool on) {
 std::string DescribeOpenFailure(const std::string& port, QSerialPort::SerialPortError error, const std::string& qtText) {
     const std::string path = port.find('/') == std::string::npos ? "/dev/" + port : port;
     std::error_code ec;
-    if (error == QSerialPort::DeviceNotFoundError || !std::filesystem::exists(path, ec))
-        return path + " does not exist: check the cable is plugged in and the port name (kvtool ports lists them)";
-    if (qtText.find("locked") != std::string::npos || qtText.find("busy") != std::string::npos)
-        return path + " is busy: another program has it open or locked; close that program and try again";
-    if (error == QSerialPort::PermissionError) {
-        if (access(path.c_str(), R_OK | W_OK) != 0)
-            return path +
-                   " permission denied: add your user to the dialout group (sudo usermod -aG dialout $USER), then log "
-                   "in again";
-        return path + " is busy: another program has it open or locked; close that program and try again";
+    if (error == QSerialPort::DeviceNotFoundError || !std::filesystem::exists(path, ec)) {
+        std::vector<std::string> present;
+        for (const PortInfo& info : AvailablePorts()) present.push_back(info.name);
+        return PortMissingText(path, present);
     }
+    const bool busy = qtText.find("locked") != std::string::npos || qtText.find("busy") != std::string::npos;
+    if (!busy && error == QSerialPort::PermissionError && access(path.c_str(), R_OK | W_OK) != 0)
+        return PortPermissionText(path, OwningGroup(path));
+    if (busy || error == QSerialPort::PermissionError) return PortBusyText(path, PortHolder(path));
     return path + ": " + qtText;
+}
+
+std::string OwningGroup(const std::filesystem::path& device) {
+    struct stat info {};
+    if (stat(device.c_str(), &info) != 0) return "";
+    const group* g = getgrgid(info.st_gid);
+    return g ? g->gr_name : "";
+}
+
+namespace {
+
+// "minicom (process 4711)", or empty when no such process runs.
+std::string ProcessName(long pid, const std::filesystem::path& proc) {
+    std::ifstream comm(proc / std::to_string(pid) / "comm");
+    std::string name;
+    if (pid <= 0 || !std::getline(comm, name) || name.empty()) return "";
+    return name + " (process " + std::to_string(pid) + ")";
+}
+
+// The process a lock file names: UUCP style (the number as text) or
+// QLockFile style (the number on the first line).
+long LockOwner(const std::filesystem::path& lock) {
+    std::ifstream in(lock);
+    long pid = 0;
+    return in >> pid ? pid : 0;
+}
+
+bool HasOpen(const std::filesystem::path& fdFolder, const std::filesystem::path& device) {
+    std::error_code ec;
+    for (const auto& fd : std::filesystem::directory_iterator(fdFolder, ec))
+        if (std::filesystem::equivalent(fd.path(), device, ec)) return true;
+    return false;
+}
+
+}  // namespace
+
+std::string PortHolder(const std::filesystem::path& device, const std::vector<std::filesystem::path>& lockFolders,
+                       const std::filesystem::path& proc) {
+    const std::string lockName = "LCK.." + device.filename().string();
+    for (const auto& folder : lockFolders)
+        if (std::string holder = ProcessName(LockOwner(folder / lockName), proc); !holder.empty()) return holder;
+    // Without a lock file, the processes that have the device open.
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(proc, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.empty() || !std::isdigit(static_cast<unsigned char>(name[0]))) continue;
+        if (HasOpen(entry.path() / "fd", device)) return ProcessName(std::stol(name), proc);
+    }
+    return "";
 }
 
 }  // namespace kv::qt

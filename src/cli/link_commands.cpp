@@ -256,14 +256,14 @@ std::string PortName(const std::string& text, std::string& error) {
     return name;
 }
 
-int Finish(TransferOutcome outcome, LinkSetup& setup, CommandIo& io) {
+// The exit status of a transfer that ended; the link has told why already.
+// A program that stopped after its first write says so in its own status.
+int Finish(TransferOutcome outcome, LinkSetup& setup, CommandIo& io, int blocksWritten = 0) {
     if (outcome == TransferOutcome::Completed) return kExitOk;
-    if (outcome == TransferOutcome::Cancelled || setup.interrupted()) {
-        io.err << "kvtool: cancelled\n";
-        return kExitCancelled;
-    }
-    if (!setup.link().openError().empty()) return Fail(io, setup.link().openError());
-    return kExitFailed;
+    const bool cancelled = outcome == TransferOutcome::Cancelled || setup.interrupted();
+    if (cancelled) io.err << "kvtool: cancelled\n";
+    if (blocksWritten > 0) return kExitPartlyWritten;
+    return cancelled ? kExitCancelled : kExitFailed;
 }
 
 // ---- ports ------------------------------------------------------------------
@@ -284,6 +284,12 @@ int RunPorts(CommandIo& io) {
 
 // ---- read -------------------------------------------------------------------
 
+// Room enough for what a read saves: the image, or a settings file (about 80 KB).
+size_t SavedSize(DataFileKind kind, const RadioSession& s) {
+    constexpr size_t kSettingsFileRoom = 128 * 1024;
+    return kind == DataFileKind::Image ? static_cast<size_t>(s.image.size()) : kSettingsFileRoom;
+}
+
 struct ReadOptions {
     LinkOptions link;
     int model = kDefaultModel;
@@ -301,8 +307,11 @@ int RunRead(const ReadOptions& o, CommandIo& io) {
     RadioSession session;
     if (const std::string error = BuildNewSession({o.model, o.variant, o.region, "", ""}, session); !error.empty())
         return Fail(io, error);
-    if (KindOfDataFile(o.output) == DataFileKind::Unknown)
-        return Fail(io, o.output + ": unknown kind of file (use .hex or .dat)");
+    const DataFileKind kind = KindOfDataFile(o.output);
+    if (kind == DataFileKind::Unknown) return Fail(io, o.output + ": unknown kind of file (use .hex or .dat)");
+    // A read that cannot be saved is not started: it would be lost.
+    if (const std::string error = CheckFileWritable(o.output, SavedSize(kind, session)); !error.empty())
+        return Fail(io, "nothing read: " + error);
     CoreApplication app;
     std::string error;
     const std::string port = PortName(o.link.port, error);
@@ -381,7 +390,8 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
                                                               : "nothing written");
     if (!result.verifyDifferences.empty())
         return Fail(io, "verify: " + std::to_string(result.verifyDifferences.size()) + " bytes differ");
-    return Finish(result.outcome, setup, io);
+    // A write that stopped part way has its own status; a failed verify read after a whole write has not.
+    return Finish(result.outcome, setup, io, result.step == SafeProgramStep::Write ? result.blocksWritten : 0);
 }
 
 void AddLinkOptions(CLI::App* command, LinkOptions& o) {

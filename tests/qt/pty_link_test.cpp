@@ -20,6 +20,7 @@
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
 #include "support/kvtool_run.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
 
@@ -27,6 +28,8 @@ namespace kv {
 namespace {
 
 using test::Kvtool;
+
+constexpr int kExitPartlyWrittenStatus = 3;  // as documented in kvtool(1)
 using test::TempDir;
 using test::ToolRun;
 
@@ -138,24 +141,36 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
     TempDir dir;
     const std::string out = (dir / "a.hex").string(), image = (dir / "in.hex").string();
     ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", image}).status, 0);
+    test::SmallDisk full(1024);
     struct Case {
         const char* what;
         std::vector<std::string> radio;  // kvradio-sim's options; none: no radio
         std::vector<std::string> args;   // "PORT" stands for the radio's device
         std::vector<std::string> reasons;
+        int status = 1;
     };
-    const Case cases[] = {
+    std::vector<Case> cases{
         {"no such port", {}, {"read", "--port", (dir / "ttyNONE").string(), "-o", out},
-         {"port inicialize error!!", "does not exist"}},
+         {"port inicialize error!!", (dir / "ttyNONE").string() + " does not exist. ", "port"}},
         {"unknown kind of file", {}, {"read", "--port", "/dev/null", "-o", (dir / "a.txt").string()}, {"unknown kind"}},
         {"missing file", {}, {"program", "--port", "/dev/null", (dir / "in.dat").string()}, {"No such file"}},
+        {"no folder for the output", {"--synced", "--variant", "KV170"},
+         {"read", "--port", "PORT", "--variant", "KV170", "-o", (dir / "none" / "a.hex").string()},
+         {"nothing read: " + (dir / "none" / "a.hex").string() + ": No such file or directory"}},
         {"cable pulled", {"--synced", "--variant", "KV170", "--fault", "hangup@8"},
-         {"read", "--port", "PORT", "--variant", "KV170", "-o", out}, {"Read from Radio: Communication Error!!"}},
+         {"read", "--port", "PORT", "--variant", "KV170", "-o", out},
+         {"Read from Radio: Communication Error!!", "PC-programming mode"}},
         {"another destination", {"--synced", "--variant", "KV150"},
          {"read", "--port", "PORT", "--variant", "KV170", "-o", out}, {"Destination Error !!"}},
         {"cable pulled while programming", {"--synced", "--variant", "KV170", "--fault", "hangup@9"},
-         {"program", "--port", "PORT", image}, {"Program to Radio: Communication Error!!"}},
+         {"program", "--port", "PORT", image},
+         {"Program to Radio: Communication Error!!", "part old and part new data: 1 of "},
+         kExitPartlyWrittenStatus},
     };
+    if (full.mounted())
+        cases.push_back({"a full disk", {"--synced", "--variant", "KV170"},
+                         {"read", "--port", "PORT", "--variant", "KV170", "-o", (full / "a.hex").string()},
+                         {"nothing read: " + (full / "a.hex").string() + ": No space left on device"}});
     for (const Case& c : cases) {
         std::optional<SimProcess> sim;
         if (!c.radio.empty()) sim.emplace(c.radio);
@@ -164,11 +179,12 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
         const auto started = std::chrono::steady_clock::now();
         const ToolRun run = Kvtool(args);
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << c.what << ": no deadline";
-        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_EQ(run.status, c.status) << c.what;
         for (const std::string& reason : c.reasons)
             EXPECT_NE(run.err.find(reason), std::string::npos) << c.what << ": " << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.what;
     }
+    EXPECT_TRUE(!full.mounted() || full.FileCount() == 0) << "the check leaves nothing behind";
 }
 
 // A dealer's round trip: read a radio into a settings file, change the file,

@@ -141,11 +141,23 @@ long LockOwner(const std::filesystem::path& lock) {
     return in >> pid ? pid : 0;
 }
 
-bool HasOpen(const std::filesystem::path& fdFolder, const std::filesystem::path& device) {
+// The entries of a folder of /proc, which may vanish while they are listed: never throws.
+template <typename Visit>
+void ForEachEntry(const std::filesystem::path& folder, Visit visit) {
     std::error_code ec;
-    for (const auto& fd : std::filesystem::directory_iterator(fdFolder, ec))
-        if (std::filesystem::equivalent(fd.path(), device, ec)) return true;
-    return false;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) visit(it->path());
+}
+
+// std::filesystem::equivalent refuses devices: compare what stat says.
+bool HasOpen(const std::filesystem::path& fdFolder, const std::filesystem::path& device) {
+    struct stat wanted {};
+    if (stat(device.c_str(), &wanted) != 0) return false;
+    bool found = false;
+    ForEachEntry(fdFolder, [&](const std::filesystem::path& fd) {
+        struct stat open {};
+        found = found || (stat(fd.c_str(), &open) == 0 && open.st_dev == wanted.st_dev && open.st_ino == wanted.st_ino);
+    });
+    return found;
 }
 
 }  // namespace
@@ -156,13 +168,13 @@ std::string PortHolder(const std::filesystem::path& device, const std::vector<st
     for (const auto& folder : lockFolders)
         if (std::string holder = ProcessName(LockOwner(folder / lockName), proc); !holder.empty()) return holder;
     // Without a lock file, the processes that have the device open.
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(proc, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.empty() || !std::isdigit(static_cast<unsigned char>(name[0]))) continue;
-        if (HasOpen(entry.path() / "fd", device)) return ProcessName(std::stol(name), proc);
-    }
-    return "";
+    std::string holder;
+    ForEachEntry(proc, [&](const std::filesystem::path& process) {
+        const std::string pid = process.filename().string();
+        if (!holder.empty() || pid.empty() || !std::all_of(pid.begin(), pid.end(), ::isdigit)) return;
+        if (HasOpen(process / "fd", device)) holder = ProcessName(std::stol(pid), proc);
+    });
+    return holder;
 }
 
 }  // namespace kv::qt

@@ -3,6 +3,7 @@
 // pauses are skipped in-process (a clock whose sleep returns at once); its
 // deadlines are real.
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -11,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -120,6 +122,77 @@ TEST_F(PtyLink, WakesTheRadioProgramsItAndReadsItBack) {
     for (int a : ProgrammedAddresses(programmed)) ASSERT_EQ(radio[static_cast<size_t>(a)], programmed.image[a]) << a;
     for (int a : ReadBlocks(kImageSize - 1))
         for (int i = a; i < a + 16; ++i) ASSERT_EQ(read.image[i], radio[static_cast<size_t>(i)]) << i;
+}
+
+// What a port that does not open says, by cause: a second opening of a held
+// port, a device the user may not open, a device that is not there.
+TEST_F(PtyLink, APortThatDoesNotOpenSaysWhyAndWhatToDo) {
+    SimProcess sim({"--synced"});
+    ASSERT_FALSE(sim.device().empty());
+    qt::QtSerialLine holder(sim.device()), second(sim.device());
+    LineError error;
+    ASSERT_TRUE(holder.Open(error)) << error.description;
+    EXPECT_FALSE(second.Open(error));
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    // The simulated radio keeps its end open too: either may be named.
+    const std::string us = PortBusyText(sim.device(), self + " (process " + std::to_string(getpid()) + ")");
+    EXPECT_TRUE(error.description == us || error.description.find(" is busy: kvradio-sim (process ") != std::string::npos)
+        << error.description;
+
+    // Permission: a device only root and its group may open, tried as nobody.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all & ~std::filesystem::perms::others_write);
+    const std::string device = (dir / "ttyLOCKED").string();
+    test::WriteText(device, "");
+    const group* owner = getgrnam("dialout");
+    ASSERT_EQ(chown(device.c_str(), 0, owner ? owner->gr_gid : 0), 0);
+    ASSERT_EQ(chmod(device.c_str(), 0660), 0);
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+        qt::QtSerialLine locked(device);
+        LineError denied;
+        locked.Open(denied);
+        const ssize_t written = write(out[1], denied.description.data(), denied.description.size());
+        _exit(written < 0 ? 3 : 0);
+    }
+    close(out[1]);
+    std::string denied;
+    for (char c; read(out[0], &c, 1) == 1;) denied += c;
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "could not become nobody";
+    EXPECT_EQ(denied, PortPermissionText(device, owner ? "dialout" : "root"));
+    EXPECT_NE(denied.find("log in again"), std::string::npos);
+
+    // Missing: the ports that are there instead.
+    std::vector<std::string> present;
+    for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);
+    const std::string missing = (dir / "ttyNONE").string();
+    EXPECT_EQ(qt::DescribeOpenFailure(missing, QSerialPort::DeviceNotFoundError, "No such file or directory"),
+              PortMissingText(missing, present));
+}
+
+TEST(PortHolder, IsTheProcessItsLockFileNames) {
+    TempDir locks;
+    const std::string pid = std::to_string(getpid());
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string(10 - pid.size(), ' ') + pid + "\n", self + " (process " + pid + ")"},  // UUCP
+        {pid + "\nminicom\nboat\n", self + " (process " + pid + ")"},                     // QLockFile
+        {"999999999\n", ""},                                                               // gone
+    };
+    for (const auto& [lock, holder] : cases) {
+        test::WriteText(locks / "LCK..ttyUSB7", lock);
+        EXPECT_EQ(qt::PortHolder("/dev/ttyUSB7", {locks.path()}), holder) << lock;
+    }
 }
 
 TEST_F(PtyLink, SettingsStoreKeepsSectionsAndKeysOnDisk) {

@@ -171,7 +171,7 @@ std::string PortHolder(const std::filesystem::path& device, const std::vector<st
     std::string holder;
     ForEachEntry(proc, [&](const std::filesystem::path& process) {
         const std::string pid = process.filename().string();
-        if (!holder.empty() || pid.empty() || !std::all_of(pid.begin(), pid.end(), ::isdigit)) return;
+        if (!holder.empty() || pid.empty() || !std::all_of(pid.begin(), pid.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) return;
         if (HasOpen(process / "fd", device)) holder = ProcessName(std::stol(pid), proc);
     });
     return holder;

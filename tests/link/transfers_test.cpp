@@ -190,6 +190,9 @@ TEST(Transfers, CancelEndsAReadWithCanAndAProgramWithout) {
         EXPECT_EQ(rig.radio.blockRequests(), at) << mode;
         EXPECT_EQ(rig.line.sent().ends_with("\x18"), mode == kModeRead) << mode;
         EXPECT_EQ(std::ranges::count(rig.Shown(), std::string(text::kCommunicationError)), 0) << mode;
+        // Writes 8 to 99 were acknowledged before the cancel: the radio is partly written.
+        const Texts partly{PartlyWrittenText(at - 8, ProgramBlockCount(rig.session))};
+        EXPECT_EQ(rig.Shown(), mode == kModeProgram ? partly : Texts{}) << mode;
         EXPECT_LT(rig.clock.Now(), std::chrono::seconds(30)) << mode << ": the ACK came at once";
         EXPECT_TRUE(mode == kModeProgram || rig.session.image == before.image) << "a cancelled read keeps the image";
         EXPECT_TRUE(mode == kModeProgram || rig.session.settings == before.settings) << "and the settings";

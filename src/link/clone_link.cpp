@@ -129,7 +129,7 @@ std::optional<uint8_t> CloneLink::Poll(Deadline deadline) {
 bool CloneLink::LineGone() { return lineDown_ || (c_.line.Broken() && c_.line.BytesWaiting() == 0); }
 
 void CloneLink::NoteFailure() {
-    if (state_.ErrorFlag && !state_.CancelFlag) exchangeFailed_ = true;
+    if (!state_.CancelFlag) exchangeFailed_ = true;
 }
 
 bool CloneLink::Reached(Deadline deadline) { return c_.clock.Now() >= deadline || LineGone(); }
@@ -221,7 +221,7 @@ bool CloneLink::Connect() {
         Note("sync failed!!");
         ShowError(text::kCommunicationError);
         ClosePort();
-        exchangeFailed_ = !state_.CancelFlag;
+        NoteFailure();
         return false;
     }
     bool connected = SendModeCommand();
@@ -230,7 +230,7 @@ bool CloneLink::Connect() {
         Pause(kReopenPause);
         connected = Resync();
     }
-    exchangeFailed_ = !connected && !state_.CancelFlag;
+    if (!connected) NoteFailure();
     return connected;
 }
 
@@ -351,7 +351,7 @@ bool CloneLink::CheckStatus() {
         Note("status check..");
         Status status = StatusExchange();
         if (status == Status::SilentFail) {
-            exchangeFailed_ = exchangeFailed_ || !state_.CancelFlag;
+            NoteFailure();
             return false;
         }
         if (status == Status::Busy) {
@@ -362,7 +362,7 @@ bool CloneLink::CheckStatus() {
             return false;  // the radio answered: the user chose to stop
         }
         Note(status == Status::Ready ? "status check.. OK" : "status check.. NG!!");
-        if (status == Status::Failed) exchangeFailed_ = exchangeFailed_ || !state_.CancelFlag;
+        if (status == Status::Failed) NoteFailure();
         return status == Status::Ready;
     }
 }
@@ -383,7 +383,7 @@ void CloneLink::ReadBlock(std::span<uint8_t> buffer, int address, int length) {
         state_.ErrorFlag = true;
     else
         ReceiveReadAnswer(buffer, address, length);
-    NoteFailure();
+    if (state_.ErrorFlag) NoteFailure();
 }
 
 void CloneLink::ReceiveReadAnswer(std::span<uint8_t> buffer, int address, int length) {
@@ -423,8 +423,10 @@ void CloneLink::WriteBlock(const RadioImage& image, int address, int length) {
         FlushInput();
         SendBytes(frame);
     });
-    if (r != LinkResult::Received) state_.ErrorFlag = true;
-    NoteFailure();
+    if (r != LinkResult::Received) {
+        state_.ErrorFlag = true;
+        NoteFailure();
+    }
 }
 
 void CloneLink::AbortTransfer() {

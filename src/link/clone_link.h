@@ -102,7 +102,7 @@ private:
     // A line that took no bytes or gave back no echo at all: the exchanges
     // on it fail at once instead of waiting out every deadline.
     bool lineDown_ = false;
-    // Marks an exchange that ended with ErrorFlag set and no cancel.
+    // Marks a failed exchange, unless a cancel failed it.
     void NoteFailure();
     bool WakeUp();
     bool SendModeCommand();

@@ -18,6 +18,7 @@
 #include "files/file_io.h"
 #include "link/tracing_line.h"
 #include "files/backups.h"
+#include "link/link_texts.h"
 #include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_platform.h"
@@ -252,7 +253,11 @@ std::string PortName(const std::string& text, std::string& error) {
     PortList list;
     list.Create(qt::AvailablePorts());
     const std::string name = ResolvePort(list, text);
-    if (name.empty()) error = "no serial port number " + text + " (kvtool ports lists them)";
+    if (!name.empty()) return name;
+    std::vector<std::string> present;
+    for (int i = 0; i < list.ComCount(); ++i)
+        present.push_back(std::to_string(list.Entry(i).number) + " " + list.Entry(i).name);
+    error = PortMissingText("serial port number " + text, present);
     return name;
 }
 

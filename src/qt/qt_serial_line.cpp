@@ -102,9 +102,10 @@ void QtSerialLine::SetRts(bool on) {
 }
 
 std::string DescribeOpenFailure(const std::string& port, QSerialPort::SerialPortError error, const std::string& qtText) {
-    const std::string path = port.find('/') == std::string::npos ? "/dev/" + port : port;
+    // No port chosen at all is a missing port too.
+    const std::string path = port.empty() || port.find('/') != std::string::npos ? port : "/dev/" + port;
     std::error_code ec;
-    if (error == QSerialPort::DeviceNotFoundError || !std::filesystem::exists(path, ec)) {
+    if (path.empty() || error == QSerialPort::DeviceNotFoundError || !std::filesystem::exists(path, ec)) {
         std::vector<std::string> present;
         for (const PortInfo& info : AvailablePorts()) present.push_back(info.name);
         return PortMissingText(path, present);

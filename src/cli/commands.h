@@ -18,6 +18,9 @@ namespace kv::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitCancelled = 130;
+// A program that failed or was cancelled after its first write: the radio
+// holds part old and part new data. (2 is `kvtool diff`'s "trouble".)
+inline constexpr int kExitPartlyWritten = 3;
 
 struct CommandIo {
     std::ostream& out;

@@ -18,6 +18,7 @@
 #include "files/file_io.h"
 #include "link/tracing_line.h"
 #include "files/backups.h"
+#include "link/link_texts.h"
 #include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_platform.h"
@@ -252,18 +253,22 @@ std::string PortName(const std::string& text, std::string& error) {
     PortList list;
     list.Create(qt::AvailablePorts());
     const std::string name = ResolvePort(list, text);
-    if (name.empty()) error = "no serial port number " + text + " (kvtool ports lists them)";
+    if (!name.empty()) return name;
+    std::vector<std::string> present;
+    for (int i = 0; i < list.ComCount(); ++i)
+        present.push_back(std::to_string(list.Entry(i).number) + " " + list.Entry(i).name);
+    error = PortMissingText("serial port number " + text, present);
     return name;
 }
 
-int Finish(TransferOutcome outcome, LinkSetup& setup, CommandIo& io) {
+// The exit status of a transfer that ended; the link has told why already.
+// A program that stopped after its first write says so in its own status.
+int Finish(TransferOutcome outcome, LinkSetup& setup, CommandIo& io, int blocksWritten = 0) {
     if (outcome == TransferOutcome::Completed) return kExitOk;
-    if (outcome == TransferOutcome::Cancelled || setup.interrupted()) {
-        io.err << "kvtool: cancelled\n";
-        return kExitCancelled;
-    }
-    if (!setup.link().openError().empty()) return Fail(io, setup.link().openError());
-    return kExitFailed;
+    const bool cancelled = outcome == TransferOutcome::Cancelled || setup.interrupted();
+    if (cancelled) io.err << "kvtool: cancelled\n";
+    if (blocksWritten > 0) return kExitPartlyWritten;
+    return cancelled ? kExitCancelled : kExitFailed;
 }
 
 // ---- ports ------------------------------------------------------------------
@@ -284,6 +289,12 @@ int RunPorts(CommandIo& io) {
 
 // ---- read -------------------------------------------------------------------
 
+// Room enough for what a read saves: the image, or a settings file (about 80 KB).
+size_t SavedSize(DataFileKind kind, const RadioSession& s) {
+    constexpr size_t kSettingsFileRoom = 128 * 1024;
+    return kind == DataFileKind::Image ? static_cast<size_t>(s.image.size()) : kSettingsFileRoom;
+}
+
 struct ReadOptions {
     LinkOptions link;
     int model = kDefaultModel;
@@ -301,8 +312,11 @@ int RunRead(const ReadOptions& o, CommandIo& io) {
     RadioSession session;
     if (const std::string error = BuildNewSession({o.model, o.variant, o.region, "", ""}, session); !error.empty())
         return Fail(io, error);
-    if (KindOfDataFile(o.output) == DataFileKind::Unknown)
-        return Fail(io, o.output + ": unknown kind of file (use .hex or .dat)");
+    const DataFileKind kind = KindOfDataFile(o.output);
+    if (kind == DataFileKind::Unknown) return Fail(io, o.output + ": unknown kind of file (use .hex or .dat)");
+    // A read that cannot be saved is not started: it would be lost.
+    if (const std::string error = CheckFileWritable(o.output, SavedSize(kind, session)); !error.empty())
+        return Fail(io, "nothing read: " + error);
     CoreApplication app;
     std::string error;
     const std::string port = PortName(o.link.port, error);
@@ -381,7 +395,8 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
                                                               : "nothing written");
     if (!result.verifyDifferences.empty())
         return Fail(io, "verify: " + std::to_string(result.verifyDifferences.size()) + " bytes differ");
-    return Finish(result.outcome, setup, io);
+    // A write that stopped part way has its own status; a failed verify read after a whole write has not.
+    return Finish(result.outcome, setup, io, result.step == SafeProgramStep::Write ? result.blocksWritten : 0);
 }
 
 void AddLinkOptions(CLI::App* command, LinkOptions& o) {

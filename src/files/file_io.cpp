@@ -87,17 +87,64 @@ fs::path TemporaryFileBeside(const fs::path& target, std::string& error) {
     return temp;
 }
 
-std::string WriteFileAtomically(const fs::path& path, const void* data, size_t size, ReadOnlyFiles readOnly) {
+namespace {
+
+// The file a write of `path` replaces, with the mode the new one gets;
+// empty with `error` set when the write is refused before it starts.
+struct WriteTarget {
+    fs::path file;
+    mode_t mode = 0644;
+};
+WriteTarget TargetOf(const fs::path& path, ReadOnlyFiles readOnly, std::string& error) {
     std::string linkError;
     const fs::path file = FollowLinks(path, linkError);
-    if (file.empty()) return Describe(path, linkError);
+    if (file.empty()) return error = Describe(path, linkError), WriteTarget{};
     std::error_code ec;
-    if (fs::is_directory(file, ec)) return Describe(path, "is a directory");
+    if (fs::is_directory(file, ec)) return error = Describe(path, "is a directory"), WriteTarget{};
     // Keep the permissions an existing file had; a new file gets the usual 0644.
     struct stat old {};
     const bool exists = ::stat(file.c_str(), &old) == 0;
-    if (exists && (old.st_mode & 0222) == 0 && readOnly == ReadOnlyFiles::Refuse) return Describe(path, Errno(EACCES));
-    const mode_t mode = exists ? old.st_mode & 07777 : 0644;
+    if (exists && (old.st_mode & 0222) == 0 && readOnly == ReadOnlyFiles::Refuse)
+        return error = Describe(path, Errno(EACCES)), WriteTarget{};
+    return {file, exists ? static_cast<mode_t>(old.st_mode & 07777) : static_cast<mode_t>(0644)};
+}
+
+// Writes everything to fd; 0 or the errno of the failure.
+int WriteAll(int fd, const char* bytes, size_t size) {
+    for (size_t done = 0; done < size;) {
+        const ssize_t n = ::write(fd, bytes + done, size - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string CheckFileWritable(const fs::path& path, size_t size) {
+    std::string error;
+    const WriteTarget target = TargetOf(path, ReadOnlyFiles::Refuse, error);
+    if (target.file.empty()) return error;
+    std::string temp;
+    const int fd = MakeTemporary(FolderOf(target.file), temp);
+    if (fd < 0) return Describe(path, Errno(errno));
+    const std::vector<char> zeros(size, 0);
+    int failure = WriteAll(fd, zeros.data(), zeros.size());
+    if (failure == 0 && ::fsync(fd) != 0) failure = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return failure == 0 ? "" : Describe(path, Errno(failure));
+}
+
+std::string WriteFileAtomically(const fs::path& path, const void* data, size_t size, ReadOnlyFiles readOnly) {
+    std::string refusal;
+    const WriteTarget target = TargetOf(path, readOnly, refusal);
+    if (target.file.empty()) return refusal;
+    const fs::path& file = target.file;
+    const mode_t mode = target.mode;
     std::string temp;
     const int fd = MakeTemporary(FolderOf(file), temp);
     if (fd < 0) return Describe(path, Errno(errno));
@@ -106,15 +153,7 @@ std::string WriteFileAtomically(const fs::path& path, const void* data, size_t s
         ::unlink(temp.c_str());
         return Describe(path, Errno(error));
     };
-    const auto* bytes = static_cast<const char*>(data);
-    for (size_t done = 0; done < size;) {
-        const ssize_t n = ::write(fd, bytes + done, size - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail(errno);
-        }
-        done += static_cast<size_t>(n);
-    }
+    if (const int failure = WriteAll(fd, static_cast<const char*>(data), size); failure != 0) return fail(failure);
     if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
     if (::close(fd) != 0) {
         const int error = errno;

@@ -40,6 +40,12 @@ enum class ReadOnlyFiles { Refuse, Replace };
 std::string WriteFileAtomically(const std::filesystem::path& path, const void* data, size_t size,
                                 ReadOnlyFiles readOnly = ReadOnlyFiles::Refuse);
 
+// Whether WriteFileAtomically(path, ...) of `size` bytes can succeed: the
+// folder exists, a file of that size can be made there (a full disk, a
+// folder without write permission fail here), and an existing file is not
+// write-protected. Leaves nothing behind. Empty when it can, else "PATH: reason".
+std::string CheckFileWritable(const std::filesystem::path& path, size_t size);
+
 // True when `error` (from WriteFileAtomically) is the refusal of a
 // write-protected file, which the user may choose to replace.
 bool IsReadOnlyRefusal(const std::string& error);

@@ -41,6 +41,8 @@ bool CloneLink::OpenPort(const char* procedure, bool reopen) {
         openError_ = error.description;
         return false;
     }
+    openError_.clear();
+    lineDown_ = false;
     if (reopen) Note(c_.line.Settings());
     return true;
 }
@@ -65,7 +67,13 @@ void CloneLink::FlushInput() {
 
 void CloneLink::SendBytes(std::string_view bytes) {
     Pause(kSendPause);
-    c_.line.Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    if (lineDown_ || !c_.line.Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) {
+        // The line said the bytes did not leave: no echo can come back, and
+        // waiting 100 s for one would only hide the failure.
+        lineDown_ = true;
+        state_.ErrorFlag = true;
+        return;
+    }
     CheckEcho(bytes);
 }
 
@@ -92,7 +100,11 @@ void CloneLink::CheckEcho(std::string_view sent) {
             ++matched;
         }
         if (state_.CancelFlag) return;
-        if (c_.clock.Now() > deadline || LineGone()) return;
+        if (c_.clock.Now() > deadline || LineGone()) {
+            // Not one byte back in the whole time: nothing is on the line.
+            if (matched == 0) lineDown_ = true;
+            return;
+        }
         if (matched == sent.size()) {
             state_.ErrorFlag = false;
             return;
@@ -104,16 +116,21 @@ void CloneLink::CheckEcho(std::string_view sent) {
 
 std::optional<uint8_t> CloneLink::Poll(Deadline deadline) {
     c_.pump();
-    if (!state_.CancelFlag && c_.line.BytesWaiting() == 0 && !c_.line.Broken()) {
+    if (!state_.CancelFlag && !lineDown_ && c_.line.BytesWaiting() == 0 && !c_.line.Broken()) {
+        // At least a tick: the echo check ends only once its deadline has passed.
         const Clock::Duration left = deadline - c_.clock.Now();
-        if (left > Clock::Duration::zero()) c_.line.WaitForInput(std::min(left, kPollSlice));
+        c_.line.WaitForInput(std::clamp(left, Clock::Duration(1), kPollSlice));
     }
     uint8_t byte = 0;
     if (c_.line.Read(&byte, 1) == 1) return byte;
     return std::nullopt;
 }
 
-bool CloneLink::LineGone() { return c_.line.Broken() && c_.line.BytesWaiting() == 0; }
+bool CloneLink::LineGone() { return lineDown_ || (c_.line.Broken() && c_.line.BytesWaiting() == 0); }
+
+void CloneLink::NoteFailure() {
+    if (!state_.CancelFlag) exchangeFailed_ = true;
+}
 
 bool CloneLink::Reached(Deadline deadline) { return c_.clock.Now() >= deadline || LineGone(); }
 
@@ -193,6 +210,7 @@ LinkResult CloneLink::ExpectOk() {
 
 bool CloneLink::Connect() {
     state_.CancelFlag = false;
+    exchangeFailed_ = false;
     if (!PortInit()) return ShowPortError();
     Note("sending '#CMDSY'...");
     SendLine(wire::kSync);
@@ -203,12 +221,17 @@ bool CloneLink::Connect() {
         Note("sync failed!!");
         ShowError(text::kCommunicationError);
         ClosePort();
+        NoteFailure();
         return false;
     }
-    if (!SendModeCommand()) return false;
-    if (!PortInitCP()) return ShowPortError();
-    Pause(kReopenPause);
-    return Resync();
+    bool connected = SendModeCommand();
+    if (connected && !PortInitCP()) return ShowPortError();
+    if (connected) {
+        Pause(kReopenPause);
+        connected = Resync();
+    }
+    if (!connected) NoteFailure();
+    return connected;
 }
 
 bool CloneLink::WakeUp() {
@@ -311,7 +334,7 @@ CloneLink::Status CloneLink::StatusExchange() {
     }
     SendLine(wire::kOk);
     const auto fields = wire::SplitTabs(rest.text);
-    const std::string_view status = fields.size() > 1 ? fields[1] : std::string_view{};
+    const std::string_view status = fields.size() == wire::kStatusAnswerPieces ? fields[1] : std::string_view{};
     if (status == wire::kStatusReady) return Status::Ready;
     return status == wire::kStatusBusy ? Status::Busy : Status::Failed;
 }
@@ -327,14 +350,19 @@ bool CloneLink::CheckStatus() {
     for (;;) {
         Note("status check..");
         Status status = StatusExchange();
-        if (status == Status::SilentFail) return false;
+        if (status == Status::SilentFail) {
+            NoteFailure();
+            return false;
+        }
         if (status == Status::Busy) {
             // The only Retry/Cancel box: Cancel is its default button.
             const Message busy{text::kRadioBusy, title_, MessageIcon::Exclamation, Buttons::RetryCancel};
             if (c_.prompt.Show(busy) == Answer::Retry) continue;
-            status = Status::Failed;
+            Note("status check.. NG!!");
+            return false;  // the radio answered: the user chose to stop
         }
         Note(status == Status::Ready ? "status check.. OK" : "status check.. NG!!");
+        if (status == Status::Failed) NoteFailure();
         return status == Status::Ready;
     }
 }
@@ -351,11 +379,11 @@ void CloneLink::ReadBlock(std::span<uint8_t> buffer, int address, int length) {
         state_.CancelFlag = false;
         SendBytes(frame);
     });
-    if (r != LinkResult::Received) {
+    if (r != LinkResult::Received)
         state_.ErrorFlag = true;
-        return;
-    }
-    ReceiveReadAnswer(buffer, address, length);
+    else
+        ReceiveReadAnswer(buffer, address, length);
+    if (state_.ErrorFlag) NoteFailure();
 }
 
 void CloneLink::ReceiveReadAnswer(std::span<uint8_t> buffer, int address, int length) {
@@ -369,8 +397,11 @@ void CloneLink::ReceiveReadAnswer(std::span<uint8_t> buffer, int address, int le
     const auto fields = wire::SplitTabs(rest.text);
     const auto answeredAddress = fields.size() > 1 ? wire::ParseHex(fields[1]) : std::nullopt;
     if (answeredAddress != static_cast<unsigned long>(address)) return ShowError(text::kAddressError);
-    const auto answeredLength = fields.size() > 2 ? wire::ParseHex(fields[2]) : std::nullopt;
-    const auto data = fields.size() > 3 ? wire::ParseHexBytes(fields[3]) : std::nullopt;
+    // Exactly address, length and data before the checksum: an answer
+    // without its data field would otherwise give its checksum as the data.
+    const bool whole = fields.size() == wire::kReadAnswerPieces;
+    const auto answeredLength = whole ? wire::ParseHex(fields[2]) : std::nullopt;
+    const auto data = whole ? wire::ParseHexBytes(fields[3]) : std::nullopt;
     if (answeredLength != static_cast<unsigned long>(length) || !data || data->size() != static_cast<size_t>(length))
         return ShowError(text::kDataError);
     std::copy(data->begin(), data->end(), buffer.begin() + address);
@@ -392,7 +423,10 @@ void CloneLink::WriteBlock(const RadioImage& image, int address, int length) {
         FlushInput();
         SendBytes(frame);
     });
-    if (r != LinkResult::Received) state_.ErrorFlag = true;
+    if (r != LinkResult::Received) {
+        state_.ErrorFlag = true;
+        NoteFailure();
+    }
 }
 
 void CloneLink::AbortTransfer() {

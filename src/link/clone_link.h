@@ -48,8 +48,11 @@ public:
     const std::string& title() const { return title_; }
     TransferState& state() { return state_; }
     LinkContext& context() { return c_; }
-    // Why the port last failed to open ("Permission denied: ...").
+    // Why the port last failed to open ("Permission denied: ..."); empty once it opened.
     const std::string& openError() const { return openError_; }
+    // An exchange failed since the last Connect for another reason than a
+    // cancel: the port and the radio are worth checking.
+    bool exchangeFailed() const { return exchangeFailed_; }
 
     // Port handling.
     bool PortInit() { return OpenPort("frmRadio102.PortInit", true); }
@@ -96,6 +99,11 @@ private:
     std::optional<uint8_t> Poll(Deadline deadline);
     bool Reached(Deadline deadline);
     bool LineGone();
+    // A line that took no bytes or gave back no echo at all: the exchanges
+    // on it fail at once instead of waiting out every deadline.
+    bool lineDown_ = false;
+    // Marks a failed exchange, unless a cancel failed it.
+    void NoteFailure();
     bool WakeUp();
     bool SendModeCommand();
     bool ShowPortError();
@@ -116,6 +124,7 @@ private:
     TransferState& state_;
     std::string title_;
     std::string openError_;
+    bool exchangeFailed_ = false;
 };
 
 }  // namespace kv

@@ -95,7 +95,9 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
         }
     }
     begin(SafeProgramStep::Write);
-    r.outcome = TransferRunner(link, session).Run();
+    TransferRunner writer(link, session);
+    r.outcome = writer.Run();
+    r.blocksWritten = writer.blocksWritten();
     if (r.outcome != TransferOutcome::Completed || !plan.verify) {
         if (r.outcome == TransferOutcome::Completed) r.step = SafeProgramStep::Done;
         return r;

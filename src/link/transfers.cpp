@@ -57,6 +57,12 @@ std::vector<int> ProgrammedAddresses(const RadioSession& s) {
     return addresses;
 }
 
+int ProgramBlockCount(const RadioSession& s) {
+    size_t steps = 0;
+    for (int a = clone::FirstBlock; a <= s.image.lastAddress; a += clone::kBlockSize) steps += ProgramWrites(s, a).size();
+    return static_cast<int>(steps);
+}
+
 std::vector<int> ReadBlocks(int lastAddress) {
     std::vector<int> blocks;
     for (int a = clone::FirstBlock; a <= lastAddress; a += clone::kBlockSize)
@@ -77,13 +83,16 @@ std::vector<int> DifferencesAfterProgram(const RadioSession& s, const std::vecto
 TransferOutcome TransferRunner::Run() {
     state_.BusyFlag = true;
     state_.TransferDone = false;
+    blocksWritten_ = 0;
     link_.SetTitle(TransferTitle(state_.TransferMode));
     link_.Note("startsync...");
     if (!link_.Connect()) {
         link_.Note("can not syncing!!");
         link_.ClosePort();
         state_.BusyFlag = false;
-        return state_.CancelFlag ? TransferOutcome::Cancelled : TransferOutcome::NotConnected;
+        const TransferOutcome outcome = state_.CancelFlag ? TransferOutcome::Cancelled : TransferOutcome::NotConnected;
+        TellTrouble(outcome);
+        return outcome;
     }
     link_.Note("sync ok");
     if (state_.TransferMode == kModeRead) {
@@ -101,6 +110,7 @@ TransferOutcome TransferRunner::Run() {
     }
     link_.ClosePort();
     state_.BusyFlag = false;
+    TellTrouble(Outcome());
     return Outcome();
 }
 
@@ -117,12 +127,26 @@ TransferOutcome TransferRunner::ReadRaw(std::vector<uint8_t>& buffer, const std:
     }
     link_.ClosePort();
     state_.BusyFlag = false;
+    TellTrouble(Outcome());
     return Outcome();
 }
 
 TransferOutcome TransferRunner::Outcome() const {
     if (state_.TransferDone) return TransferOutcome::Completed;
     return state_.CancelFlag ? TransferOutcome::Cancelled : TransferOutcome::Failed;
+}
+
+void TransferRunner::TellTrouble(TransferOutcome outcome) {
+    if (outcome == TransferOutcome::Completed || outcome == TransferOutcome::Declined) return;
+    Prompt& prompt = link_.context().prompt;
+    const std::string& title = link_.title();
+    if (!link_.openError().empty())
+        prompt.Show({link_.openError(), title, MessageIcon::Critical, Buttons::Ok});
+    else if (link_.exchangeFailed())
+        prompt.Show({PortCheckAdvice(state_.PortName), title, MessageIcon::Critical, Buttons::Ok});
+    if (blocksWritten_ > 0)
+        prompt.Show({PartlyWrittenText(blocksWritten_, ProgramBlockCount(s_)), title, MessageIcon::Exclamation,
+                     Buttons::Ok});
 }
 
 bool TransferRunner::OpenTransfer(const std::string& title) {
@@ -285,6 +309,7 @@ void TransferRunner::WriteData() {
         // must not hide it.
         for (Span w : ProgramWrites(s_, a)) {
             link_.WriteBlock(image, w.address, w.length);
+            if (!state_.ErrorFlag) ++blocksWritten_;  // acknowledged
             if ((stop = state_.ErrorFlag || state_.CancelFlag)) break;
         }
     }

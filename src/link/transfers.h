@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "link/clone_link.h"
+#include "link/link_texts.h"
 #include "model/session.h"
 
 namespace kv {
@@ -23,6 +24,8 @@ std::string TransferTitle(int mode);
 std::vector<Span> ProgramWrites(const RadioSession& session, int block);
 // Every address the program transfer writes, in order.
 std::vector<int> ProgrammedAddresses(const RadioSession& session);
+// How many write steps (whole blocks and single bytes) the program transfer makes.
+int ProgramBlockCount(const RadioSession& session);
 // The block start addresses a read fetches.
 std::vector<int> ReadBlocks(int lastAddress);
 
@@ -42,6 +45,9 @@ public:
     void ReadData(std::vector<uint8_t>& buffer);
     void WriteData();
 
+    // Write steps the radio acknowledged in the last program transfer.
+    int blocksWritten() const { return blocksWritten_; }
+
 private:
     bool OpenTransfer(const std::string& title);
     void ReadIdentification(std::vector<uint8_t>& check);
@@ -49,10 +55,14 @@ private:
     void CheckIdentity(const std::vector<uint8_t>& check, const std::string& title);
     void Progress(int address);
     TransferOutcome Outcome() const;
+    // After a transfer that did not complete: what went wrong with the port,
+    // and what a broken write left in the radio.
+    void TellTrouble(TransferOutcome outcome);
 
     CloneLink& link_;
     RadioSession& s_;
     TransferState& state_;
+    int blocksWritten_ = 0;
 };
 
 // The addresses whose byte in the radio differs from the image, among those

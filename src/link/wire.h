@@ -35,6 +35,10 @@ inline constexpr std::string_view kModeAccepted = "OK";
 inline constexpr std::string_view kStatusReady = "00";
 inline constexpr std::string_view kStatusBusy = "01";
 inline constexpr size_t kCodeWordLength = 6;
+// The pieces SplitTabs gives of a whole answer after its code word: the
+// empty one before the first TAB, the fields, the checksum.
+inline constexpr size_t kStatusAnswerPieces = 3;  // status
+inline constexpr size_t kReadAnswerPieces = 5;    // address, length, data
 
 // "ABCD": four upper-case digits, the rightmost four of "000" + hex.
 std::string Hex4(int value);

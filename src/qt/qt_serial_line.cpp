@@ -1,10 +1,17 @@
 #include "qt/qt_serial_line.h"
 
+#include <grp.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+
+#include "link/link_texts.h"
+#include "qt/qt_platform.h"
 
 namespace kv::qt {
 namespace {
@@ -95,20 +102,80 @@ void QtSerialLine::SetRts(bool on) {
 }
 
 std::string DescribeOpenFailure(const std::string& port, QSerialPort::SerialPortError error, const std::string& qtText) {
-    const std::string path = port.find('/') == std::string::npos ? "/dev/" + port : port;
+    // No port chosen at all is a missing port too.
+    const std::string path = port.empty() || port.find('/') != std::string::npos ? port : "/dev/" + port;
     std::error_code ec;
-    if (error == QSerialPort::DeviceNotFoundError || !std::filesystem::exists(path, ec))
-        return path + " does not exist: check the cable is plugged in and the port name (kvtool ports lists them)";
-    if (qtText.find("locked") != std::string::npos || qtText.find("busy") != std::string::npos)
-        return path + " is busy: another program has it open or locked; close that program and try again";
-    if (error == QSerialPort::PermissionError) {
-        if (access(path.c_str(), R_OK | W_OK) != 0)
-            return path +
-                   " permission denied: add your user to the dialout group (sudo usermod -aG dialout $USER), then log "
-                   "in again";
-        return path + " is busy: another program has it open or locked; close that program and try again";
+    if (path.empty() || error == QSerialPort::DeviceNotFoundError || !std::filesystem::exists(path, ec)) {
+        std::vector<std::string> present;
+        for (const PortInfo& info : AvailablePorts()) present.push_back(info.name);
+        return PortMissingText(path, present);
     }
+    const bool busy = qtText.find("locked") != std::string::npos || qtText.find("busy") != std::string::npos;
+    if (!busy && error == QSerialPort::PermissionError && access(path.c_str(), R_OK | W_OK) != 0)
+        return PortPermissionText(path, OwningGroup(path));
+    if (busy || error == QSerialPort::PermissionError) return PortBusyText(path, PortHolder(path));
     return path + ": " + qtText;
+}
+
+std::string OwningGroup(const std::filesystem::path& device) {
+    struct stat info {};
+    if (stat(device.c_str(), &info) != 0) return "";
+    const group* g = getgrgid(info.st_gid);
+    return g ? g->gr_name : "";
+}
+
+namespace {
+
+// "minicom (process 4711)", or empty when no such process runs.
+std::string ProcessName(long pid, const std::filesystem::path& proc) {
+    std::ifstream comm(proc / std::to_string(pid) / "comm");
+    std::string name;
+    if (pid <= 0 || !std::getline(comm, name) || name.empty()) return "";
+    return name + " (process " + std::to_string(pid) + ")";
+}
+
+// The process a lock file names: UUCP style (the number as text) or
+// QLockFile style (the number on the first line).
+long LockOwner(const std::filesystem::path& lock) {
+    std::ifstream in(lock);
+    long pid = 0;
+    return in >> pid ? pid : 0;
+}
+
+// The entries of a folder of /proc, which may vanish while they are listed: never throws.
+template <typename Visit>
+void ForEachEntry(const std::filesystem::path& folder, Visit visit) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) visit(it->path());
+}
+
+// std::filesystem::equivalent refuses devices: compare what stat says.
+bool HasOpen(const std::filesystem::path& fdFolder, const std::filesystem::path& device) {
+    struct stat wanted {};
+    if (stat(device.c_str(), &wanted) != 0) return false;
+    bool found = false;
+    ForEachEntry(fdFolder, [&](const std::filesystem::path& fd) {
+        struct stat open {};
+        found = found || (stat(fd.c_str(), &open) == 0 && open.st_dev == wanted.st_dev && open.st_ino == wanted.st_ino);
+    });
+    return found;
+}
+
+}  // namespace
+
+std::string PortHolder(const std::filesystem::path& device, const std::vector<std::filesystem::path>& lockFolders,
+                       const std::filesystem::path& proc) {
+    const std::string lockName = "LCK.." + device.filename().string();
+    for (const auto& folder : lockFolders)
+        if (std::string holder = ProcessName(LockOwner(folder / lockName), proc); !holder.empty()) return holder;
+    // Without a lock file, the processes that have the device open.
+    std::string holder;
+    ForEachEntry(proc, [&](const std::filesystem::path& process) {
+        const std::string pid = process.filename().string();
+        if (!holder.empty() || pid.empty() || !std::all_of(pid.begin(), pid.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) return;
+        if (HasOpen(process / "fd", device)) holder = ProcessName(std::stol(pid), proc);
+    });
+    return holder;
 }
 
 }  // namespace kv::qt

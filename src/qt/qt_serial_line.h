@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QSerialPort>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "link/serial_line.h"
 
@@ -36,7 +38,19 @@ private:
     bool broken_ = false;
 };
 
-// What is wrong and what to do, for a port that did not open.
+// What is wrong and what to do, for a port that did not open: missing (with
+// the ports that are present), permission denied (with the group to join),
+// busy (with the program that holds it, when the system tells).
 std::string DescribeOpenFailure(const std::string& port, QSerialPort::SerialPortError error, const std::string& qtText);
+
+// The group that owns the device ("dialout"); empty when unknown.
+std::string OwningGroup(const std::filesystem::path& device);
+
+// The program that holds the device, "minicom (process 4711)": from its
+// LCK..NAME lock file, else from the processes that have it open; empty
+// when the system does not tell.
+std::string PortHolder(const std::filesystem::path& device,
+                       const std::vector<std::filesystem::path>& lockFolders = {"/run/lock", "/var/lock"},
+                       const std::filesystem::path& proc = "/proc");
 
 }  // namespace kv::qt

@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     app.add_flag("--paced", o.pty.paced, "Send at 28800 baud, 10 bits a byte");
     app.add_option("--fault", o.faults,
                    "drop-byte@N, corrupt-byte@N, silent@N, error@N, busy[@N], wrong-address@N, bad-checksum@N, "
-                   "short-data@N, hangup@N (N: the block request, from 1)");
+                   "short-data@N, hangup@N, store-wrong@N (N: the block request, from 1)");
     app.add_option("--save", o.save, "Write the image here on exit (.hex)");
     app.add_option("--log", o.log, "Write the block requests served here on exit");
     CLI11_PARSE(app, argc, argv);

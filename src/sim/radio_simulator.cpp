@@ -9,7 +9,7 @@
 namespace kv::sim {
 namespace {
 
-constexpr std::array<std::pair<FaultKind, std::string_view>, 9> kFaultNames{{
+constexpr std::array<std::pair<FaultKind, std::string_view>, 10> kFaultNames{{
     {FaultKind::DropByte, "drop-byte"},
     {FaultKind::CorruptByte, "corrupt-byte"},
     {FaultKind::Silent, "silent"},
@@ -19,6 +19,7 @@ constexpr std::array<std::pair<FaultKind, std::string_view>, 9> kFaultNames{{
     {FaultKind::BadChecksum, "bad-checksum"},
     {FaultKind::ShortData, "short-data"},
     {FaultKind::Hangup, "hangup"},
+    {FaultKind::StoreWrong, "store-wrong"},
 }};
 
 std::string Crlf(std::string_view text) { return std::string(text) + "\r\n"; }
@@ -167,6 +168,8 @@ std::string RadioSimulator::WriteAnswer(int address, const std::vector<std::stri
         image_[at] = (*data)[i];
         written_.push_back(at);
     }
+    // The middle byte of the block (the only one of a single byte) goes in altered.
+    if (fault == FaultKind::StoreWrong) image_[address + static_cast<int>(data->size() / 2)] ^= 0x01;
     std::string ack(wire::kOk);
     if (fault == FaultKind::DropByte) ack.erase(MiddleOf(ack), 1);
     if (fault == FaultKind::CorruptByte) ack[MiddleOf(ack)] ^= 0x01;

@@ -26,6 +26,7 @@ enum class FaultKind {
     BadChecksum,   // a read answer whose checksum is wrong
     ShortData,     // a read answer one byte short, length field and checksum right
     Hangup,        // the line is closed
+    StoreWrong,    // a write acknowledged as usual, one byte of it stored altered
 };
 
 struct Fault {

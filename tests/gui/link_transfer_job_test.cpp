@@ -8,8 +8,11 @@
 #include "gui/link_transfer_job.h"
 #include "gui/transfer_dialog.h"
 #include "image/codec.h"
+#include "link/link_texts.h"
+#include "qt/qt_platform.h"
 #include "sim/demo_radio.h"
 #include "support/sessions.h"
+#include "util/texts.h"
 
 namespace kv {
 namespace {
@@ -105,13 +108,20 @@ TEST(TransferDialogOnTheLink, CancelStopsTheReadAndKeepsTheData) {
     EXPECT_EQ(session.settings, before);
 }
 
-TEST(LinkTransferJob, APortThatIsNotThereFails) {
+// The window tells what kvtool tells: the protocol's message, then which
+// port is missing and which ports there are.
+TEST(LinkTransferJob, APortThatIsNotThereFailsAndSaysWhichPortsThereAre) {
     RadioSession session = test::FreshSession(5);
     ScriptedPrompt prompt;
-    LinkTransferJob job(session, prompt, [] { return std::string("/dev/kv-no-such-port"); }, nullptr, false);
+    const std::string port = "/dev/kv-no-such-port";
+    LinkTransferJob job(session, prompt, [&] { return port; }, nullptr, false);
     RecordingEvents events;
     EXPECT_EQ(job.Run(kTransferRead, events), TransferEnd::Failed);
-    EXPECT_FALSE(prompt.shown().empty());
+    std::vector<std::string> present;
+    for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);
+    ASSERT_EQ(prompt.shown().size(), 2u);
+    EXPECT_EQ(prompt.shown()[0].text, text::kPortInitError);
+    EXPECT_EQ(prompt.shown()[1].text, PortMissingText(port, present));
 }
 
 }  // namespace

@@ -248,6 +248,24 @@ TEST_F(Protocol, ReadBlockAnswersThatFail) {
     }
 }
 
+TEST_F(Protocol, AnAnswerMustHaveExactlyItsFields) {
+    // Without the data field the checksum would pass for the one byte asked for.
+    const std::pair<std::string, const char*> reads[] = {
+        {wire::BuildFrame("#CEPDT", "005A", "01"), "no data"},
+        {wire::BuildFrame("#CEPDT", "005A", "01", "5A\t77"), "a field too many"},
+    };
+    for (const auto& [answer, what] : reads) {
+        Script({kOkLine + answer});
+        std::vector<uint8_t> buffer(kImageSize, 0x11);
+        link->ReadBlock(buffer, 0x5A, 1);
+        EXPECT_TRUE(state.ErrorFlag) << what;
+        EXPECT_EQ(Shown(), Texts{text::kDataError}) << what;
+        EXPECT_EQ(buffer[0x5A], 0x11) << what;
+    }
+    Script({kOkLine + wire::BuildFrame("#CEPSD", "00", "00")});
+    EXPECT_FALSE(link->CheckStatus()) << "a status answer with a field too many";
+}
+
 TEST_F(Protocol, ReadBlockStoresTheAnswerAtItsAddressOnly) {
     Script({kOkLine + wire::BuildFrame("#CEPDT", "0041", "02", "abCD")});
     std::vector<uint8_t> buffer(128, 0);

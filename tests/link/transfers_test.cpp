@@ -84,17 +84,99 @@ TEST(Transfers, EveryFaultEndsTheTransferAtItsRequestAndChangesNothing) {
         {"short-data", {text::kDataError, comm}},
     };
     for (const auto& [kind, texts] : readAnswer) add(kModeRead, kind, blocks, texts, text::kReadFromRadio);
+    constexpr int kFirstWrite = 8;
     for (const Case& c : cases) {
         LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault(c.fault));
         const RadioSession before = rig.session;
+        const int at = sim::ParseFault(c.fault)->at;
         EXPECT_EQ(rig.Run(c.mode), TransferOutcome::Failed) << c.fault;
-        EXPECT_EQ(rig.radio.blockRequests(), sim::ParseFault(c.fault)->at) << c.fault << ": nothing sent after it";
-        EXPECT_EQ(rig.Shown(), c.texts) << c.fault;
-        EXPECT_EQ(rig.prompt.shown().back().caption, c.caption) << c.fault;
+        EXPECT_EQ(rig.radio.blockRequests(), at) << c.fault << ": nothing sent after it";
+        // Then the port to check, and what a broken write left behind.
+        Texts texts = c.texts;
+        texts.push_back(PortCheckAdvice(""));
+        if (c.mode == kModeProgram && at > kFirstWrite)
+            texts.push_back(PartlyWrittenText(at - kFirstWrite, ProgramBlockCount(rig.session)));
+        EXPECT_EQ(rig.Shown(), texts) << c.fault;
+        EXPECT_EQ(rig.prompt.shown()[c.texts.size() - 1].caption, c.caption) << c.fault;
         EXPECT_TRUE(rig.session.settings == before.settings) << c.fault;
         EXPECT_TRUE(c.mode == kModeProgram || rig.session.image == before.image) << c.fault;
         EXPECT_FALSE(rig.line.IsOpen()) << c.fault;
         EXPECT_LT(rig.clock.Now(), std::chrono::seconds(60)) << c.fault;
+    }
+}
+
+TEST(ProgramTransfer, AnAnswerWithoutItsDataIsRefusedAndTheNextAttemptWritesTheRadiosOwnByte) {
+    // Request 6 reads the radio's own byte 0x5A; the answer lacks its data field.
+    LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault("short-data@6"));
+    const uint8_t own = rig.radio.image()[clone::RadioOwnedByte];
+    EXPECT_EQ(rig.Program(), TransferOutcome::Failed);
+    EXPECT_EQ(rig.Shown(), (Texts{text::kDataError, text::kCommunicationError, PortCheckAdvice("")}));
+    EXPECT_TRUE(rig.radio.written().empty()) << "nothing written without the radio's own byte";
+    EXPECT_EQ(rig.runner.blocksWritten(), 0);
+    rig.prompt = ScriptedPrompt();
+    EXPECT_EQ(rig.Program(), TransferOutcome::Completed) << "OK pressed again";
+    EXPECT_EQ(rig.Shown(), Texts{text::kComplete});
+    EXPECT_EQ(rig.radio.image()[clone::RadioOwnedByte], own);
+    EXPECT_EQ(rig.runner.blocksWritten(), ProgramBlockCount(rig.session));
+}
+
+// A line whose sends stop draining once the radio has served some block
+// requests (a port with no device behind it, a cable pulled): each later
+// write gives up after the adapter's one-second drain wait and says so.
+class StallingLine : public sim::SimulatedLine {
+public:
+    StallingLine(sim::RadioSimulator& radio, VirtualClock& clock, int stallAfter)
+        : SimulatedLine(radio, clock), radio_(radio), clock_(clock), stallAfter_(stallAfter) {}
+    bool Write(const uint8_t* data, size_t size) override {
+        if (radio_.blockRequests() < stallAfter_) return SimulatedLine::Write(data, size);
+        if (!stalledAt) stalledAt = clock_.Now();
+        clock_.Advance(std::chrono::seconds(1));
+        return false;
+    }
+    std::optional<Clock::Duration> stalledAt;
+
+private:
+    sim::RadioSimulator& radio_;
+    VirtualClock& clock_;
+    int stallAfter_;
+};
+
+TEST(Transfers, ASendThatNeverDrainsEndsWithinItsDeadlineAndNamesThePort) {
+    using namespace std::chrono_literals;
+    const std::string port = "/dev/ttyS0";
+    const Texts failed{text::kCommunicationError, PortCheckAdvice(port)};
+    Texts partly = failed;
+    partly.push_back(PartlyWrittenText(100, ProgramBlockCount(DefaultSession(5))));
+    struct Case {
+        const char* what;
+        int mode;
+        int stallAfter;  // block requests served before
+        TransferOutcome outcome;
+        std::chrono::seconds bound;  // the deadline of the step that fails, plus 2 s
+        Texts texts;
+    };
+    const Case cases[] = {
+        {"no device from the start", kModeRead, 0, TransferOutcome::NotConnected, 3s + 2s, failed},
+        {"pulled in the middle of a read", kModeRead, 300, TransferOutcome::Failed, 10s + 2s, failed},
+        {"pulled after 100 writes", kModeProgram, kIdentificationReads + 2 + 100, TransferOutcome::Failed, 10s + 2s,
+         partly},
+    };
+    for (const Case& c : cases) {
+        sim::RadioSimulator radio(ProgrammedRadio(5), test::Synced());
+        VirtualClock clock;
+        StallingLine line(radio, clock, c.stallAfter);
+        ScriptedPrompt prompt;
+        NullSink sink;
+        TransferState state;
+        state.PortName = port;
+        state.TransferMode = c.mode;
+        CloneLink link(LinkContext{line, clock, prompt, sink}, state);
+        RadioSession session = DefaultSession(5);
+        TransferRunner runner(link, session);
+        EXPECT_EQ(runner.Run(), c.outcome) << c.what;
+        EXPECT_EQ(test::TextsOf(prompt), c.texts) << c.what;
+        ASSERT_TRUE(line.stalledAt) << c.what;
+        EXPECT_LE(clock.Now() - *line.stalledAt, c.bound) << c.what;
     }
 }
 
@@ -108,6 +190,9 @@ TEST(Transfers, CancelEndsAReadWithCanAndAProgramWithout) {
         EXPECT_EQ(rig.radio.blockRequests(), at) << mode;
         EXPECT_EQ(rig.line.sent().ends_with("\x18"), mode == kModeRead) << mode;
         EXPECT_EQ(std::ranges::count(rig.Shown(), std::string(text::kCommunicationError)), 0) << mode;
+        // Writes 8 to 99 were acknowledged before the cancel: the radio is partly written.
+        const Texts partly{PartlyWrittenText(at - 8, ProgramBlockCount(rig.session))};
+        EXPECT_EQ(rig.Shown(), mode == kModeProgram ? partly : Texts{}) << mode;
         EXPECT_LT(rig.clock.Now(), std::chrono::seconds(30)) << mode << ": the ACK came at once";
         EXPECT_TRUE(mode == kModeProgram || rig.session.image == before.image) << "a cancelled read keeps the image";
         EXPECT_TRUE(mode == kModeProgram || rig.session.settings == before.settings) << "and the settings";

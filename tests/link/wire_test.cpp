@@ -40,6 +40,7 @@ TEST(SimulatorFaults, ParseTheCommandLineForms) {
     const std::pair<const char*, std::optional<sim::Fault>> cases[] = {
         {"drop-byte@3", sim::Fault{sim::FaultKind::DropByte, 3}},
         {"short-data@12", sim::Fault{sim::FaultKind::ShortData, 12}},
+        {"store-wrong@9", sim::Fault{sim::FaultKind::StoreWrong, 9}},
         {"busy", sim::Fault{sim::FaultKind::Busy, 1}},
         {"silent", std::nullopt}, {"silent@0", std::nullopt}, {"silent@x", std::nullopt}, {"loud@1", std::nullopt},
     };

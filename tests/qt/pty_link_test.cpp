@@ -3,14 +3,17 @@
 // pauses are skipped in-process (a clock whose sleep returns at once); its
 // deadlines are real.
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -20,6 +23,7 @@
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
 #include "support/kvtool_run.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
 
@@ -27,6 +31,8 @@ namespace kv {
 namespace {
 
 using test::Kvtool;
+
+constexpr int kExitPartlyWrittenStatus = 3;  // as documented in kvtool(1)
 using test::TempDir;
 using test::ToolRun;
 
@@ -119,6 +125,77 @@ TEST_F(PtyLink, WakesTheRadioProgramsItAndReadsItBack) {
         for (int i = a; i < a + 16; ++i) ASSERT_EQ(read.image[i], radio[static_cast<size_t>(i)]) << i;
 }
 
+// What a port that does not open says, by cause: a second opening of a held
+// port, a device the user may not open, a device that is not there.
+TEST_F(PtyLink, APortThatDoesNotOpenSaysWhyAndWhatToDo) {
+    SimProcess sim({"--synced"});
+    ASSERT_FALSE(sim.device().empty());
+    qt::QtSerialLine holder(sim.device()), second(sim.device());
+    LineError error;
+    ASSERT_TRUE(holder.Open(error)) << error.description;
+    EXPECT_FALSE(second.Open(error));
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    // The simulated radio keeps its end open too: either may be named.
+    const std::string us = PortBusyText(sim.device(), self + " (process " + std::to_string(getpid()) + ")");
+    EXPECT_TRUE(error.description == us || error.description.find(" is busy: kvradio-sim (process ") != std::string::npos)
+        << error.description;
+
+    // Permission: a device only root and its group may open, tried as nobody.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all & ~std::filesystem::perms::others_write);
+    const std::string device = (dir / "ttyLOCKED").string();
+    test::WriteText(device, "");
+    const group* owner = getgrnam("dialout");
+    ASSERT_EQ(chown(device.c_str(), 0, owner ? owner->gr_gid : 0), 0);
+    ASSERT_EQ(chmod(device.c_str(), 0660), 0);
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+        qt::QtSerialLine locked(device);
+        LineError denied;
+        locked.Open(denied);
+        const ssize_t written = write(out[1], denied.description.data(), denied.description.size());
+        _exit(written < 0 ? 3 : 0);
+    }
+    close(out[1]);
+    std::string denied;
+    for (char c; read(out[0], &c, 1) == 1;) denied += c;
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "could not become nobody";
+    EXPECT_EQ(denied, PortPermissionText(device, owner ? "dialout" : "root"));
+    EXPECT_NE(denied.find("log in again"), std::string::npos);
+
+    // Missing: the ports that are there instead.
+    std::vector<std::string> present;
+    for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);
+    const std::string missing = (dir / "ttyNONE").string();
+    EXPECT_EQ(qt::DescribeOpenFailure(missing, QSerialPort::DeviceNotFoundError, "No such file or directory"),
+              PortMissingText(missing, present));
+}
+
+TEST(PortHolder, IsTheProcessItsLockFileNames) {
+    TempDir locks;
+    const std::string pid = std::to_string(getpid());
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string(10 - pid.size(), ' ') + pid + "\n", self + " (process " + pid + ")"},  // UUCP
+        {pid + "\nminicom\nboat\n", self + " (process " + pid + ")"},                     // QLockFile
+        {"999999999\n", ""},                                                               // gone
+    };
+    for (const auto& [lock, holder] : cases) {
+        test::WriteText(locks / "LCK..ttyUSB7", lock);
+        EXPECT_EQ(qt::PortHolder("/dev/ttyUSB7", {locks.path()}), holder) << lock;
+    }
+}
+
 TEST_F(PtyLink, SettingsStoreKeepsSectionsAndKeysOnDisk) {
     {
         qt::SettingsStore store(dir / "TLN58.ini");
@@ -138,24 +215,36 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
     TempDir dir;
     const std::string out = (dir / "a.hex").string(), image = (dir / "in.hex").string();
     ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", image}).status, 0);
+    test::SmallDisk full(1024);
     struct Case {
         const char* what;
         std::vector<std::string> radio;  // kvradio-sim's options; none: no radio
         std::vector<std::string> args;   // "PORT" stands for the radio's device
         std::vector<std::string> reasons;
+        int status = 1;
     };
-    const Case cases[] = {
+    std::vector<Case> cases{
         {"no such port", {}, {"read", "--port", (dir / "ttyNONE").string(), "-o", out},
-         {"port inicialize error!!", "does not exist"}},
+         {"port inicialize error!!", (dir / "ttyNONE").string() + " does not exist. ", "port"}},
         {"unknown kind of file", {}, {"read", "--port", "/dev/null", "-o", (dir / "a.txt").string()}, {"unknown kind"}},
         {"missing file", {}, {"program", "--port", "/dev/null", (dir / "in.dat").string()}, {"No such file"}},
+        {"no folder for the output", {"--synced", "--variant", "KV170"},
+         {"read", "--port", "PORT", "--variant", "KV170", "-o", (dir / "none" / "a.hex").string()},
+         {"nothing read: " + (dir / "none" / "a.hex").string() + ": No such file or directory"}},
         {"cable pulled", {"--synced", "--variant", "KV170", "--fault", "hangup@8"},
-         {"read", "--port", "PORT", "--variant", "KV170", "-o", out}, {"Read from Radio: Communication Error!!"}},
+         {"read", "--port", "PORT", "--variant", "KV170", "-o", out},
+         {"Read from Radio: Communication Error!!", "PC-programming mode"}},
         {"another destination", {"--synced", "--variant", "KV150"},
          {"read", "--port", "PORT", "--variant", "KV170", "-o", out}, {"Destination Error !!"}},
         {"cable pulled while programming", {"--synced", "--variant", "KV170", "--fault", "hangup@9"},
-         {"program", "--port", "PORT", image}, {"Program to Radio: Communication Error!!"}},
+         {"program", "--port", "PORT", image},
+         {"Program to Radio: Communication Error!!", "part old and part new data: 1 of "},
+         kExitPartlyWrittenStatus},
     };
+    if (full.mounted())
+        cases.push_back({"a full disk", {"--synced", "--variant", "KV170"},
+                         {"read", "--port", "PORT", "--variant", "KV170", "-o", (full / "a.hex").string()},
+                         {"nothing read: " + (full / "a.hex").string() + ": No space left on device"}});
     for (const Case& c : cases) {
         std::optional<SimProcess> sim;
         if (!c.radio.empty()) sim.emplace(c.radio);
@@ -164,11 +253,40 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
         const auto started = std::chrono::steady_clock::now();
         const ToolRun run = Kvtool(args);
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << c.what << ": no deadline";
-        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_EQ(run.status, c.status) << c.what;
         for (const std::string& reason : c.reasons)
             EXPECT_NE(run.err.find(reason), std::string::npos) << c.what << ": " << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.what;
     }
+    EXPECT_TRUE(!full.mounted() || full.FileCount() == 0) << "the check leaves nothing behind";
+}
+
+// A port whose sends never drain, as a built-in port with no device behind
+// it: a pseudo-terminal whose far end reads nothing and whose buffer is full.
+TEST(KvtoolLink, APortWhoseSendsNeverDrainFailsAtOnceAndNamesThePort) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const std::string device = ptsname(master);
+    const int filler = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(filler, 0);
+    termios raw{};
+    tcgetattr(filler, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(filler, TCSANOW, &raw);
+    const char block[1024] = {};
+    while (write(filler, block, sizeof block) > 0) {}
+    TempDir dir;
+    const auto started = std::chrono::steady_clock::now();
+    const ToolRun run = Kvtool({"read", "--port", device, "-o", (dir / "a.hex").string()});
+    // The sync deadline (3 s) plus 2 s; the echo's 100 s are not waited for.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(std::string("Read from Radio: ") + text::kCommunicationError), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(PortCheckAdvice(device)), std::string::npos) << run.err;
+    close(filler);
+    close(master);
 }
 
 // A dealer's round trip: read a radio into a settings file, change the file,

@@ -54,9 +54,14 @@ std::string VerifyFailureText(const RadioSession& session, const std::vector<uin
         for (size_t i = 0; i < std::min(concerned.changes.size(), kLinesShown); ++i)
             text += (i ? ", " : " ") + concerned.changes[i].path;
     }
-    text += backupPath.empty() ? "\r\nNo backup was read before programming."
-                               : "\r\nThe backup read before programming can be restored: " + backupPath;
+    text += "\r\n" + (backupPath.empty() ? std::string("No backup was read before programming.")
+                                         : RestoreBackupText(backupPath));
     return text;
+}
+
+std::string RestoreBackupText(const std::string& backupPath) {
+    return "The backup read before programming can be restored to put the radio back as it was: " + backupPath +
+           " (File > Restore from Backup, then Program to Radio; or kvtool program " + backupPath + " --port PORT).";
 }
 
 SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const SafeProgramPlan& plan) {
@@ -98,6 +103,8 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
     TransferRunner writer(link, session);
     r.outcome = writer.Run();
     r.blocksWritten = writer.blocksWritten();
+    if (r.outcome != TransferOutcome::Completed && r.blocksWritten > 0 && !r.backupPath.empty())
+        Ask(link, RestoreBackupText(r.backupPath), MessageIcon::Exclamation, Buttons::Ok);
     if (r.outcome != TransferOutcome::Completed || !plan.verify) {
         if (r.outcome == TransferOutcome::Completed) r.step = SafeProgramStep::Done;
         return r;

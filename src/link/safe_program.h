@@ -44,6 +44,9 @@ std::string PreviewText(const ProgrammingDiff& preview);
 std::string VerifyFailureText(const RadioSession& session, const std::vector<uint8_t>& radio,
                               const std::vector<int>& differences, const std::string& backupPath);
 
+// Where the backup of a program is, and how to write it back.
+std::string RestoreBackupText(const std::string& backupPath);
+
 inline constexpr const char* kVerified = "Verified: the radio holds every byte that was written.";
 inline constexpr const char* kNothingChanges =
     "The radio already holds this data: the write changes nothing.\r\nWrite it anyway?";

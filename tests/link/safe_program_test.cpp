@@ -125,3 +125,45 @@ TEST(SafeProgram, ADryRunReadsAndWorksOutTheChangesWithoutAskingOrWriting) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+// The block requests of a dry run: a full read with its identity checks.
+int ReadRequests() {
+    LinkRig probe(Renamed(), MarkedRadio());
+    ProgramSafely(probe.link, probe.session, {false, false, true, true, nullptr, {}});
+    return probe.radio.blockRequests();
+}
+
+TEST(SafeProgram, VerifyCatchesARadioThatStoresABlockWrongly) {
+    // The fault hits a write: past the backup read, the identity checks and the radio's own bytes.
+    const int atWrite = ReadRequests() + 30;
+    LinkRig rig(Renamed(), MarkedRadio(), {true, {{sim::FaultKind::StoreWrong, atWrite}}}, {Answer::Ok});
+    Keeper keeper;
+    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep(), {}});
+    EXPECT_EQ(r.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(r.step, SafeProgramStep::Verify);
+    ASSERT_EQ(r.verifyDifferences.size(), 1u);
+    const std::string text = rig.Shown().back();
+    EXPECT_EQ(text.rfind("Verify failed: the radio holds 1 byte(s) other than those written: 0x", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\nSettings concerned: "), std::string::npos) << text;
+    EXPECT_NE(text.find("can be restored to put the radio back as it was: /backups/1.hex"), std::string::npos);
+}
+
+TEST(SafeProgram, AWriteBrokenAfterSomeBlocksSaysSoAndWhereTheBackupIs) {
+    const int atWrite = ReadRequests() + 30;
+    LinkRig rig(Renamed(), MarkedRadio(), {true, {{sim::FaultKind::Error, atWrite}}}, {Answer::Ok});
+    Keeper keeper;
+    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep(), {}});
+    EXPECT_EQ(r.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(r.step, SafeProgramStep::Write);
+    EXPECT_GT(r.blocksWritten, 0);
+    const Texts shown = rig.Shown();
+    ASSERT_GE(shown.size(), 2u);
+    EXPECT_EQ(shown[shown.size() - 2].rfind("The radio now holds part old and part new data: ", 0), 0u);
+    EXPECT_EQ(shown.back().rfind("The backup read before programming can be restored", 0), 0u) << shown.back();
+}
+
+}  // namespace
+}  // namespace kv

@@ -21,6 +21,8 @@ public:
     // Runs pending window events; the Cancel button is served here.
     virtual void Pump() = 0;
     virtual bool CancelRequested() const = 0;
+    // The step a program with backup and verify is in ("Step 1 of 3: ...").
+    virtual void Phase(const std::string&) {}
 };
 
 enum class TransferEnd { Completed, Failed, Cancelled };

@@ -47,6 +47,7 @@ TransferEnd LinkTransferJob::Run(int mode, TransferEvents& events) {
         SafeProgramPlan plan;
         plan.backup = choices_->backup && !backupFolder_.empty();
         plan.verify = choices_->verify;
+        plan.onStep = [&](int step) { events.Phase(StepText(plan, static_cast<SafeProgramStep>(step))); };
         plan.keep = [this](const RadioSession& s, const std::vector<uint8_t>& radio) {
             return SaveBackup(backupFolder_, s, radio, std::chrono::system_clock::now());
         };

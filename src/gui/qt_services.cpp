@@ -118,7 +118,7 @@ std::optional<std::filesystem::path> DialogBackupChooser::Choose(const std::vect
     dialog.setWindowTitle("Restore from Backup");
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(entries.empty() ? "No backups yet: every read of a radio is kept here."
-                                                 : "The radio reads kept before programming, newest first:",
+                                                 : "Every read of a radio is kept here, newest first:",
                                  &dialog));
     auto* list = new QListWidget(&dialog);
     list->setObjectName("lstBackups");

@@ -1,6 +1,7 @@
 #include "gui/transfer_dialog.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QSvgWidget>
@@ -67,6 +68,11 @@ TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* 
         box(kVerifyChoice, "chkVerify", choices->verify);
     }
 
+    phase_ = new QLabel(this);
+    phase_->setObjectName("lblPhase");
+    phase_->setVisible(mode == kTransferProgram && choices);
+    layout->addWidget(phase_);
+
     progressFrame_ = new QFrame(this);
     progressFrame_->setObjectName("pictProgress");
     static_cast<QFrame*>(progressFrame_)->setFrameShape(QFrame::Box);
@@ -92,6 +98,7 @@ TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* 
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
 
+    resize(width(), std::max(height(), sizeHint().height()));  // room for the program choices
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::Start);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::CancelPressed);
     Note("starting at debug mode..");
@@ -150,6 +157,8 @@ void TransferDialog::Note(const std::string& text) {
     monitor_->setText(QString::fromStdString(text));
     Pause(500, pauseScale_);
 }
+
+void TransferDialog::Phase(const std::string& text) { phase_->setText(QString::fromStdString(text)); }
 
 void TransferDialog::Pump() { QApplication::processEvents(); }
 

@@ -31,6 +31,7 @@ public:
     void Note(const std::string& text) override;
     void Pump() override;
     bool CancelRequested() const override { return state_.cancelRequested(); }
+    void Phase(const std::string& text) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +49,7 @@ private:
     bool completed_ = false;
     int percent_ = 0;
     QLabel* monitor_ = nullptr;
+    QLabel* phase_ = nullptr;
     QWidget* progressFrame_ = nullptr;
     QLabel* fill_ = nullptr;
     QPushButton* ok_ = nullptr;

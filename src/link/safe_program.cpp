@@ -29,6 +29,21 @@ TransferOutcome ReadWhole(CloneLink& link, const RadioSession& session, std::vec
 
 }  // namespace
 
+std::string StepText(const SafeProgramPlan& plan, SafeProgramStep step) {
+    const bool read = plan.backup || plan.dryRun;
+    const int total = (read ? 2 : 0) + 1 + (plan.verify ? 1 : 0);
+    int number = 0;
+    std::string what;
+    switch (step) {
+        case SafeProgramStep::Backup: number = 1, what = plan.backup ? "reading the radio into a backup" : "reading the radio"; break;
+        case SafeProgramStep::Preview: number = 2, what = "what the write changes"; break;
+        case SafeProgramStep::Write: number = read ? 3 : 1, what = "writing"; break;
+        case SafeProgramStep::Verify: number = total, what = "reading back to verify"; break;
+        case SafeProgramStep::Done: return "";
+    }
+    return "Step " + std::to_string(number) + " of " + std::to_string(total) + ": " + what;
+}
+
 std::string PreviewText(const ProgrammingDiff& preview) {
     const size_t n = preview.changes.size();
     std::string text = "This write changes " + std::to_string(n) + (n == 1 ? " setting:" : " settings:");

@@ -38,6 +38,9 @@ struct SafeProgramResult {
 
 SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const SafeProgramPlan& plan);
 
+// "Step 1 of 3: reading the radio into a backup", for the steps the plan runs; "" for Done.
+std::string StepText(const SafeProgramPlan& plan, SafeProgramStep step);
+
 // "This write changes 3 settings:" and the first lines of the changes.
 std::string PreviewText(const ProgrammingDiff& preview);
 // The verify failure: the addresses, the settings concerned and the backup.

@@ -499,13 +499,16 @@ void MainWindow::Refresh() {
     UpdateTitle();
 }
 
-bool MainWindow::ExportChannels() {
-    if (!ValidateActiveField()) return false;
+std::optional<ChannelList> MainWindow::ShownChannelList() {
+    if (!ValidateActiveField()) return std::nullopt;
     const std::optional<ChannelList> list = ListOfScreen(shown_.kind, shown_.group);
-    if (!list) {
-        services_.prompt.Show(NoChannelListMessage());
-        return false;
-    }
+    if (!list) services_.prompt.Show(NoChannelListMessage());
+    return list;
+}
+
+bool MainWindow::ExportChannels() {
+    const std::optional<ChannelList> list = ShownChannelList();
+    if (!list) return false;
     auto path = ChooseSaveName(kCsvFilter);
     if (!path) return false;
     if (!path->has_extension()) path->replace_extension(".csv");
@@ -515,12 +518,8 @@ bool MainWindow::ExportChannels() {
 }
 
 bool MainWindow::ImportChannels() {
-    if (!ValidateActiveField()) return false;
-    const std::optional<ChannelList> list = ListOfScreen(shown_.kind, shown_.group);
-    if (!list) {
-        services_.prompt.Show(NoChannelListMessage());
-        return false;
-    }
+    const std::optional<ChannelList> list = ShownChannelList();
+    if (!list) return false;
     const auto path = ChooseOpenName(kCsvFilter);
     if (!path) return false;
     const ChannelChange change = ImportChannelsCsvFile(s_, *list, *path);

@@ -13,6 +13,7 @@
 #include <map>
 #include <vector>
 
+#include "editor/channel_csv.h"
 #include "editor/main_window_logic.h"
 #include "editor/screen_tree.h"
 #include "files/default_data.h"
@@ -89,6 +90,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The channel list of the screen shown; nothing (and a message) when it shows none.
+    std::optional<ChannelList> ShownChannelList();
     void BuildMenus();
     void BuildToolbar();
     void BuildScreens();

@@ -160,21 +160,24 @@ TEST(Undo, TheChangedMarkFollowsTheSavedState) {
     EXPECT_TRUE(rig.editor.dataChanged);
 
     // Undo and redo across the saved state: the mark at each step.
-    const struct {
-        bool (MainWindow::*command)();
+    struct Step {
+        bool undo;  // else redo
         bool changed;
         int dual;
-    } steps[] = {
-        {&MainWindow::EditUndo, false, savedDual},   // back at the saved state
-        {&MainWindow::EditUndo, true, savedDual},    // before it
-        {&MainWindow::EditRedo, false, savedDual},   // the saved state again
-        {&MainWindow::EditRedo, true, 1 - savedDual},
-        {&MainWindow::EditUndo, false, savedDual},
     };
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        ASSERT_TRUE((w.*steps[i].command)()) << i;
-        EXPECT_EQ(rig.editor.dataChanged, steps[i].changed) << i;
-        EXPECT_EQ(dual->currentIndex(), steps[i].dual) << i;
+    const std::vector<Step> steps{
+        {true, false, savedDual},   // back at the saved state
+        {true, true, savedDual},    // before it
+        {false, false, savedDual},  // the saved state again
+        {false, true, 1 - savedDual},
+        {true, false, savedDual},
+    };
+    int i = 0;
+    for (const Step& step : steps) {
+        ASSERT_TRUE(step.undo ? w.EditUndo() : w.EditRedo()) << i;
+        EXPECT_EQ(rig.editor.dataChanged, step.changed) << i;
+        EXPECT_EQ(dual->currentIndex(), step.dual) << i;
+        ++i;
     }
     ASSERT_TRUE(w.FileSave());
     EXPECT_EQ(ReadText(rig.dir / "boat.dat"), saved) << "undone to the saved state: the same file";

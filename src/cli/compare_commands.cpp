@@ -38,7 +38,7 @@ std::optional<std::string> Load(RadioSession& session, const std::string& file, 
 }
 
 int RunDiff(const DiffOptions& o, CommandIo& io) {
-    if (o.model >= 0 && !IsValidModel(o.model)) return Trouble(io, "--model must be a model type code from 0 to 6");
+    if (o.model >= 0 && !IsValidModel(o.model)) return Trouble(io, ModelOptionError(o.model));
     RadioSession a, b;
     if (const auto error = Load(a, o.before, o.model)) return Trouble(io, *error);
     if (const auto error = Load(b, o.after, o.model)) return Trouble(io, *error);

@@ -53,27 +53,14 @@ fs::path ProgramDataFolder() {
     return DataFolder(ec ? fs::current_path() : exe.parent_path());
 }
 
-// "0".."5", "255" or a destination suffix ("intl", "-uk", ...).
-std::optional<uint8_t> ParseRegion(const std::string& text) {
-    const std::vector<std::string> suffixes{"intl", "uk", "be", "nl", "sw", "grmn"};
-    std::string name = text;
-    if (!name.empty() && name.front() == '-') name.erase(0, 1);
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    const auto it = std::find(suffixes.begin(), suffixes.end(), name);
-    if (it != suffixes.end()) return static_cast<uint8_t>(it - suffixes.begin());
-    if (name == "255") return kNoRegion;
-    if (name.size() == 1 && name[0] >= '0' && name[0] <= '5') return static_cast<uint8_t>(name[0] - '0');
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string BuildNewSession(const NewSessionOptions& o, RadioSession& session) {
-    if (!IsValidModel(o.model)) return "--model must be a model type code from 0 to 6";
+    if (!IsValidModel(o.model)) return ModelOptionError(o.model);
     std::optional<uint8_t> region;
     if (!o.region.empty()) {
         if (o.model != 6) return "--region applies to model type 6 only";
-        region = ParseRegion(o.region);
+        region = ParseRegionName(o.region);
         if (!region) return "--region must be 0 to 5, 255 or one of intl, uk, be, nl, sw, grmn";
     }
     session.model = o.model;

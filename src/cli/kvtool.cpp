@@ -16,7 +16,7 @@ int Fail(CommandIo& io, const std::string& line) {
 }
 
 std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::string& file, int model) {
-    if (model >= 0 && !IsValidModel(model)) return Fail(io, "--model must be a model type code from 0 to 6");
+    if (model >= 0 && !IsValidModel(model)) return Fail(io, ModelOptionError(model));
     const DataFileResult loaded = LoadDataFile(session, file, model >= 0 ? std::optional<int>(model) : std::nullopt);
     if (!loaded.ok) return Fail(io, loaded.error);
     for (const std::string& warning : loaded.warnings) io.err << "kvtool: warning: " << file << ": " << warning << "\n";

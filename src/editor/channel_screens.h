@@ -57,9 +57,6 @@ std::vector<std::string> ExpansionGridRow(const ChannelRecord& channel, int numb
 // The RG grid shows the same columns as the LMR and EXP grids.
 std::vector<std::string> RgGridRow(const ChannelRecord& channel, int number);
 
-// The grid's record of a row (row 0 is the title row): row - 1.
-inline int RecordOfRow(int row) { return row - 1; }
-
 // The channel a single-channel editor writes: "L" and "E" name EXP records,
 // "R" the RG records, "PU", "PI", "PC" the marine lists; the number after the
 // letters counts from 1. Null for a key that names no record.

@@ -68,7 +68,6 @@ SettingsTable SettingsTable::Parse(std::string_view text) {
         }
         if (const auto name = HeaderName(line)) {
             section = std::string(*name);
-            table.sections_.emplace(Lower(*section), true);
             ++table.sectionCount_;
         }
     });
@@ -89,7 +88,6 @@ std::string SettingsTable::LookupValue(std::string_view section, std::string_vie
     return value ? *value : std::string();
 }
 
-bool SettingsTable::HasSection(std::string_view section) const { return sections_.count(Lower(section)) > 0; }
 
 std::string ReadProfileValue(const SettingsTable& table, std::string_view section, std::string_view key) {
     return table.LookupValue(section, key).substr(0, 127);

@@ -18,7 +18,6 @@ public:
     const std::string* Find(std::string_view section, std::string_view key) const;
     // As Find, with the empty string for a missing key.
     std::string LookupValue(std::string_view section, std::string_view key) const;
-    bool HasSection(std::string_view section) const;
 
     size_t sectionCount() const { return sectionCount_; }
 
@@ -26,11 +25,8 @@ private:
     void Add(std::string_view section, std::string_view key, std::string value);
 
     std::unordered_map<std::string, std::string> values_;  // "section\0key", lower case
-    std::unordered_map<std::string, bool> sections_;
     size_t sectionCount_ = 0;
 };
-
-inline SettingsTable ParseSettingsText(std::string_view text) { return SettingsTable::Parse(text); }
 
 // One "[MAIN]"-style read: the value cut to 127 characters, "" when missing.
 std::string ReadProfileValue(const SettingsTable& table, std::string_view section, std::string_view key);

@@ -1,7 +1,9 @@
 #include "model/models.h"
 
 #include <array>
+#include <cctype>
 #include <cstdio>
+#include <string_view>
 
 namespace kv {
 namespace {
@@ -78,6 +80,17 @@ std::optional<Destination> DestinationFor(int model, bool sel1, uint8_t region) 
 
 std::string DefaultDataFileName(int model, const std::string& destination) {
     return destination + ProductTag(model) + ".ini";
+}
+
+std::optional<uint8_t> ParseRegionName(std::string name) {
+    static constexpr std::array<std::string_view, kRegionCount> kSuffixes{"intl", "uk", "be", "nl", "sw", "grmn"};
+    if (!name.empty() && name.front() == '-') name.erase(0, 1);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (size_t i = 0; i < kSuffixes.size(); ++i)
+        if (name == kSuffixes[i]) return static_cast<uint8_t>(i);
+    if (name == "255") return kNoRegion;
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '5') return static_cast<uint8_t>(name[0] - '0');
+    return std::nullopt;
 }
 
 }  // namespace kv

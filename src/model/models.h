@@ -14,6 +14,10 @@ inline constexpr uint8_t kNoRegion = 255;   // region code "none"
 inline constexpr int kRegionCount = 6;      // region codes 0..5 of model type 6
 
 inline bool IsValidModel(int model) { return model >= 0 && model < kModelCount; }
+// The one refusal of a model type code given as an option; "" for a valid one.
+inline const char* ModelOptionError(int model) {
+    return IsValidModel(model) ? "" : "--model must be a model type code from 0 to 6";
+}
 inline bool IsDscModel(int model) { return model == 0 || model == 3; }
 inline bool HasNames(int model) { return model != 1; }
 inline bool HasTones(int model) { return model == 2 || model == 4 || model == 5 || model == 6; }
@@ -37,6 +41,10 @@ std::optional<uint8_t> RequiredProductByte(int model);
 
 // Region byte b as a region code: b for model type 6 and b in 0..5, else 255.
 uint8_t RegionFromByte(int model, uint8_t b);
+
+// A region given by name: "0".."5", "255" or a destination suffix ("intl",
+// "-UK", ...), in any case; nullopt for anything else.
+std::optional<uint8_t> ParseRegionName(std::string name);
 
 // The series word of the Edit > Model question ("KV170" for code 5 ...).
 std::string SeriesWord(int model);

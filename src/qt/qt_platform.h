@@ -24,7 +24,6 @@ public:
     explicit SettingsStore(const std::filesystem::path& iniFile);
     std::optional<std::string> Get(const std::string& section, const std::string& key) const override;
     void Set(const std::string& section, const std::string& key, const std::string& value) override;
-    void Sync() { settings_->sync(); }
 
 private:
     std::unique_ptr<QSettings> settings_;

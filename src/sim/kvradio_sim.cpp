@@ -29,16 +29,6 @@ struct Options {
     sim::PtyOptions pty;
 };
 
-std::optional<uint8_t> ParseRegion(std::string name) {
-    const std::vector<std::string> suffixes{"intl", "uk", "be", "nl", "sw", "grmn"};
-    if (!name.empty() && name.front() == '-') name.erase(0, 1);
-    for (size_t i = 0; i < suffixes.size(); ++i)
-        if (name == suffixes[i]) return static_cast<uint8_t>(i);
-    if (name == "255") return kNoRegion;
-    if (name.size() == 1 && name[0] >= '0' && name[0] <= '5') return static_cast<uint8_t>(name[0] - '0');
-    return std::nullopt;
-}
-
 // The image a radio of these options holds: a file, or the model's defaults.
 bool BuildImage(const Options& o, RadioImage& image, std::string& error) {
     if (!o.image.empty()) {
@@ -50,13 +40,13 @@ bool BuildImage(const Options& o, RadioImage& image, std::string& error) {
         image.lastAddress = static_cast<int>(file.bytes.size()) - 1;
         return true;
     }
-    if (!IsValidModel(o.model)) return error = "--model must be 0..6", false;
+    if (!IsValidModel(o.model)) return error = ModelOptionError(o.model), false;
     RadioSession s;
     s.model = o.model;
     ResetToDefaults(s);
     if (!o.variant.empty()) SetVariantBits(s.image, o.variant == "KV170");
     if (!o.region.empty()) {
-        const auto region = ParseRegion(o.region);
+        const auto region = ParseRegionName(o.region);
         if (!region) return error = "--region must be 0..5, 255 or intl, uk, be, nl, sw, grmn", false;
         s.image[map::RegionByte] = *region;
         s.region = RegionFromByte(s.model, *region);

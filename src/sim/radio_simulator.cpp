@@ -143,7 +143,7 @@ void RadioSimulator::TakeFrame(const std::string& line, std::string& out) {
         answer = ReadAnswer(static_cast<int>(address), static_cast<int>(length), fault);
     else
         answer = WriteAnswer(static_cast<int>(address), fields, fault);
-    out += filter_ ? filter_(request, answer) : answer;
+    out += answer;
 }
 
 std::string RadioSimulator::ReadAnswer(int address, int length, std::optional<FaultKind> fault) {

@@ -68,11 +68,6 @@ public:
     const std::vector<int>& written() const { return written_; }
     int blockRequests() const { return blockRequests_; }
 
-    // Tests replace the answer to a block request: given the request number
-    // and the answer the radio would give, the bytes to send instead.
-    using AnswerFilter = std::function<std::string(int request, const std::string& answer)>;
-    void SetAnswerFilter(AnswerFilter filter) { filter_ = std::move(filter); }
-
 private:
     enum class Mode { Asleep, Woken, Synced };
     void TakeLine(const std::string& line, std::string& out);
@@ -91,7 +86,6 @@ private:
     int statusRequests_ = 0;
     std::vector<std::string> log_;
     std::vector<int> written_;
-    AnswerFilter filter_;
 };
 
 }  // namespace kv::sim

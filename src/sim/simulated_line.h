@@ -29,7 +29,6 @@ public:
     void SetRts(bool on) override { rts_ = on; }
 
     // For tests: refuse to open, with this description.
-    void FailOpen(std::string description) { openFailure_ = std::move(description); }
     // Everything the tool sent, in order.
     const std::string& sent() const { return sent_; }
     int opens() const { return opens_; }
@@ -41,7 +40,6 @@ private:
     VirtualClock& clock_;
     std::deque<uint8_t> input_;
     std::string sent_;
-    std::string openFailure_;
     bool open_ = false;
     bool dtr_ = false, rts_ = false;
     int opens_ = 0;

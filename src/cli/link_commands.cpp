@@ -303,11 +303,6 @@ struct ReadOptions {
     std::string output;
 };
 
-SavedBackup KeepRead(const RadioSession& session) {
-    const std::vector<uint8_t> bytes(session.image.bytes.begin(), session.image.bytes.begin() + session.image.size());
-    return SaveBackup(qt::BackupFolder(), session, bytes, std::chrono::system_clock::now());
-}
-
 int RunRead(const ReadOptions& o, CommandIo& io) {
     RadioSession session;
     if (const std::string error = BuildNewSession({o.model, o.variant, o.region, "", ""}, session); !error.empty())
@@ -326,7 +321,7 @@ int RunRead(const ReadOptions& o, CommandIo& io) {
     TransferRunner runner(setup.link(), session);
     const TransferOutcome outcome = runner.Run();
     if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
-    const SavedBackup backup = KeepRead(session);
+    const SavedBackup backup = SaveReadBackup(qt::BackupFolder(), session, std::chrono::system_clock::now());
     if (!backup.error.empty()) io.err << "kvtool: warning: the read was not kept in the backups: " << backup.error << "\n";
     StreamPrompt prompt(io.err);
     const DataFileResult saved = SaveDataFile(session, o.output, prompt);

@@ -79,6 +79,12 @@ SavedBackup SaveBackup(const fs::path& folder, const RadioSession& session, cons
     return {path, ""};
 }
 
+SavedBackup SaveReadBackup(const fs::path& folder, const RadioSession& session,
+                           std::chrono::system_clock::time_point now) {
+    const std::vector<uint8_t> read(session.image.bytes.begin(), session.image.bytes.begin() + session.image.size());
+    return SaveBackup(folder, session, read, now);
+}
+
 std::vector<BackupEntry> ListBackups(const fs::path& folder) {
     std::vector<BackupEntry> entries;
     for (const fs::path& file : BackupFiles(folder)) {

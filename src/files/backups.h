@@ -25,6 +25,10 @@ struct SavedBackup {
 SavedBackup SaveBackup(const std::filesystem::path& folder, const RadioSession& session,
                        const std::vector<uint8_t>& radio, std::chrono::system_clock::time_point now);
 
+// Keeps the session's image as it stands, after a completed read.
+SavedBackup SaveReadBackup(const std::filesystem::path& folder, const RadioSession& session,
+                           std::chrono::system_clock::time_point now);
+
 struct BackupEntry {
     std::filesystem::path path;
     std::string date;         // "2026-12-07 14:03:59", from the name

@@ -56,9 +56,7 @@ TransferEnd LinkTransferJob::Run(int mode, TransferEvents& events) {
         outcome = TransferRunner(link, session_).Run();
     }
     if (outcome == TransferOutcome::Completed && state.TransferMode == kModeRead && !backupFolder_.empty()) {
-        const std::vector<uint8_t> bytes(session_.image.bytes.begin(),
-                                         session_.image.bytes.begin() + session_.image.size());
-        const SavedBackup kept = SaveBackup(backupFolder_, session_, bytes, std::chrono::system_clock::now());
+        const SavedBackup kept = SaveReadBackup(backupFolder_, session_, std::chrono::system_clock::now());
         if (!kept.error.empty())
             prompt_.Show({"The read could not be kept in the backups folder: " + kept.error,
                           TransferTitle(kModeRead), MessageIcon::Exclamation, Buttons::Ok});

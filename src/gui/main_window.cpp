@@ -851,8 +851,10 @@ void MainWindow::RunTransfer(int mode) {
     TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale, &e_.program);
     dialog.exec();
     if (mode == kTransferProgram) SaveProgramChoices(services_.store, e_.program);
-    if (!dialog.completed() || mode != kTransferRead) return;
-    // A completed read: the radio's data are now the window's data.
+    if (dialog.completed() && mode == kTransferRead) TakeRadioData();
+}
+
+void MainWindow::TakeRadioData() {
     s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
     CheckDestinationOfData();
     e_.currentFile.clear();
@@ -879,13 +881,7 @@ bool MainWindow::RestoreBackup(const std::filesystem::path& path) {
         if (outcome.messages.empty()) services_.prompt.Show({outcome.detail, "Restore from Backup", MessageIcon::Critical, Buttons::Ok});
         return false;
     }
-    // As after a read: the radio's data, in no file yet (the backup stays as it is).
-    s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
-    CheckDestinationOfData();
-    e_.currentFile.clear();
-    e_.dataChanged = false;
-    history_->Clear();
-    Refresh();
+    TakeRadioData();  // as after a read; the backup stays as it is
     return true;
 }
 

@@ -92,6 +92,8 @@ protected:
 private:
     // The channel list of the screen shown; nothing (and a message) when it shows none.
     std::optional<ChannelList> ShownChannelList();
+    // A completed read or a restored backup: the radio's data become the window's, in no file.
+    void TakeRadioData();
     void BuildMenus();
     void BuildToolbar();
     void BuildScreens();

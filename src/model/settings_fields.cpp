@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
 #include <span>
 
 namespace kv {
@@ -90,30 +91,69 @@ SettingValue AsSetting(const T& value) {
         return static_cast<int64_t>(value);
 }
 
+template <class T>
+struct IsBoolArray : std::false_type {};
+template <size_t N>
+struct IsBoolArray<std::array<bool, N>> : std::true_type {};
+
+constexpr std::string_view kNotARecordField = "it is not a setting of a record";
+
+// What a walk over one session that may change it asks at each value: the
+// value to store there, if any, and whether it could be stored.
+class ValueEditor {
+public:
+    virtual ~ValueEditor() = default;
+    virtual const SettingValue* Replacement() = 0;
+    virtual void Stored(std::string_view refusal) = 0;
+};
+
+template <class T>
+std::string StoreAs(T& member, const SettingValue& value) {
+    if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, double> || std::is_same_v<T, std::string>) {
+        const T* typed = std::get_if<T>(&value);
+        if (!typed) return "the value is not of the setting's kind";
+        member = *typed;
+    } else {
+        const int64_t* number = std::get_if<int64_t>(&value);
+        if (!number) return "the value is not a whole number";
+        if (*number < std::numeric_limits<T>::min() || *number > std::numeric_limits<T>::max())
+            return "the value must lie between " + std::to_string(std::numeric_limits<T>::min()) + " and " +
+                   std::to_string(std::numeric_limits<T>::max());
+        member = static_cast<T>(*number);
+    }
+    return "";
+}
+
+// Walks the records of two sessions side by side (S: const RadioSettings),
+// or of one session that an editor may change (S: RadioSettings, a and b
+// the same record).
+template <class S>
 class Walk {
 public:
-    explicit Walk(SettingsVisitor& v) : v_(v) {}
+    explicit Walk(SettingsVisitor& v, ValueEditor* editor = nullptr) : v_(v), editor_(editor) {}
 
-    void Scalar(std::string_view key, const SettingValue& a, const SettingValue& b) { v_.Value(key, -1, a, b); }
+    void Scalar(std::string_view key, const SettingValue& a, const SettingValue& b) {
+        v_.Value(key, -1, a, b);
+        if (editor_ && editor_->Replacement()) editor_->Stored(kNotARecordField);
+    }
 
     template <class R, size_t N>
-    void Object(std::string_view key, int index, const R& a, const R& b, const std::array<Field<R>, N>& fields) {
+    void Object(std::string_view key, int index, R& a, R& b, const std::array<Field<std::remove_const_t<R>>, N>& fields) {
         if (!v_.Open(key, index, false, a == b)) return;
         Fields(a, b, fields);
         v_.Close(false);
     }
 
     template <class R, size_t N>
-    void Fields(const R& a, const R& b, const std::array<Field<R>, N>& fields) {
-        for (const Field<R>& f : fields)
+    void Fields(R& a, R& b, const std::array<Field<std::remove_const_t<R>>, N>& fields) {
+        for (const auto& f : fields)
             std::visit([&](auto member) { Member(f.key, a.*member, b.*member); }, f.member);
     }
 
-    template <class R, size_t M, size_t N>
-    void Array(std::string_view key, const std::array<R, M>& a, const std::array<R, M>& b,
-               const std::array<Field<R>, N>& fields) {
+    template <class A, size_t N>
+    void Array(std::string_view key, A& a, A& b, const std::array<Field<typename std::remove_const_t<A>::value_type>, N>& fields) {
         if (!v_.Open(key, -1, true, a == b)) return;
-        for (size_t i = 0; i < M; ++i) Object("", static_cast<int>(i), a[i], b[i], fields);
+        for (size_t i = 0; i < a.size(); ++i) Object("", static_cast<int>(i), a[i], b[i], fields);
         v_.Close(true);
     }
 
@@ -126,25 +166,36 @@ public:
 
 private:
     template <class T>
-    void Member(std::string_view key, const T& a, const T& b) {
-        v_.Value(key, -1, AsSetting(a), AsSetting(b));
+    void Member(std::string_view key, T& a, T& b) {
+        if constexpr (IsBoolArray<std::remove_const_t<T>>::value) {
+            if (!v_.Open(key, -1, true, a == b)) return;
+            for (size_t i = 0; i < a.size(); ++i) {
+                v_.Value("", static_cast<int>(i), a[i], b[i]);
+                Edit(b[i]);
+            }
+            v_.Close(true);
+        } else {
+            v_.Value(key, -1, AsSetting(a), AsSetting(b));
+            Edit(b);
+        }
     }
-    template <size_t N>
-    void Member(std::string_view key, const std::array<bool, N>& a, const std::array<bool, N>& b) {
-        if (!v_.Open(key, -1, true, a == b)) return;
-        for (size_t i = 0; i < N; ++i) v_.Value("", static_cast<int>(i), a[i], b[i]);
-        v_.Close(true);
+    template <class T>
+    void Edit(T& member) {
+        if constexpr (!std::is_const_v<T>) {
+            if (!editor_) return;
+            if (const SettingValue* value = editor_->Replacement()) editor_->Stored(StoreAs(member, *value));
+        }
     }
 
     SettingsVisitor& v_;
+    ValueEditor* editor_;
 };
 
-}  // namespace
-
-void VisitSettings(const RadioSession& sa, const RadioSession& sb, SettingsVisitor& visitor) {
-    const RadioSettings& a = sa.settings;
-    const RadioSettings& b = sb.settings;
-    Walk w(visitor);
+// Every setting of a and b; S is const for a plain walk.
+template <class S>
+void WalkSettings(const RadioSession& sa, const RadioSession& sb, S& a, S& b, SettingsVisitor& visitor,
+                  ValueEditor* editor) {
+    Walk<S> w(visitor, editor);
     w.Scalar("MODELTYPE", int64_t{sa.model}, int64_t{sb.model});
     w.Scalar("MODEL", sa.ModelName(), sb.ModelName());
     w.Scalar("SEL1", sa.Sel1(), sb.Sel1());
@@ -170,6 +221,103 @@ void VisitSettings(const RadioSession& sa, const RadioSession& sb, SettingsVisit
     w.Array("CHRG", a.CHRG, b.CHRG, kChannelFields);
     w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, kDirectoryFields);
     w.Array("CHGRPID", a.CHGRPID, b.CHGRPID, kDirectoryFields);
+}
+
+// A path cut into the keys and indexes the walk opens: "CHUSA[13].ChTag" is
+// CHUSA, [13], ChTag. Empty when the text is no path.
+struct Step {
+    std::string key;
+    int index = -1;
+};
+std::vector<Step> ParsePath(std::string_view path) {
+    std::vector<Step> steps;
+    size_t i = 0;
+    while (i < path.size()) {
+        if (!steps.empty() && path[i] == '.') ++i;
+        const size_t keyEnd = std::min(path.find_first_of(".[", i), path.size());
+        if (keyEnd == i) return {};
+        steps.push_back({std::string(path.substr(i, keyEnd - i)), -1});
+        i = keyEnd;
+        while (i < path.size() && path[i] == '[') {
+            const size_t close = path.find(']', i);
+            int index = -1;
+            const auto [end, error] = std::from_chars(path.data() + i + 1, path.data() + std::min(close, path.size()), index);
+            if (close == std::string_view::npos || error != std::errc() || end != path.data() + close || index < 0)
+                return {};
+            steps.push_back({"", index});
+            i = close + 1;
+        }
+        if (i < path.size() && path[i] != '.') return {};
+    }
+    return steps;
+}
+
+// Follows one path down the walk, skipping every other branch; may store a
+// value at its end.
+class PathFinder : public SettingsVisitor, public ValueEditor {
+public:
+    PathFinder(std::string_view path, const SettingValue* replacement)
+        : steps_(ParsePath(path)), replacement_(replacement) {}
+
+    bool Open(std::string_view key, int index, bool, bool) override {
+        if (!Matches(key, index)) return false;
+        ++depth_;
+        return true;
+    }
+    void Close(bool) override { --depth_; }
+    void Value(std::string_view key, int index, const SettingValue& a, const SettingValue&) override {
+        atEnd_ = Matches(key, index) && depth_ + 1 == steps_.size();
+        if (atEnd_) result_.found = true, result_.value = a;
+    }
+    const SettingValue* Replacement() override { return atEnd_ ? replacement_ : nullptr; }
+    void Stored(std::string_view refusal) override {
+        result_.settable = refusal != kNotARecordField;
+        refusal_ = refusal;
+        atEnd_ = false;
+    }
+    const SettingAt& result() const { return result_; }
+    const std::string& refusal() const { return refusal_; }
+
+private:
+    bool Matches(std::string_view key, int index) const {
+        if (depth_ >= steps_.size()) return false;
+        const Step& step = steps_[depth_];
+        return step.key == key && step.index == index;
+    }
+
+    std::vector<Step> steps_;
+    const SettingValue* replacement_;
+    size_t depth_ = 0;
+    bool atEnd_ = false;
+    SettingAt result_;
+    std::string refusal_;
+};
+
+}  // namespace
+
+void VisitSettings(const RadioSession& a, const RadioSession& b, SettingsVisitor& visitor) {
+    WalkSettings<const RadioSettings>(a, b, a.settings, b.settings, visitor, nullptr);
+}
+
+SettingAt FindSetting(const RadioSession& session, std::string_view path) {
+    // A copy stores a value of the setting's own kind: that tells a record's
+    // field (which takes it) from a scalar such as MODELTYPE (which cannot).
+    RadioSession probe = session;
+    PathFinder look(path, nullptr);
+    VisitSettings(session, session, look);
+    SettingAt at = look.result();
+    if (!at.found) return at;
+    PathFinder store(path, &at.value);
+    WalkSettings<RadioSettings>(probe, probe, probe.settings, probe.settings, store, &store);
+    at.settable = store.result().settable;
+    return at;
+}
+
+std::string StoreSetting(RadioSession& session, std::string_view path, const SettingValue& value) {
+    PathFinder store(path, &value);
+    WalkSettings<RadioSettings>(session, session, session.settings, session.settings, store, &store);
+    if (!store.result().found) return "no setting is named \"" + std::string(path) + "\"";
+    return store.refusal();
 }
 
 std::string SettingText(const SettingValue& value) {

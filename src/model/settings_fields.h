@@ -32,6 +32,20 @@ public:
 // Walks every setting of a and b side by side; a and b must be of one model.
 void VisitSettings(const RadioSession& a, const RadioSession& b, SettingsVisitor& visitor);
 
+// A setting named by its path in the JSON view: "CHUSA[13].ChTag",
+// "Usable CH Group Setup[0].Priority CH", "ATIS Setup.Atis Code".
+struct SettingAt {
+    bool found = false;     // the path names a setting
+    bool settable = false;  // it is a record's field (MODELTYPE and the like are not)
+    SettingValue value;     // its value, typed as the JSON view types it
+};
+SettingAt FindSetting(const RadioSession& session, std::string_view path);
+
+// Stores value at path. "" when stored, else why not: no such setting, one
+// that is not a record's field, a value of another kind, or a number the
+// field cannot hold (a byte takes 0 to 255).
+std::string StoreSetting(RadioSession& session, std::string_view path, const SettingValue& value);
+
 // The value as the JSON view prints it: true, 12, 156.8, text as it is.
 std::string SettingText(const SettingValue& value);
 

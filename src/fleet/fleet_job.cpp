@@ -1,0 +1,232 @@
+#include "fleet/fleet_job.h"
+
+#include "link/clone_link.h"
+
+namespace kv {
+namespace {
+
+std::string Flat(std::string text) {
+    for (size_t i; (i = text.find("\r\n")) != std::string::npos;) text.replace(i, 2, " ");
+    return text;
+}
+
+// A worker's prompt: no one watches a single radio, so a message is kept as
+// the radio's message (the first trouble) and a question gets its safe answer.
+class FleetPrompt : public Prompt {
+public:
+    Answer Show(const Message& m) override {
+        const bool trouble = m.icon == MessageIcon::Critical || m.icon == MessageIcon::Exclamation;
+        if (trouble && first_.empty()) first_ = Flat(m.text);
+        return m.buttons == Buttons::Ok ? Answer::Ok : SafeAnswer(m.buttons);
+    }
+    const std::string& first() const { return first_; }
+
+private:
+    std::string first_;
+};
+
+class PercentSink : public TransferSink {
+public:
+    explicit PercentSink(std::function<void(int)> told) : told_(std::move(told)) {}
+    void Progress(const TransferProgress& p) override { told_(p.percent); }
+    void Note(const std::string&) override {}
+
+private:
+    std::function<void(int)> told_;
+};
+
+}  // namespace
+
+std::string FleetStateText(FleetState state) {
+    switch (state) {
+        case FleetState::Waiting: return "waiting";
+        case FleetState::Connecting: return "waiting to be connected";
+        case FleetState::Running: return "programming";
+        case FleetState::Verified: return "programmed and verified";
+        case FleetState::Programmed: return "programmed";
+        case FleetState::Failed: return "failed";
+        case FleetState::Cancelled: return "cancelled";
+        case FleetState::Skipped: return "skipped";
+    }
+    return "";
+}
+
+bool Succeeded(FleetState state) { return state == FleetState::Verified || state == FleetState::Programmed; }
+
+FleetJob::FleetJob(std::vector<FleetRadio> radios, std::vector<std::string> ports, FleetOptions options)
+    : radios_(std::move(radios)), ports_(std::move(ports)), options_(std::move(options)) {
+    reports_.resize(radios_.size());
+    for (size_t i = 0; i < radios_.size(); ++i) {
+        reports_[i].label = radios_[i].label;
+        reports_[i].port = radios_[i].port;
+    }
+    taken_.assign(radios_.size(), false);
+    connected_.assign(ports_.size(), false);
+    started_.assign(ports_.size(), 0);
+    // Each port's first radio is settled before any thread runs: the user
+    // connects these before the start.
+    for (size_t p = 0; p < ports_.size(); ++p) firsts_.push_back(Take(p));
+}
+
+FleetJob::~FleetJob() {
+    Cancel();
+    for (std::thread& t : threads_) t.join();
+}
+
+std::vector<std::pair<std::string, std::string>> FleetJob::FirstRadios() const {
+    std::lock_guard lock(mutex_);
+    std::vector<std::pair<std::string, std::string>> firsts;
+    for (size_t p = 0; p < ports_.size(); ++p)
+        if (firsts_[p] >= 0) firsts.emplace_back(ports_[p], radios_[static_cast<size_t>(firsts_[p])].label);
+    return firsts;
+}
+
+void FleetJob::Start() {
+    running_ = static_cast<int>(ports_.size());
+    for (size_t p = 0; p < ports_.size(); ++p) threads_.emplace_back([this, p] { Work(p); });
+}
+
+bool FleetJob::WaitFor(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    return wake_.wait_for(lock, timeout, [this] { return running_ == 0; });
+}
+
+void FleetJob::Cancel() {
+    {
+        std::lock_guard lock(mutex_);
+        cancel_ = true;
+    }
+    wake_.notify_all();
+}
+
+void FleetJob::Continue(const std::string& port) {
+    {
+        std::lock_guard lock(mutex_);
+        for (size_t p = 0; p < ports_.size(); ++p)
+            if (ports_[p] == port) connected_[p] = true;
+    }
+    wake_.notify_all();
+}
+
+std::vector<FleetReport> FleetJob::Reports() const {
+    std::lock_guard lock(mutex_);
+    return reports_;
+}
+
+template <class F>
+void FleetJob::Update(int radio, F change) {
+    std::lock_guard lock(mutex_);
+    change(reports_[static_cast<size_t>(radio)]);
+}
+
+// A port's own radios first, then any radio not bound to a port, in the CSV's order.
+int FleetJob::Take(size_t port) {
+    std::lock_guard lock(mutex_);
+    if (cancel_) return -1;
+    for (const bool own : {true, false})
+        for (size_t i = 0; i < radios_.size(); ++i)
+            if (!taken_[i] && radios_[i].port == (own ? ports_[port] : "")) {
+                taken_[i] = true;
+                reports_[i].port = ports_[port];
+                return static_cast<int>(i);
+            }
+    return -1;
+}
+
+bool FleetJob::AwaitConnect(size_t port, int radio) {
+    std::unique_lock lock(mutex_);
+    FleetReport& report = reports_[static_cast<size_t>(radio)];
+    if (started_[port]++ > 0 && options_.askToConnect) {
+        report.state = FleetState::Connecting;
+        report.message = "Connect radio '" + report.label + "' to " + ports_[port];
+        connected_[port] = false;
+        wake_.notify_all();
+        wake_.wait(lock, [&] { return connected_[port] || cancel_; });
+        report.message.clear();
+    }
+    if (cancel_) {
+        report.state = FleetState::Skipped;
+        report.message = "cancelled before it started";
+        return false;
+    }
+    report.state = FleetState::Running;
+    return true;
+}
+
+void FleetJob::Work(size_t port) {
+    FleetOptions::PortLine link = options_.openPort(ports_[port]);
+    if (!link.clock) link.clock = std::make_shared<SteadyClock>();
+    for (int radio = firsts_[port]; radio >= 0; radio = Take(port)) {
+        if (!AwaitConnect(port, radio)) continue;
+        if (!Program(port, radio, *link.line, *link.clock)) break;
+    }
+    std::lock_guard lock(mutex_);
+    if (--running_ == 0)
+        for (size_t i = 0; i < radios_.size(); ++i)
+            if (!taken_[i]) {
+                reports_[i].state = FleetState::Skipped;
+                reports_[i].message = cancel_ ? "cancelled before it started" : "no port was left to program it";
+            }
+    wake_.notify_all();
+}
+
+bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
+    FleetPrompt prompt;
+    PercentSink sink([this, radio](int percent) { Update(radio, [percent](FleetReport& r) { r.percent = percent; }); });
+    TransferState state;
+    state.PortName = ports_[port];
+    CloneLink link({line, clock, prompt, sink, [this, &state] { state.CancelFlag = state.CancelFlag || cancel_; }, nullptr, false},
+                   state);
+    SafeProgramPlan plan;
+    plan.backup = options_.backup;
+    plan.verify = options_.verify;
+    plan.askBeforeWriting = false;
+    plan.keep = [this](const RadioSession& s, const std::vector<uint8_t>& read) {
+        std::lock_guard lock(keepMutex_);  // two radios must not take one file name
+        return options_.keep ? options_.keep(s, read) : SavedBackup{{}, "no backups folder"};
+    };
+    plan.onStep = [this, radio](int step) {
+        Update(radio, [step](FleetReport& r) {
+            r.step = static_cast<SafeProgramStep>(step);
+            r.percent = 0;
+        });
+    };
+    const Clock::Duration start = clock.Now();
+    RadioSession session = radios_[static_cast<size_t>(radio)].session;
+    const SafeProgramResult result = ProgramSafely(link, session, plan);
+    const bool alreadyHeld = result.outcome == TransferOutcome::Declined && result.step == SafeProgramStep::Preview &&
+                             result.preview.error.empty() && result.preview.changes.empty();
+    Update(radio, [&](FleetReport& r) {
+        r.step = result.step;
+        r.backupPath = result.backupPath;
+        r.blocksWritten = result.blocksWritten;
+        r.seconds = std::chrono::duration<double>(clock.Now() - start).count();
+        if (result.outcome == TransferOutcome::Completed) {
+            r.state = options_.verify ? FleetState::Verified : FleetState::Programmed;
+            r.percent = 100;
+        } else if (alreadyHeld) {
+            r.state = FleetState::Verified;  // the read found every byte in place
+            r.message = "the radio already held this data: nothing written";
+        } else {
+            r.state = result.outcome == TransferOutcome::Cancelled || cancel_ ? FleetState::Cancelled : FleetState::Failed;
+            r.message = !link.openError().empty() ? link.openError() : prompt.first();
+        }
+    });
+    if (link.openError().empty()) return true;
+    SkipRest(port, link.openError());
+    return false;
+}
+
+// A port that does not open takes no more radios: those bound to it fail
+// with its message; the others are left to the other ports.
+void FleetJob::SkipRest(size_t port, const std::string& message) {
+    std::lock_guard lock(mutex_);
+    for (size_t i = 0; i < radios_.size(); ++i)
+        if (!taken_[i] && radios_[i].port == ports_[port]) {
+            taken_[i] = true;
+            reports_[i].state = FleetState::Failed;
+            reports_[i].message = message;
+        }
+}
+
+}  // namespace kv

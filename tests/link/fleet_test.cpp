@@ -1,0 +1,241 @@
+#include "fleet/fleet_job.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "fleet/fleet_radios.h"
+#include "link_rig.h"
+
+namespace kv {
+namespace {
+
+using test::DefaultSession;
+using test::ProgrammedRadio;
+
+// A programming cable the test moves from radio to radio, as a dealer does.
+class Cable : public SerialLine {
+public:
+    void Plug(sim::RadioSimulator& radio) { line_ = std::make_unique<sim::SimulatedLine>(radio, *clock); }
+    // An unplugged cable is a port with no device behind it.
+    bool Open(LineError& e) override {
+        if (!line_) e = {2, "No such file or directory"};
+        return line_ && line_->Open(e);
+    }
+    void Close() override { if (line_) line_->Close(); }
+    bool IsOpen() const override { return line_ && line_->IsOpen(); }
+    bool Write(const uint8_t* d, size_t n) override {
+        if (onWrite) onWrite();
+        return line_->Write(d, n);
+    }
+    size_t BytesWaiting() override { return line_->BytesWaiting(); }
+    size_t Read(uint8_t* d, size_t n) override { return line_->Read(d, n); }
+    void WaitForInput(std::chrono::microseconds t) override { line_->WaitForInput(t); }
+    bool Broken() const override { return !line_ || line_->Broken(); }
+    void SetDtr(bool on) override { if (line_) line_->SetDtr(on); }
+    void SetRts(bool on) override { if (line_) line_->SetRts(on); }
+
+    std::shared_ptr<VirtualClock> clock = std::make_shared<VirtualClock>();
+    std::function<void()> onWrite;
+
+private:
+    std::unique_ptr<sim::SimulatedLine> line_;
+};
+
+FleetOptions Steps(bool backup, bool verify, bool askToConnect = true) {
+    FleetOptions o;
+    o.backup = backup, o.verify = verify, o.askToConnect = askToConnect;
+    return o;
+}
+
+constexpr const char* kFleetCsv =
+    "label,ATIS Setup.Atis Code,CHUSA[13].ChTag\n"
+    "Boat 1,9211000001,HARBOUR\n"
+    "Boat 2,9211000002,\n"
+    "Boat 3,9211000003,MARINA\n"
+    "Boat 4,9211000004,CREW\n";
+
+// Radios on a bench, cables on ports; each port's cable starts on the
+// radio the job names first and moves on when the job asks.
+struct FleetBench {
+    explicit FleetBench(std::vector<std::string> ports, std::vector<sim::SimOptions> options = {}) : ports(ports) {
+        for (size_t i = 0; i < 4; ++i)
+            radios.push_back(std::make_unique<sim::RadioSimulator>(ProgrammedRadio(5),
+                                                                   i < options.size() ? options[i] : test::Synced()));
+        for (const std::string& port : ports) cables[port] = std::make_shared<Cable>();
+    }
+
+    FleetJob Job(const char* csv, FleetOptions options = {}) {
+        FleetRadios read = ReadFleetRadios(csv, templ, ports);
+        EXPECT_EQ(read.errors, std::vector<std::string>{});
+        for (size_t i = 0; i < read.radios.size(); ++i) labels[read.radios[i].label] = i;
+        options.openPort = [this](const std::string& port) {
+            return FleetOptions::PortLine{cables.at(port)->clock, cables.at(port)};
+        };
+        options.keep = [this](const RadioSession&, const std::vector<uint8_t>&) {
+            return SavedBackup{"/backups/" + std::to_string(++backups) + ".hex", ""};
+        };
+        return FleetJob(std::move(read.radios), ports, std::move(options));
+    }
+
+    // Runs the job to its end, plugging each cable into the radio it asks for.
+    std::vector<FleetReport> Run(FleetJob& job) {
+        for (const auto& [port, label] : job.FirstRadios()) cables[port]->Plug(*radios[labels[label]]);
+        job.Start();
+        std::set<std::string> plugged;
+        while (!job.WaitFor(std::chrono::milliseconds(5))) {
+            for (const FleetReport& r : job.Reports())
+                if (r.state == FleetState::Connecting && plugged.insert(r.label).second) {
+                    cables[r.port]->Plug(*radios[labels[r.label]]);
+                    job.Continue(r.port);
+                }
+        }
+        return job.Reports();
+    }
+
+    RadioSession Memory(int i) {
+        RadioSession s = DefaultSession(5);
+        s.image = radios[static_cast<size_t>(i)]->image();
+        DecodeImage(s);
+        return s;
+    }
+
+    RadioSession templ = DefaultSession(5);
+    std::vector<std::string> ports;
+    std::vector<std::unique_ptr<sim::RadioSimulator>> radios;
+    std::map<std::string, std::shared_ptr<Cable>> cables;
+    std::map<std::string, size_t> labels;
+    int backups = 0;
+};
+
+TEST(Fleet, FourRadiosOnTwoPortsEachGetTheirOwnValues) {
+    FleetBench bench({"ttyUSB0", "ttyUSB1"});
+    FleetJob job = bench.Job(kFleetCsv, Steps(true, true));
+    const std::vector<FleetReport> reports = bench.Run(job);
+    std::map<std::string, int> perPort;
+    for (int i = 0; i < 4; ++i) {
+        const FleetReport& r = reports[static_cast<size_t>(i)];
+        EXPECT_EQ(r.state, FleetState::Verified) << r.label << ": " << r.message;
+        EXPECT_FALSE(r.backupPath.empty()) << r.label;
+        ++perPort[r.port];
+        const RadioSession memory = bench.Memory(i);
+        EXPECT_EQ(memory.settings.Atis.AtisCode, "921100000" + std::to_string(i + 1));
+        EXPECT_EQ(memory.settings.CHUSA[13].ChTag, (std::array{"HARBOUR", bench.templ.settings.CHUSA[13].ChTag.c_str(),
+                                                               "MARINA", "CREW"}[static_cast<size_t>(i)]));
+        EXPECT_EQ(memory.settings.CHUSA[14], bench.templ.settings.CHUSA[14]);
+    }
+    EXPECT_EQ(perPort, (std::map<std::string, int>{{"ttyUSB0", 2}, {"ttyUSB1", 2}}));
+    EXPECT_EQ(bench.backups, 4);
+}
+
+TEST(Fleet, ARadioThatFailsStopsOnlyItself) {
+    // Radio 2 stores a byte wrongly: the verify catches it; the others go on.
+    FleetBench bench({"ttyUSB0", "ttyUSB1"}, {test::Synced(), {true, {{sim::FaultKind::StoreWrong, 50}}}});
+    FleetJob job = bench.Job(kFleetCsv, Steps(false, true));
+    const std::vector<FleetReport> reports = bench.Run(job);
+    EXPECT_EQ(reports[1].state, FleetState::Failed);
+    EXPECT_EQ(reports[1].step, SafeProgramStep::Verify);
+    EXPECT_NE(reports[1].message.find("Verify failed"), std::string::npos) << reports[1].message;
+    for (int i : {0, 2, 3}) EXPECT_EQ(reports[static_cast<size_t>(i)].state, FleetState::Verified) << i;
+    EXPECT_EQ(bench.Memory(3).settings.Atis.AtisCode, "9211000004");
+}
+
+TEST(Fleet, CancelLeavesEachRadioFinishedPartlyWrittenOrUntouched) {
+    FleetBench bench({"ttyUSB0"});
+    FleetJob job = bench.Job(kFleetCsv, Steps(false, false));
+    const RadioImage untouched = bench.radios[2]->image();
+    bench.cables["ttyUSB0"]->onWrite = [&] {
+        if (bench.radios[1]->blockRequests() > 100) job.Cancel();
+    };
+    const std::vector<FleetReport> reports = bench.Run(job);
+    EXPECT_EQ(reports[0].state, FleetState::Programmed);
+    EXPECT_EQ(reports[1].state, FleetState::Cancelled);
+    EXPECT_TRUE(reports[1].partlyWritten());
+    for (int i : {2, 3}) EXPECT_EQ(reports[static_cast<size_t>(i)].state, FleetState::Skipped) << i;
+    EXPECT_EQ(bench.radios[2]->image().bytes, untouched.bytes);
+}
+
+TEST(Fleet, APortThatDoesNotOpenFailsItsOwnRadiosAndTheOthersGoOn) {
+    FleetBench bench({"ttyUSB0", "ttyUSB9"});
+    FleetJob job = bench.Job("label,port\nA,ttyUSB9\nB,ttyUSB0\nC,ttyUSB9\nD,\n", Steps(false, false, false));
+    bench.cables["ttyUSB0"]->Plug(*bench.radios[1]);  // ttyUSB9's cable leads nowhere
+    job.Start();
+    while (!job.WaitFor(std::chrono::milliseconds(5))) {}
+    const std::vector<FleetReport> reports = job.Reports();
+    EXPECT_EQ(reports[0].state, FleetState::Failed);
+    EXPECT_EQ(reports[2].state, FleetState::Failed);
+    EXPECT_EQ(reports[0].message, reports[2].message);
+    EXPECT_FALSE(reports[0].message.empty());
+    EXPECT_EQ(reports[1].state, FleetState::Programmed);
+    EXPECT_EQ(reports[3].state, FleetState::Programmed);  // taken by the port that works
+    EXPECT_EQ(reports[3].port, "ttyUSB0");
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Every check of the radios' CSV, each refusal naming where it is.
+TEST(FleetRadios, EveryCellIsCheckedBeforeAnythingIsWritten) {
+    struct Case {
+        int model;
+        const char* csv;
+        const char* error;  // the first error; "" when the fleet may start
+    };
+    const Case cases[] = {
+        {5, "label,ATIS Setup.Atis Code\nA,9211000001\nB,9211000002\n", ""},
+        {5, "label,ATIS Setup.Atis Code\nA,9211000001\nB,9211000001\n",
+         "rows 2 and 3: the same ATIS code 9211000001 (each radio needs its own)"},
+        {5, "label,ATIS Setup.Atis Code\nA,921100001\n",
+         "row 2, column 2 (\"ATIS Setup.Atis Code\"): \"921100001\": Numeric Only. Indispensable 10 figures."},
+        {5, "label,CHUSA[13].Rxfreq\nA,174.0000\nB,174.0125\n",
+         "row 3, column 2 (\"CHUSA[13].Rxfreq\"): \"174.0125\": the radio takes 134.0000 - 174.0000 MHz"},
+        {5, "label,CHUSA[13].ChTag\nA,harbour\n", ""},
+        {5, "label,CHUSA[13].ChTag\nA,HARBOUR!\n",
+         "row 2, column 2 (\"CHUSA[13].ChTag\"): \"HARBOUR!\": A maximum of 12 characters"},
+        {5, "label,Usable CH Group Setup[0].Priority CH\nA,x\n",
+         "row 2, column 2 (\"Usable CH Group Setup[0].Priority CH\"): \"x\" is not a whole number"},
+        {5, "label,CHUSA[13].TXPower\nA,256\n",
+         "row 2, column 2 (\"CHUSA[13].TXPower\"): \"256\": the value must lie between 0 and 255"},
+        {5, "label,CHUSA[13].Enable\nA,yes\n", "row 2, column 2 (\"CHUSA[13].Enable\"): \"yes\" is not true or false"},
+        {5, "label,CHUSA[200].ChTag\nA,X\n",
+         "column 2 (\"CHUSA[200].ChTag\"): no setting has this name (the names are those of kvtool show --json)"},
+        {5, "label,MODELTYPE\nA,3\n", "column 2 (\"MODELTYPE\"): this setting cannot differ from radio to radio"},
+        {5, "label,label\nA,B\n", "column 2 (\"label\"): named twice (also column 1)"},
+        {5, "port\nttyUSB0\n", "the radios' CSV has no \"label\" column"},
+        {5, "label,port\nA,ttyUSB7\n", "row 2: the port \"ttyUSB7\" is not among the ports to use"},
+        {5, "label\nA\nA\n", "row 3: the label \"A\" is that of row 2 too"},
+        {5, "label,port\n,ttyUSB0\n", "row 2: no label"},
+        {5, "label\n", "the radios' CSV names no radios: it needs a header line and a line per radio"},
+        {5, "", "the radios' CSV names no radios: it needs a header line and a line per radio"},
+        {5, "label,Usable CH Group Setup[4].Enable\nA,true\n",
+         "row 2, column 2 (\"Usable CH Group Setup[4].Enable\"): the radio would not keep \"true\" (it would hold \"false\")"},
+    };
+    for (const Case& c : cases) {
+        const FleetRadios read = ReadFleetRadios(c.csv, test::DefaultSession(c.model), {"ttyUSB0"});
+        EXPECT_EQ(read.errors.empty() ? "" : read.errors.front(), c.error) << c.csv;
+        EXPECT_EQ(read.radios.empty(), *c.error != 0) << c.csv;
+    }
+}
+
+TEST(FleetRadios, ARadioIsTheTemplateWithItsOwnValuesAsTheEditorStoresThem) {
+    const RadioSession templ = test::DefaultSession(5);
+    const FleetRadios read = ReadFleetRadios(
+        "label,port,CHUSA[13].ChTag,ATIS Setup.Call Sign[0].MID,CHEXP[0].Rxfreq\nBoat 7,ttyUSB0,harbour,7,155.0125\n",
+        templ, {"ttyUSB0"});
+    ASSERT_EQ(read.errors, std::vector<std::string>{});
+    const FleetRadio& radio = read.radios.at(0);
+    EXPECT_EQ(radio.label, "Boat 7");
+    EXPECT_EQ(radio.port, "ttyUSB0");
+    RadioSettings expected = templ.settings;
+    expected.CHUSA[13].ChTag = "HARBOUR";
+    expected.Atis.CallSign[0].MID = "007";
+    expected.CHEXP[0].Rxfreq = 155.0125;
+    EXPECT_EQ(radio.session.settings, expected);
+}
+
+}  // namespace
+}  // namespace kv

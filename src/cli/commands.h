@@ -62,6 +62,9 @@ void AddCsvCommands(CLI::App& app, CommandSet& commands);
 // ports, read, program (the radio link).
 void AddLinkCommands(CLI::App& app, CommandSet& commands);
 
+// fleet (many radios from one file).
+void AddFleetCommand(CLI::App& app, CommandSet& commands);
+
 // diff, backups.
 void AddCompareCommands(CLI::App& app, CommandSet& commands);
 

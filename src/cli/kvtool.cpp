@@ -65,6 +65,7 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     AddReportCommands(app, commands);
     AddCsvCommands(app, commands);
     AddLinkCommands(app, commands);
+    AddFleetCommand(app, commands);
     AddCompareCommands(app, commands);
 
     CommandIo io{out, err};

@@ -1,6 +1,10 @@
 #include "fleet/fleet_job.h"
 
+#include <cstdio>
+#include <thread>
+
 #include "link/clone_link.h"
+#include "util/delimited_text.h"
 
 namespace kv {
 namespace {
@@ -62,6 +66,7 @@ FleetJob::FleetJob(std::vector<FleetRadio> radios, std::vector<std::string> port
     }
     taken_.assign(radios_.size(), false);
     connected_.assign(ports_.size(), false);
+    stopped_.assign(ports_.size(), false);
     started_.assign(ports_.size(), 0);
     // Each port's first radio is settled before any thread runs: the user
     // connects these before the start.
@@ -70,7 +75,7 @@ FleetJob::FleetJob(std::vector<FleetRadio> radios, std::vector<std::string> port
 
 FleetJob::~FleetJob() {
     Cancel();
-    for (std::thread& t : threads_) t.join();
+    for (const auto& join : joins_) join();
 }
 
 std::vector<std::pair<std::string, std::string>> FleetJob::FirstRadios() const {
@@ -81,9 +86,15 @@ std::vector<std::pair<std::string, std::string>> FleetJob::FirstRadios() const {
     return firsts;
 }
 
+std::function<void()> FleetJob::StartThread(std::function<void()> work) {
+    if (options_.startThread) return options_.startThread(std::move(work));
+    auto thread = std::make_shared<std::thread>(std::move(work));
+    return [thread] { thread->join(); };
+}
+
 void FleetJob::Start() {
     running_ = static_cast<int>(ports_.size());
-    for (size_t p = 0; p < ports_.size(); ++p) threads_.emplace_back([this, p] { Work(p); });
+    for (size_t p = 0; p < ports_.size(); ++p) joins_.push_back(StartThread([this, p] { Work(p); }));
 }
 
 bool FleetJob::WaitFor(std::chrono::milliseconds timeout) {
@@ -99,11 +110,11 @@ void FleetJob::Cancel() {
     wake_.notify_all();
 }
 
-void FleetJob::Continue(const std::string& port) {
+void FleetJob::Continue(const std::string& port, bool connected) {
     {
         std::lock_guard lock(mutex_);
         for (size_t p = 0; p < ports_.size(); ++p)
-            if (ports_[p] == port) connected_[p] = true;
+            if (ports_[p] == port) (connected ? connected_ : stopped_)[p] = true;
     }
     wake_.notify_all();
 }
@@ -122,7 +133,7 @@ void FleetJob::Update(int radio, F change) {
 // A port's own radios first, then any radio not bound to a port, in the CSV's order.
 int FleetJob::Take(size_t port) {
     std::lock_guard lock(mutex_);
-    if (cancel_) return -1;
+    if (cancel_ || stopped_[port]) return -1;
     for (const bool own : {true, false})
         for (size_t i = 0; i < radios_.size(); ++i)
             if (!taken_[i] && radios_[i].port == (own ? ports_[port] : "")) {
@@ -141,8 +152,13 @@ bool FleetJob::AwaitConnect(size_t port, int radio) {
         report.message = "Connect radio '" + report.label + "' to " + ports_[port];
         connected_[port] = false;
         wake_.notify_all();
-        wake_.wait(lock, [&] { return connected_[port] || cancel_; });
+        wake_.wait(lock, [&] { return connected_[port] || stopped_[port] || cancel_; });
         report.message.clear();
+    }
+    if (stopped_[port] && !cancel_) {
+        report.state = FleetState::Skipped;
+        report.message = "not connected";
+        return false;
     }
     if (cancel_) {
         report.state = FleetState::Skipped;
@@ -227,6 +243,16 @@ void FleetJob::SkipRest(size_t port, const std::string& message) {
             reports_[i].state = FleetState::Failed;
             reports_[i].message = message;
         }
+}
+
+std::string FleetLogCsv(const std::vector<FleetReport>& reports) {
+    std::string text = WriteDelimitedRow({"label", "port", "result", "message", "backup", "seconds"}, ',', "\r\n");
+    for (const FleetReport& r : reports) {
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.1f", r.seconds);
+        text += WriteDelimitedRow({r.label, r.port, FleetStateText(r.state), r.message, r.backupPath, seconds}, ',', "\r\n");
+    }
+    return text;
 }
 
 }  // namespace kv

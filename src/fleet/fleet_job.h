@@ -12,7 +12,6 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "fleet/fleet_radios.h"
@@ -63,6 +62,10 @@ struct FleetOptions {
         std::shared_ptr<SerialLine> line;
     };
     std::function<PortLine(const std::string& port)> openPort;
+    // Starts a port's work on a thread of its own and gives back how to wait
+    // for its end (a std::thread when not given; a platform whose ports
+    // want threads of their own kind gives its own).
+    std::function<std::function<void()>(std::function<void()> work)> startThread;
     // Keeps a radio's whole read before the write; called one radio at a time.
     std::function<SavedBackup(const RadioSession&, const std::vector<uint8_t>&)> keep;
 };
@@ -82,13 +85,15 @@ public:
     bool WaitFor(std::chrono::milliseconds timeout);
     void Cancel();
     bool cancelled() const { return cancel_; }
-    // A port waiting in Connecting may go on: its radio is connected.
-    void Continue(const std::string& port);
+    // A port waiting in Connecting may go on: its radio is connected. Told
+    // false, the port stops: that radio and the port's others are skipped.
+    void Continue(const std::string& port, bool connected = true);
 
     std::vector<FleetReport> Reports() const;
     const std::vector<std::string>& ports() const { return ports_; }
 
 private:
+    std::function<void()> StartThread(std::function<void()> work);
     void Work(size_t port);
     // The next radio for the port, or -1 when none is left for it.
     int Take(size_t port);
@@ -108,12 +113,17 @@ private:
     std::vector<FleetReport> reports_;
     std::vector<bool> taken_;
     std::vector<bool> connected_;  // per port: Continue was given
+    std::vector<bool> stopped_;    // per port: Continue(false) was given
     std::vector<int> started_;     // per port: radios begun
     std::vector<int> firsts_;      // per port: its first radio, or -1
     int running_ = 0;              // ports still working
     std::mutex keepMutex_;
     std::atomic<bool> cancel_{false};
-    std::vector<std::thread> threads_;
+    std::vector<std::function<void()>> joins_;
 };
+
+// The log of a fleet: a header line and one row per radio (label, port,
+// result, message, backup, seconds).
+std::string FleetLogCsv(const std::vector<FleetReport>& reports);
 
 }  // namespace kv

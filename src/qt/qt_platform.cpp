@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSerialPortInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #include "files/error_log.h"
 
@@ -59,6 +60,12 @@ std::filesystem::path ErrorLogPath() {
 std::filesystem::path BackupFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return std::filesystem::path(data.toStdString()) / "kvprog" / "backups";
+}
+
+std::function<void()> StartQtThread(std::function<void()> work) {
+    std::shared_ptr<QThread> thread(QThread::create(std::move(work)));
+    thread->start();
+    return [thread] { thread->wait(); };
 }
 
 }  // namespace kv::qt

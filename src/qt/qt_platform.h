@@ -4,6 +4,7 @@
 
 #include <QSettings>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,5 +37,9 @@ std::filesystem::path ErrorLogPath();
 // The backups folder, shared by kvprog and kvtool: kvprog/backups in the
 // per-user data location (~/.local/share/kvprog/backups on Linux).
 std::filesystem::path BackupFolder();
+
+// Runs work on a QThread (QSerialPort wants its thread to be Qt's) and gives
+// back how to wait for its end.
+std::function<void()> StartQtThread(std::function<void()> work);
 
 }  // namespace kv::qt

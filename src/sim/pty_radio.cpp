@@ -13,6 +13,8 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <memory>
+#include <thread>
 
 #include "link/wire.h"
 
@@ -158,18 +160,26 @@ void PtyRadio::Serve(const std::function<bool()>& stop) {
     master_ = slave_ = -1;
 }
 
-int ServeOnPty(RadioSimulator& radio, const PtyOptions& options) {
+int ServeOnPtys(const std::vector<RadioSimulator*>& radios, const PtyOptions& options) {
     CatchStopSignals();
-    PtyRadio pty(radio, options.paced);
-    if (!pty.Open()) {
-        std::fprintf(stderr, "kvradio-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
-        return 1;
+    std::vector<std::unique_ptr<PtyRadio>> ptys;
+    for (RadioSimulator* radio : radios) {
+        ptys.push_back(std::make_unique<PtyRadio>(*radio, options.paced));
+        if (!ptys.back()->Open()) {
+            std::fprintf(stderr, "kvradio-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
+            return 1;
+        }
     }
-    if (!options.link.empty()) MakeLink(options.link, pty.path());
-    std::printf("%s\n", pty.path().c_str());
+    const auto linkOf = [&](size_t i) { return i < options.links.size() ? options.links[i] : std::string(); };
+    for (size_t i = 0; i < ptys.size(); ++i) {
+        if (!linkOf(i).empty()) MakeLink(linkOf(i), ptys[i]->path());
+        std::printf("%s\n", ptys[i]->path().c_str());
+    }
     std::fflush(stdout);
-    pty.Serve([] { return stopRequested != 0; });
-    RemoveLink(options.link, pty.path());
+    std::vector<std::thread> servers;
+    for (auto& pty : ptys) servers.emplace_back([&pty] { pty->Serve([] { return stopRequested != 0; }); });
+    for (std::thread& server : servers) server.join();
+    for (size_t i = 0; i < ptys.size(); ++i) RemoveLink(linkOf(i), ptys[i]->path());
     return 0;
 }
 

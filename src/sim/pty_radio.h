@@ -4,14 +4,15 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "sim/radio_simulator.h"
 
 namespace kv::sim {
 
 struct PtyOptions {
-    std::string link;     // a symlink to make to the device, if any
-    bool paced = false;   // send at 28800 baud, 10 bits a byte
+    std::vector<std::string> links;  // a symlink to make to each radio's device, if any
+    bool paced = false;              // send at 28800 baud, 10 bits a byte
 };
 
 // A radio on a pseudo-terminal of its own.
@@ -36,8 +37,9 @@ private:
     std::string path_;
 };
 
-// kvradio-sim: prints the device path on stdout, then serves until SIGTERM
-// or SIGINT. Returns the exit status.
-int ServeOnPty(RadioSimulator& radio, const PtyOptions& options);
+// kvradio-sim: each radio on a pseudo-terminal of its own, served on a
+// thread of its own; prints the device paths on stdout, one a line, then
+// serves until SIGTERM or SIGINT (or every radio hung up). Returns the exit status.
+int ServeOnPtys(const std::vector<RadioSimulator*>& radios, const PtyOptions& options);
 
 }  // namespace kv::sim

@@ -120,10 +120,10 @@ bool Measure(const char* name, const std::string& device, Job job) {
     CountingLine line(serial);
     CountingClock clock;
     ScriptedPrompt prompt({Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes});
-    NullSink sink;
+    NullEvents events;
     TransferState state;
-    state.TransferMode = job == Job::Read ? kModeRead : kModeProgram;
-    CloneLink link(LinkContext{line, clock, prompt, sink}, state);
+    state.TransferMode = job == Job::Read ? TransferMode::Read : TransferMode::Program;
+    CloneLink link(LinkContext{line, clock, prompt, events}, state);
     const double cpuBefore = CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     const TransferOutcome outcome =

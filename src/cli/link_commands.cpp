@@ -39,10 +39,10 @@ std::string Clock(double seconds) {
 }
 
 // A progress bar on a terminal, plain lines every tenth otherwise; debug
-// notes on lines of their own.
-class ProgressPrinter : public TransferSink {
+// notes on lines of their own; Ctrl-C cancels.
+class TerminalEvents : public TransferEvents {
 public:
-    ProgressPrinter(std::ostream& err, bool terminal, std::string what)
+    TerminalEvents(std::ostream& err, bool terminal, std::string what)
         : err_(err), terminal_(terminal), what_(std::move(what)) {}
 
     void Progress(const TransferProgress& p) override {
@@ -65,12 +65,15 @@ public:
     void Note(const std::string& text) override {
         if (!text.empty()) err_ << (terminal_ ? "\n" : "") << "note: " << text << "\n";
     }
+    bool Pump() override { return interrupts_.TakeNew(); }
     void SetWhat(std::string what) {
         what_ = std::move(what);
         lastTenth_ = -1;
     }
+    bool interrupted() const { return interrupts_.interrupted(); }
 
 private:
+    InterruptGuard interrupts_;
     std::ostream& err_;
     bool terminal_;
     std::string what_;
@@ -120,33 +123,28 @@ public:
           trace_(io.err),
           tracing_(serial_, [this](TraceDirection d, const uint8_t* p, size_t n) { trace_.Add(d, p, n); }),
           prompt_(io.err, terminal_ && isatty(STDIN_FILENO) != 0, o.yes),
-          sink_(io.err, terminal_, "read"),
+          events_(io.err, terminal_, "read"),
           log_(qt::ErrorLogPath(), o.debug) {
         state_.DebugMode = o.debug;
         state_.PortName = portName;
         SerialLine& line = o.trace ? static_cast<SerialLine&>(tracing_) : serial_;
         link_ = std::make_unique<CloneLink>(
-            LinkContext{line, clock_, prompt_, sink_, [this] { Pump(); }, &log_, false}, state_);
+            LinkContext{line, clock_, prompt_, events_, &log_, false}, state_);
     }
     CloneLink& link() { return *link_; }
-    ProgressPrinter& sink() { return sink_; }
-    bool interrupted() const { return interrupts_.interrupted(); }
+    TerminalEvents& events() { return events_; }
+    bool interrupted() const { return events_.interrupted(); }
 
 private:
-    void Pump() {
-        if (interrupts_.TakeNew()) state_.CancelFlag = true;
-    }
-
     bool terminal_;
     qt::QtSerialLine serial_;
     TraceWriter trace_;
     TracingLine tracing_;
     SteadyClock clock_;
     TerminalPrompt prompt_;
-    ProgressPrinter sink_;
+    TerminalEvents events_;
     FileErrorLog log_;
     TransferState state_;
-    InterruptGuard interrupts_;
     std::unique_ptr<CloneLink> link_;
 };
 
@@ -206,7 +204,7 @@ int RunRead(const ReadOptions& o, CommandIo& io) {
     const std::string port = PortName(o.link.port, error);
     if (port.empty()) return Fail(io, error);
     LinkSetup setup(o.link, port, io);
-    setup.link().state().TransferMode = kModeRead;
+    setup.link().state().TransferMode = TransferMode::Read;
     TransferRunner runner(setup.link(), session);
     const TransferOutcome outcome = runner.Run();
     if (outcome != TransferOutcome::Completed) return Finish(outcome, setup, io);
@@ -265,7 +263,7 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
     };
     plan.onStep = [&setup](int step) {
         static constexpr const char* kWhat[] = {"backup", "preview", "program", "verify", "done"};
-        setup.sink().SetWhat(kWhat[step]);
+        setup.events().SetWhat(kWhat[step]);
     };
     const SafeProgramResult result = ProgramSafely(setup.link(), session, plan);
     if (o.dryRun && result.step == SafeProgramStep::Preview) {

@@ -19,7 +19,7 @@
 
 namespace kv::cli {
 
-// Ctrl-C during a transfer: the handler only counts; the link's pump turns a
+// Ctrl-C during a transfer: the handler only counts; the events' pump turns a
 // new count into CancelFlag. A signal handler can reach nothing else.
 inline volatile sig_atomic_t interruptCount = 0;
 inline void CountInterrupt(int) { interruptCount = interruptCount + 1; }

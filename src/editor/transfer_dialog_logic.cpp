@@ -17,10 +17,6 @@ void SaveProgramChoices(ConfigStore& store, const ProgramChoices& choices) {
     store.Set("Program", "Verify", choices.verify ? "1" : "0");
 }
 
-std::string TransferDialogTitle(int mode) {
-    return mode == kTransferProgram ? text::kProgramToRadio : text::kReadFromRadio;
-}
-
 std::string TransferInstructions() {
     return std::string(text::kInstructionConnect) + "\r\n" + text::kInstructionTurnOn + "\r\n" +
            text::kInstructionPressOk;
@@ -32,7 +28,7 @@ TransferDialogState::CancelAction TransferDialogState::Cancel() {
     return CancelAction::RequestCancel;
 }
 
-TransferEnd TransferDialogState::Start(TransferJob& job, int mode, TransferEvents& events) {
+TransferOutcome TransferDialogState::Start(TransferJob& job, TransferMode mode, TransferEvents& events) {
     struct Busy {
         bool& flag;
         explicit Busy(bool& f) : flag(f) { flag = true; }

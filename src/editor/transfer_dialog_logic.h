@@ -3,29 +3,11 @@
 // The radio link plugs in as a TransferJob.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "link/transfer_state.h"
+
 namespace kv {
-
-inline constexpr int kTransferRead = 0;
-inline constexpr int kTransferProgram = 1;
-
-// What a transfer reports while it runs.
-class TransferEvents {
-public:
-    virtual ~TransferEvents() = default;
-    virtual void Progress(int percent) = 0;
-    // A debug note; the dialog shows it only in debug mode.
-    virtual void Note(const std::string& text) = 0;
-    // Runs pending window events; the Cancel button is served here.
-    virtual void Pump() = 0;
-    virtual bool CancelRequested() const = 0;
-    // The step a program with backup and verify is in ("Step 1 of 3: ...").
-    virtual void Phase(const std::string&) {}
-};
-
-enum class TransferEnd { Completed, Failed, Cancelled };
 
 // How the window programs a radio: read it into a backup first (and show
 // what the write changes), and read it back afterwards to compare. Both on
@@ -45,11 +27,10 @@ inline constexpr const char* kVerifyChoice = "Verify after programming";
 class TransferJob {
 public:
     virtual ~TransferJob() = default;
-    virtual TransferEnd Run(int mode, TransferEvents& events) = 0;
+    virtual TransferOutcome Run(TransferMode mode, TransferEvents& events) = 0;
 };
 
-std::string TransferDialogTitle(int mode);   // "Read from Radio", "Program to Radio"
-std::string TransferInstructions();          // the three steps, joined by CR LF
+std::string TransferInstructions();  // the three steps, joined by CR LF
 
 // The dialog's flags: Cancel closes an idle dialog and asks a running
 // transfer to stop; the close box is refused while busy.
@@ -61,7 +42,7 @@ public:
     bool MayClose() const { return !busy_; }
 
     // Runs the job with the busy flag set (cleared on every path).
-    TransferEnd Start(TransferJob& job, int mode, TransferEvents& events);
+    TransferOutcome Start(TransferJob& job, TransferMode mode, TransferEvents& events);
 
     bool busy() const { return busy_; }
     bool cancelRequested() const { return cancel_; }

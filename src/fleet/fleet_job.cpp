@@ -29,14 +29,19 @@ private:
     std::string first_;
 };
 
-class PercentSink : public TransferSink {
+// A worker's events: the percent goes to the radio's report, and the job's
+// cancel reaches every wait of the link.
+class FleetEvents : public TransferEvents {
 public:
-    explicit PercentSink(std::function<void(int)> told) : told_(std::move(told)) {}
+    FleetEvents(std::function<void(int)> told, const std::atomic<bool>& cancel)
+        : told_(std::move(told)), cancel_(cancel) {}
     void Progress(const TransferProgress& p) override { told_(p.percent); }
     void Note(const std::string&) override {}
+    bool Pump() override { return cancel_; }
 
 private:
     std::function<void(int)> told_;
+    const std::atomic<bool>& cancel_;
 };
 
 }  // namespace
@@ -188,11 +193,11 @@ void FleetJob::Work(size_t port) {
 
 bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
     FleetPrompt prompt;
-    PercentSink sink([this, radio](int percent) { Update(radio, [percent](FleetReport& r) { r.percent = percent; }); });
+    FleetEvents events([this, radio](int percent) { Update(radio, [percent](FleetReport& r) { r.percent = percent; }); },
+                       cancel_);
     TransferState state;
     state.PortName = ports_[port];
-    CloneLink link({line, clock, prompt, sink, [this, &state] { state.CancelFlag = state.CancelFlag || cancel_; }, nullptr, false},
-                   state);
+    CloneLink link({line, clock, prompt, events, nullptr, false}, state);
     SafeProgramPlan plan;
     plan.backup = options_.backup;
     plan.verify = options_.verify;

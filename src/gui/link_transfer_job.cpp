@@ -6,20 +6,6 @@
 #include "qt/qt_serial_line.h"
 
 namespace kv {
-namespace {
-
-// The link's progress and debug notes, passed on to the dialog.
-class DialogSink : public TransferSink {
-public:
-    explicit DialogSink(TransferEvents& events) : events_(events) {}
-    void Progress(const TransferProgress& progress) override { events_.Progress(progress.percent); }
-    void Note(const std::string& text) override { events_.Note(text); }
-
-private:
-    TransferEvents& events_;
-};
-
-}  // namespace
 
 LinkTransferJob::LinkTransferJob(RadioSession& session, Prompt& prompt, std::function<std::string()> port,
                                  ErrorLog* log, bool debug, Clock* clock)
@@ -30,20 +16,15 @@ LinkTransferJob::LinkTransferJob(RadioSession& session, Prompt& prompt, std::fun
       debug_(debug),
       clock_(clock ? *clock : steadyClock_) {}
 
-TransferEnd LinkTransferJob::Run(int mode, TransferEvents& events) {
+TransferOutcome LinkTransferJob::Run(TransferMode mode, TransferEvents& events) {
     qt::QtSerialLine line(port_());
-    DialogSink sink(events);
     TransferState state;
     state.DebugMode = debug_;
     state.PortName = port_();
-    state.TransferMode = mode == kTransferRead ? kModeRead : kModeProgram;
-    const auto pump = [&] {
-        events.Pump();
-        if (events.CancelRequested()) state.CancelFlag = true;
-    };
-    CloneLink link(LinkContext{line, clock_, prompt_, sink, pump, log_, true}, state);
+    state.TransferMode = mode;
+    CloneLink link(LinkContext{line, clock_, prompt_, events, log_, true}, state);
     TransferOutcome outcome;
-    if (state.TransferMode == kModeProgram && choices_) {
+    if (mode == TransferMode::Program && choices_) {
         SafeProgramPlan plan;
         plan.backup = choices_->backup && !backupFolder_.empty();
         plan.verify = choices_->verify;
@@ -55,17 +36,13 @@ TransferEnd LinkTransferJob::Run(int mode, TransferEvents& events) {
     } else {
         outcome = TransferRunner(link, session_).Run();
     }
-    if (outcome == TransferOutcome::Completed && state.TransferMode == kModeRead && !backupFolder_.empty()) {
+    if (outcome == TransferOutcome::Completed && mode == TransferMode::Read && !backupFolder_.empty()) {
         const SavedBackup kept = SaveReadBackup(backupFolder_, session_, std::chrono::system_clock::now());
         if (!kept.error.empty())
             prompt_.Show({"The read could not be kept in the backups folder: " + kept.error,
-                          TransferTitle(kModeRead), MessageIcon::Exclamation, Buttons::Ok});
+                          TransferTitle(TransferMode::Read), MessageIcon::Exclamation, Buttons::Ok});
     }
-    switch (outcome) {
-        case TransferOutcome::Completed: return TransferEnd::Completed;
-        case TransferOutcome::Cancelled: return TransferEnd::Cancelled;
-        default: return TransferEnd::Failed;
-    }
+    return outcome;
 }
 
 }  // namespace kv

@@ -22,7 +22,7 @@ public:
     // clock defaults to the machine's; tests may hand one whose pauses are short.
     LinkTransferJob(RadioSession& session, Prompt& prompt, std::function<std::string()> port, ErrorLog* log,
                     bool debug, Clock* clock = nullptr);
-    TransferEnd Run(int mode, TransferEvents& events) override;
+    TransferOutcome Run(TransferMode mode, TransferEvents& events) override;
 
     // Where reads are kept (none: not kept) and how programs run (none: a plain write).
     void KeepReadsIn(std::filesystem::path folder) { backupFolder_ = std::move(folder); }

@@ -834,7 +834,7 @@ void MainWindow::ChoosePort(int index) {
 
 // ---------------------------------------------------------------- transfers
 
-void MainWindow::TransferRead() { RunTransfer(kTransferRead); }
+void MainWindow::TransferRead() { RunTransfer(TransferMode::Read); }
 void MainWindow::TransferProgram() {
     if (!ValidateActiveField()) return;
     // The radio gets no enabled channel it cannot use.
@@ -842,16 +842,16 @@ void MainWindow::TransferProgram() {
         services_.prompt.Show(ChannelIncompleteMessage(incomplete));
         return;
     }
-    RunTransfer(kTransferProgram);
+    RunTransfer(TransferMode::Program);
 }
 
-void MainWindow::RunTransfer(int mode) {
+void MainWindow::RunTransfer(TransferMode mode) {
     if (!ValidateActiveField()) return;
-    if (mode == kTransferRead && !ConfirmUnsaved()) return;
+    if (mode == TransferMode::Read && !ConfirmUnsaved()) return;
     TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale, &e_.program);
     dialog.exec();
-    if (mode == kTransferProgram) SaveProgramChoices(services_.store, e_.program);
-    if (dialog.completed() && mode == kTransferRead) TakeRadioData();
+    if (mode == TransferMode::Program) SaveProgramChoices(services_.store, e_.program);
+    if (dialog.completed() && mode == TransferMode::Read) TakeRadioData();
 }
 
 void MainWindow::TakeRadioData() {

@@ -118,7 +118,7 @@ private:
     void UpdateModelChecks();
     void UpdateTitle();
     void Refresh();  // after the data changed as a whole
-    void RunTransfer(int mode);
+    void RunTransfer(TransferMode mode);
     void OnFocusChanged(QWidget* old, QWidget* now);
     bool SaveTo(const std::filesystem::path& path);
     bool ConfirmUnsaved();

@@ -53,16 +53,16 @@ int SaveScreenshots(MainWindow& window, const QString& folder) {
         saved += preview->grab().save(QDir(folder).filePath("report-preview.png"));
         preview->close();
     }
-    for (const int mode : {kTransferRead, kTransferProgram}) {
+    for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
         TransferDialog dialog(mode, false, nullptr, &window);
         dialog.resize(465, 290);
-        dialog.Progress(40);
-        saved += dialog.grab().save(QDir(folder).filePath(mode == kTransferRead ? "transfer-read.png" : "transfer-program.png"));
+        dialog.Progress({.percent = 40});
+        saved += dialog.grab().save(QDir(folder).filePath(mode == TransferMode::Read ? "transfer-read.png" : "transfer-program.png"));
     }
-    TransferDialog debug(kTransferRead, true, nullptr, &window, 0);
+    TransferDialog debug(TransferMode::Read, true, nullptr, &window, 0);
     debug.resize(465, 290);
     debug.Note("status check.. OK");
-    debug.Progress(75);
+    debug.Progress({.percent = 75});
     saved += debug.grab().save(QDir(folder).filePath("transfer-read-debug.png"));
     AboutDialog about(&window);
     saved += Save(&about, folder, "about");

@@ -21,13 +21,13 @@ QSvgWidget* Picture(const char* resource, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale,
+TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale,
                                ProgramChoices* choices)
     : QDialog(parent), mode_(mode), debug_(debug), pauseScale_(pauseScale), job_(job) {
     LoadPictures();
     setObjectName("frmRadio_102");
     setModal(true);
-    setWindowTitle(QString::fromStdString(TransferDialogTitle(mode)));
+    setWindowTitle(QString::fromStdString(TransferTitle(mode)));
     QFont arial("Arial");
     setFont(arial);
     resize(465, 290);
@@ -45,9 +45,9 @@ TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* 
                                 "pictA", this);
     arrow->setFixedSize(64, 32);
     pictures->addStretch();
-    pictures->addWidget(mode == kTransferRead ? radio : computer);
+    pictures->addWidget(mode == TransferMode::Read ? radio : computer);
     pictures->addWidget(arrow);
-    pictures->addWidget(mode == kTransferRead ? computer : radio);
+    pictures->addWidget(mode == TransferMode::Read ? computer : radio);
     pictures->addStretch();
     layout->addLayout(pictures);
 
@@ -56,7 +56,7 @@ TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* 
     monitor_->setVisible(debug);
     layout->addWidget(monitor_);
 
-    if (mode == kTransferProgram && choices) {
+    if (mode == TransferMode::Program && choices) {
         const auto box = [&](const char* caption, const char* name, bool& choice) {
             auto* check = new QCheckBox(caption, this);
             check->setObjectName(name);
@@ -70,7 +70,7 @@ TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* 
 
     phase_ = new QLabel(this);
     phase_->setObjectName("lblPhase");
-    phase_->setVisible(mode == kTransferProgram && choices);
+    phase_->setVisible(mode == TransferMode::Program && choices);
     layout->addWidget(phase_);
 
     progressFrame_ = new QFrame(this);
@@ -102,7 +102,7 @@ TransferDialog::TransferDialog(int mode, bool debug, TransferJob* job, QWidget* 
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::Start);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::CancelPressed);
     Note("starting at debug mode..");
-    Progress(0);
+    Progress({});
 }
 
 void TransferDialog::Start() {
@@ -110,11 +110,11 @@ void TransferDialog::Start() {
     ok_->setEnabled(false);
     help_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TransferEnd end = state_.Start(*job_, mode_, *this);
+    const TransferOutcome outcome = state_.Start(*job_, mode_, *this);
     QApplication::restoreOverrideCursor();
     ok_->setEnabled(true);
     help_->setEnabled(true);
-    if (end == TransferEnd::Completed) {
+    if (outcome == TransferOutcome::Completed) {
         completed_ = true;
         accept();
     }
@@ -137,8 +137,8 @@ void TransferDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void TransferDialog::Progress(int percent) {
-    percent_ = percent;
+void TransferDialog::Progress(const TransferProgress& progress) {
+    percent_ = progress.percent;
     PlaceFill();
 }
 
@@ -160,6 +160,9 @@ void TransferDialog::Note(const std::string& text) {
 
 void TransferDialog::Phase(const std::string& text) { phase_->setText(QString::fromStdString(text)); }
 
-void TransferDialog::Pump() { QApplication::processEvents(); }
+bool TransferDialog::Pump() {
+    QApplication::processEvents();
+    return state_.cancelRequested();
+}
 
 }  // namespace kv

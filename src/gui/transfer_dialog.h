@@ -16,7 +16,7 @@ class TransferDialog : public QDialog, private TransferEvents {
     Q_OBJECT
 public:
     // choices: the program options the dialog shows and changes (program mode only).
-    TransferDialog(int mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale = 1,
+    TransferDialog(TransferMode mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale = 1,
                    ProgramChoices* choices = nullptr);
 
     bool completed() const { return completed_; }
@@ -27,11 +27,10 @@ public:
     void CancelPressed();
 
     // TransferEvents
-    void Progress(int percent) override;
+    void Progress(const TransferProgress& progress) override;
     void Note(const std::string& text) override;
-    void Pump() override;
-    bool CancelRequested() const override { return state_.cancelRequested(); }
     void Phase(const std::string& text) override;
+    bool Pump() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -41,7 +40,7 @@ protected:
 private:
     void PlaceFill();
 
-    int mode_;
+    TransferMode mode_;
     bool debug_;
     int pauseScale_;
     TransferJob* job_;

@@ -9,17 +9,8 @@
 namespace kv {
 namespace {
 
-using namespace std::chrono_literals;
+using namespace timing;
 
-// How long one turn of a wait may block on the line, so that the pump runs
-// often enough for a Cancel button or Ctrl-C.
-constexpr Clock::Duration kPollSlice = 50ms;
-constexpr auto kSendPause = 10ms;
-constexpr auto kNotePause = 500ms;
-constexpr auto kReopenPause = 1000ms;
-constexpr int kEchoSeconds = 100;
-constexpr int kSyncSeconds = 3;
-constexpr int kAnswerSeconds = 10;
 constexpr int kWakeAttempts = 3;
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -92,7 +83,7 @@ void CloneLink::SendControl(uint8_t byte) {
 
 void CloneLink::CheckEcho(std::string_view sent) {
     state_.ErrorFlag = true;
-    const Deadline deadline = DeadlineIn(kEchoSeconds);
+    const Deadline deadline = DeadlineIn(kEchoTimeout);
     size_t matched = 0;
     for (;;) {
         if (const auto byte = Poll(deadline)) {
@@ -115,11 +106,11 @@ void CloneLink::CheckEcho(std::string_view sent) {
 // ---- Receiving --------------------------------------------------------------
 
 std::optional<uint8_t> CloneLink::Poll(Deadline deadline) {
-    c_.pump();
+    if (c_.events.Pump()) state_.CancelFlag = true;
     if (!state_.CancelFlag && !lineDown_ && c_.line.BytesWaiting() == 0 && !c_.line.Broken()) {
         // At least a tick: the echo check ends only once its deadline has passed.
         const Clock::Duration left = deadline - c_.clock.Now();
-        c_.line.WaitForInput(std::clamp(left, Clock::Duration(1), kPollSlice));
+        c_.line.WaitForInput(std::clamp(left, Clock::Duration(1), Clock::Duration(kPollSlice)));
     }
     uint8_t byte = 0;
     if (c_.line.Read(&byte, 1) == 1) return byte;
@@ -134,9 +125,9 @@ void CloneLink::NoteFailure() {
 
 bool CloneLink::Reached(Deadline deadline) { return c_.clock.Now() >= deadline || LineGone(); }
 
-Reception CloneLink::ReceiveText(size_t count, int seconds) {
+Reception CloneLink::ReceiveText(size_t count, Duration timeout) {
     Reception r;
-    const Deadline deadline = DeadlineIn(seconds);
+    const Deadline deadline = DeadlineIn(timeout);
     for (;;) {
         if (const auto byte = Poll(deadline)) r.text += static_cast<char>(*byte);
         if (state_.CancelFlag) return {LinkResult::Cancelled, r.text};
@@ -146,9 +137,9 @@ Reception CloneLink::ReceiveText(size_t count, int seconds) {
     }
 }
 
-Reception CloneLink::ReceiveLineRest(int seconds) {
+Reception CloneLink::ReceiveUpToCr(Duration timeout, AfterCr afterCr) {
     Reception r;
-    const Deadline deadline = DeadlineIn(seconds);
+    const Deadline deadline = DeadlineIn(timeout);
     bool crSeen = false;
     for (;;) {
         const auto byte = Poll(deadline);
@@ -157,6 +148,7 @@ Reception CloneLink::ReceiveLineRest(int seconds) {
         if (!byte) continue;
         if (crSeen) {
             if (*byte == wire::kLf) return {LinkResult::Received, r.text};
+            if (afterCr == AfterCr::LfOnly) return {LinkResult::Mismatch, r.text};
         } else if (*byte == wire::kCr) {
             crSeen = true;
         } else {
@@ -165,25 +157,8 @@ Reception CloneLink::ReceiveLineRest(int seconds) {
     }
 }
 
-Reception CloneLink::ReceiveLine(int seconds) {
-    Reception r;
-    const Deadline deadline = DeadlineIn(seconds);
-    bool crSeen = false;
-    for (;;) {
-        const auto byte = Poll(deadline);
-        if (state_.CancelFlag) return {LinkResult::Cancelled, r.text};
-        if (Reached(deadline)) return {LinkResult::TimedOut, r.text};
-        if (!byte) continue;
-        if (crSeen) return {*byte == wire::kLf ? LinkResult::Received : LinkResult::Mismatch, r.text};
-        if (*byte == wire::kCr)
-            crSeen = true;
-        else
-            r.text += static_cast<char>(*byte);
-    }
-}
-
-LinkResult CloneLink::WaitForByte(uint8_t value, int seconds) {
-    const Deadline deadline = DeadlineIn(seconds);
+LinkResult CloneLink::WaitForByte(uint8_t value, Duration timeout) {
+    const Deadline deadline = DeadlineIn(timeout);
     for (;;) {
         const auto byte = Poll(deadline);
         if (state_.CancelFlag) return LinkResult::Cancelled;
@@ -192,16 +167,16 @@ LinkResult CloneLink::WaitForByte(uint8_t value, int seconds) {
     }
 }
 
-LinkResult CloneLink::WaitBoth(int seconds) {
-    if (WaitForByte(wire::kCr, seconds) != LinkResult::Received) return LinkResult::Mismatch;
-    if (WaitForByte(wire::kLf, seconds) != LinkResult::Received) return LinkResult::Mismatch;
+LinkResult CloneLink::WaitBoth(Duration timeout) {
+    if (WaitForByte(wire::kCr, timeout) != LinkResult::Received) return LinkResult::Mismatch;
+    if (WaitForByte(wire::kLf, timeout) != LinkResult::Received) return LinkResult::Mismatch;
     return LinkResult::Received;
 }
 
 LinkResult CloneLink::ExpectOk() {
-    const Reception r = ReceiveText(wire::kCodeWordLength, kAnswerSeconds);
+    const Reception r = ReceiveText(wire::kCodeWordLength, kAnswerTimeout);
     if (r.result != LinkResult::Received) return r.result;
-    if (r.text != wire::kOk || WaitBoth(1) != LinkResult::Received) return LinkResult::Mismatch;
+    if (r.text != wire::kOk || WaitBoth(kLineEndTimeout) != LinkResult::Received) return LinkResult::Mismatch;
     state_.ErrorFlag = false;
     return LinkResult::Received;
 }
@@ -214,8 +189,8 @@ bool CloneLink::Connect() {
     if (!PortInit()) return ShowPortError();
     Note("sending '#CMDSY'...");
     SendLine(wire::kSync);
-    const Reception first = ReceiveText(wire::kCodeWordLength, kSyncSeconds);
-    if (first.result == LinkResult::Received && first.text == wire::kOk && WaitBoth(1) == LinkResult::Received)
+    const Reception first = ReceiveText(wire::kCodeWordLength, kSyncTimeout);
+    if (first.result == LinkResult::Received && first.text == wire::kOk && WaitBoth(kLineEndTimeout) == LinkResult::Received)
         return true;  // already in PC-control mode
     if (!WakeUp()) {
         Note("sync failed!!");
@@ -237,7 +212,7 @@ bool CloneLink::Connect() {
 bool CloneLink::WakeUp() {
     for (int attempt = 0; attempt < kWakeAttempts; ++attempt) {
         SendControl(wire::kWake);
-        if (WaitForByte(wire::kWake, 1) == LinkResult::Received) {
+        if (WaitForByte(wire::kWake, kWakeTimeout) == LinkResult::Received) {
             SendControl(wire::kWakeConfirm);
             return true;
         }
@@ -248,7 +223,7 @@ bool CloneLink::WakeUp() {
 bool CloneLink::SendModeCommand() {
     Note("sending 'ACMD:002'...");
     SendLine(wire::kModeCommand);
-    const Reception r = ReceiveLine(1);
+    const Reception r = ReceiveLine(kModeAnswerTimeout);
     switch (r.result) {
         case LinkResult::Received:
             if (r.text == wire::kModeAccepted || r.text == wire::kUnknownAnswer) return true;
@@ -320,13 +295,13 @@ void CloneLink::Reject(std::string_view answer) {
 CloneLink::Status CloneLink::StatusExchange() {
     const std::string frame = wire::BuildFrame(wire::kStatusRequest, wire::kStatusReady);
     if (RequestWithRetry([&] { SendBytes(frame); }) != LinkResult::Received) return Status::SilentFail;
-    const Reception code = ReceiveText(wire::kCodeWordLength, kAnswerSeconds);
+    const Reception code = ReceiveText(wire::kCodeWordLength, kAnswerTimeout);
     if (!ReportWaitFailure(code.result, true)) return Status::Failed;
     if (code.text != wire::kStatusAnswer) {
         Reject(wire::kUnknownAnswer);
         return Status::Failed;
     }
-    const Reception rest = ReceiveLineRest(kAnswerSeconds);
+    const Reception rest = ReceiveLineRest(kAnswerTimeout);
     if (!ReportWaitFailure(rest.result, true)) return Status::Failed;
     if (!wire::VerifyReplyChecksum(code.text + rest.text)) {
         Reject(wire::kChecksumFailed);
@@ -388,10 +363,10 @@ void CloneLink::ReadBlock(std::span<uint8_t> buffer, int address, int length) {
 
 void CloneLink::ReceiveReadAnswer(std::span<uint8_t> buffer, int address, int length) {
     state_.ErrorFlag = true;
-    const Reception code = ReceiveText(wire::kCodeWordLength, kAnswerSeconds);
+    const Reception code = ReceiveText(wire::kCodeWordLength, kAnswerTimeout);
     if (!ReportWaitFailure(code.result, true)) return;
     if (code.text != wire::kReadAnswer) return Reject(wire::kReadAnswerWrong);
-    const Reception rest = ReceiveLineRest(kAnswerSeconds);
+    const Reception rest = ReceiveLineRest(kAnswerTimeout);
     if (!ReportWaitFailure(rest.result, false)) return;
     if (!wire::VerifyReplyChecksum(code.text + rest.text)) return Reject(wire::kChecksumFailed);
     const auto fields = wire::SplitTabs(rest.text);
@@ -433,7 +408,7 @@ void CloneLink::AbortTransfer() {
     // The cancel that led here must not cut the wait for the radio's ACK short.
     state_.CancelFlag = false;
     SendControl(wire::kCan);
-    WaitForByte(wire::kAck, kAnswerSeconds);
+    WaitForByte(wire::kAck, kAnswerTimeout);
     state_.CancelFlag = true;
 }
 
@@ -441,7 +416,7 @@ void CloneLink::AbortTransfer() {
 
 void CloneLink::Note(const std::string& text) {
     if (!state_.DebugMode) return;
-    c_.sink.Note(text);
+    c_.events.Note(text);
     if (c_.pauseOnNotes) Pause(kNotePause);
 }
 

@@ -20,14 +20,32 @@
 
 namespace kv {
 
-// What the link works through. The pump runs inside every wait: the GUI
-// processes its events there, kvtool notices Ctrl-C.
+// Every timeout and pause of the clone protocol, each named once: a timing
+// changes here and nowhere else.
+namespace timing {
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+inline constexpr seconds kEchoTimeout{100};       // the echo of every byte sent
+inline constexpr seconds kSyncTimeout{3};         // the first "#CMDOK": the radio is in PC-control mode already
+inline constexpr seconds kWakeTimeout{1};         // the radio's echo of each wake byte
+inline constexpr seconds kModeAnswerTimeout{1};   // the answer to "ACMD:002"
+inline constexpr seconds kAnswerTimeout{10};      // a reply's code word and its rest; the ACK of an abort
+inline constexpr seconds kLineEndTimeout{1};      // CR, then LF, after "#CMDOK"
+inline constexpr milliseconds kPollSlice{50};     // the longest a wait blocks before the pump runs again
+inline constexpr milliseconds kSendPause{10};     // before every send
+inline constexpr milliseconds kNotePause{500};    // after each debug note, where notes pause
+inline constexpr milliseconds kReopenPause{1000}; // after reopening the port in PC-control mode
+inline constexpr milliseconds kAfterPreamblePause{10};   // after the program's reads of the radio's own bytes
+inline constexpr milliseconds kAfterTransferPause{500};  // after a whole read or program
+}  // namespace timing
+
+// What the link works through. The events' pump runs inside every wait: the
+// GUI processes its events there, kvtool notices Ctrl-C.
 struct LinkContext {
     SerialLine& line;
     Clock& clock;
     Prompt& prompt;
-    TransferSink& sink;
-    std::function<void()> pump = [] {};
+    TransferEvents& events;
     ErrorLog* log = nullptr;
     bool pauseOnNotes = true;  // the dialog shows each debug note for 500 ms; kvtool does not
 };
@@ -68,10 +86,13 @@ public:
     void CheckEcho(std::string_view sent);
 
     // Receiving.
-    Reception ReceiveText(size_t count, int seconds);
-    Reception ReceiveLineRest(int seconds);
-    Reception ReceiveLine(int seconds);
-    LinkResult WaitForByte(uint8_t value, int seconds);
+    using Duration = Clock::Duration;
+    Reception ReceiveText(size_t count, Duration timeout);
+    // The text up to CR; whatever follows the CR up to LF is dropped.
+    Reception ReceiveLineRest(Duration timeout) { return ReceiveUpToCr(timeout, AfterCr::SkipToLf); }
+    // The text up to CR; the byte after the CR must be LF.
+    Reception ReceiveLine(Duration timeout) { return ReceiveUpToCr(timeout, AfterCr::LfOnly); }
+    LinkResult WaitForByte(uint8_t value, Duration timeout);
     LinkResult ExpectOk();
 
     // Exchanges.
@@ -93,7 +114,9 @@ public:
 private:
     using Deadline = Clock::Duration;
     bool OpenPort(const char* procedure, bool reopen);
-    Deadline DeadlineIn(int seconds) { return c_.clock.Now() + std::chrono::seconds(seconds); }
+    Deadline DeadlineIn(Duration timeout) { return c_.clock.Now() + timeout; }
+    enum class AfterCr { SkipToLf, LfOnly };
+    Reception ReceiveUpToCr(Duration timeout, AfterCr afterCr);
     // One turn of a wait: pump, then one byte if one waits (blocking on the
     // line up to a short slice when none does).
     std::optional<uint8_t> Poll(Deadline deadline);
@@ -111,7 +134,7 @@ private:
     bool ReportWaitFailure(LinkResult result, bool reportCancel);
     // Answers a bad line with a rejection; the exchange stays failed.
     void Reject(std::string_view answer);
-    LinkResult WaitBoth(int seconds);  // CR then LF, each within the time
+    LinkResult WaitBoth(Duration timeout);  // CR then LF, each within the time
     // Sends a request until "#CMDOK" or the attempts run out; the
     // synchronisation question may buy one more attempt.
     LinkResult RequestWithRetry(const std::function<void()>& send);

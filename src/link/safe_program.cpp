@@ -85,7 +85,7 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
         r.step = step;
         if (plan.onStep) plan.onStep(static_cast<int>(step));
     };
-    link.state().TransferMode = kModeProgram;
+    link.state().TransferMode = TransferMode::Program;
     if (plan.backup || plan.dryRun) {
         begin(SafeProgramStep::Backup);
         std::vector<uint8_t> radio;

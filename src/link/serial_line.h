@@ -1,6 +1,6 @@
-// The small interfaces the clone protocol talks through: the serial line,
-// the monotonic clock, and the sink for progress and debug notes. The GUI,
-// kvtool and the tests each supply their own.
+// The small interfaces the clone protocol talks through: the serial line
+// and the monotonic clock (the transfer's events are in transfer_state.h).
+// The GUI, kvtool and the tests each supply their own.
 #pragma once
 
 #include <chrono>
@@ -62,27 +62,6 @@ public:
 
 private:
     Duration now_{0};
-};
-
-// Where a transfer reports what it does.
-struct TransferProgress {
-    int percent = 0;  // 0..100
-    int step = 0;     // 16-byte steps done
-    int steps = 0;    // steps of the whole transfer
-};
-
-class TransferSink {
-public:
-    virtual ~TransferSink() = default;
-    virtual void Progress(const TransferProgress& progress) = 0;
-    // A debug note (only sent in debug mode); an empty note clears the line.
-    virtual void Note(const std::string& text) = 0;
-};
-
-class NullSink : public TransferSink {
-public:
-    void Progress(const TransferProgress&) override {}
-    void Note(const std::string&) override {}
 };
 
 }  // namespace kv

@@ -12,11 +12,9 @@
 namespace kv {
 namespace {
 
-using namespace std::chrono_literals;
 namespace clone = map::clone;
-
-constexpr auto kAfterTransferPause = 500ms;
-constexpr auto kAfterPreamblePause = 10ms;
+using timing::kAfterPreamblePause;
+using timing::kAfterTransferPause;
 constexpr uint8_t kSelectionMask = 1u << map::Sel1.top | 1u << map::Sel2.top;
 
 bool Inside(int address, Span span) { return address >= span.address && address < span.end(); }
@@ -32,8 +30,6 @@ bool InUnusedGroup(const RadioSession& s, int a) {
 }
 
 }  // namespace
-
-std::string TransferTitle(int mode) { return mode == kModeProgram ? text::kProgramToRadio : text::kReadFromRadio; }
 
 std::vector<Span> ProgramWrites(const RadioSession& s, int a) {
     std::vector<Span> writes;
@@ -95,7 +91,7 @@ TransferOutcome TransferRunner::Run() {
         return outcome;
     }
     link_.Note("sync ok");
-    if (state_.TransferMode == kModeRead) {
+    if (state_.TransferMode == TransferMode::Read) {
         ReadTransfer();
     } else {
         if (CheckBeforeDownload(s_, link_.context().prompt, "Download") == Answer::No) {
@@ -229,7 +225,7 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
     const uint8_t radioRegion = at(map::RegionByte);
     if (s_.model != 6 || radioRegion == s_.region || radioRegion == kNoRegion) return;
     const std::string question = std::string(text::kRegionUnmatched) + "\r\n" +
-                                 (state_.TransferMode == kModeProgram ? text::kAskWrite : text::kAskRead);
+                                 (state_.TransferMode == TransferMode::Program ? text::kAskWrite : text::kAskRead);
     if (link_.context().prompt.Show({question, title, MessageIcon::Exclamation, Buttons::YesNo}) == Answer::No)
         state_.ErrorFlag = true;
 }
@@ -240,7 +236,7 @@ void TransferRunner::Progress(int address) {
     p.percent = std::min(100, static_cast<int>(std::lround(address * 100.0 / last)));
     p.steps = (last + 1 - clone::FirstBlock) / clone::kBlockSize;
     p.step = std::clamp((address - clone::FirstBlock) / clone::kBlockSize, 0, p.steps);
-    link_.context().sink.Progress(p);
+    link_.context().events.Progress(p);
 }
 
 void TransferRunner::ReadData(std::vector<uint8_t>& buffer) {

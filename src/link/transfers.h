@@ -14,11 +14,6 @@
 
 namespace kv {
 
-enum class TransferOutcome { Completed, NotConnected, Declined, Failed, Cancelled };
-
-// "Read from Radio" or "Program to Radio".
-std::string TransferTitle(int mode);
-
 // What the program transfer writes in the step of block address a: whole
 // blocks, single bytes, or nothing.
 std::vector<Span> ProgramWrites(const RadioSession& session, int block);

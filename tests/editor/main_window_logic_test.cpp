@@ -186,21 +186,13 @@ TEST(CommonSetupOptions, EntriesMapToTheirFields) {
 
 class CountingJob : public TransferJob {
 public:
-    TransferEnd Run(int, TransferEvents& events) override {
-        events.Progress(50);
+    TransferOutcome Run(TransferMode, TransferEvents& events) override {
+        events.Progress({.percent = 50});
         busyInside = state->busy();
-        return TransferEnd::Completed;
+        return TransferOutcome::Completed;
     }
     TransferDialogState* state = nullptr;
     bool busyInside = false;
-};
-
-class SilentEvents : public TransferEvents {
-public:
-    void Progress(int) override {}
-    void Note(const std::string&) override {}
-    void Pump() override {}
-    bool CancelRequested() const override { return false; }
 };
 
 TEST(TransferDialogState, CancelClosesWhenIdleAndRequestsWhenBusy) {
@@ -210,8 +202,8 @@ TEST(TransferDialogState, CancelClosesWhenIdleAndRequestsWhenBusy) {
 
     CountingJob job;
     job.state = &state;
-    SilentEvents events;
-    EXPECT_EQ(state.Start(job, kTransferRead, events), TransferEnd::Completed);
+    NullEvents events;
+    EXPECT_EQ(state.Start(job, TransferMode::Read, events), TransferOutcome::Completed);
     EXPECT_TRUE(job.busyInside);
     EXPECT_FALSE(state.busy());
     EXPECT_TRUE(state.MayClose());
@@ -223,8 +215,8 @@ TEST(ProgressFillLeft, NeverLeavesTheFrame) {
     EXPECT_EQ(ProgressFillLeft(200, 100), 0);
     EXPECT_EQ(ProgressFillLeft(200, 150), 0);
     EXPECT_EQ(ProgressFillLeft(200, -5), -200);
-    EXPECT_EQ(TransferDialogTitle(kTransferRead), "Read from Radio");
-    EXPECT_EQ(TransferDialogTitle(kTransferProgram), "Program to Radio");
+    EXPECT_EQ(TransferTitle(TransferMode::Read), "Read from Radio");
+    EXPECT_EQ(TransferTitle(TransferMode::Program), "Program to Radio");
     EXPECT_EQ(TransferInstructions(),
               "1.Connect the TWS cable between the PC serial port and the radio.\r\n2.Turn on the radio.\r\n"
               "3.Press the [OK] button to start.");

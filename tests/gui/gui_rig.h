@@ -84,15 +84,15 @@ public:
 // A transfer that reports progress and, for a read, changes the data.
 class FakeTransfer : public TransferJob {
 public:
-    TransferEnd end = TransferEnd::Completed;
+    TransferOutcome end = TransferOutcome::Completed;
     std::function<void(TransferEvents&)> during;
     RadioSession* session = nullptr;
-    std::vector<int> modes;
-    TransferEnd Run(int mode, TransferEvents& events) override {
+    std::vector<TransferMode> modes;
+    TransferOutcome Run(TransferMode mode, TransferEvents& events) override {
         modes.push_back(mode);
-        events.Progress(50);
+        events.Progress({.percent = 50});
         if (during) during(events);
-        if (end == TransferEnd::Completed && mode == kTransferRead && session)
+        if (end == TransferOutcome::Completed && mode == TransferMode::Read && session)
             session->settings.Atis.AtisCode = "9876543210";
         return end;
     }

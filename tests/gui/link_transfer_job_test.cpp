@@ -19,10 +19,8 @@ namespace {
 
 class RecordingEvents : public TransferEvents {
 public:
-    void Progress(int percent) override { lastPercent = percent; }
+    void Progress(const TransferProgress& progress) override { lastPercent = progress.percent; }
     void Note(const std::string&) override {}
-    void Pump() override {}
-    bool CancelRequested() const override { return false; }
 
     int lastPercent = -1;
 };
@@ -61,7 +59,7 @@ TEST(LinkTransferJob, ReadsTheRadioIntoTheSession) {
     DemoRig rig;
     RadioSession session = test::FreshSession(5);
     RecordingEvents events;
-    EXPECT_EQ(rig.Job(session).Run(kTransferRead, events), TransferEnd::Completed);
+    EXPECT_EQ(rig.Job(session).Run(TransferMode::Read, events), TransferOutcome::Completed);
     EXPECT_EQ(session.settings.CHUSA[0].ChTag, "ON THE RADIO");
     EXPECT_EQ(events.lastPercent, 100);
     ASSERT_FALSE(rig.prompt.shown().empty());
@@ -74,7 +72,7 @@ TEST(TransferDialogOnTheLink, ReadsAndProgramsTheSimulatedRadio) {
     DemoRig rig;
     RadioSession session = test::FreshSession(5);
     LinkTransferJob job = rig.Job(session);
-    TransferDialog read(kTransferRead, false, &job, nullptr, 0);
+    TransferDialog read(TransferMode::Read, false, &job, nullptr, 0);
     read.show();
     read.Start();
     EXPECT_TRUE(read.completed());
@@ -82,7 +80,7 @@ TEST(TransferDialogOnTheLink, ReadsAndProgramsTheSimulatedRadio) {
     EXPECT_EQ(session.settings.CHUSA[0].ChTag, "ON THE RADIO");
 
     session.settings.CHUSA[2].ChTag = "EDITED";
-    TransferDialog program(kTransferProgram, false, &job, nullptr, 0);
+    TransferDialog program(TransferMode::Program, false, &job, nullptr, 0);
     program.show();
     program.Start();
     EXPECT_TRUE(program.completed());
@@ -94,7 +92,7 @@ TEST(TransferDialogOnTheLink, CancelStopsTheReadAndKeepsTheData) {
     RadioSession session = test::FreshSession(5);
     const RadioSettings before = session.settings;
     LinkTransferJob job = rig.Job(session);
-    TransferDialog dialog(kTransferRead, false, &job, nullptr, 0);
+    TransferDialog dialog(TransferMode::Read, false, &job, nullptr, 0);
     dialog.show();
     int progressSeen = 0;
     QTimer::singleShot(30, &dialog, [&] {
@@ -116,7 +114,7 @@ TEST(LinkTransferJob, APortThatIsNotThereFailsAndSaysWhichPortsThereAre) {
     const std::string port = "/dev/kv-no-such-port";
     LinkTransferJob job(session, prompt, [&] { return port; }, nullptr, false);
     RecordingEvents events;
-    EXPECT_EQ(job.Run(kTransferRead, events), TransferEnd::Failed);
+    EXPECT_EQ(job.Run(TransferMode::Read, events), TransferOutcome::NotConnected);
     std::vector<std::string> present;
     for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);
     ASSERT_EQ(prompt.shown().size(), 2u);

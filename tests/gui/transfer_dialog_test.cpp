@@ -10,40 +10,40 @@ namespace kv::test {
 namespace {
 
 TEST(TransferDialog, TitleInstructionsAndPicturesByMode) {
-    for (const int mode : {kTransferRead, kTransferProgram}) {
+    for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
         TransferDialog dialog(mode, false, nullptr, nullptr, 0);
         dialog.show();
-        EXPECT_EQ(dialog.windowTitle(), mode == kTransferRead ? "Read from Radio" : "Program to Radio");
+        EXPECT_EQ(dialog.windowTitle(), mode == TransferMode::Read ? "Read from Radio" : "Program to Radio");
         EXPECT_TRUE(dialog.findChild<QLabel*>("lblmess")->text().startsWith("1.Connect the TWS cable"));
         EXPECT_FALSE(dialog.findChild<QWidget*>("lblmon")->isVisible());
         EXPECT_FALSE(dialog.findChild<QWidget*>("cmdHelp")->isVisible());
         // The source stands on the left.
         const int radio = dialog.findChild<QWidget*>("pictHandy")->x();
         const int computer = dialog.findChild<QWidget*>("pictB")->x();
-        EXPECT_EQ(radio < computer, mode == kTransferRead);
+        EXPECT_EQ(radio < computer, mode == TransferMode::Read);
     }
 }
 
 TEST(TransferDialog, ProgressFillNeverLeavesTheFrame) {
-    TransferDialog dialog(kTransferRead, false, nullptr, nullptr, 0);
+    TransferDialog dialog(TransferMode::Read, false, nullptr, nullptr, 0);
     dialog.show();
     auto* frame = dialog.findChild<QWidget*>("pictProgress");
     auto* fill = dialog.findChild<QWidget*>("lblPercent");
-    dialog.Progress(50);
+    dialog.Progress({.percent = 50});
     EXPECT_EQ(fill->x(), -frame->width() + frame->width() / 2);
-    dialog.Progress(250);
+    dialog.Progress({.percent = 250});
     EXPECT_EQ(fill->x(), 0);
 }
 
 TEST(TransferDialog, CancelWhileIdleClosesAndWhileBusyRequestsTheCancel) {
     FakeTransfer job;
-    job.end = TransferEnd::Cancelled;
-    TransferDialog dialog(kTransferRead, false, &job, nullptr, 0);
+    job.end = TransferOutcome::Cancelled;
+    TransferDialog dialog(TransferMode::Read, false, &job, nullptr, 0);
     dialog.show();
     bool closeRefused = false;
     job.during = [&](TransferEvents& events) {
         dialog.CancelPressed();
-        EXPECT_TRUE(events.CancelRequested());
+        EXPECT_TRUE(events.Pump()) << "the job hears the cancel";
         EXPECT_FALSE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled());
         closeRefused = !dialog.close();
     };
@@ -57,7 +57,7 @@ TEST(TransferDialog, CancelWhileIdleClosesAndWhileBusyRequestsTheCancel) {
 }
 
 TEST(TransferDialog, DebugModeShowsTheNotes) {
-    TransferDialog dialog(kTransferProgram, true, nullptr, nullptr, 0);
+    TransferDialog dialog(TransferMode::Program, true, nullptr, nullptr, 0);
     dialog.show();
     auto* monitor = dialog.findChild<QLabel*>("lblmon");
     EXPECT_TRUE(monitor->isVisible());
@@ -77,17 +77,17 @@ TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {
     rig.Answer({Answer::No});  // the unsaved data go
     PressOkWhenOpen();
     w.TransferRead();
-    EXPECT_EQ(rig.transfer.modes, std::vector<int>{kTransferRead});
+    EXPECT_EQ(rig.transfer.modes, std::vector{TransferMode::Read});
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "9876543210");
     EXPECT_EQ(w.CurrentKey(), "General");
     EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series") << "the file name is cleared";
     EXPECT_FALSE(rig.editor.dataChanged);
 
-    rig.transfer.end = TransferEnd::Failed;
+    rig.transfer.end = TransferOutcome::Failed;
     rig.editor.dataChanged = true;
     PressOkWhenOpen();
     w.TransferProgram();
-    EXPECT_EQ(rig.transfer.modes.back(), kTransferProgram);
+    EXPECT_EQ(rig.transfer.modes.back(), TransferMode::Program);
     EXPECT_TRUE(rig.editor.dataChanged) << "a failed transfer changes nothing";
 }
 

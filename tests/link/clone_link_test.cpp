@@ -14,6 +14,8 @@
 namespace kv {
 namespace {
 
+using namespace std::chrono_literals;
+
 using test::Texts;
 
 // A line whose far end follows a script: after each write it echoes what
@@ -68,7 +70,7 @@ struct Protocol : ::testing::Test {
     VirtualClock clock;
     std::optional<ScriptLine> line;
     ScriptedPrompt prompt;
-    NullSink sink;
+    NullEvents events;
     TransferState state;
     std::unique_ptr<CloneLink> link;
 
@@ -81,7 +83,7 @@ struct Protocol : ::testing::Test {
         line->replies = std::move(replies);
         state = {};
         prompt = ScriptedPrompt(std::move(answers));
-        link = std::make_unique<CloneLink>(LinkContext{*line, clock, prompt, sink}, state);
+        link = std::make_unique<CloneLink>(LinkContext{*line, clock, prompt, events}, state);
         link->SetTitle("Read from Radio");
         LineError e;
         if (open) line->Open(e);
@@ -92,10 +94,10 @@ struct Protocol : ::testing::Test {
 
 TEST_F(Protocol, ARefusalIsSeenAtItsFifthCharacter) {
     line->input = "ERROR";  // no sixth character ever comes
-    EXPECT_EQ(link->ReceiveText(6, 10).result, LinkResult::RadioError);
+    EXPECT_EQ(link->ReceiveText(6, 10s).result, LinkResult::RadioError);
     EXPECT_LT(Seconds(), 1.0);
     line->input = "error";
-    EXPECT_EQ(link->ReceiveText(6, 10).result, LinkResult::RadioError);
+    EXPECT_EQ(link->ReceiveText(6, 10s).result, LinkResult::RadioError);
 }
 
 TEST_F(Protocol, WaitsEndAtTheirDeadlines) {
@@ -110,7 +112,7 @@ TEST_F(Protocol, WaitsEndAtTheirDeadlines) {
 
 TEST_F(Protocol, ReceiveLineRestDropsWhatFollowsCrUpToLf) {
     line->input = "\t00\tAB\rjunk\nNEXT";
-    const Reception r = link->ReceiveLineRest(10);
+    const Reception r = link->ReceiveLineRest(10s);
     EXPECT_EQ(r.result, LinkResult::Received);
     EXPECT_EQ(r.text, "\t00\tAB");
     EXPECT_EQ(line->input, "NEXT");
@@ -118,8 +120,8 @@ TEST_F(Protocol, ReceiveLineRestDropsWhatFollowsCrUpToLf) {
 
 TEST_F(Protocol, CancelEndsAWaitAtOnce) {
     state.CancelFlag = true;
-    EXPECT_EQ(link->ReceiveText(6, 10).result, LinkResult::Cancelled);
-    EXPECT_EQ(link->WaitForByte('P', 1), LinkResult::Cancelled);
+    EXPECT_EQ(link->ReceiveText(6, 10s).result, LinkResult::Cancelled);
+    EXPECT_EQ(link->WaitForByte('P', 1s), LinkResult::Cancelled);
     EXPECT_LT(Seconds(), 0.1);
 }
 
@@ -174,7 +176,7 @@ TEST_F(Protocol, APortThatDoesNotOpenIsReportedAndLogged) {
     test::TempDir dir;
     FileErrorLog log(dir / "err.log", true, [] { return FileErrorLog::Stamp{"2025/01/31", "13:45:07"}; });
     RefusingLine refusing(clock);
-    CloneLink l(LinkContext{refusing, clock, prompt, sink, [] {}, &log}, state);
+    CloneLink l(LinkContext{refusing, clock, prompt, events, &log}, state);
     EXPECT_FALSE(l.Connect());
     EXPECT_EQ(Shown(), Texts{text::kPortInitError});
     EXPECT_EQ(l.openError(), "Permission denied");

@@ -64,12 +64,17 @@ inline RadioImage ProgrammedRadio(int model, bool sel1 = true, uint8_t region = 
     return s.image;
 }
 
-class RecordingSink : public TransferSink {
+class RecordingEvents : public TransferEvents {
 public:
     void Progress(const TransferProgress& p) override { progress.push_back(p); }
     void Note(const std::string& text) override { notes.push_back(text); }
+    bool Pump() override {
+        if (pump) pump();
+        return false;
+    }
     std::vector<TransferProgress> progress;
     std::vector<std::string> notes;
+    std::function<void()> pump;
 };
 
 inline sim::SimOptions Synced(bool synced = true) { return {synced, {}}; }
@@ -81,19 +86,19 @@ struct LinkRig {
           radio(radioImage, std::move(options)),
           line(radio, clock),
           prompt(std::move(answers)),
-          link(LinkContext{line, clock, prompt, sink, [this] { if (pump) pump(); }}, state),
+          link(LinkContext{line, clock, prompt, events}, state),
           runner(link, session) {}
 
-    TransferOutcome Run(int mode) {
+    TransferOutcome Run(TransferMode mode) {
         state.TransferMode = mode;
         return runner.Run();
     }
-    TransferOutcome Read() { return Run(kModeRead); }
-    TransferOutcome Program() { return Run(kModeProgram); }
+    TransferOutcome Read() { return Run(TransferMode::Read); }
+    TransferOutcome Program() { return Run(TransferMode::Program); }
     Texts Shown() const { return TextsOf(prompt); }
     // Presses Cancel once, when the radio has served that many block requests.
     void CancelAt(int requests) {
-        pump = [this, requests, pressed = false]() mutable {
+        events.pump = [this, requests, pressed = false]() mutable {
             if (!pressed && radio.blockRequests() == requests) state.CancelFlag = pressed = true;
         };
     }
@@ -103,9 +108,8 @@ struct LinkRig {
     VirtualClock clock;
     sim::SimulatedLine line;
     ScriptedPrompt prompt;
-    RecordingSink sink;
+    RecordingEvents events;
     TransferState state;
-    std::function<void()> pump;
     CloneLink link;
     TransferRunner runner;
 };

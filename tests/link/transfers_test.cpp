@@ -46,7 +46,7 @@ TEST(ReadTransfer, TakesTheRadiosMemoryAndDecodesIt) {
             ASSERT_EQ(rig.session.image[a], read ? radio[a] : before[a]) << model << " " << a;
         }
         EXPECT_EQ(rig.session.settings.Common.SQL, 7) << model;
-        EXPECT_EQ(rig.sink.progress.back().percent, 100) << model;
+        EXPECT_EQ(rig.events.progress.back().percent, 100) << model;
         EXPECT_FALSE(rig.line.IsOpen()) << model;
         EXPECT_TRUE(rig.line.dtr() && rig.line.rts()) << model << ": set before the port closes";
     }
@@ -57,33 +57,33 @@ TEST(Transfers, EveryFaultEndsTheTransferAtItsRequestAndChangesNothing) {
     // 5, the radio's own bytes at 6 and 7 (without them nothing is written),
     // then the writes from 8.
     struct Case {
-        int mode;
+        TransferMode mode;
         std::string fault;
         Texts texts;
         std::string caption;
     };
     const std::string comm = text::kCommunicationError;
     std::vector<Case> cases;
-    const auto add = [&](int mode, const char* kind, std::vector<int> requests, Texts texts, const char* caption) {
+    const auto add = [&](TransferMode mode, const char* kind, std::vector<int> requests, Texts texts, const char* caption) {
         for (int at : requests) cases.push_back({mode, kind + ("@" + std::to_string(at)), texts, caption});
     };
-    add(kModeRead, "silent", {1, 2, 3, 4, 5}, {comm}, text::kModelCheck);
-    add(kModeProgram, "silent", {6, 7}, {comm}, text::kProgramToRadio);
+    add(TransferMode::Read, "silent", {1, 2, 3, 4, 5}, {comm}, text::kModelCheck);
+    add(TransferMode::Program, "silent", {6, 7}, {comm}, text::kProgramToRadio);
     const std::vector<int> blocks{kIdentificationReads + 1, 400, kIdentificationReads + kReadBlocks};
     const std::pair<const char*, Texts> anyAnswer[] = {
         {"drop-byte", {comm}}, {"corrupt-byte", {comm}}, {"silent", {comm}},
         {"error", {text::kConfirmSync, comm}}, {"hangup", {comm}},
     };
     for (const auto& [kind, texts] : anyAnswer) {
-        add(kModeRead, kind, blocks, texts, text::kReadFromRadio);
-        add(kModeProgram, kind, {8, 207}, texts, text::kProgramToRadio);
+        add(TransferMode::Read, kind, blocks, texts, text::kReadFromRadio);
+        add(TransferMode::Program, kind, {8, 207}, texts, text::kProgramToRadio);
     }
     const std::pair<const char*, Texts> readAnswer[] = {
         {"wrong-address", {text::kAddressError, comm}},
         {"bad-checksum", {comm}},
         {"short-data", {text::kDataError, comm}},
     };
-    for (const auto& [kind, texts] : readAnswer) add(kModeRead, kind, blocks, texts, text::kReadFromRadio);
+    for (const auto& [kind, texts] : readAnswer) add(TransferMode::Read, kind, blocks, texts, text::kReadFromRadio);
     constexpr int kFirstWrite = 8;
     for (const Case& c : cases) {
         LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault(c.fault));
@@ -94,12 +94,12 @@ TEST(Transfers, EveryFaultEndsTheTransferAtItsRequestAndChangesNothing) {
         // Then the port to check, and what a broken write left behind.
         Texts texts = c.texts;
         texts.push_back(PortCheckAdvice(""));
-        if (c.mode == kModeProgram && at > kFirstWrite)
+        if (c.mode == TransferMode::Program && at > kFirstWrite)
             texts.push_back(PartlyWrittenText(at - kFirstWrite, ProgramBlockCount(rig.session)));
         EXPECT_EQ(rig.Shown(), texts) << c.fault;
         EXPECT_EQ(rig.prompt.shown()[c.texts.size() - 1].caption, c.caption) << c.fault;
         EXPECT_TRUE(rig.session.settings == before.settings) << c.fault;
-        EXPECT_TRUE(c.mode == kModeProgram || rig.session.image == before.image) << c.fault;
+        EXPECT_TRUE(c.mode == TransferMode::Program || rig.session.image == before.image) << c.fault;
         EXPECT_FALSE(rig.line.IsOpen()) << c.fault;
         EXPECT_LT(rig.clock.Now(), std::chrono::seconds(60)) << c.fault;
     }
@@ -149,16 +149,16 @@ TEST(Transfers, ASendThatNeverDrainsEndsWithinItsDeadlineAndNamesThePort) {
     partly.push_back(PartlyWrittenText(100, ProgramBlockCount(DefaultSession(5))));
     struct Case {
         const char* what;
-        int mode;
+        TransferMode mode;
         int stallAfter;  // block requests served before
         TransferOutcome outcome;
         std::chrono::seconds bound;  // the deadline of the step that fails, plus 2 s
         Texts texts;
     };
     const Case cases[] = {
-        {"no device from the start", kModeRead, 0, TransferOutcome::NotConnected, 3s + 2s, failed},
-        {"pulled in the middle of a read", kModeRead, 300, TransferOutcome::Failed, 10s + 2s, failed},
-        {"pulled after 100 writes", kModeProgram, kIdentificationReads + 2 + 100, TransferOutcome::Failed, 10s + 2s,
+        {"no device from the start", TransferMode::Read, 0, TransferOutcome::NotConnected, timing::kSyncTimeout + 2s, failed},
+        {"pulled in the middle of a read", TransferMode::Read, 300, TransferOutcome::Failed, timing::kAnswerTimeout + 2s, failed},
+        {"pulled after 100 writes", TransferMode::Program, kIdentificationReads + 2 + 100, TransferOutcome::Failed, timing::kAnswerTimeout + 2s,
          partly},
     };
     for (const Case& c : cases) {
@@ -166,11 +166,11 @@ TEST(Transfers, ASendThatNeverDrainsEndsWithinItsDeadlineAndNamesThePort) {
         VirtualClock clock;
         StallingLine line(radio, clock, c.stallAfter);
         ScriptedPrompt prompt;
-        NullSink sink;
+        NullEvents events;
         TransferState state;
         state.PortName = port;
         state.TransferMode = c.mode;
-        CloneLink link(LinkContext{line, clock, prompt, sink}, state);
+        CloneLink link(LinkContext{line, clock, prompt, events}, state);
         RadioSession session = DefaultSession(5);
         TransferRunner runner(link, session);
         EXPECT_EQ(runner.Run(), c.outcome) << c.what;
@@ -181,21 +181,21 @@ TEST(Transfers, ASendThatNeverDrainsEndsWithinItsDeadlineAndNamesThePort) {
 }
 
 TEST(Transfers, CancelEndsAReadWithCanAndAProgramWithout) {
-    for (const int mode : {kModeRead, kModeProgram}) {
+    for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
         LinkRig rig(DefaultSession(5), ProgrammedRadio(5));
-        const int at = mode == kModeRead ? 300 : 100;
+        const int at = mode == TransferMode::Read ? 300 : 100;
         rig.CancelAt(at);
         const RadioSession before = rig.session;
-        EXPECT_EQ(rig.Run(mode), TransferOutcome::Cancelled) << mode;
-        EXPECT_EQ(rig.radio.blockRequests(), at) << mode;
-        EXPECT_EQ(rig.line.sent().ends_with("\x18"), mode == kModeRead) << mode;
-        EXPECT_EQ(std::ranges::count(rig.Shown(), std::string(text::kCommunicationError)), 0) << mode;
+        EXPECT_EQ(rig.Run(mode), TransferOutcome::Cancelled) << TransferTitle(mode);
+        EXPECT_EQ(rig.radio.blockRequests(), at) << TransferTitle(mode);
+        EXPECT_EQ(rig.line.sent().ends_with("\x18"), mode == TransferMode::Read) << TransferTitle(mode);
+        EXPECT_EQ(std::ranges::count(rig.Shown(), std::string(text::kCommunicationError)), 0) << TransferTitle(mode);
         // Writes 8 to 99 were acknowledged before the cancel: the radio is partly written.
         const Texts partly{PartlyWrittenText(at - 8, ProgramBlockCount(rig.session))};
-        EXPECT_EQ(rig.Shown(), mode == kModeProgram ? partly : Texts{}) << mode;
-        EXPECT_LT(rig.clock.Now(), std::chrono::seconds(30)) << mode << ": the ACK came at once";
-        EXPECT_TRUE(mode == kModeProgram || rig.session.image == before.image) << "a cancelled read keeps the image";
-        EXPECT_TRUE(mode == kModeProgram || rig.session.settings == before.settings) << "and the settings";
+        EXPECT_EQ(rig.Shown(), mode == TransferMode::Program ? partly : Texts{}) << TransferTitle(mode);
+        EXPECT_LT(rig.clock.Now(), std::chrono::seconds(30)) << TransferTitle(mode) << ": the ACK came at once";
+        EXPECT_TRUE(mode == TransferMode::Program || rig.session.image == before.image) << "a cancelled read keeps the image";
+        EXPECT_TRUE(mode == TransferMode::Program || rig.session.settings == before.settings) << "and the settings";
     }
 }
 
@@ -350,7 +350,7 @@ TEST(ProgramTransfer, NoAnswerToTheNarrowbandQuestionWritesNothing) {
 TEST(DebugNotes, FollowTheTransferAndCostTime) {
     LinkRig quiet(DefaultSession(5), ProgrammedRadio(5));
     ASSERT_EQ(quiet.Read(), TransferOutcome::Completed);
-    EXPECT_TRUE(quiet.sink.notes.empty());
+    EXPECT_TRUE(quiet.events.notes.empty());
 
     LinkRig rig(DefaultSession(5), ProgrammedRadio(5));
     rig.state.DebugMode = true;
@@ -358,7 +358,7 @@ TEST(DebugNotes, FollowTheTransferAndCostTime) {
     const std::vector<std::string> expected{"startsync...",  "28800,N,8,1",        "sending '#CMDSY'...",
                                             "sync ok",       "status check..",     "status check.. OK",
                                             "model check...", "radio reading...",  ""};
-    EXPECT_EQ(rig.sink.notes, expected);
+    EXPECT_EQ(rig.events.notes, expected);
     EXPECT_EQ(rig.clock.Now() - quiet.clock.Now(), std::chrono::milliseconds(500) * expected.size());
 }
 

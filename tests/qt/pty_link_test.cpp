@@ -87,9 +87,9 @@ struct PtyLink : ::testing::Test {
     void SetUp() override {
         if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    TransferOutcome Run(const std::string& device, RadioSession& session, int mode) {
+    TransferOutcome Run(const std::string& device, RadioSession& session, TransferMode mode) {
         qt::QtSerialLine line(device);
-        CloneLink link(LinkContext{line, clock, prompt, sink}, state);
+        CloneLink link(LinkContext{line, clock, prompt, events}, state);
         state.TransferMode = mode;
         return TransferRunner(link, session).Run();
     }
@@ -101,7 +101,7 @@ struct PtyLink : ::testing::Test {
     TempDir dir;
     NoPauseClock clock;
     ScriptedPrompt prompt;
-    NullSink sink;
+    NullEvents events;
     TransferState state;
 };
 
@@ -112,8 +112,8 @@ TEST_F(PtyLink, WakesTheRadioProgramsItAndReadsItBack) {
     programmed.settings.CHUSA[0].ChTag = "EDITED";
     programmed.settings.UsableGroups[kCanGroup].Enable = false;
     read.settings.Common.SQL = 1;  // the radio says otherwise
-    EXPECT_EQ(Run(sim.device(), programmed, kModeProgram), TransferOutcome::Completed);
-    EXPECT_EQ(Run(sim.device(), read, kModeRead), TransferOutcome::Completed);
+    EXPECT_EQ(Run(sim.device(), programmed, TransferMode::Program), TransferOutcome::Completed);
+    EXPECT_EQ(Run(sim.device(), read, TransferMode::Read), TransferOutcome::Completed);
     EXPECT_EQ(test::TextsOf(prompt), (test::Texts{text::kComplete, text::kComplete}));
     EXPECT_EQ(read.settings.CHUSA[0].ChTag, "EDITED");
     EXPECT_NE(read.settings.Common.SQL, 1);

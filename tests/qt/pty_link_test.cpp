@@ -321,6 +321,55 @@ TEST(KvtoolLink, ASettingsFileReadFromTheRadioProgramsItsChangeBack) {
     EXPECT_EQ(radio.settings.Atis.AtisCode, "2345678901");
 }
 
+// Two simulated radios on two ports and a third radio on a port that is not
+// there: each radio ends with its own result in the log, the missing port's
+// radio fails naming it, and nothing at all is written when a check fails.
+TEST(KvtoolFleet, EachRadioGetsItsOwnValuesAndItsRowInTheLog) {
+    TempDir dir;
+    setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+    const std::string prefix = (dir / "radio").string(), saved = (dir / "after.hex").string();
+    SimProcess sim({"--synced", "--variant", "KV170", "--count", "2", "--link-prefix", prefix, "--save", saved});
+    const std::string templ = (dir / "fleet.dat").string(), radios = (dir / "radios.csv").string();
+    ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", templ}).status, 0);
+    const std::string one = prefix + "1", two = prefix + "2", missing = (dir / "ttyUSB9").string();
+    const std::vector<std::string> ports{"--port", one, "--port", two, "--port", missing};
+    const auto fleet = [&](const std::string& csv, std::vector<std::string> more) {
+        test::WriteText(radios, csv);
+        std::vector<std::string> args{"fleet", templ, "--radios", radios};
+        args.insert(args.end(), ports.begin(), ports.end());
+        args.insert(args.end(), more.begin(), more.end());
+        return Kvtool(args);
+    };
+    const ToolRun twice = fleet("label,ATIS Setup.Atis Code\nA,9211000001\nB,9211000001\n", {});
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_NE(twice.err.find("rows 2 and 3: the same ATIS code 9211000001"), std::string::npos) << twice.err;
+
+    const std::string log = (dir / "log.csv").string();
+    const ToolRun run = fleet("label,port,ATIS Setup.Atis Code,CHUSA[13].ChTag\n"
+                              "Boat 1," + one + ",9211000001,HARBOUR\n"
+                              "Boat 2," + two + ",9211000002,MARINA\n"
+                              "Boat 3," + missing + ",9211000003,CREW\n",
+                              {"--log", log});
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::string rows = test::ReadText(log);
+    EXPECT_TRUE(rows.starts_with("label,port,result,message,backup,seconds\r\n"
+                                 "Boat 1," + one + ",programmed,,,")) << rows;
+    EXPECT_NE(rows.find("\r\nBoat 2," + two + ",programmed,,,"), std::string::npos) << rows;
+    const std::string failed = "\r\nBoat 3," + missing + ",failed,";
+    ASSERT_NE(rows.find(failed), std::string::npos) << rows;
+    const std::string message = rows.substr(rows.find(failed) + failed.size());
+    EXPECT_TRUE(message.starts_with(missing + " does not exist.")) << message;
+    ASSERT_EQ(sim.Stop(), 0);
+    for (const auto& [file, code, name] : {std::tuple{"after-1.hex", "9211000001", "HARBOUR"},
+                                           std::tuple{"after-2.hex", "9211000002", "MARINA"}}) {
+        RadioSession radio;
+        radio.model = 5;
+        ASSERT_TRUE(OpenImageFile(radio, dir / file).ok) << file;
+        EXPECT_EQ(radio.settings.Atis.AtisCode, code);
+        EXPECT_EQ(radio.settings.CHUSA[13].ChTag, name);
+    }
+}
+
 TEST(KvtoolLink, CtrlCCancelsTheRead) {
     TempDir dir;
     SimProcess sim({"--synced", "--variant", "KV170"});

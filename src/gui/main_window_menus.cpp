@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "files/session_commands.h"
 #include "gui/main_window.h"
 #include "util/texts.h"
 
@@ -60,15 +61,15 @@ void MainWindow::BuildEditMenu() {
     edit->addSeparator();
     QMenu* model = edit->addMenu("&Model");
     model->setObjectName("mnuEditModel");
-    const std::pair<int, const char*> entries[] = {{0, "KB900M"}, {3, "KP600"}, {5, "&KV170 Series"}, {6, "&KV170X Series"}};
-    for (const auto& [code, caption] : entries) {
-        QAction* action = AddCommand(model, caption, "", [this, code = code] { EditModel(code); });
+    for (int code = 0; code < kModelCount; ++code) {
+        const ModelTraits& traits = TraitsOf(code);
+        if (!traits.menuCaption) continue;
+        QAction* action = AddCommand(model, traits.menuCaption, "", [this, code] { EditModel(code); });
         action->setObjectName(QString("mnuEditModelKind_%1").arg(code));
         action->setCheckable(true);
         // The entries of the DSC models are kept, hidden and disabled.
-        const bool offered = code == 5 || code == 6;
-        action->setVisible(offered);
-        action->setEnabled(offered);
+        action->setVisible(traits.offered);
+        action->setEnabled(traits.offered);
         modelActions_[code] = action;
     }
 }
@@ -201,7 +202,7 @@ void MainWindow::RebuildPortMenu() {
 }
 
 void MainWindow::UpdateModelChecks() {
-    for (auto& [code, action] : modelActions_) action->setChecked(code == s_.model || (code == 5 && s_.model == 4));
+    for (auto& [code, action] : modelActions_) action->setChecked(IsCurrentModel(s_, code));
 }
 
 }  // namespace kv

@@ -109,7 +109,7 @@ void UsableScreen::Fill() {
         status_[k]->setCurrentIndex(g.StatusIcon ? 1 : 0);
         names_[k]->setStoredText(Q(g.StatusName));
     }
-    usableExp_->setVisible(c_.session.model == 5);
+    usableExp_->setVisible(c_.session.traits().expGroup);
     usableExp_->setChecked(groups[kExpGroup].Enable);
     UpdateEnables();
 }

@@ -59,7 +59,7 @@ std::string BuildNewSession(const NewSessionOptions& o, RadioSession& session) {
     if (!IsValidModel(o.model)) return ModelOptionError(o.model);
     std::optional<uint8_t> region;
     if (!o.region.empty()) {
-        if (o.model != 6) return "--region applies to model type 6 only";
+        if (!TraitsOf(o.model).region) return "--region applies to model type 6 only";
         region = ParseRegionName(o.region);
         if (!region) return "--region must be 0 to 5, 255 or one of intl, uk, be, nl, sw, grmn";
     }

@@ -14,6 +14,7 @@
 #include "editor/channel_screens.h"
 #include "files/file_io.h"
 #include "model/channel_plans.h"
+#include "model/model_traits.h"
 #include "model/tones.h"
 #include "report/converters.h"
 #include "report/report.h"
@@ -356,7 +357,7 @@ ReportChannelList ReportListOf(int model, ChannelList list) {
         default: break;
     }
     if (list == ChannelList::Rg) return ReportChannelList::Rg;
-    return list == ChannelList::Exp && model == 5 ? ReportChannelList::Exp : ReportChannelList::Lmr;
+    return list == ChannelList::Exp && TraitsOf(model).expGroup ? ReportChannelList::Exp : ReportChannelList::Lmr;
 }
 
 // The report's titles (separated by two or more spaces), then the columns
@@ -660,7 +661,7 @@ std::string ChannelListName(ChannelList list) {
     return "";
 }
 
-bool ModelHasList(int model, ChannelList list) { return list != ChannelList::Wx || model != 6; }
+bool ModelHasList(int model, ChannelList list) { return list != ChannelList::Wx || TraitsOf(model).weather; }
 
 std::optional<ChannelList> ListOfScreen(ScreenKind kind, int group) {
     switch (kind) {

@@ -103,7 +103,7 @@ ChannelRecord* EditedChannel(RadioSettings& settings, const ScreenChoice& choice
 }
 
 bool EnabledInGroup(int model, const ChannelRecord& ch, bool lmrGroup) {
-    return ch.Enable && (model != 5 || ch.LmrExp == lmrGroup);
+    return ch.Enable && (!TraitsOf(model).expGroup || ch.LmrExp == lmrGroup);
 }
 
 bool EnableBoxShown(int model, ScreenKind kind, const ChannelRecord& ch) {
@@ -113,7 +113,7 @@ bool EnableBoxShown(int model, ScreenKind kind, const ChannelRecord& ch) {
 
 void SetChannelEnable(int model, ScreenKind kind, ChannelRecord& ch, bool on) {
     ch.Enable = on;
-    if (on && model == 5 && kind != ScreenKind::RgChannel) ch.LmrExp = kind == ScreenKind::LmrChannel;
+    if (on && TraitsOf(model).expGroup && kind != ScreenKind::RgChannel) ch.LmrExp = kind == ScreenKind::LmrChannel;
 }
 
 namespace {
@@ -140,7 +140,7 @@ void SetDuplexBox(ChannelRecord& ch, bool ticked) {
 
 BandwidthOptions BandwidthFor(int model, const ChannelRecord& channel, const CivilDate& today) {
     // The rule names enabled channels only, as its conversion does.
-    if (model == 5 && channel.Enable && ChannelWideStatus(model, channel, today) == kWideAfterDeadline)
+    if (TraitsOf(model).narrowband && channel.Enable && ChannelWideStatus(model, channel, today) == kWideAfterDeadline)
         return {false, true};
     return {channel.Enable, false};
 }
@@ -153,7 +153,7 @@ std::string IncompleteChannels(const RadioSession& s) {
     };
     for (int i = 0; i < kExpChannels; ++i) {
         const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
-        check(ch, ProgrammedEnabled(s, ch), LmrName(ch.LmrExp || s.model != 5, s.model) + " CH " + std::to_string(i + 1));
+        check(ch, ProgrammedEnabled(s, ch), LmrName(ch.LmrExp || !s.traits().expGroup, s.model) + " CH " + std::to_string(i + 1));
     }
     for (int i = 0; i < kRgChannels; ++i)
         check(s.settings.CHRG[static_cast<size_t>(i)], s.settings.CHRG[static_cast<size_t>(i)].Enable,

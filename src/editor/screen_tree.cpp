@@ -67,7 +67,7 @@ std::vector<ScreenNode> BuildScreenTree(const RadioSession& s) {
     if (groups[kUsaGroup].Enable) program.children.push_back(MarineGroupNode(st.CHUSA, "USA", "PU"));
     if (groups[kIntlGroup].Enable) program.children.push_back(MarineGroupNode(st.CHINT, "INTL", "PI"));
     if (groups[kCanGroup].Enable) program.children.push_back(MarineGroupNode(st.CHCAN, "CANADA", "PC"));
-    if (s.model != 6) program.children.push_back({"Weather", "PW", {}});
+    if (s.traits().weather) program.children.push_back({"Weather", "PW", {}});
     ScreenNode rg{"RG Channel", "PR", {}};
     for (int i = 0; i < kRgChannels; ++i) rg.children.push_back(RgNode(s.settings.CHRG[static_cast<size_t>(i)], i + 1));
     program.children.push_back(std::move(rg));

@@ -1,5 +1,7 @@
 #include "files/config_store.h"
 
+#include "model/model_traits.h"
+
 #include <charconv>
 
 namespace kv {
@@ -63,8 +65,8 @@ void WritePortChoice(ConfigStore& store, const PortChoice& choice) {
 
 // A value that names no model type (edited by hand, say) counts as absent.
 int ReadModelChoice(const ConfigStore& store) {
-    const int model = ParseInt(ReadUserSetting(store, kModelPath, kModelNum, "5"), 5);
-    return model >= 0 && model <= 6 ? model : 5;
+    const int model = ParseInt(ReadUserSetting(store, kModelPath, kModelNum, std::to_string(kDefaultModel)), kDefaultModel);
+    return IsValidModel(model) ? model : kDefaultModel;
 }
 
 void WriteModelChoice(ConfigStore& store, int model) {

@@ -62,13 +62,13 @@ void RememberDestination(ConfigStore& store, int model, const std::string& name)
 DestinationMenu BuildDestinationMenu(RadioSession& s, const fs::path& folder, const ConfigStore& store) {
     DestinationMenu menu{FindDefaultDataFiles(folder, s.model), std::nullopt};
     std::optional<std::string> remembered = RememberedDestination(store, s.model);
-    if (!remembered && s.model == 5) remembered = "KV170-usa";
+    if (!remembered && s.traits().usaDestination) remembered = CanonicalDestinations(s.model).front().name;
     if (!remembered) return menu;
     const auto entry = std::find(menu.list.names.begin(), menu.list.names.end(), *remembered);
     if (entry == menu.list.names.end()) return menu;
     const size_t index = static_cast<size_t>(entry - menu.list.names.begin());
     for (size_t c = 0; c < menu.list.canonical.size(); ++c)
-        if (s.model == 5 && menu.list.canonical[c].name == *entry && !menu.list.found[c]) {
+        if (s.traits().usaDestination && menu.list.canonical[c].name == *entry && !menu.list.found[c]) {
             SetVariantBits(s.image, menu.list.canonical[c].sel1);
             menu.checked = index;
             return menu;
@@ -96,7 +96,7 @@ void ApplyFactoryDefaults(RadioSession& s, const Destination& destination) {
     SetVariantBits(s.image, destination.sel1);
     auto& groups = s.settings.UsableGroups;
     CommonSetup& common = s.settings.Common;
-    if (s.model == 6) {
+    if (s.traits().region) {
         // Export radios: the international plan only, no weather alert.
         s.image[map::RegionByte] = destination.region;
         s.region = RegionFromByte(s.model, destination.region);

@@ -6,7 +6,7 @@
 
 namespace kv {
 
-bool IsCurrentModel(const RadioSession& s, int code) { return code == s.model || (code == 5 && s.model == 4); }
+bool IsCurrentModel(const RadioSession& s, int code) { return code == s.traits().checkedEntry; }
 
 bool SwitchModel(RadioSession& s, int code, Prompt& prompt, ConfigStore& store) {
     if (IsCurrentModel(s, code)) return false;

@@ -54,7 +54,7 @@ void WriteMain(Writer& w, const RadioSession& s) {
     w.Int("MODELTYPE", s.model);
     w.Flag("SEL1", s.Sel1());
     w.Flag("SEL2", s.Sel2());
-    if (s.model == 6) w.Int("REGION", s.region);
+    if (s.traits().region) w.Int("REGION", s.region);
 }
 
 void WriteUsableGroups(Writer& w, const RadioSession& s) {
@@ -101,7 +101,7 @@ void WriteAtis(Writer& w, const RadioSession& s) {
     w.Section("ATIS Setup (Common)");
     for (int k = 0; k < 4; ++k) w.Flag(Bare("Usable ATIS CH Group", k), a.UsableAtisChGroup[k]);
     w.Marked("Atis Code", a.AtisCode);
-    if (s.model == 0)
+    if (s.traits().callSigns)
         for (int k = 0; k < 4; ++k) w.Flag(Bare("Usable ATIS Kikker CH Group", k), a.UsableAtisKillerChGroup[k]);
 }
 
@@ -464,7 +464,7 @@ int SettingsFileModel(const SettingsTable& table) {
 SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
     const int model = SettingsFileModel(table);
     if (model != s.model) {
-        if (model == 5 || model == 6) return {LoadResult::SwitchModel, model, {}, "", {}};
+        if (TraitsOf(model).offered) return {LoadResult::SwitchModel, model, {}, "", {}};
         return {LoadResult::OtherModel, -1, {DifferentModel()}, "", {}};
     }
     Reading t{table, {}};
@@ -472,7 +472,7 @@ SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
     std::string sel2 = ReadProfileValue(table, "MAIN", "SEL2");
     if (sel1 != "0" && sel1 != "1") sel1 = "1";
     if (sel2 != "0" && sel2 != "1") sel2 = "0";
-    if (s.model == 6) {
+    if (s.traits().region) {
         uint8_t region = s.image[map::RegionByte];
         if (ReadInteger(t, "MAIN", "REGION", region, 0, 255)) s.image[map::RegionByte] = region;
         s.region = RegionFromByte(s.model, s.image[map::RegionByte]);

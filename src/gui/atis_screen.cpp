@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/screen_widgets.h"
 #include "report/converters.h"
 
 namespace kv {
@@ -19,19 +20,12 @@ QString GroupName(int k, int model) {
     return k < 3 ? QString(names[k]) : QString::fromStdString(LmrName(true, model) + " CH");
 }
 
-QString Indexed(const char* name, int i) { return QString("%1_%2").arg(name).arg(i); }
-
 }  // namespace
 
 AtisScreen::AtisScreen(ScreenContext context, QWidget* parent) : Screen(context, parent) {
     setObjectName("pictATIS");
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel("ATIS Setup", this);
-    title->setObjectName("lblATISTitle");
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    layout->addWidget(title);
+    layout->addWidget(Title("ATIS Setup", "lblATISTitle", this));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tbsATIS");
     tabs_->addTab(BuildCommonTab(), "ATIS Setup");

@@ -46,7 +46,7 @@ CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : S
 void CommonSetupScreen::Fill() {
     ScreenBuilding building(c_.editor);
     for (const auto& [list, combo] : lists_) combo->setCurrentIndex(EntryFor(list, c_.session.settings.Common));
-    const bool weather = c_.session.model != 6;
+    const bool weather = c_.session.traits().weather;
     lists_[CommonList::Weather]->setVisible(weather);
     labels_[CommonList::Weather]->setVisible(weather);
     weatherPicture_->setVisible(weather);

@@ -8,14 +8,12 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSvgWidget>
 #include <QTimer>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "editor/channel_csv.h"
@@ -134,133 +132,6 @@ void MainWindow::StartTimer() {
 }
 
 // ---------------------------------------------------------------- building
-
-void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    const auto add = [this](QMenu* menu, const char* caption, const char* name, auto slot) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    add(file, "&New", "mnuFileNew", [this] { FileNew(); })->setShortcut(QKeySequence::New);
-    add(file, "&Open", "mnuFileOpen", [this] { FileOpen(); })->setShortcut(QKeySequence::Open);
-    add(file, "&Save", "mnuFileSave", [this] { FileSave(); })->setShortcut(QKeySequence::Save);
-    add(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    add(file, "&Print", "mnuFilePrint", [this] { Print(); })->setShortcut(QKeySequence::Print);
-    add(file, "Export PDF...", "mnuFileExportPdf", [this] { ExportPdf(); });
-    add(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
-    file->addSeparator();
-    add(file, "Restore from &Backup...", "mnuFileRestoreBackup", [this] { FileRestoreBackup(); });
-    recentMenu_ = file->addMenu("Recent &Files");
-    recentMenu_->setObjectName("mnuFileRecent");
-    RebuildRecentMenu();
-    file->addSeparator();
-    add(file, "Export Channels (CSV)...", "mnuFileExportCsv", [this] { ExportChannels(); });
-    add(file, "Import Channels (CSV)...", "mnuFileImportCsv", [this] { ImportChannels(); });
-    file->addSeparator();
-    add(file, "E&xit", "mnuFileExit", [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    edit->setObjectName("mnuEdit");
-    history_->AddActions(edit, [this] { return ValidateActiveField(); });
-    edit->addSeparator();
-    QMenu* model = edit->addMenu("&Model");
-    model->setObjectName("mnuEditModel");
-    const std::pair<int, const char*> entries[] = {{0, "KB900M"}, {3, "KP600"}, {5, "&KV170 Series"}, {6, "&KV170X Series"}};
-    for (const auto& [code, caption] : entries) {
-        QAction* action = add(model, caption, "", [this, code = code] { EditModel(code); });
-        action->setObjectName(QString("mnuEditModelKind_%1").arg(code));
-        action->setCheckable(true);
-        // The entries of the DSC models are kept, hidden and disabled.
-        const bool offered = code == 5 || code == 6;
-        action->setVisible(offered);
-        action->setEnabled(offered);
-        modelActions_[code] = action;
-    }
-
-    QMenu* transfer = menuBar()->addMenu("&Transfer");
-    transfer->setObjectName("mnuTransfer");
-    transferProgram_ = add(transfer, "&Program to Radio", "mnuTransferProgram", [this] { TransferProgram(); });
-    transferRead_ = add(transfer, "&Read from Radio", "mnuTransferRead", [this] { TransferRead(); });
-
-    regionMenu_ = menuBar()->addMenu("&Region");
-    regionMenu_->setObjectName("mnuDestination");
-    for (int i = 0; i < kMaxDestinations; ++i) {
-        QAction* action = add(regionMenu_, "", "", [this, i] { PickDestination(i); });
-        action->setObjectName(QString("mnuDestinationChild_%1").arg(i));
-        action->setCheckable(true);
-        action->setVisible(false);
-        destinationActions_[i] = action;
-    }
-
-    QMenu* options = menuBar()->addMenu("&Options");
-    options->setObjectName("mnuOptions");
-    portMenu_ = options->addMenu("&SerialPort");
-    portMenu_->setObjectName("mnuOptionsSerialPort");
-    portNone_ = portMenu_->addAction(text::kNoPort);
-    portNone_->setObjectName("mnuOptionsSerialPortNone");
-    for (int i = 0; i < kMaxPorts; ++i) {
-        QAction* action = add(portMenu_, "", "", [this, i] { ChoosePort(i); });
-        action->setObjectName(QString("mnuOptionsSerialPort1_%1").arg(i));
-        action->setCheckable(true);
-        action->setVisible(false);
-        portActions_[i] = action;
-    }
-    // The list of ports is read again each time the submenu opens.
-    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RebuildPortMenu);
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    QAction* contents = add(help, "&Contents", "mnuHelpContents", [this] { HelpContents(); });
-    contents->setShortcut(QKeySequence::HelpContents);
-    contents->setShortcutContext(Qt::WidgetShortcut);
-    add(help, "&About", "mnuHelpAbout", [this] { HelpAbout(); });
-}
-
-void MainWindow::BuildToolbar() {
-    QToolBar* bar = addToolBar("Toolbar");
-    bar->setObjectName("Toolbar1");
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const auto icon = [this](QStyle::StandardPixmap p) { return style()->standardIcon(p); };
-    struct Button {
-        const char* key;
-        const char* caption;
-        QStyle::StandardPixmap icon;
-        const char* menuItem;
-    };
-    const Button buttons[] = {
-        {"New", "New", QStyle::SP_FileIcon, "mnuFileNew"},
-        {"Open", "Open", QStyle::SP_DialogOpenButton, "mnuFileOpen"},
-        {"Save", "Save", QStyle::SP_DialogSaveButton, "mnuFileSave"},
-        {"Print", "Print", QStyle::SP_FileDialogDetailedView, "mnuFilePrint"},
-        {"Program", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
-        {"Read", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
-        {"Program2", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
-        {"Read2", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
-    };
-    for (const Button& b : buttons) {
-        QAction* action = bar->addAction(icon(b.icon), b.caption);
-        action->setObjectName(QString("tbr") + b.key);
-        action->setData(QString(b.key));
-        // A button runs its menu command only while that item is enabled.
-        const QString menuItem = b.menuItem;
-        connect(action, &QAction::triggered, this, [this, menuItem] {
-            if (auto* item = findChild<QAction*>(menuItem); item && item->isEnabled()) item->trigger();
-        });
-        toolbarButtons_[b.key] = action;
-    }
-    toolbarButtons_["Program2"]->setVisible(false);
-    toolbarButtons_["Read2"]->setVisible(false);
-    if (e_.debug) {
-        QAction* diagnostic = bar->addAction(icon(QStyle::SP_MessageBoxQuestion), "Help");
-        diagnostic->setObjectName("tbrDiagnosticHelp");
-        connect(diagnostic, &QAction::triggered, this, [this] { HelpContext(kDiagnosticHelp); });
-    }
-}
 
 void MainWindow::BuildScreens() {
     auto* splitter = new QSplitter(this);
@@ -533,10 +404,6 @@ bool MainWindow::ImportChannels() {
 
 void MainWindow::UpdateTitle() { setWindowTitle(Q(WindowTitle(e_.currentFile))); }
 
-void MainWindow::UpdateModelChecks() {
-    for (auto& [code, action] : modelActions_) action->setChecked(code == s_.model || (code == 5 && s_.model == 4));
-}
-
 void MainWindow::ShowAll(const std::vector<Message>& messages) {
     for (const Message& m : messages) services_.prompt.Show(m);
 }
@@ -704,18 +571,6 @@ void MainWindow::ShowRestored() {
         if (!candidate.isEmpty() && SelectNodeByKey(candidate)) return;
 }
 
-void MainWindow::RebuildRecentMenu() {
-    recentMenu_->clear();
-    const auto files = ReadRecentFiles(services_.store);
-    for (size_t i = 0; i < files.size(); ++i) {
-        const std::filesystem::path file = files[i];
-        QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(Q(file.string())), this,
-                                                 [this, file] { OpenRecent(file); });
-        action->setObjectName(QString("mnuFileRecent_%1").arg(i));
-    }
-    recentMenu_->setEnabled(!files.empty());
-}
-
 void MainWindow::Remember(const std::filesystem::path& file) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
@@ -758,21 +613,6 @@ void MainWindow::RebuildDestinationMenu() {
     CheckDestination(destinations_.checked);
 }
 
-void MainWindow::ShowDestinationCaptions() {
-    const auto& names = destinations_.list.names;
-    for (int i = 0; i < kMaxDestinations; ++i) {
-        const bool used = static_cast<size_t>(i) < names.size();
-        destinationActions_[i]->setText(used ? Q(names[static_cast<size_t>(i)]) : QString());
-        destinationActions_[i]->setVisible(used);
-    }
-}
-
-void MainWindow::CheckDestination(std::optional<size_t> entry) {
-    destinations_.checked = entry;
-    for (int i = 0; i < kMaxDestinations; ++i)
-        destinationActions_[i]->setChecked(entry && *entry == static_cast<size_t>(i));
-}
-
 void MainWindow::CheckDestinationOfData() {
     // After a file or a read: the destination that matches the data.
     std::optional<size_t> entry;
@@ -810,18 +650,6 @@ void MainWindow::PickDestination(int index) {
 }
 
 // ---------------------------------------------------------------- serial port
-
-void MainWindow::RebuildPortMenu() {
-    ports_ = services_.ports.Ports();
-    if (ports_.size() > static_cast<size_t>(kMaxPorts)) ports_.resize(kMaxPorts);
-    portNone_->setVisible(ports_.empty());
-    for (int i = 0; i < kMaxPorts; ++i) {
-        const bool used = static_cast<size_t>(i) < ports_.size();
-        portActions_[i]->setVisible(used);
-        portActions_[i]->setText(used ? Q(ports_[static_cast<size_t>(i)].caption) : QString());
-        portActions_[i]->setChecked(used && ports_[static_cast<size_t>(i)].number == portNumber_);
-    }
-}
 
 void MainWindow::ChoosePort(int index) {
     if (index < 0 || static_cast<size_t>(index) >= ports_.size()) return;

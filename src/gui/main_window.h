@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -94,7 +95,15 @@ private:
     std::optional<ChannelList> ShownChannelList();
     // A completed read or a restored backup: the radio's data become the window's, in no file.
     void TakeRadioData();
+    // The menus and the toolbar (main_window_menus.cpp).
+    QAction* AddCommand(QMenu* menu, const char* caption, const char* name, std::function<void()> command);
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildEditMenu();
+    void BuildTransferMenu();
+    void BuildRegionMenu();
+    void BuildOptionsMenu();
+    void BuildHelpMenu();
     void BuildToolbar();
     void BuildScreens();
     void MakeNewSettings(bool startUp);

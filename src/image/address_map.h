@@ -5,6 +5,7 @@
 #include <array>
 
 #include "image/radio_image.h"
+#include "model/model_traits.h"
 
 namespace kv::map {
 
@@ -142,9 +143,8 @@ inline constexpr int GroupFlags = 15;  // rebuilt whole by the encoder
 inline constexpr Bits LmrExp{15, 7, 1};
 // Inverted: a 0 bit offers the channel in the USA, international, Canadian group.
 constexpr Bits NotInGroup(int group) { return {15, static_cast<uint8_t>(3 - group), 1}; }
-// The tone block sits at byte 10 on model type 2 (over the last byte of
-// Txfreq) and at byte 11 on model types 4, 5 and 6; the others have none.
-constexpr int ToneBlockOffset(int model) { return model == 2 ? 10 : 11; }
+// The tone block sits at the model's toneBlock: byte 10 on model type 2
+// (over the last byte of Txfreq), byte 11 on model types 4, 5 and 6.
 }  // namespace lmr
 
 // ---- Tone block (4 bytes t0..t3) --------------------------------------------
@@ -183,7 +183,7 @@ inline constexpr int ProductByte = 16370;  // must be 3 on model type 5
 // The second identification word: at the image's last two addresses; the
 // file check of model types 0, 1 and 3 reads it at 8190.
 constexpr int SecondProductWord(int model) {
-    return model == 0 || model == 1 || model == 3 ? kSmallImageSize - 2 : kImageSize - 2;
+    return TraitsOf(model).secondIdIn8K ? kSmallImageSize - 2 : kImageSize - 2;
 }
 
 // ---- Clone transfers ---------------------------------------------------------
@@ -193,7 +193,7 @@ inline constexpr int kBlockSize = 16;
 inline constexpr int FirstBlock = 64;  // bytes 0..63 never travel
 // Identification: the product word sits at 64 on model types 4, 5 and 6 and
 // at 0 on the older types.
-constexpr int IdentificationWord(int model) { return model >= 4 ? ProductWord.address : 0; }
+constexpr int IdentificationWord(int model) { return TraitsOf(model).idWordAtProductWord ? ProductWord.address : 0; }
 // Blocks that start in 13568 .. 16303 are not read (nothing lives there).
 inline constexpr int ReadGapStart = 13568;
 inline constexpr int ReadGapEnd = 16304;

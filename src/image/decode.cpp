@@ -68,7 +68,7 @@ void DecodeCommon(RadioSession& s) {
     }
     c.LastDisplayCh = ReadWordBE(image, map::LastDisplayCh);
     c.MarineLmrCh = ReadWordBE(image, map::MarineLmrCh);
-    if (s.model == 0) c.RotaryBeep = ReadFlag(image, map::RotaryBeep);
+    if (s.traits().callSigns) c.RotaryBeep = ReadFlag(image, map::RotaryBeep);
     c.SCAN = ReadFlag(image, map::SCAN);
     c.PttScanClear = ReadFlag(image, map::PttScanClear);
     c.ResumeTime = static_cast<int16_t>(ReadBits(image, map::ResumeTime));
@@ -104,7 +104,7 @@ void DecodeAtis(RadioSession& s) {
     AtisSetup& a = s.settings.Atis;
     for (int k = 0; k < 4; ++k) a.UsableAtisChGroup[k] = ReadFlag(image, UsableAtisChGroup(k));
     a.AtisCode = ReadBcdDigits(image, map::AtisCode);
-    if (s.model != 0) return;
+    if (!s.traits().callSigns) return;
     for (int k = 0; k < 4; ++k) a.UsableAtisKillerChGroup[k] = ReadFlag(image, UsableAtisKillerChGroup(k));
     for (int i = 0; i < kCallSignCount; ++i) {
         const int entry = CallSigns + kCallSignSize * i;
@@ -172,7 +172,7 @@ void DecodeLmrEntry(const RadioSession& s, int a, ChannelRecord& ch) {
     ch.CHDisplayR = ReadName(image, At(lmr::CHDisplayR, a));
     ch.Rxfreq = ReadFrequency(image, a + lmr::Rxfreq);
     ch.Txfreq = ReadFrequency(image, a + lmr::Txfreq);
-    if (HasTones(s.model)) DecodeTones(image, a + lmr::ToneBlockOffset(s.model), ch);
+    if (HasTones(s.model)) DecodeTones(image, a + s.traits().toneBlock, ch);
 }
 
 template <size_t N>

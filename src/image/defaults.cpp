@@ -74,8 +74,8 @@ void WriteModelBytes(RadioSession& s) {
     // that their image files pass their own checks.
     if (SecondProductWord(s.model) != image.lastAddress - 1) WriteWordBE(image, SecondProductWord(s.model), word);
     if (const auto productByte = RequiredProductByte(s.model)) image[ProductByte] = *productByte;
-    if (s.model == 5 || s.model == 6) Fill(image, kNoDscSetup);
-    if (s.model >= 4) Fill(image, kLandMobileTables);
+    if (s.traits().defaultNoDsc) Fill(image, kNoDscSetup);
+    if (s.traits().defaultLandMobile) Fill(image, kLandMobileTables);
 }
 
 bool BitmapBit(const RadioImage& image, int bitmap, int n) {

@@ -130,7 +130,7 @@ void EncodeAtis(RadioSession& s) {
     WriteBcdDigits(image, map::AtisCode, a.AtisCode, false);
     if (IsDscModel(s.model))
         for (int k = 0; k < 4; ++k) WriteFlag(image, UsableAtisKillerChGroup(k), a.UsableAtisKillerChGroup[k]);
-    if (s.model != 0) return;
+    if (!s.traits().callSigns) return;
     for (int i = 0; i < kCallSignCount; ++i) {
         const int entry = CallSigns + kCallSignSize * i;
         WriteNameRightJustified(image, At(callsign::MID, entry), a.CallSign[i].MID);
@@ -200,7 +200,7 @@ void EncodeLmrEntry(RadioSession& s, int a, const ChannelRecord& ch, const Civil
     for (int i = 0; i < lmr::Display.length; ++i) image[a + lmr::Display.address + i] = static_cast<uint8_t>(display[i]);
     WriteFrequency(image, ch.Rxfreq, a + lmr::Rxfreq);
     WriteFrequency(image, ch.Txfreq, a + lmr::Txfreq);
-    if (HasTones(s.model)) EncodeTones(image, a + lmr::ToneBlockOffset(s.model), ch);
+    if (HasTones(s.model)) EncodeTones(image, a + s.traits().toneBlock, ch);
 }
 
 template <size_t N>
@@ -232,7 +232,7 @@ void EncodeExpGroup(RadioSession& s, const CivilDate& today) {
 unsigned LandMobilePowerCode(const ChannelRecord& ch) { return ch.LowPower ? 1u : ch.TXPower & 3u; }
 
 bool ProgrammedEnabled(const RadioSession& s, const ChannelRecord& ch) {
-    if (s.model != 5) return ch.Enable;
+    if (!s.traits().expGroup) return ch.Enable;
     return ch.Enable && s.settings.UsableGroups[ch.LmrExp ? kLmrGroup : kExpGroup].Enable;
 }
 

@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "model/model_traits.h"
+
 namespace kv {
 
 inline constexpr int kImageSize = 16384;
 inline constexpr int kSmallImageSize = 8192;  // model type 1
 
 // The last address in use: 16383, or 8191 for model type 1.
-constexpr int ImageLastAddress(int model) { return model == 1 ? kSmallImageSize - 1 : kImageSize - 1; }
+constexpr int ImageLastAddress(int model) { return TraitsOf(model).imageSize - 1; }
 
 // A field of bits inside one byte: the byte's address, the field's highest
 // bit (7..0) and its width. Single flags are width 1.

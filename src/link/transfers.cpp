@@ -223,7 +223,7 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
         return link_.ShowError(text::kDestinationError, title);
     }
     const uint8_t radioRegion = at(map::RegionByte);
-    if (s_.model != 6 || radioRegion == s_.region || radioRegion == kNoRegion) return;
+    if (!s_.traits().region || radioRegion == s_.region || radioRegion == kNoRegion) return;
     const std::string question = std::string(text::kRegionUnmatched) + "\r\n" +
                                  (state_.TransferMode == TransferMode::Program ? text::kAskWrite : text::kAskRead);
     if (link_.context().prompt.Show({question, title, MessageIcon::Exclamation, Buttons::YesNo}) == Answer::No)

@@ -8,27 +8,17 @@
 namespace kv {
 namespace {
 
-// Model types 0..4 never meet a radio that reports a product code; theirs
-// only name default data files, so any distinct values serve.
-constexpr std::array<uint16_t, kModelCount> kProductCodes{0x0100, 0x0101, 0x0102, 0x0103,
-                                                          0x0104, 410,    411};
-
 constexpr std::array<const char*, kRegionCount> kRegionSuffixes{"-intl", "-uk", "-be",
                                                                 "-nl",   "-sw", "-grmn"};
 
 }  // namespace
 
 std::string ModelName(int model, bool sel1) {
-    switch (model) {
-        case 2: return "KV130";
-        case 4: return "KV150";
-        case 5: return sel1 ? "KV170" : "KV150";
-        case 6: return sel1 ? "KV170X/KV170" : "KV170X/KV150";
-        default: return "KV110";
-    }
+    const ModelTraits& t = TraitsOf(model);
+    return sel1 ? t.name : t.nameSel1Clear;
 }
 
-uint16_t ProductCode(int model) { return IsValidModel(model) ? kProductCodes[model] : 0; }
+uint16_t ProductCode(int model) { return TraitsOf(model).productCode; }
 
 std::string ProductTag(int model) {
     if (!IsValidModel(model)) return "";
@@ -37,32 +27,29 @@ std::string ProductTag(int model) {
     return tag;
 }
 
-uint16_t IdentificationWord(int model) { return model == 5 || model == 6 ? ProductCode(model) : 0; }
+uint16_t IdentificationWord(int model) {
+    const ModelTraits& t = TraitsOf(model);
+    return t.identifiesByProduct ? t.productCode : 0;
+}
 
 std::optional<uint8_t> RequiredProductByte(int model) {
-    if (model == 5) return uint8_t{3};
+    const int byte = TraitsOf(model).productByte;
+    if (byte >= 0) return static_cast<uint8_t>(byte);
     return std::nullopt;
 }
 
 uint8_t RegionFromByte(int model, uint8_t b) {
-    return model == 6 && b < kRegionCount ? b : kNoRegion;
+    return TraitsOf(model).region && b < kRegionCount ? b : kNoRegion;
 }
 
-std::string SeriesWord(int model) {
-    switch (model) {
-        case 0: return "KB900M";
-        case 3: return "KP600";
-        case 6: return "KV170X";
-        default: return "KV170";
-    }
-}
+std::string SeriesWord(int model) { return TraitsOf(model).seriesWord; }
 
 std::vector<Destination> CanonicalDestinations(int model) {
     std::vector<Destination> list;
-    if (model == 5) {
+    if (TraitsOf(model).usaDestination) {
         list.push_back({"KV170-usa", true, kNoRegion});
         list.push_back({"KV150-usa", false, kNoRegion});
-    } else if (model == 6) {
+    } else if (TraitsOf(model).region) {
         for (bool sel1 : {true, false})
             for (uint8_t r = 0; r < kRegionCount; ++r)
                 list.push_back({std::string(sel1 ? "KV170X" : "KV150") + kRegionSuffixes[r], sel1, r});
@@ -73,7 +60,7 @@ std::vector<Destination> CanonicalDestinations(int model) {
 std::optional<Destination> DestinationFor(int model, bool sel1, uint8_t region) {
     const auto list = CanonicalDestinations(model);
     if (list.empty()) return std::nullopt;
-    if (model == 5) return list[sel1 ? 0 : 1];
+    if (TraitsOf(model).usaDestination) return list[sel1 ? 0 : 1];
     const uint8_t r = region < kRegionCount ? region : 0;
     return list[sel1 ? r : r + kRegionCount];
 }

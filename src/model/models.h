@@ -6,21 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "model/model_traits.h"
+
 namespace kv {
 
-inline constexpr int kModelCount = 7;       // model type codes 0..6
-inline constexpr int kDefaultModel = 5;     // the KV170 Series
 inline constexpr uint8_t kNoRegion = 255;   // region code "none"
 inline constexpr int kRegionCount = 6;      // region codes 0..5 of model type 6
 
-inline bool IsValidModel(int model) { return model >= 0 && model < kModelCount; }
 // The one refusal of a model type code given as an option; "" for a valid one.
 inline const char* ModelOptionError(int model) {
     return IsValidModel(model) ? "" : "--model must be a model type code from 0 to 6";
 }
-inline bool IsDscModel(int model) { return model == 0 || model == 3; }
-inline bool HasNames(int model) { return model != 1; }
-inline bool HasTones(int model) { return model == 2 || model == 4 || model == 5 || model == 6; }
+inline bool IsDscModel(int model) { return TraitsOf(model).dsc; }
+inline bool HasNames(int model) { return TraitsOf(model).names; }
+inline bool HasTones(int model) { return TraitsOf(model).toneBlock != 0; }
 // Only these models tell land-mobile channels apart from expansion channels.
 inline bool HasLmrChannels(int model) { return HasTones(model); }
 

@@ -25,6 +25,7 @@ struct RadioSession {
     bool Sel1() const { return ReadFlag(image, map::Sel1); }
     bool Sel2() const { return ReadFlag(image, map::Sel2); }
     std::string ModelName() const { return kv::ModelName(model, Sel1()); }
+    const ModelTraits& traits() const { return TraitsOf(model); }
 };
 
 // Sets SEL1 as given and clears SEL2 (a destination without a data file).

@@ -77,8 +77,8 @@ std::string Row(std::string_view label, std::initializer_list<std::string> value
     return row;
 }
 
-bool ShowsExpGroup(int model) { return model == 5; }
-bool ShowsAtis(int model) { return model != 5; }
+bool ShowsExpGroup(int model) { return TraitsOf(model).expGroup; }
+bool ShowsAtis(int model) { return TraitsOf(model).reportSections & kReportAtis; }
 
 // ---- Available CH Group Setup ----------------------------------------------
 
@@ -130,15 +130,15 @@ void CommonSetupSection(ReportText& r, const RadioSession& s, bool printed = fal
     r.Line(Row("PTT SCAN Clear:", {OnOff(c.PttScanClear)}));
     r.Line(Row("Dual Watch:", {OnOff(c.DualWatch)}));
     r.Blank();
-    if (IsDscModel(s.model) && !printed) {
+    if (s.traits().dsc && !printed) {
         r.Line("[NMEA Data Input]");
         r.Line(Row("Offset Time:", {OffsetText(c.OffsetTime)}));
         r.Line(Row("Magnetic Variation:", {MagText(c.MagneticVariation)}));
         r.Blank();
     }
     r.Line("[Weather CH Function]");
-    r.Line(Row("Weather Alert:", {s.model == 6 ? "----" : WeatherText(c.Weater)}, kLabelWidth));
-    if (s.model == 0 && !printed) r.Line(Row("Rotary Beep:", {OnOff(c.RotaryBeep)}));
+    r.Line(Row("Weather Alert:", {s.traits().weather ? WeatherText(c.Weater) : "----"}, kLabelWidth));
+    if (s.traits().callSigns && !printed) r.Line(Row("Rotary Beep:", {OnOff(c.RotaryBeep)}));
     r.Blank();
 }
 
@@ -206,7 +206,7 @@ void AtisCommonSection(ReportText& r, const RadioSession& s) {
     r.Line(Row("", {"USA", "INTL", "Canada", LmrName(true, s.model) + " CH"}));
     r.Line(AtisGroupRow("Usable ATIS CH Group:", a.UsableAtisChGroup));
     r.Line(Row("ATIS Code:", {a.AtisCode}));
-    if (s.model == 0) r.Line(AtisGroupRow("Usable ATIS Killer CH Group:", a.UsableAtisKillerChGroup));
+    if (s.traits().callSigns) r.Line(AtisGroupRow("Usable ATIS Killer CH Group:", a.UsableAtisKillerChGroup));
     r.Blank();
 }
 
@@ -224,112 +224,62 @@ void AtisCallSignSection(ReportText& r, const RadioSession& s) {
     r.Blank();
 }
 
-// ---- Marine channel lists -------------------------------------------------------
-
-struct ListHeading {
-    const char* header;
-    const char* rule;
-};
-
-ListHeading MarineHeading(int model) {
-    switch (model) {
-        case 1: return {"CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM", "---  -------  -------  --  ---  --  ---  ---"};
-        case 4:
-            return {"CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  VS  CH Name",
-                    "---  -------  -------  --  ---  --  ---  --  ------------"};
-        case 5:
-        case 6:
-            return {"CH     RX(MHz)  TX(MHz)  TX  LOW  UP  DUP          MEM  VS  CH Name",
-                    "-----  -------  -------  --  ---  --  -----------  ---  --  ------------"};
-        default:
-            return {"CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name",
-                    "---  -------  -------  --  ---  --  ---  ---  --  ------------"};
-    }
-}
-
-std::string MarineRow(const ChannelRecord& ch, int model) {
-    const RxTx f = MarineFrequencies(ch);
-    std::string row = Pad(MarineChannelLabel(ch), 7) + Pad(Freq3(f.rx), 9) + Pad(Freq3Tx(f.tx, ch.TxDisabled), 9) +
-                      Pad(TxText(ch.TxEnable), 4) + Pad(LowText(ch.LowPower), 5) + Pad(UpText(ch.PowUp), 4) +
-                      Pad(DupText(ch.Duplex), 13);
-    if (model != 4) row += Pad(MemText(ch.ScanMemory), 5);
-    if (model != 1) row += Pad(VsText(ch.Scramble), 4) + Pad(ch.ChTag, 12);
-    return row;
-}
-
-void MarineSection(ReportText& r, const RadioSession& s, std::string_view banner, const MarineGroup& slots) {
-    const ListHeading heading = MarineHeading(s.model);
-    r.Banner(banner);
-    r.Line(heading.header);
-    r.Line(heading.rule);
-    for (const ChannelRecord& ch : slots)
-        if (ch.Enable) r.Line(MarineRow(ch, s.model));
-    r.Blank();
-}
-
-// ---- Weather channels -----------------------------------------------------------
-
-ListHeading WeatherHeading(int model) {
-    switch (model) {
-        case 1: return {"CH  ENABLE  MEM", "--  ------  ---"};
-        case 4: return {"CH  ENABLE  CH Name", "--  ------  ------------"};
-        default: return {"CH  ENABLE  MEM  CH Name", "--  ------  ---  ------------"};
-    }
-}
-
-void WeatherSection(ReportText& r, const RadioSession& s, bool printed = false) {
-    const ListHeading heading = WeatherHeading(s.model);
-    r.Banner(printed ? "##### Programable WX Channel #####" : "##### Programable Wx Channel #####");
-    r.Line(heading.header);
-    r.Line(heading.rule);
-    int number = 1;
-    for (const ChannelRecord& ch : s.settings.CHWX) {
-        std::string row = Pad(std::to_string(number++), 4) + Pad(EnableText(ch.Enable), 8);
-        if (s.model != 4) row += Pad(MemText(ch.ScanMemory), 5);
-        if (s.model != 1) row += s.model == 6 ? std::string(12, '-') : Pad(ch.ChTag, 12);
-        r.Line(row);
-    }
-    r.Blank();
-}
-
-// ---- EXP, LMR and RG channel lists ------------------------------------------------
+// ---- Channel lists: one table of columns ----------------------------------------
 
 // The LMR list holds the EXP channels flagged "LMR EXP", the EXP list the
-// others; on model types 5 and 6 the RG channels (never flagged) list like
-// EXP channels.
-enum class LmrList { Lmr, Exp, Rg };
+// others; where the report shows group use, the RG channels (never flagged)
+// list like EXP channels.
+using List = ReportChannelList;
 
-bool SplitsLmrAndExp(int model) { return model == 5 || model == 6; }
-bool ShowsGroupUse(int model, LmrList list) { return SplitsLmrAndExp(model) && list != LmrList::Lmr; }
+struct CellInput {
+    const ChannelRecord& ch;
+    int number;  // from 1, in list order
+    int model;
+    List list;
+};
+using Cell = std::string (*)(const CellInput&);
 
-const char* LmrListHeader(int model, LmrList list) {
-    if (ShowsGroupUse(model, list))
-        return "CH  CHD   USA  INT  CAN  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name      W/N  RXT      CMP  TXT";
-    switch (model) {
-        case 1: return "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM";
-        case 2: return "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name      W/N  RXT      CMP  TXT";
-        case 4: return "CH  CHD   ENABLE  RX(MHz)   TX(MHz)   LOW  UP  VS  CH Name      W/N  RXT      CMP  TXT";
-        case 5:
-        case 6: return "CH  CHD   ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name      W/N  RXT      CMP  TXT";
-        default: return "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name";
-    }
+// Sets of model types and of lists, one bit each.
+using ModelSet = uint8_t;
+using ListSet = uint8_t;
+constexpr ModelSet kAllModels = (1 << kModelCount) - 1;
+constexpr ModelSet Models(std::initializer_list<int> codes) {
+    ModelSet set = 0;
+    for (int code : codes) set |= static_cast<ModelSet>(1 << code);
+    return set;
+}
+template <typename Has>
+constexpr ModelSet ModelsWhere(Has has) {
+    ModelSet set = 0;
+    for (int code = 0; code < kModelCount; ++code)
+        if (has(kModelTraits[static_cast<size_t>(code)])) set |= static_cast<ModelSet>(1 << code);
+    return set;
+}
+constexpr ListSet Lists(std::initializer_list<List> lists) {
+    ListSet set = 0;
+    for (List list : lists) set |= static_cast<ListSet>(1 << static_cast<int>(list));
+    return set;
 }
 
-// Dashes under every column title. Titles are separated by two or more
-// spaces; "CH Name" gets the twelve dashes of a name, as in the other lists.
-std::string RuleUnder(std::string_view header) {
-    std::string rule(header.size(), ' ');
-    for (size_t i = 0; i < header.size(); ++i) {
-        const bool inTitle = header[i] != ' ' || (i + 1 < header.size() && header[i + 1] != ' ' && i > 0 && header[i - 1] != ' ');
-        if (inTitle) rule[i] = '-';
-    }
-    const size_t name = header.find("CH Name");
-    if (name != std::string_view::npos) {
-        rule.resize(std::max(rule.size(), name + 12), ' ');
-        rule.replace(name, 12, 12, '-');
-    }
-    while (!rule.empty() && rule.back() == ' ') rule.pop_back();
-    return rule;
+constexpr bool In(ListSet set, List list) { return (set >> static_cast<int>(list) & 1) != 0; }
+
+constexpr ModelSet kNamed = ModelsWhere([](const ModelTraits& t) { return t.names; });
+constexpr ModelSet kToned = ModelsWhere([](const ModelTraits& t) { return t.toneBlock != 0; });
+constexpr ModelSet kGroupUse = ModelsWhere([](const ModelTraits& t) { return t.groupUse; });
+constexpr ModelSet kWideMarine = Models({5, 6});  // marine headers as wide as their cells
+constexpr ModelSet kWideChd = Models({4, 5, 6});  // a wider "CHD" title
+constexpr ModelSet kScanMemory = kAllModels & ~Models({4});
+constexpr ListSet kLandMobile = Lists({List::Rg, List::Lmr, List::Exp});
+constexpr ListSet kMarine = Lists({List::Marine});
+constexpr ListSet kWeather = Lists({List::Weather});
+constexpr int kAsIs = 0;  // a cell width: the text as it is, unpadded
+constexpr const char* kNameRule = "------------";
+
+// Where the report shows group use, a channel of the LMR list counts only
+// when it is flagged "LMR EXP", one of the RG and EXP lists only when not.
+bool Belongs(const CellInput& in) {
+    const bool split = TraitsOf(in.model).groupUse && In(kLandMobile, in.list);
+    return !split || in.ch.LmrExp == (in.list == List::Lmr);
 }
 
 // CHDisplayL left-justified and CHDisplayR right-justified in two
@@ -342,44 +292,146 @@ std::string ChannelDisplay(const ChannelRecord& ch) {
     return LcdText(left) + LcdText(right);
 }
 
-std::string LmrMembershipCells(const ChannelRecord& ch, int model, LmrList list) {
-    if (!SplitsLmrAndExp(model)) return Pad(EnableText(ch.Enable), 8);
-    const bool belongs = ch.LmrExp == (list == LmrList::Lmr);
-    if (list == LmrList::Lmr) return Pad(EnableText(ch.Enable && belongs), 8);
-    return Pad(UseText(ch.UsaGroup && belongs, false), 5) + Pad(UseText(ch.IntGroup && belongs, false), 5) +
-           Pad(UseText(ch.CanGroup && belongs, false), 5);
+// A column of the channel lists: the lists and model types that show it,
+// its title as the header prints it (with the spaces after it), the dashes
+// of the rule under it, and its cell's width and text in each row. A list
+// prints the columns that it and the model show, in this order.
+struct ListColumn {
+    ListSet lists;
+    ModelSet models;
+    const char* title;
+    const char* rule;
+    int width;
+    Cell cell;
+};
+
+// clang-format off
+constexpr ListColumn kListColumns[] = {
+    {kMarine, kAllModels & ~kWideMarine, "CH   ", "---", 7, [](const CellInput& in) { return MarineChannelLabel(in.ch); }},
+    {kMarine, kWideMarine, "CH     ", "-----", 7, [](const CellInput& in) { return MarineChannelLabel(in.ch); }},
+    {kWeather | kLandMobile, kAllModels, "CH  ", "--", 4, [](const CellInput& in) { return std::to_string(in.number); }},
+    {kLandMobile, kAllModels & ~kWideChd, "CHD  ", "---", 6, [](const CellInput& in) { return ChannelDisplayText(in.ch); }},
+    {kLandMobile, kWideChd, "CHD   ", "---", 6, [](const CellInput& in) { return ChannelDisplayText(in.ch); }},
+    {kWeather | kLandMobile, kAllModels & ~kGroupUse, "ENABLE  ", "------", 8,
+     [](const CellInput& in) { return EnableText(in.ch.Enable && Belongs(in)); }},
+    {kWeather | Lists({List::Lmr}), kGroupUse, "ENABLE  ", "------", 8,
+     [](const CellInput& in) { return EnableText(in.ch.Enable && Belongs(in)); }},
+    {Lists({List::Rg, List::Exp}), kGroupUse, "USA  ", "---", 5,
+     [](const CellInput& in) { return UseText(in.ch.UsaGroup && Belongs(in), false); }},
+    {Lists({List::Rg, List::Exp}), kGroupUse, "INT  ", "---", 5,
+     [](const CellInput& in) { return UseText(in.ch.IntGroup && Belongs(in), false); }},
+    {Lists({List::Rg, List::Exp}), kGroupUse, "CAN  ", "---", 5,
+     [](const CellInput& in) { return UseText(in.ch.CanGroup && Belongs(in), false); }},
+    {kMarine, kAllModels, "RX(MHz)  ", "-------", 9, [](const CellInput& in) { return Freq3(MarineFrequencies(in.ch).rx); }},
+    {kMarine, kAllModels, "TX(MHz)  ", "-------", 9,
+     [](const CellInput& in) { return Freq3Tx(MarineFrequencies(in.ch).tx, in.ch.TxDisabled); }},
+    {kLandMobile, kAllModels, "RX(MHz)   ", "-------", 10, [](const CellInput& in) { return Freq4(in.ch.Rxfreq); }},
+    {kLandMobile, kAllModels, "TX(MHz)   ", "-------", 10, [](const CellInput& in) { return Freq4(in.ch.Txfreq); }},
+    {kMarine, kAllModels, "TX  ", "--", 4, [](const CellInput& in) { return TxText(in.ch.TxEnable); }},
+    {kMarine | kLandMobile, kAllModels, "LOW  ", "---", 5, [](const CellInput& in) { return LowText(in.ch.LowPower); }},
+    {kMarine | kLandMobile, kAllModels, "UP  ", "--", 4, [](const CellInput& in) { return UpText(in.ch.PowUp); }},
+    {kMarine, kAllModels & ~kWideMarine, "DUP  ", "---", 13, [](const CellInput& in) { return DupText(in.ch.Duplex); }},
+    {kMarine, kWideMarine, "DUP          ", "-----------", 13, [](const CellInput& in) { return DupText(in.ch.Duplex); }},
+    {kMarine | kWeather | kLandMobile, kScanMemory, "MEM  ", "---", 5, [](const CellInput& in) { return MemText(in.ch.ScanMemory); }},
+    {kMarine | kLandMobile, kNamed, "VS  ", "--", 4, [](const CellInput& in) { return VsText(in.ch.Scramble); }},
+    {kMarine, kNamed, "CH Name", kNameRule, 12, [](const CellInput& in) { return in.ch.ChTag; }},
+    {kWeather, kNamed, "CH Name", kNameRule, 12,
+     [](const CellInput& in) { return TraitsOf(in.model).weather ? in.ch.ChTag : std::string(kNameRule); }},
+    {kLandMobile, kNamed & ~kToned, "CH Name", kNameRule, kAsIs, [](const CellInput& in) { return NameText(in.ch.ChTag); }},
+    {kLandMobile, kToned, "CH Name      ", kNameRule, 14, [](const CellInput& in) { return NameText(in.ch.ChTag); }},
+    {kLandMobile, kToned, "W/N  ", "---", 4, [](const CellInput& in) { return NarrowText(in.ch.Narrow); }},
+    {kLandMobile, kToned, "RXT      ", "---", 9, [](const CellInput& in) { return ToneText(in.ch.RxCTCSS, in.ch.RxDCS); }},
+    {kLandMobile, kToned, "CMP  ", "---", 5, [](const CellInput& in) { return CmpText(in.ch.RxComp); }},
+    {kLandMobile, kToned, "TXT", "---", 7, [](const CellInput& in) { return ToneText(in.ch.TxCTCSS, in.ch.TxDCS); }},
+};
+// clang-format on
+
+// The columns a list shows on a model, in order.
+std::vector<const ListColumn*> ColumnsOf(int model, List list) {
+    std::vector<const ListColumn*> columns;
+    for (const ListColumn& column : kListColumns)
+        if (In(column.lists, list) && IsValidModel(model) && (column.models >> model & 1))
+            columns.push_back(&column);
+    return columns;
 }
 
-std::string ToneCells(const ChannelRecord& ch) {
-    return Pad(NarrowText(ch.Narrow), 4) + Pad(ToneText(ch.RxCTCSS, ch.RxDCS), 9) + Pad(CmpText(ch.RxComp), 5) +
-           Pad(ToneText(ch.TxCTCSS, ch.TxDCS), 7);
+void TrimEnd(std::string& line) {
+    while (!line.empty() && line.back() == ' ') line.pop_back();
 }
 
-std::string LmrRow(const ChannelRecord& ch, int number, int model, LmrList list) {
-    std::string row = Pad(std::to_string(number), 4) + Pad(ChannelDisplayText(ch), 6) +
-                      LmrMembershipCells(ch, model, list) + Pad(Freq4(ch.Rxfreq), 10) + Pad(Freq4(ch.Txfreq), 10) +
-                      Pad(LowText(ch.LowPower), 5) + Pad(UpText(ch.PowUp), 4);
-    const std::string vs = Pad(VsText(ch.Scramble), 4);
-    const std::string mem = Pad(MemText(ch.ScanMemory), 5);
-    switch (model) {
-        case 1: return row + mem;
-        case 4: return row + vs + Pad(NameText(ch.ChTag), 14) + ToneCells(ch);
-        case 2:
-        case 5:
-        case 6: return row + mem + vs + Pad(NameText(ch.ChTag), 14) + ToneCells(ch);
-        default: return row + mem + vs + NameText(ch.ChTag);
+std::string HeaderOf(const std::vector<const ListColumn*>& columns) {
+    std::string header;
+    for (const ListColumn* column : columns) header += column->title;
+    TrimEnd(header);
+    return header;
+}
+
+std::string RuleOf(const std::vector<const ListColumn*>& columns) {
+    std::string rule;
+    for (const ListColumn* column : columns) {
+        const size_t start = rule.size();
+        rule += column->rule;
+        rule.resize(std::max(rule.size(), start + std::string_view(column->title).size()), ' ');
     }
+    TrimEnd(rule);
+    return rule;
 }
 
-void LmrSection(ReportText& r, const RadioSession& s, std::string_view banner, std::span<const ChannelRecord> channels,
-                LmrList list) {
-    const std::string header = LmrListHeader(s.model, list);
+// Each cell cut or padded to its width, as Pad() makes it.
+std::string RowOf(const std::vector<const ListColumn*>& columns, const CellInput& in) {
+    std::string row;
+    row.reserve(128);
+    for (const ListColumn* column : columns) {
+        const std::string text = column->cell(in);
+        if (column->width == kAsIs) {
+            row += text;
+            continue;
+        }
+        const size_t width = static_cast<size_t>(column->width);
+        row.append(text, 0, width);
+        row.append(width - std::min(text.size(), width), ' ');
+    }
+    return row;
+}
+
+// A list's banner, header and rule, then a row per channel (marine lists:
+// per enabled channel).
+void ChannelListSection(ReportText& r, const RadioSession& s, std::string_view banner, List list,
+                        std::span<const ChannelRecord> channels) {
+    const std::vector<const ListColumn*> columns = ColumnsOf(s.model, list);
     r.Banner(banner);
-    r.Line(header);
-    r.Line(RuleUnder(header));
+    r.Line(HeaderOf(columns));
+    r.Line(RuleOf(columns));
     int number = 1;
-    for (const ChannelRecord& ch : channels) r.Line(LmrRow(ch, number++, s.model, list));
+    for (const ChannelRecord& ch : channels)
+        if (list != List::Marine || ch.Enable) r.Line(RowOf(columns, {ch, number++, s.model, list}));
     r.Blank();
+}
+
+constexpr const char* kUsaBanner = "##### Programable USA Channel #####";
+constexpr const char* kIntlBanner = "##### Programable International Channel #####";
+constexpr const char* kCanBanner = "##### Programable Canada Channel #####";
+
+void MarineSection(ReportText& r, const RadioSession& s, std::string_view banner, const MarineGroup& slots) {
+    ChannelListSection(r, s, banner, List::Marine, slots);
+}
+
+void WeatherSection(ReportText& r, const RadioSession& s, bool printed = false) {
+    ChannelListSection(r, s, printed ? "##### Programable WX Channel #####" : "##### Programable Wx Channel #####",
+                       List::Weather, s.settings.CHWX);
+}
+
+void RgSection(ReportText& r, const RadioSession& s) {
+    ChannelListSection(r, s, "##### Programable RG Channel #####", List::Rg, s.settings.CHRG);
+}
+
+void LmrSection(ReportText& r, const RadioSession& s) {
+    ChannelListSection(r, s, "##### Programable " + LmrName(true, s.model) + " Channel #####", List::Lmr,
+                       s.settings.CHEXP);
+}
+
+void ExpSection(ReportText& r, const RadioSession& s) {
+    ChannelListSection(r, s, "##### Programable EXP Channel #####", List::Exp, s.settings.CHEXP);
 }
 
 // ---- MMSI directories --------------------------------------------------------------
@@ -402,26 +454,24 @@ std::string BuildReport(const RadioSession& s) {
     ReportText r;
     AvailableGroups(r, s);
     CommonSetupSection(r, s);
-    if (IsDscModel(s.model)) {
+    if (s.traits().dsc) {
         DscBasicSection(r, s);
         DscAdvancedSection(r, s);
         DscDisplaySection(r, s);
     }
     if (ShowsAtis(s.model)) AtisCommonSection(r, s);
-    if (s.model == 0) AtisCallSignSection(r, s);
-    if (usable(kUsaGroup)) MarineSection(r, s, "##### Programable USA Channel #####", st.CHUSA);
-    if (usable(kIntlGroup)) MarineSection(r, s, "##### Programable International Channel #####", st.CHINT);
-    if (usable(kCanGroup)) MarineSection(r, s, "##### Programable Canada Channel #####", st.CHCAN);
-    if (s.model == 5) WeatherSection(r, s);
-    LmrSection(r, s, "##### Programable RG Channel #####", st.CHRG, LmrList::Rg);
-    if (IsDscModel(s.model)) {
+    if (s.traits().callSigns) AtisCallSignSection(r, s);
+    if (usable(kUsaGroup)) MarineSection(r, s, kUsaBanner, st.CHUSA);
+    if (usable(kIntlGroup)) MarineSection(r, s, kIntlBanner, st.CHINT);
+    if (usable(kCanGroup)) MarineSection(r, s, kCanBanner, st.CHCAN);
+    if (s.traits().reportSections & kReportWeatherList) WeatherSection(r, s);
+    RgSection(r, s);
+    if (s.traits().directories) {
         DirectorySection(r, "##### Memory ID Setting #####", "No.  Station Name  MMSI", st.CHMMSID);
         DirectorySection(r, "##### Group ID Setting #####", "No.  Group Name    MMSI", st.CHGRPID);
     }
-    if (usable(kLmrGroup))
-        LmrSection(r, s, "##### Programable " + LmrName(true, s.model) + " Channel #####", st.CHEXP, LmrList::Lmr);
-    if (ShowsExpGroup(s.model) && usable(kExpGroup))
-        LmrSection(r, s, "##### Programable EXP Channel #####", st.CHEXP, LmrList::Exp);
+    if (usable(kLmrGroup)) LmrSection(r, s);
+    if (ShowsExpGroup(s.model) && usable(kExpGroup)) ExpSection(r, s);
     return r.Take();
 }
 
@@ -439,22 +489,17 @@ std::vector<std::string> PrintedPages(const RadioSession& s) {
         CommonSetupSection(r, s, true);
         if (ShowsAtis(s.model)) AtisCommonSection(r, s);
     });
-    if (usable(kUsaGroup)) page([&](ReportText& r) { MarineSection(r, s, "##### Programable USA Channel #####", st.CHUSA); });
-    if (usable(kIntlGroup))
-        page([&](ReportText& r) { MarineSection(r, s, "##### Programable International Channel #####", st.CHINT); });
-    if (usable(kCanGroup)) page([&](ReportText& r) { MarineSection(r, s, "##### Programable Canada Channel #####", st.CHCAN); });
-    if (s.model != 6) page([&](ReportText& r) { WeatherSection(r, s, true); });
-    page([&](ReportText& r) { LmrSection(r, s, "##### Programable RG Channel #####", st.CHRG, LmrList::Rg); });
-    if (usable(kLmrGroup))
-        page([&](ReportText& r) {
-            LmrSection(r, s, "##### Programable " + LmrName(true, s.model) + " Channel #####", st.CHEXP, LmrList::Lmr);
-        });
-    if (s.model == 5 && usable(kExpGroup))
-        page([&](ReportText& r) { LmrSection(r, s, "##### Programable EXP Channel #####", st.CHEXP, LmrList::Exp); });
+    if (usable(kUsaGroup)) page([&](ReportText& r) { MarineSection(r, s, kUsaBanner, st.CHUSA); });
+    if (usable(kIntlGroup)) page([&](ReportText& r) { MarineSection(r, s, kIntlBanner, st.CHINT); });
+    if (usable(kCanGroup)) page([&](ReportText& r) { MarineSection(r, s, kCanBanner, st.CHCAN); });
+    if (s.traits().weather) page([&](ReportText& r) { WeatherSection(r, s, true); });
+    page([&](ReportText& r) { RgSection(r, s); });
+    if (usable(kLmrGroup)) page([&](ReportText& r) { LmrSection(r, s); });
+    if (ShowsExpGroup(s.model) && usable(kExpGroup)) page([&](ReportText& r) { ExpSection(r, s); });
     return pages;
 }
 
-int PrintedPageTotal(int model) { return model == 1 ? 7 : model == 5 ? 9 : 8; }
+int PrintedPageTotal(int model) { return TraitsOf(model).pageTotal; }
 
 std::string PrintedPageHeader(const RadioSession& s, int page) {
     return s.ModelName() + " Tidewright    Page " + std::to_string(page) + " / " + std::to_string(PrintedPageTotal(s.model));
@@ -462,16 +507,7 @@ std::string PrintedPageHeader(const RadioSession& s, int page) {
 
 std::string ChannelDisplayText(const ChannelRecord& ch) { return ChdText(ChannelDisplay(ch)); }
 
-std::string ChannelListHeader(int model, ReportChannelList list) {
-    switch (list) {
-        case ReportChannelList::Marine: return MarineHeading(model).header;
-        case ReportChannelList::Weather: return WeatherHeading(model).header;
-        case ReportChannelList::Rg: return LmrListHeader(model, LmrList::Rg);
-        case ReportChannelList::Lmr: return LmrListHeader(model, LmrList::Lmr);
-        case ReportChannelList::Exp: return LmrListHeader(model, LmrList::Exp);
-    }
-    return "";
-}
+std::string ChannelListHeader(int model, ReportChannelList list) { return HeaderOf(ColumnsOf(model, list)); }
 
 std::string ReportFileText(const RadioSession& session) { return BuildReport(session) + kReportLineBreak; }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/model_traits.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -163,12 +164,12 @@ std::string FrequencyText(double mhz) {
     return buffer.data();
 }
 
+// Land-mobile models tune from 134 MHz, the others from 137 MHz; models 0
+// and 3 in 25 kHz steps only.
 bool FrequencyAllowed(int model, double mhz) {
-    if (model == 4 || model == 5 || model == 6) return mhz >= 134.0 && mhz <= 174.0;
-    if (!(mhz >= 137.0 && mhz <= 174.0)) return false;
-    // Models 0 and 3 tune in 25 kHz steps only.
-    if (model == 0 || model == 3) return std::llround(mhz * 10000.0) % 250 == 0;
-    return true;
+    const ModelTraits& t = TraitsOf(model);
+    if (!(mhz >= (t.landMobileBand ? 134.0 : 137.0) && mhz <= 174.0)) return false;
+    return std::llround(mhz * 10000.0) % t.frequencyStep == 0;
 }
 
 CheckResult<double> CheckFrequency(int model, std::string_view typed, double stored, CheckMode mode) {
@@ -186,9 +187,9 @@ Message DataErrorMessage(const char* title) {
 }
 
 std::string FrequencyBandText(int model) {
-    const bool wide = model == 4 || model == 5 || model == 6;
-    std::string band = wide ? "134.0000 - 174.0000 MHz" : "137.0000 - 174.0000 MHz";
-    if (model == 0 || model == 3) band += ", in steps of 25 kHz";
+    const ModelTraits& t = TraitsOf(model);
+    std::string band = t.landMobileBand ? "134.0000 - 174.0000 MHz" : "137.0000 - 174.0000 MHz";
+    if (t.frequencyStep == kStep25kHz) band += ", in steps of 25 kHz";
     return band;
 }
 

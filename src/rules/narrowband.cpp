@@ -1,5 +1,7 @@
 #include "rules/narrowband.h"
 
+#include "model/model_traits.h"
+
 namespace kv {
 namespace {
 
@@ -26,13 +28,13 @@ std::string Paragraphs(std::initializer_list<const char*> parts) {
 }  // namespace
 
 WideStatus ChannelWideStatus(int model, const ChannelRecord& channel, const CivilDate& today) {
-    if (model != 5 || !channel.LmrExp) return kNotWide;
+    if (!TraitsOf(model).narrowband || !channel.LmrExp) return kNotWide;
     if (channel.Txfreq < 150.0 || channel.Txfreq > 174.0) return kNotWide;
     return DaysBetween(today, kNarrowbandDeadline) < 1 ? kWideAfterDeadline : kWideBeforeDeadline;
 }
 
 WideStatus FindWideStatus(const RadioSession& s) {
-    if (s.model != 5 || !s.settings.UsableGroups[kLmrGroup].Enable) return kNotWide;
+    if (!s.traits().narrowband || !s.settings.UsableGroups[kLmrGroup].Enable) return kNotWide;
     const CivilDate today = s.today();
     for (const ChannelRecord& ch : s.settings.CHEXP) {
         if (!ch.Enable || ch.Narrow) continue;

@@ -1,0 +1,208 @@
+// The main window's menus and toolbar: building them, and refilling the
+// menus whose entries change (recent files, regions, serial ports). A menu
+// command is one AddCommand line in its menu's builder.
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "files/session_commands.h"
+#include "gui/main_window.h"
+#include "util/texts.h"
+
+namespace kv {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+QAction* MainWindow::AddCommand(QMenu* menu, const char* caption, const char* name, std::function<void()> command) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, std::move(command));
+    return action;
+}
+
+void MainWindow::BuildMenus() {
+    BuildFileMenu();
+    BuildEditMenu();
+    BuildTransferMenu();
+    BuildRegionMenu();
+    BuildOptionsMenu();
+    BuildHelpMenu();
+}
+
+void MainWindow::BuildFileMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    AddCommand(file, "&New", "mnuFileNew", [this] { FileNew(); })->setShortcut(QKeySequence::New);
+    AddCommand(file, "&Open", "mnuFileOpen", [this] { FileOpen(); })->setShortcut(QKeySequence::Open);
+    AddCommand(file, "&Save", "mnuFileSave", [this] { FileSave(); })->setShortcut(QKeySequence::Save);
+    AddCommand(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    AddCommand(file, "&Print", "mnuFilePrint", [this] { Print(); })->setShortcut(QKeySequence::Print);
+    AddCommand(file, "Export PDF...", "mnuFileExportPdf", [this] { ExportPdf(); });
+    AddCommand(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
+    file->addSeparator();
+    AddCommand(file, "Restore from &Backup...", "mnuFileRestoreBackup", [this] { FileRestoreBackup(); });
+    recentMenu_ = file->addMenu("Recent &Files");
+    recentMenu_->setObjectName("mnuFileRecent");
+    RebuildRecentMenu();
+    file->addSeparator();
+    AddCommand(file, "Export Channels (CSV)...", "mnuFileExportCsv", [this] { ExportChannels(); });
+    AddCommand(file, "Import Channels (CSV)...", "mnuFileImportCsv", [this] { ImportChannels(); });
+    file->addSeparator();
+    AddCommand(file, "E&xit", "mnuFileExit", [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void MainWindow::BuildEditMenu() {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    history_->AddActions(edit, [this] { return ValidateActiveField(); });
+    edit->addSeparator();
+    QMenu* model = edit->addMenu("&Model");
+    model->setObjectName("mnuEditModel");
+    for (int code = 0; code < kModelCount; ++code) {
+        const ModelTraits& traits = TraitsOf(code);
+        if (!traits.menuCaption) continue;
+        QAction* action = AddCommand(model, traits.menuCaption, "", [this, code] { EditModel(code); });
+        action->setObjectName(QString("mnuEditModelKind_%1").arg(code));
+        action->setCheckable(true);
+        // The entries of the DSC models are kept, hidden and disabled.
+        action->setVisible(traits.offered);
+        action->setEnabled(traits.offered);
+        modelActions_[code] = action;
+    }
+}
+
+void MainWindow::BuildTransferMenu() {
+    QMenu* transfer = menuBar()->addMenu("&Transfer");
+    transfer->setObjectName("mnuTransfer");
+    transferProgram_ = AddCommand(transfer, "&Program to Radio", "mnuTransferProgram", [this] { TransferProgram(); });
+    transferRead_ = AddCommand(transfer, "&Read from Radio", "mnuTransferRead", [this] { TransferRead(); });
+}
+
+void MainWindow::BuildRegionMenu() {
+    regionMenu_ = menuBar()->addMenu("&Region");
+    regionMenu_->setObjectName("mnuDestination");
+    for (int i = 0; i < kMaxDestinations; ++i) {
+        QAction* action = AddCommand(regionMenu_, "", "", [this, i] { PickDestination(i); });
+        action->setObjectName(QString("mnuDestinationChild_%1").arg(i));
+        action->setCheckable(true);
+        action->setVisible(false);
+        destinationActions_[i] = action;
+    }
+}
+
+void MainWindow::BuildOptionsMenu() {
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->setObjectName("mnuOptions");
+    portMenu_ = options->addMenu("&SerialPort");
+    portMenu_->setObjectName("mnuOptionsSerialPort");
+    portNone_ = portMenu_->addAction(text::kNoPort);
+    portNone_->setObjectName("mnuOptionsSerialPortNone");
+    for (int i = 0; i < kMaxPorts; ++i) {
+        QAction* action = AddCommand(portMenu_, "", "", [this, i] { ChoosePort(i); });
+        action->setObjectName(QString("mnuOptionsSerialPort1_%1").arg(i));
+        action->setCheckable(true);
+        action->setVisible(false);
+        portActions_[i] = action;
+    }
+    // The list of ports is read again each time the submenu opens.
+    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RebuildPortMenu);
+}
+
+void MainWindow::BuildHelpMenu() {
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    QAction* contents = AddCommand(help, "&Contents", "mnuHelpContents", [this] { HelpContents(); });
+    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setShortcutContext(Qt::WidgetShortcut);
+    AddCommand(help, "&About", "mnuHelpAbout", [this] { HelpAbout(); });
+}
+
+void MainWindow::BuildToolbar() {
+    QToolBar* bar = addToolBar("Toolbar");
+    bar->setObjectName("Toolbar1");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const auto icon = [this](QStyle::StandardPixmap p) { return style()->standardIcon(p); };
+    struct Button {
+        const char* key;
+        const char* caption;
+        QStyle::StandardPixmap icon;
+        const char* menuItem;
+    };
+    const Button buttons[] = {
+        {"New", "New", QStyle::SP_FileIcon, "mnuFileNew"},
+        {"Open", "Open", QStyle::SP_DialogOpenButton, "mnuFileOpen"},
+        {"Save", "Save", QStyle::SP_DialogSaveButton, "mnuFileSave"},
+        {"Print", "Print", QStyle::SP_FileDialogDetailedView, "mnuFilePrint"},
+        {"Program", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
+        {"Read", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
+        {"Program2", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
+        {"Read2", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
+    };
+    for (const Button& b : buttons) {
+        QAction* action = bar->addAction(icon(b.icon), b.caption);
+        action->setObjectName(QString("tbr") + b.key);
+        action->setData(QString(b.key));
+        // A button runs its menu command only while that item is enabled.
+        const QString menuItem = b.menuItem;
+        connect(action, &QAction::triggered, this, [this, menuItem] {
+            if (auto* item = findChild<QAction*>(menuItem); item && item->isEnabled()) item->trigger();
+        });
+        toolbarButtons_[b.key] = action;
+    }
+    toolbarButtons_["Program2"]->setVisible(false);
+    toolbarButtons_["Read2"]->setVisible(false);
+    if (e_.debug) {
+        QAction* diagnostic = bar->addAction(icon(QStyle::SP_MessageBoxQuestion), "Help");
+        diagnostic->setObjectName("tbrDiagnosticHelp");
+        connect(diagnostic, &QAction::triggered, this, [this] { HelpContext(kDiagnosticHelp); });
+    }
+}
+
+void MainWindow::RebuildRecentMenu() {
+    recentMenu_->clear();
+    const auto files = ReadRecentFiles(services_.store);
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::filesystem::path file = files[i];
+        QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(Q(file.string())), this,
+                                                 [this, file] { OpenRecent(file); });
+        action->setObjectName(QString("mnuFileRecent_%1").arg(i));
+    }
+    recentMenu_->setEnabled(!files.empty());
+}
+
+void MainWindow::ShowDestinationCaptions() {
+    const auto& names = destinations_.list.names;
+    for (int i = 0; i < kMaxDestinations; ++i) {
+        const bool used = static_cast<size_t>(i) < names.size();
+        destinationActions_[i]->setText(used ? Q(names[static_cast<size_t>(i)]) : QString());
+        destinationActions_[i]->setVisible(used);
+    }
+}
+
+void MainWindow::CheckDestination(std::optional<size_t> entry) {
+    destinations_.checked = entry;
+    for (int i = 0; i < kMaxDestinations; ++i)
+        destinationActions_[i]->setChecked(entry && *entry == static_cast<size_t>(i));
+}
+
+void MainWindow::RebuildPortMenu() {
+    ports_ = services_.ports.Ports();
+    if (ports_.size() > static_cast<size_t>(kMaxPorts)) ports_.resize(kMaxPorts);
+    portNone_->setVisible(ports_.empty());
+    for (int i = 0; i < kMaxPorts; ++i) {
+        const bool used = static_cast<size_t>(i) < ports_.size();
+        portActions_[i]->setVisible(used);
+        portActions_[i]->setText(used ? Q(ports_[static_cast<size_t>(i)].caption) : QString());
+        portActions_[i]->setChecked(used && ports_[static_cast<size_t>(i)].number == portNumber_);
+    }
+}
+
+void MainWindow::UpdateModelChecks() {
+    for (auto& [code, action] : modelActions_) action->setChecked(IsCurrentModel(s_, code));
+}
+
+}  // namespace kv

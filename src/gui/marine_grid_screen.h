@@ -1,0 +1,52 @@
+// A marine group's grid with its Add/Edit/Delete buttons and the add/edit
+// panel.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/channel_screen.h"
+#include "gui/field_edit.h"
+#include "gui/grid_table.h"
+
+namespace kv {
+
+class MarineGridScreen : public ChannelScreen {
+public:
+    MarineGridScreen(ScreenContext context, ChannelHost host, QWidget* parent);
+    void Fill() override;
+    bool ValidateActiveField() override { return true; }
+
+    // The commands of the buttons.
+    void Add();
+    void Edit();
+    void Delete();
+    void Save();
+    void Cancel();
+
+private:
+    MarineGroup& Group() { return c_.session.settings.Marine(choice_.group); }
+    // The group's priority channel, which follows its channel when records move.
+    int32_t& Priority() { return c_.session.settings.UsableGroups[static_cast<size_t>(choice_.group)].PriorityCh; }
+    void BuildLayout();
+    QWidget* BuildPanel();
+    void ConnectSignals();
+    void OpenPanel(bool adding, int record);
+    void ShowPanelFrequencies();
+    void ClosePanel();
+    void ListChanged();
+
+    GridTable* grid_ = nullptr;
+    QWidget* buttons_ = nullptr;
+    QPushButton *add_ = nullptr, *edit_ = nullptr, *delete_ = nullptr, *save_ = nullptr, *cancel_ = nullptr;
+    QWidget* panel_ = nullptr;
+    QComboBox *baseCh_ = nullptr, *simpDup_ = nullptr, *txPower_ = nullptr, *powUp_ = nullptr,
+              *statusNo_ = nullptr, *statusIcon_ = nullptr;
+    FieldEdit* name_ = nullptr;
+    QLabel *rxShown_ = nullptr, *txShown_ = nullptr;
+    bool adding_ = false;
+    int record_ = -1;
+};
+
+}  // namespace kv

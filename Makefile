@@ -66,6 +66,7 @@ fuzz-smoke:
 
 bench: build bench-startup
 	$(BUILD)/bin/kvcore_bench
+	$(BUILD)/bin/fleet_bench
 
 # A full read and a full program against kvradio-sim --paced (real wire time, about 1.5 minutes).
 bench-link: build

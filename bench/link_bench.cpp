@@ -3,11 +3,6 @@
 // `kvradio-sim --paced`, which sends at the real 28800 baud. Prints the wall
 // time, the floor the wire and the protocol's pauses allow, their ratio and
 // the CPU time this process spent.
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <chrono>
@@ -18,6 +13,7 @@
 #include <filesystem>
 
 #include "image/defaults.h"
+#include "sim_process.h"
 #include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_serial_line.h"
@@ -61,39 +57,6 @@ public:
     Duration paused{0};
 };
 
-struct Sim {
-    pid_t pid = -1;
-    std::string device;
-};
-
-Sim StartSim(const std::string& path) {
-    Sim sim;
-    int out[2];
-    if (pipe(out) != 0) return sim;
-    std::vector<std::string> args{path, "--paced", "--synced", "--variant", "KV170"};
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    if (posix_spawn(&sim.pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) sim.pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    char c;
-    while (read(out[0], &c, 1) == 1 && c != '\n') sim.device += c;
-    close(out[0]);
-    return sim;
-}
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 enum class Job { Read, Program, SafeProgram };
 
 // The program command as the window runs it: backup read, preview, write, verify read.
@@ -124,12 +87,12 @@ bool Measure(const char* name, const std::string& device, Job job) {
     TransferState state;
     state.TransferMode = job == Job::Read ? TransferMode::Read : TransferMode::Program;
     CloneLink link(LinkContext{line, clock, prompt, events}, state);
-    const double cpuBefore = CpuSeconds();
+    const double cpuBefore = bench::CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     const TransferOutcome outcome =
         job == Job::SafeProgram ? RunSafeProgram(link, session) : TransferRunner(link, session).Run();
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double cpu = CpuSeconds() - cpuBefore;
+    const double cpu = bench::CpuSeconds() - cpuBefore;
     const double floor = static_cast<double>(line.received) / kBytesPerSecond +
                          std::chrono::duration<double>(clock.paused).count();
     std::printf("%-14s %s  wall %7.2f s  floor %7.2f s  ratio %.3f  cpu %5.2f s (%.1f %% of wall)  %zu bytes received\n",
@@ -144,15 +107,14 @@ bool Measure(const char* name, const std::string& device, Job job) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const std::string simPath = argc > 1 ? argv[1] : KVRADIO_SIM_PATH;
-    kv::Sim sim = kv::StartSim(simPath);
-    if (sim.device.empty()) {
+    kv::bench::SimProcess sim(simPath, {"--paced", "--synced", "--variant", "KV170"}, 1);
+    if (sim.devices.empty()) {
         std::fprintf(stderr, "link_bench: kvradio-sim did not start\n");
         return 1;
     }
     using kv::Job;
-    const bool ok = kv::Measure("read", sim.device, Job::Read) && kv::Measure("program", sim.device, Job::Program) &&
-                    kv::Measure("backup+program", sim.device, Job::SafeProgram);
-    kill(sim.pid, SIGTERM);
-    waitpid(sim.pid, nullptr, 0);
+    const std::string& device = sim.devices[0];
+    const bool ok = kv::Measure("read", device, Job::Read) && kv::Measure("program", device, Job::Program) &&
+                    kv::Measure("backup+program", device, Job::SafeProgram);
     return ok ? 0 : 1;
 }

@@ -12,10 +12,10 @@
 
 #include "cli/commands.h"
 #include "cli/terminal_link.h"
-#include "editor/channel_screens.h"
 #include "files/backups.h"
 #include "files/file_io.h"
 #include "fleet/fleet_job.h"
+#include "fleet/fleet_setup.h"
 #include "qt/qt_serial_line.h"
 #include "rules/narrowband.h"
 
@@ -69,8 +69,8 @@ public:
     int Run() {
         RadioSession templ;
         if (const auto failed = LoadInput(io_, templ, o_.templateFile, -1)) return *failed;
-        if (const std::string incomplete = IncompleteChannels(templ); !incomplete.empty())
-            return Fail(io_, "nothing written: enabled channels without a receive frequency or channel number: " + incomplete);
+        if (const std::string problem = FleetTemplateProblem(templ); !problem.empty())
+            return Fail(io_, "nothing written: " + problem);
         if (const std::string error = CheckFleetPorts(o_.ports); !error.empty()) return Fail(io_, "nothing written: " + error);
         CoreApplication app;
         std::vector<std::string> devices;

@@ -120,6 +120,12 @@ void FleetJob::Continue(const std::string& port, bool connected) {
         std::lock_guard lock(mutex_);
         for (size_t p = 0; p < ports_.size(); ++p)
             if (ports_[p] == port) (connected ? connected_ : stopped_)[p] = true;
+        // The answer shows at once: a watcher never asks twice for one radio.
+        for (FleetReport& r : reports_)
+            if (connected && r.port == port && r.state == FleetState::Connecting) {
+                r.state = FleetState::Running;
+                r.message.clear();
+            }
     }
     wake_.notify_all();
 }

@@ -90,7 +90,7 @@ int main(int argc, char* argv[]) {
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
     kv::MainWindow main(session, editor,
                         {prompt, store, ports, files, help, printers, &transfers, folder, 1, &errorLog, &backups,
-                         kv::qt::BackupFolder(), documents});
+                         kv::qt::BackupFolder(), documents, kv::SerialFleetLinks()});
     window = &main;
 
     // --demo: a radio holding the start-up data, on a pseudo-terminal of its own.

@@ -24,6 +24,7 @@
 #include "gui/atis_screen.h"
 #include "gui/channel_screens.h"
 #include "gui/common_setup_screen.h"
+#include "gui/fleet_dialog.h"
 #include "gui/report_preview.h"
 #include "print/report_printer.h"
 #include "gui/transfer_dialog.h"
@@ -671,6 +672,13 @@ void MainWindow::TransferProgram() {
         return;
     }
     RunTransfer(TransferMode::Program);
+}
+
+void MainWindow::TransferFleet() {
+    if (!ValidateActiveField()) return;
+    FleetDialog dialog(s_, services_, e_.program, this);
+    dialog.exec();
+    SaveProgramChoices(services_.store, e_.program);
 }
 
 void MainWindow::RunTransfer(TransferMode mode) {

@@ -49,6 +49,8 @@ public:
     void RebuildPortMenu();
     void TransferRead();
     void TransferProgram();
+    // Transfer > Program Fleet: the window's data (or a file) into many radios.
+    void TransferFleet();
     // File > Restore from Backup: a kept read becomes the window's data.
     void FileRestoreBackup();
     bool RestoreBackup(const std::filesystem::path& path);

@@ -79,6 +79,9 @@ void MainWindow::BuildTransferMenu() {
     transfer->setObjectName("mnuTransfer");
     transferProgram_ = AddCommand(transfer, "&Program to Radio", "mnuTransferProgram", [this] { TransferProgram(); });
     transferRead_ = AddCommand(transfer, "&Read from Radio", "mnuTransferRead", [this] { TransferRead(); });
+    transfer->addSeparator();
+    AddCommand(transfer, "Program &Fleet...", "mnuTransferFleet", [this] { TransferFleet(); })
+        ->setEnabled(static_cast<bool>(services_.fleet.openPort));
 }
 
 void MainWindow::BuildRegionMenu() {

@@ -11,6 +11,7 @@
 
 #include "link/port_list.h"
 #include "qt/qt_platform.h"
+#include "qt/qt_serial_line.h"
 
 #include <QDesktopServices>
 #include <QPrintDialog>
@@ -144,6 +145,13 @@ std::optional<std::filesystem::path> DialogBackupChooser::Choose(const std::vect
     const BackupEntry& chosen = entries[static_cast<size_t>(list->currentRow())];
     if (!chosen.problem.empty()) return std::nullopt;
     return chosen.path;
+}
+
+FleetLinks SerialFleetLinks() {
+    return {[](const std::string& device) {
+                return FleetOptions::PortLine{nullptr, std::make_shared<qt::QtSerialLine>(device)};
+            },
+            qt::StartQtThread};
 }
 
 }  // namespace kv

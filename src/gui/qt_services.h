@@ -69,6 +69,9 @@ private:
     std::string simulated_;
 };
 
+// The fleet's ports: each a serial port on a Qt thread of its own.
+FleetLinks SerialFleetLinks();
+
 inline constexpr const char* kSimulatedRadioCaption = "Simulated radio";
 
 }  // namespace kv

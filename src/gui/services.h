@@ -12,6 +12,7 @@
 
 #include "files/config_store.h"
 #include "files/error_log.h"
+#include "fleet/fleet_job.h"
 #include "util/prompt.h"
 
 namespace kv {
@@ -64,6 +65,14 @@ public:
     virtual std::optional<std::filesystem::path> Choose(const std::vector<BackupEntry>& entries) = 0;
 };
 
+// How a fleet reaches its ports: each port's line (and the clock its waits
+// run on), made on the port's own thread, and how such a thread starts
+// (a std::thread when not given).
+struct FleetLinks {
+    std::function<FleetOptions::PortLine(const std::string& device)> openPort;
+    std::function<std::function<void()>(std::function<void()>)> startThread;
+};
+
 struct MainWindowServices {
     Prompt& prompt;
     ConfigStore& store;
@@ -78,6 +87,7 @@ struct MainWindowServices {
     BackupChooser* backups = nullptr;          // File > Restore from Backup
     std::filesystem::path backupFolder;        // where every whole read is kept
     std::filesystem::path documentsFolder;     // where the file dialogs start before one was used
+    FleetLinks fleet;                          // Transfer > Program Fleet (none: the entry is off)
 };
 
 // The pause of a long command: pumps window events, never blocks them.

@@ -124,6 +124,7 @@ struct Rig {
     FakeBackups backups;
     TransferJob* job = nullptr;  // the radio link when set, else the fake transfer
     RecordingLog log;
+    FleetLinks fleet;  // Program Fleet is off unless a test gives the ports
     RadioSession session;
     EditorState editor;
     std::unique_ptr<MainWindow> window;
@@ -144,7 +145,7 @@ struct Rig {
         window = std::make_unique<MainWindow>(session, editor,
                                               MainWindowServices{prompt, *store, ports, files, help, printers,
                                                                  job ? job : &transfer, dir.path(), 0, &log,
-                                                                 &backups, dir / "backups", documents()});
+                                                                 &backups, dir / "backups", documents(), fleet});
         bool shown = false;
         QObject::connect(window.get(), &MainWindow::generalShown, [&shown] { shown = true; });
         window->show();

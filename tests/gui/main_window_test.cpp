@@ -98,7 +98,7 @@ TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions(), false).size(), 4);
     EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_0")->isEnabled());
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuTransfer")->actions()),
-              QStringList({"&Program to Radio", "&Read from Radio"}));
+              QStringList({"&Program to Radio", "&Read from Radio", "Program &Fleet..."}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuDestination")->actions()), QStringList({"KV150-usa", "KV170-usa"}));
     // The SerialPort submenu is the first item of the fifth menu.
     EXPECT_EQ(rig.Find<QMenu>("mnuOptions")->actions().first()->menu(), rig.Find<QMenu>("mnuOptionsSerialPort"));

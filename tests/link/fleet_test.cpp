@@ -4,8 +4,10 @@
 
 #include <map>
 #include <set>
+#include <thread>
 
 #include "fleet/fleet_radios.h"
+#include "fleet/fleet_setup.h"
 #include "link_rig.h"
 
 namespace kv {
@@ -66,17 +68,26 @@ struct FleetBench {
         for (const std::string& port : ports) cables[port] = std::make_shared<Cable>();
     }
 
-    FleetJob Job(const char* csv, FleetOptions options = {}) {
+    FleetJob Job(const char* csv, FleetOptions options = {}) { return FleetJob(Read(csv), ports, Wired(options)); }
+    std::unique_ptr<FleetJob> NewJob(const char* csv, FleetOptions options) {
+        return std::make_unique<FleetJob>(Read(csv), ports, Wired(options));
+    }
+
+    std::vector<FleetRadio> Read(const char* csv) {
         FleetRadios read = ReadFleetRadios(csv, templ, ports);
         EXPECT_EQ(read.errors, std::vector<std::string>{});
         for (size_t i = 0; i < read.radios.size(); ++i) labels[read.radios[i].label] = i;
+        return std::move(read.radios);
+    }
+
+    FleetOptions Wired(FleetOptions options) {
         options.openPort = [this](const std::string& port) {
             return FleetOptions::PortLine{cables.at(port)->clock, cables.at(port)};
         };
         options.keep = [this](const RadioSession&, const std::vector<uint8_t>&) {
             return SavedBackup{"/backups/" + std::to_string(++backups) + ".hex", ""};
         };
-        return FleetJob(std::move(read.radios), ports, std::move(options));
+        return options;
     }
 
     // Runs the job to its end, plugging each cable into the radio it asks for.
@@ -170,6 +181,62 @@ TEST(Fleet, APortThatDoesNotOpenFailsItsOwnRadiosAndTheOthersGoOn) {
     EXPECT_EQ(reports[1].state, FleetState::Programmed);
     EXPECT_EQ(reports[3].state, FleetState::Programmed);  // taken by the port that works
     EXPECT_EQ(reports[3].port, "ttyUSB0");
+}
+
+// The window's fleet: what is missing, then whom to connect where; the
+// port column may name a port as the window shows it.
+TEST(FleetSetup, SaysWhatIsMissingThenWhomToConnectWhere) {
+    FleetSetup setup;
+    EXPECT_EQ(setup.Problems(), (std::vector<std::string>{"Choose the programming every radio gets.",
+                                                          "Load the radios' CSV.", "Tick the ports to program on."}));
+    RadioSession templ = DefaultSession(5);
+    templ.settings.CHEXP[0].Enable = templ.settings.CHEXP[0].LmrExp = true;
+    templ.settings.CHEXP[0].CHDisplayL = "";  // no channel number
+    templ.settings.UsableGroups[kLmrGroup].Enable = true;
+    setup.SetTemplate(templ, "fleet.dat");
+    setup.SetRadios("label,port\nBoat 1,\nBoat 2,ttyUSB1\n", "boats.csv");
+    setup.SetPorts({"/dev/ttyUSB0"});
+    const std::vector<std::string> problems = setup.Problems();
+    ASSERT_EQ(problems.size(), 2u) << problems[0];
+    EXPECT_TRUE(problems[0].starts_with("fleet.dat: enabled channels without a receive frequency")) << problems[0];
+    EXPECT_EQ(problems[1], "boats.csv: row 3: the port \"ttyUSB1\" is not among the ports to use");
+    EXPECT_EQ(setup.MakeJob({}), nullptr);
+
+    setup.SetTemplate(DefaultSession(5), "fleet.dat");
+    setup.SetPorts({"/dev/ttyUSB0", "/dev/ttyUSB1"});
+    EXPECT_EQ(setup.Problems(), std::vector<std::string>{});
+    EXPECT_EQ(setup.ConnectFirst(), "Connect 'Boat 1' to ttyUSB0 and 'Boat 2' to ttyUSB1, then press Start.");
+    setup.SetPorts({"/dev/ttyUSB1", "/dev/ttyUSB1"});
+    EXPECT_EQ(setup.Problems(), std::vector<std::string>{"the port \"/dev/ttyUSB1\" is listed twice"});
+}
+
+// Next answers the radios waiting to be connected one at a time, in the
+// order they asked; a request answered is not shown again.
+TEST(FleetWatch, NextConnectsTheWaitingRadiosOneAtATime) {
+    FleetBench bench({"/dev/ttyUSB0"});
+    std::unique_ptr<FleetJob> job = bench.NewJob("label\nBoat 1\nBoat 2\nBoat 3\n", Steps(false, false));
+    bench.cables["/dev/ttyUSB0"]->Plug(*bench.radios[0]);
+    job->Start();
+    FleetWatch watch(std::move(job), {});
+    std::vector<std::string> requests;
+    while (!watch.Poll()) {
+        if (const std::string request = watch.ConnectRequest(); !request.empty()) {
+            requests.push_back(request);
+            bench.cables["/dev/ttyUSB0"]->Plug(*bench.radios[requests.size()]);
+            watch.Next();
+            watch.Poll();
+            EXPECT_NE(watch.ConnectRequest(), request);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(requests, (std::vector<std::string>{"Connect radio 'Boat 2' to ttyUSB0, then press Next.",
+                                                  "Connect radio 'Boat 3' to ttyUSB0, then press Next."}));
+    for (const FleetRow& row : watch.rows()) {
+        EXPECT_EQ(row.state, "programmed") << row.label;
+        EXPECT_EQ(row.percent, 100) << row.label;
+        EXPECT_EQ(row.port, "ttyUSB0");
+    }
+    EXPECT_EQ(watch.EndText(), "Done: 3 programmed.");
 }
 
 }  // namespace

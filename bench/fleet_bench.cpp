@@ -1,0 +1,84 @@
+// The fleet benchmark: eight radios on eight ports at once against
+// `kvradio-sim --paced` (the real 28800 baud), against one radio programmed
+// alone through the same job in the same run. Prints both wall times, their
+// ratio (aim: 1.1) and this process's CPU time per radio as a share of the
+// wall time (aim: under 5 %).
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "fleet/fleet_job.h"
+#include "image/defaults.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_serial_line.h"
+#include "sim_process.h"
+
+namespace kv {
+namespace {
+
+constexpr size_t kFleet = 8;
+
+struct Run {
+    bool ok = true;
+    double wall = 0;
+    double cpu = 0;
+};
+
+// Programs and verifies `radios` radios, each on its own device, each with its own ATIS code.
+Run ProgramFleet(const std::vector<std::string>& devices, size_t radios) {
+    RadioSession templ;
+    templ.model = 5;
+    ResetToDefaults(templ);
+    SetVariantBits(templ.image, true);
+    for (auto& group : templ.settings.UsableGroups) group.Enable = true;  // the longest program
+    std::string csv = "label,port,ATIS Setup.Atis Code\n";
+    for (size_t i = 0; i < radios; ++i)
+        csv += "Boat " + std::to_string(i + 1) + "," + devices[i] + ",92110000" + (i < 9 ? "0" : "") + std::to_string(i + 1) + "\n";
+    const std::vector<std::string> ports(devices.begin(), devices.begin() + static_cast<long>(radios));
+    FleetRadios fleet = ReadFleetRadios(csv, templ, ports);
+    for (const std::string& error : fleet.errors) std::fprintf(stderr, "fleet_bench: %s\n", error.c_str());
+    FleetOptions options;
+    options.verify = true;
+    options.askToConnect = false;
+    options.openPort = [](const std::string& port) {
+        return FleetOptions::PortLine{nullptr, std::make_shared<qt::QtSerialLine>(port)};
+    };
+    options.startThread = qt::StartQtThread;
+    FleetJob job(std::move(fleet.radios), ports, options);
+    const double cpuBefore = bench::CpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    job.Start();
+    while (!job.WaitFor(std::chrono::milliseconds(200))) {}
+    Run run;
+    run.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.cpu = bench::CpuSeconds() - cpuBefore;
+    for (const FleetReport& r : job.Reports()) {
+        run.ok = run.ok && Succeeded(r.state);
+        if (!Succeeded(r.state)) std::fprintf(stderr, "fleet_bench: %s: %s\n", r.label.c_str(), r.message.c_str());
+    }
+    std::printf("%zu radio(s) on %zu port(s): %s  wall %6.2f s  cpu %5.2f s (%.2f %% of wall per radio)\n", radios,
+                radios, run.ok ? "verified" : "FAILED  ", run.wall, run.cpu, 100.0 * run.cpu / run.wall / static_cast<double>(radios));
+    return run;
+}
+
+}  // namespace
+}  // namespace kv
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const std::string simPath = argc > 1 ? argv[1] : KVRADIO_SIM_PATH;
+    const std::string prefix = "/tmp/kv-fleet-bench-" + std::to_string(getpid()) + "-";
+    kv::bench::SimProcess sim(simPath, {"--paced", "--synced", "--variant", "KV170", "--count", std::to_string(kv::kFleet),
+                                        "--link-prefix", prefix},
+                              kv::kFleet);
+    if (sim.devices.size() < kv::kFleet) {
+        std::fprintf(stderr, "fleet_bench: kvradio-sim did not start %zu radios\n", kv::kFleet);
+        return 1;
+    }
+    const kv::Run alone = kv::ProgramFleet(sim.devices, 1);
+    const kv::Run fleet = kv::ProgramFleet(sim.devices, kv::kFleet);
+    std::printf("fleet of %zu: %.3f times the wall time of one radio alone\n", kv::kFleet, fleet.wall / alone.wall);
+    for (size_t k = 1; k <= kv::kFleet; ++k) std::remove((prefix + std::to_string(k)).c_str());
+    return alone.ok && fleet.ok ? 0 : 1;
+}

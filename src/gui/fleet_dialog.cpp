@@ -87,7 +87,7 @@ void FleetDialog::BuildLayout() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(kState, 190);
+    table_->setColumnWidth(kState, 240);
 
     start_ = Named(new QPushButton("Start", this), "cmdStart");
     next_ = Named(new QPushButton("Next", this), "cmdNext");

@@ -133,8 +133,18 @@ TEST(MarineGrid, ShowsTheListedChannelsWithTheirColumns) {
     EXPECT_EQ(rig.grid->item(0, 0)->text(), "01");
 }
 
-TEST(MarineGrid, AddingWith127ChannelsSaysTooManyEntries) {
-    MarineRig rig(kMaxMarineRows);
+TEST(MarineGrid, AddWithNoRowSelectedAppendsUpTo127Rows) {
+    MarineRig rig(kMaxMarineRows - 1);
+    ASSERT_EQ(rig.grid->currentRow(), -1) << "the grid opens with no row selected";
+    rig.Click("cmdAdd");
+    ASSERT_TRUE(rig.Find<QWidget>("pictAddEdit")->isVisibleTo(rig.w));
+    auto* base = rig.Find<QComboBox>("cmbBaseCh");
+    base->setCurrentIndex(base->findText("72"));
+    rig.Click("cmdSave");
+    EXPECT_EQ(rig.session.settings.CHUSA[kMaxMarineRows - 1].BaseCh, 72) << "after the last channel";
+    EXPECT_EQ(rig.grid->rowCount(), kMaxMarineRows);
+    EXPECT_TRUE(rig.prompt.shown().empty());
+
     const MarineGroup before = rig.session.settings.CHUSA;
     rig.Click("cmdAdd");
     ASSERT_EQ(rig.prompt.shown().size(), 1u);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "gui/gui_rig.h"
 #include "gui/link_transfer_job.h"
 #include "gui/transfer_dialog.h"
 #include "image/codec.h"
@@ -17,6 +18,8 @@
 namespace kv {
 namespace {
 
+using test::UnpausedClock;
+
 class RecordingEvents : public TransferEvents {
 public:
     void Progress(const TransferProgress& progress) override { lastPercent = progress.percent; }
@@ -25,11 +28,6 @@ public:
     int lastPercent = -1;
 };
 
-// Real time, without the protocol's settling pauses: the simulated radio needs none.
-class UnpausedClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
-};
 
 struct DemoRig {
     RadioSession radioData = test::FreshSession(5);

@@ -19,12 +19,7 @@ namespace {
 
 QString MenuText(const Rig& rig, const char* action) { return rig.Find<QAction>(action)->text(); }
 
-bool TreeHas(const Rig& rig, const QString& key) {
-    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
-    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
-        if (item->data(0, Qt::UserRole).toString() == key) return true;
-    return false;
-}
+bool TreeHas(const Rig& rig, const QString& key) { return !Caption(rig.Find<QTreeWidget>("tvTreeView"), key).isEmpty(); }
 
 // The key of the tree node of USA channel `label`.
 QString UsaNode(const RadioSettings& settings, const std::string& label) {

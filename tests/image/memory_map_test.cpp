@@ -121,6 +121,7 @@ const Row kRows[] = {
     {"EXP Scramble", 4, 2304, {0x0A}, 0x0E, GET(r.CHEXP[0].Scramble), "5"},
     {"EXP Narrow", 4, 2304, {0x01}, 0x01, GET(r.CHEXP[0].Narrow), "1"},
     {"EXP CHDisplayL and R", 4, 2305, {'1', '2', '3', '4'}, 0xFF, GET(r.CHEXP[0].CHDisplayL, r.CHEXP[0].CHDisplayR), "12,34"},
+    {"one-character CHDisplayL and R", 4, 2305, {'7', 0xFF, '7', 0xFF}, 0xFF, GET(r.CHEXP[0].CHDisplayL, r.CHEXP[0].CHDisplayR), " 7,7", {}, false},
     {"EXP Rxfreq", 4, 2309, {0x56, 0x81, 0x25}, 0xFF, GET(r.CHEXP[0].Rxfreq), "156.8125"},
     {"EXP Txfreq", 4, 2312, {0x62, 0x55, 0x00}, 0xFF, GET(r.CHEXP[0].Txfreq), "162.5500"},
     {"EXP LMR EXP", 4, 2319, {0x8E}, 0xFF, GET(r.CHEXP[0].LmrExp, r.CHEXP[0].UsaGroup), "1,0"},

@@ -569,15 +569,6 @@ TEST(MarineGrid, TheEditPanelKeepsTheRowInViewAndListsOpenAtAFewEntries) {
     base->hidePopup();
 }
 
-TEST(MarineGrid, ListChangesRebuildTheGroupsChannelNodes) {
-    MarineRig rig(3);
-    auto* tree = rig.Find<QTreeWidget>("tvTreeView");
-    rig.grid->setCurrentCell(0, 0);
-    rig.Click("cmdDelete");
-    EXPECT_EQ(NodeKeys(tree, "PU").size(), 2);
-    EXPECT_EQ(rig.w->CurrentKey(), "PU");
-}
-
 TEST(StatusHints, FocusOnAChannelControlShowsItsHint) {
     struct Case {
         const char* key;

@@ -239,23 +239,6 @@ TEST(Undo, UndoingTheAddOfTheChannelShownShowsItsGroup) {
     EXPECT_EQ(grid->rowCount(), rows);
 }
 
-TEST(Undo, ACommandsChangeIsOneStepWithItsLabel) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    ASSERT_TRUE(w.SelectNodeByKey("PR"));
-    const RadioSettings before = rig.session.settings;
-    RadioSettings after = before;
-    for (int i = 0; i < 3; ++i) after.CHRG[static_cast<size_t>(i)].ChTag = "PASTED";
-    w.ApplyChange("Paste rows", after);
-    EXPECT_TRUE(rig.session.settings == after);
-    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Paste rows");
-    EXPECT_TRUE(rig.editor.dataChanged);
-    ASSERT_TRUE(w.EditUndo());
-    EXPECT_TRUE(rig.session.settings == before);
-    EXPECT_FALSE(rig.editor.dataChanged);
-    EXPECT_EQ(w.CurrentKey(), "PR");
-}
-
 TEST(Undo, AFieldTheUserMustMendStopsTheUndo) {
     Rig rig;
     MainWindow& w = rig.Start();

@@ -184,31 +184,6 @@ TEST(CommonSetupOptions, EntriesMapToTheirFields) {
     EXPECT_EQ(LayoutOf(CommonList::TxPo).entries[1], "Lo Po on Changing CH");
 }
 
-class CountingJob : public TransferJob {
-public:
-    TransferOutcome Run(TransferMode, TransferEvents& events) override {
-        events.Progress({.percent = 50});
-        busyInside = state->busy();
-        return TransferOutcome::Completed;
-    }
-    TransferDialogState* state = nullptr;
-    bool busyInside = false;
-};
-
-TEST(TransferDialogState, CancelClosesWhenIdleAndRequestsWhenBusy) {
-    TransferDialogState state;
-    EXPECT_EQ(state.Cancel(), TransferDialogState::CancelAction::Close);
-    EXPECT_TRUE(state.MayClose());
-
-    CountingJob job;
-    job.state = &state;
-    NullEvents events;
-    EXPECT_EQ(state.Start(job, TransferMode::Read, events), TransferOutcome::Completed);
-    EXPECT_TRUE(job.busyInside);
-    EXPECT_FALSE(state.busy());
-    EXPECT_TRUE(state.MayClose());
-}
-
 TEST(ProgressFillLeft, NeverLeavesTheFrame) {
     EXPECT_EQ(ProgressFillLeft(200, 0), -200);
     EXPECT_EQ(ProgressFillLeft(200, 50), -100);

@@ -219,13 +219,15 @@ TEST(SettingsLoad, GroupFlagsOfLandMobileChannelsAreInverted) {
 
 TEST(SettingsLoad, PresetBytesTakeHexOrDecimal) {
     RadioSession s = Fresh(5);
-    Load(s, "[MAIN]\r\nMODELTYPE=5\r\n[PRISETCH]\r\nA0=&H1F\r\nA1=31\r\nA2=&h0a\r\nA3=12abc\r\nA4=999\r\n");
+    s.image[164] = s.image[166] = 0x11;
+    Load(s, "[MAIN]\r\nMODELTYPE=5\r\n[PRISETCH]\r\nA0=&H1F\r\nA1=31\r\nA2=&h0a\r\nA3=12abc\r\nA4=256\r\nA6=255\r\n");
     EXPECT_EQ(s.image[160], 31);
     EXPECT_EQ(s.image[161], 31);
     EXPECT_EQ(s.image[162], 10);
     EXPECT_EQ(s.image[163], 12);
-    EXPECT_EQ(s.image[164], 0xFF) << "a value outside a byte leaves it";
+    EXPECT_EQ(s.image[164], 0x11) << "a value outside a byte leaves it";
     EXPECT_EQ(s.image[165], 0) << "a missing key gives 0";
+    EXPECT_EQ(s.image[166], 255);
 }
 
 TEST(SettingsLoad, VariantBitsAndRegion) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QTimer>
+#include <QTreeWidget>
 #include <deque>
 #include <memory>
 
@@ -14,6 +15,7 @@
 #include "files/default_data.h"
 #include "gui/main_window.h"
 #include "gui/transfer_dialog.h"
+#include "link/serial_line.h"
 #include "qt/qt_platform.h"
 #include "support/temp_dir.h"
 
@@ -164,6 +166,29 @@ struct Rig {
         return window->findChild<T*>(name);
     }
 };
+
+// Real time, without the protocol's settling pauses: the simulated radio needs none.
+class UnpausedClock : public SteadyClock {
+public:
+    void Sleep(Duration) override {}
+};
+
+// The keys of the tree's nodes under parentKey (the top nodes for none).
+inline QStringList NodeKeys(QTreeWidget* tree, const QString& parentKey = {}) {
+    QStringList keys;
+    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
+        const QString parent = item->parent() ? item->parent()->data(0, Qt::UserRole).toString() : QString();
+        if (parent == parentKey) keys << item->data(0, Qt::UserRole).toString();
+    }
+    return keys;
+}
+
+// The caption of the node with this key; empty when there is none.
+inline QString Caption(QTreeWidget* tree, const QString& key) {
+    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
+        if (item->data(0, Qt::UserRole).toString() == key) return item->text(0);
+    return {};
+}
 
 // Presses OK in the modal transfer dialog once it is open.
 inline void PressOkWhenOpen() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "gui/gui_rig.h"
 #include "gui/link_transfer_job.h"
 #include "gui/transfer_dialog.h"
 #include "image/codec.h"
@@ -17,19 +18,7 @@
 namespace kv {
 namespace {
 
-class RecordingEvents : public TransferEvents {
-public:
-    void Progress(const TransferProgress& progress) override { lastPercent = progress.percent; }
-    void Note(const std::string&) override {}
-
-    int lastPercent = -1;
-};
-
-// Real time, without the protocol's settling pauses: the simulated radio needs none.
-class UnpausedClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
-};
+using test::UnpausedClock;
 
 struct DemoRig {
     RadioSession radioData = test::FreshSession(5);
@@ -55,17 +44,6 @@ struct DemoRig {
     }
 };
 
-TEST(LinkTransferJob, ReadsTheRadioIntoTheSession) {
-    DemoRig rig;
-    RadioSession session = test::FreshSession(5);
-    RecordingEvents events;
-    EXPECT_EQ(rig.Job(session).Run(TransferMode::Read, events), TransferOutcome::Completed);
-    EXPECT_EQ(session.settings.CHUSA[0].ChTag, "ON THE RADIO");
-    EXPECT_EQ(events.lastPercent, 100);
-    ASSERT_FALSE(rig.prompt.shown().empty());
-    EXPECT_EQ(rig.prompt.shown().back().text, "Complete!!");
-}
-
 // The whole road through the dialog: OK runs the read, the dialog closes
 // completed and the session holds the radio's data.
 TEST(TransferDialogOnTheLink, ReadsAndProgramsTheSimulatedRadio) {
@@ -78,6 +56,9 @@ TEST(TransferDialogOnTheLink, ReadsAndProgramsTheSimulatedRadio) {
     EXPECT_TRUE(read.completed());
     EXPECT_FALSE(read.isVisible()) << "a completed transfer closes the dialog";
     EXPECT_EQ(session.settings.CHUSA[0].ChTag, "ON THE RADIO");
+    EXPECT_EQ(read.findChild<QWidget*>("lblPercent")->x(), 0) << "the progress reached 100 %";
+    ASSERT_FALSE(rig.prompt.shown().empty());
+    EXPECT_EQ(rig.prompt.shown().back().text, "Complete!!");
 
     session.settings.CHUSA[2].ChTag = "EDITED";
     TransferDialog program(TransferMode::Program, false, &job, nullptr, 0);
@@ -113,7 +94,7 @@ TEST(LinkTransferJob, APortThatIsNotThereFailsAndSaysWhichPortsThereAre) {
     ScriptedPrompt prompt;
     const std::string port = "/dev/kv-no-such-port";
     LinkTransferJob job(session, prompt, [&] { return port; }, nullptr, false);
-    RecordingEvents events;
+    NullEvents events;
     EXPECT_EQ(job.Run(TransferMode::Read, events), TransferOutcome::NotConnected);
     std::vector<std::string> present;
     for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);

@@ -23,15 +23,6 @@ QStringList Captions(const QList<QAction*>& actions, bool visibleOnly = true) {
     return out;
 }
 
-QStringList TopKeys(QTreeWidget* tree, const QString& parentKey = {}) {
-    QStringList keys;
-    for (QTreeWidgetItem* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
-        const QString parent = item->parent() ? item->parent()->data(0, Qt::UserRole).toString() : QString();
-        if (parent == parentKey) keys << item->data(0, Qt::UserRole).toString();
-    }
-    return keys;
-}
-
 std::vector<std::string> Texts(const ScriptedPrompt& prompt) {
     std::vector<std::string> texts;
     for (const Message& m : prompt.shown()) texts.push_back(m.text);
@@ -127,8 +118,8 @@ TEST(Tree, FollowsTheModelAndTheUsableGroups) {
     Rig rig;
     MainWindow& w = rig.Start();
     auto* tree = rig.Find<QTreeWidget>("tvTreeView");
-    EXPECT_EQ(TopKeys(tree, "General"), QStringList({"Usable", "Common", "ATIS"}));
-    const QStringList program = TopKeys(tree, "Program");
+    EXPECT_EQ(NodeKeys(tree, "General"), QStringList({"Usable", "Common", "ATIS"}));
+    const QStringList program = NodeKeys(tree, "Program");
     EXPECT_TRUE(program.contains("PW"));
     EXPECT_TRUE(program.endsWith("PR"));
 
@@ -136,11 +127,11 @@ TEST(Tree, FollowsTheModelAndTheUsableGroups) {
     rig.session.settings.UsableGroups[kIntlGroup].Enable = true;
     rig.session.settings.UsableGroups[kCanGroup].Enable = true;
     w.BuildTree();
-    EXPECT_EQ(TopKeys(tree, "Program"), QStringList({"PI", "PC", "PW", "PR"}));
+    EXPECT_EQ(NodeKeys(tree, "Program"), QStringList({"PI", "PC", "PW", "PR"}));
 
     rig.Answer({Answer::Ok});
     w.EditModel(6);
-    EXPECT_FALSE(TopKeys(tree, "Program").contains("PW")) << "model 6 has no weather channels";
+    EXPECT_FALSE(NodeKeys(tree, "Program").contains("PW")) << "model 6 has no weather channels";
     EXPECT_EQ(w.CurrentKey(), "General");
 }
 

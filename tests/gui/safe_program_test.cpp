@@ -14,11 +14,8 @@ namespace {
 
 using test::PressOkWhenOpen;
 using test::Rig;
+using test::UnpausedClock;
 
-class UnpausedClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
-};
 
 // A window whose Program and Read go to a simulated radio holding the window's start-up data.
 struct RadioRig {

@@ -143,17 +143,6 @@ TEST(Decode, AnImageOfFFGivesTheDocumentedValues) {
     EXPECT_FALSE(exp.RxComp);
 }
 
-TEST(Decode, DisplayPartsOfOneCharacter) {
-    RadioSession s = SessionFor(5);
-    s.image[2304 + 1] = 0x37;
-    s.image[2304 + 2] = 0xFF;
-    s.image[2304 + 3] = 0x37;
-    s.image[2304 + 4] = 0xFF;
-    DecodeImage(s);
-    EXPECT_EQ(s.settings.CHEXP[0].CHDisplayL, " 7");
-    EXPECT_EQ(s.settings.CHEXP[0].CHDisplayR, "7");
-}
-
 TEST(Decode, OffsetTimeAndMagneticVariationOnModelZero) {
     struct Case {
         uint8_t byte76;
@@ -193,27 +182,6 @@ TEST(Decode, TheFirstFreeDirectoryEntryFreesAllAfterIt) {
     EXPECT_TRUE(s.settings.CHMMSID[1].Enable);
     EXPECT_EQ(s.settings.CHMMSID[1].TagName, "BOAT");
     for (int i = 2; i < 40; ++i) EXPECT_EQ(s.settings.CHMMSID[i], DirectoryEntry{}) << i;
-}
-
-TEST(Decode, TonesOfTheSecondDcsModeAndTheCompander) {
-    RadioSession s = SessionFor(5);
-    const int t = 2304 + 11;
-    s.image[t] = 0x80 | 0x10 | 0x02;  // Tx second mode, Rx second mode, RxCTCSS high bits 2
-    s.image[t + 1] = 0x40 | 0x05;     // RxCTCSS low bits 1, TxCTCSS 5
-    s.image[t + 2] = 20;
-    s.image[t + 3] = 30;
-    DecodeImage(s);
-    const ChannelRecord& ch = s.settings.CHEXP[0];
-    EXPECT_EQ(ch.RxCTCSS, 9);
-    EXPECT_EQ(ch.TxCTCSS, 5);
-    EXPECT_EQ(ch.RxDCS, 124);
-    EXPECT_EQ(ch.TxDCS, 134);
-    EXPECT_FALSE(ch.RxComp);
-    s.image[t] = 0x20;  // compander
-    DecodeImage(s);
-    EXPECT_TRUE(s.settings.CHEXP[0].RxComp);
-    EXPECT_EQ(s.settings.CHEXP[0].RxDCS, 20);
-    EXPECT_EQ(s.settings.CHEXP[0].TxDCS, 30);
 }
 
 TEST(Decode, ModelsWithoutToneBlocksKeepTheirToneFields) {

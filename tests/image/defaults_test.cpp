@@ -4,6 +4,7 @@
 #include "image/defaults.h"
 #include "model/channel_plans.h"
 #include "support/sessions.h"
+#include "support/temp_dir.h"
 
 namespace kv {
 namespace {
@@ -29,6 +30,18 @@ TEST_P(DefaultsForEveryModel, AFreshImageDecodesToTheDefaultSetup) {
     EXPECT_EQ(s.image[93] & 0x0F, 0x0F) << "all four usable-group flags set";
     EXPECT_EQ(c.OffsetTime, 12);
     EXPECT_EQ(c.MagneticVariation, 0);
+}
+
+// The whole default image of File > New, byte for byte. KV_UPDATE_GOLDEN=1
+// rewrites the files, for a reviewed change of the defaults.
+TEST_P(DefaultsForEveryModel, TheDefaultImageMatchesItsGoldenFile) {
+    const RadioSession s = Fresh(GetParam());
+    const auto path = std::filesystem::path(KV_TEST_SOURCE_DIR) / "image" / "golden" / ("model" + std::to_string(GetParam()) + ".img");
+    const std::vector<uint8_t> image(s.image.bytes.begin(), s.image.bytes.begin() + s.image.size());
+    if (std::getenv("KV_UPDATE_GOLDEN")) test::WriteAll(path, image);
+    const std::vector<uint8_t> golden = test::ReadAll(path);
+    ASSERT_EQ(golden.size(), image.size()) << path;
+    for (size_t a = 0; a < image.size(); ++a) ASSERT_EQ(image[a], golden[a]) << "address " << a;
 }
 
 TEST(Normalize, AnUnusableCurrentGroupMovesToTheNextUsableOne) {

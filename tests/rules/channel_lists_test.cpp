@@ -17,8 +17,10 @@ MarinePanel Panel(int baseCh, const std::string& name) {
 TEST(MarineLists, AGridOf127ChannelsTakesNoMore) {
     RadioSession s = test::FreshSession(5);
     EXPECT_TRUE(CanAddMarineChannel(s.settings.CHUSA));
-    for (int i = 0; i < kMaxMarineRows; ++i) s.settings.CHUSA[static_cast<size_t>(i)].Enable = true;
-    EXPECT_FALSE(CanAddMarineChannel(s.settings.CHUSA));
+    for (int i = 0; i < kMaxMarineRows - 1; ++i) s.settings.CHUSA[static_cast<size_t>(i)].Enable = true;
+    EXPECT_TRUE(CanAddMarineChannel(s.settings.CHUSA)) << "126 rows";
+    s.settings.CHUSA[kMaxMarineRows - 1].Enable = true;
+    EXPECT_FALSE(CanAddMarineChannel(s.settings.CHUSA)) << "127 rows";
 }
 
 TEST(MarineLists, AddingAfterRowThreePutsTheChannelIntoRecordThree) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "rules/field_rules.h"
 
 namespace kv {
@@ -140,17 +142,33 @@ TEST(LeadingNumber, ReadsTheNumericPrefixOnly) {
     EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0.0);
 }
 
-TEST(CheckFrequency, BandAndRasterPerModel) {
+TEST(CheckFrequency, BandEdgesOfEveryModelFromBothSides) {
+    // The lowest frequency and the step of each model type; every band ends at 174 MHz.
+    const struct {
+        int model;
+        double low, step;
+    } bands[] = {{0, 137, 0.025}, {1, 137, 0.0001}, {2, 137, 0.0001}, {3, 137, 0.025},
+                 {4, 134, 0.0001}, {5, 134, 0.0001}, {6, 134, 0.0001}};
+    for (const auto& b : bands) {
+        const std::pair<double, bool> edges[] = {{b.low - b.step, false}, {b.low, true},  {b.low + b.step, true},
+                                                 {174 - b.step, true},    {174, true},    {174 + b.step, false}};
+        for (const auto& [mhz, valid] : edges) {
+            char typed[16];
+            std::snprintf(typed, sizeof typed, "%.4f", mhz);
+            EXPECT_EQ(CheckFrequency(b.model, typed, 0, CheckMode::Validating).valid, valid) << b.model << " " << typed;
+        }
+    }
+}
+
+TEST(CheckFrequency, RasterAndNonsense) {
     struct Case {
         int model;
         std::string typed;
         bool valid;
     } cases[] = {
-        {5, "134.000", true},   {5, "133.9999", false}, {5, "174", true},        {5, "174.0001", false},
-        {4, "134", true},       {6, "134", true},       {1, "136.9", false},     {1, "137", true},
-        {2, "137.0125", true},  {0, "156.0375", false}, {0, "156.050", true},    {3, "156.0375", false},
-        {3, "156.025", true},   {0, "174", true},       {5, "0", false},         {5, "abc", false},
-        {5, "1e400", false},    {5, "99999999999999999999", false},
+        {2, "137.0125", true},  {0, "156.0375", false}, {0, "156.050", true}, {3, "156.0375", false},
+        {3, "156.025", true},   {5, "0", false},        {5, "abc", false},    {5, "1e400", false},
+        {5, "99999999999999999999", false},
     };
     for (const Case& c : cases) EXPECT_EQ(CheckFrequency(c.model, c.typed, 0, CheckMode::Validating).valid, c.valid)
         << "model " << c.model << " " << c.typed;

@@ -15,12 +15,18 @@ inline constexpr Span ProductWord{64, 2};  // product word, high byte first
 inline constexpr Span CommonArea{66, 29};  // summed into the checksum
 inline constexpr int Checksum = 95;        // sum of bytes 66..94
 
+// Bytes of the common area that no field covers are named Spare and their
+// address; the defaults write them, the codec carries them through.
+inline constexpr Span Spare66{66, 2};
+
 inline constexpr Bits TxPoDisplay{68, 7, 8};
 inline constexpr Bits LastTxPower{69, 7, 8};
 inline constexpr Bits LastChGroup{70, 7, 8};
 inline constexpr Bits DisplayMode{71, 7, 8};     // 0 marine or land-mobile, 1 weather
 inline constexpr Bits CurrentWeather{72, 7, 8};  // weather channel 0..9 in display mode 1
+inline constexpr int Spare73 = 73;
 inline constexpr Bits SQL{74, 7, 4};
+inline constexpr int Spare75 = 75;
 inline constexpr Bits OffsetTime{76, 4, 5};
 inline constexpr Bits MagneticVariation{76, 6, 1};
 inline constexpr int LastDisplayCh = 80;  // big-endian memory index
@@ -30,6 +36,7 @@ inline constexpr Bits RotaryBeep{90, 0, 1};
 inline constexpr Bits SCAN{91, 7, 1};
 inline constexpr Bits PttScanClear{91, 3, 1};
 inline constexpr Bits ResumeTime{91, 2, 2};
+inline constexpr int Spare92 = 92;  // the program transfer leaves it alone
 inline constexpr Bits DualWatch{93, 7, 1};
 inline constexpr Bits Weater{93, 5, 2};
 // Records 0..2 are the marine groups; record 3 stands for LMR or EXP.
@@ -67,6 +74,17 @@ inline constexpr Bits PosRequestAckMenu{166, 1, 1};
 
 inline constexpr Bits Sel1{168, 5, 1};
 inline constexpr Bits Sel2{168, 4, 1};
+
+// 170..189: four runs of the radio's own, not interpreted; the defaults fill
+// them, the land-mobile models clear 174..175, and the program transfer
+// writes 173 alone of them.
+inline constexpr Span Spare170{170, 6};
+inline constexpr int Spare173 = 173;
+inline constexpr Span Spare174{174, 2};
+inline constexpr Span Spare176{176, 2};
+inline constexpr Span Spare178{178, 6};
+inline constexpr Span Spare184{184, 6};
+
 inline constexpr int RegionByte = 239;  // model type 6
 
 // ---- Channel groups ---------------------------------------------------------
@@ -83,6 +101,8 @@ struct ChannelGroupMap {
     int count;
     constexpr int EntryAt(int n) const { return entries + entrySize * n; }
     constexpr int NameAt(int n) const { return names + kNameLength * n; }
+    constexpr Span EnableArea() const { return {static_cast<uint16_t>(enableBitmap), static_cast<uint16_t>(bitmapLength)}; }
+    constexpr Span ScanArea() const { return {static_cast<uint16_t>(scanBitmap), static_cast<uint16_t>(bitmapLength)}; }
     constexpr Span EntryArea() const { return {static_cast<uint16_t>(entries), static_cast<uint16_t>(entrySize * count)}; }
     constexpr Span NameArea() const { return {static_cast<uint16_t>(names), static_cast<uint16_t>(kNameLength * count)}; }
     static constexpr int kNameLength = 12;
@@ -110,7 +130,21 @@ constexpr Bits UsableAtisKillerChGroup(int k) { return {505, static_cast<uint8_t
 constexpr Bits AtisState(int k) { return {506, static_cast<uint8_t>(7 - 2 * k), 2}; }
 inline constexpr int AtisCode = 507;  // packed decimal, 5 bytes
 inline constexpr Span AtisCodeDigits{507, 5};
-inline constexpr Span DefaultTables{512, 256};  // written by the defaults only
+
+// ---- Default texts and tables -----------------------------------------------
+
+// 16-byte rows that only the defaults write; nothing reads them.
+inline constexpr Span DefaultTables{512, 256};
+inline constexpr int DefaultText1 = 512;
+inline constexpr int DefaultText2 = 528;
+inline constexpr int DefaultText3 = 544;
+inline constexpr int DefaultTable1 = 560;
+inline constexpr int DefaultTable2 = 576;
+inline constexpr int DefaultTable3 = 592;
+inline constexpr int DefaultTable4 = 608;
+inline constexpr int DefaultTable5 = 624;
+inline constexpr int DefaultTable6 = 752;
+inline constexpr int kDefaultRowSize = 16;
 
 // ---- Marine channel entry (4 bytes) -----------------------------------------
 

@@ -15,12 +15,18 @@ inline constexpr Span ProductWord{64, 2};  // product word, high byte first
 inline constexpr Span CommonArea{66, 29};  // summed into the checksum
 inline constexpr int Checksum = 95;        // sum of bytes 66..94
 
+// Bytes of the common area that no field covers are named Spare and their
+// address; the defaults write them, the codec carries them through.
+inline constexpr Span Spare66{66, 2};
+
 inline constexpr Bits TxPoDisplay{68, 7, 8};
 inline constexpr Bits LastTxPower{69, 7, 8};
 inline constexpr Bits LastChGroup{70, 7, 8};
 inline constexpr Bits DisplayMode{71, 7, 8};     // 0 marine or land-mobile, 1 weather
 inline constexpr Bits CurrentWeather{72, 7, 8};  // weather channel 0..9 in display mode 1
+inline constexpr int Spare73 = 73;
 inline constexpr Bits SQL{74, 7, 4};
+inline constexpr int Spare75 = 75;
 inline constexpr Bits OffsetTime{76, 4, 5};
 inline constexpr Bits MagneticVariation{76, 6, 1};
 inline constexpr int LastDisplayCh = 80;  // big-endian memory index
@@ -30,6 +36,7 @@ inline constexpr Bits RotaryBeep{90, 0, 1};
 inline constexpr Bits SCAN{91, 7, 1};
 inline constexpr Bits PttScanClear{91, 3, 1};
 inline constexpr Bits ResumeTime{91, 2, 2};
+inline constexpr int Spare92 = 92;  // the program transfer leaves it alone
 inline constexpr Bits DualWatch{93, 7, 1};
 inline constexpr Bits Weater{93, 5, 2};
 // Records 0..2 are the marine groups; record 3 stands for LMR or EXP.
@@ -67,6 +74,17 @@ inline constexpr Bits PosRequestAckMenu{166, 1, 1};
 
 inline constexpr Bits Sel1{168, 5, 1};
 inline constexpr Bits Sel2{168, 4, 1};
+
+// 170..189: four runs of the radio's own, not interpreted; the defaults fill
+// them, the land-mobile models clear 174..175, and the program transfer
+// writes 173 alone of them.
+inline constexpr Span Spare170{170, 6};
+inline constexpr int Spare173 = 173;
+inline constexpr Span Spare174{174, 2};
+inline constexpr Span Spare176{176, 2};
+inline constexpr Span Spare178{178, 6};
+inline constexpr Span Spare184{184, 6};
+
 inline constexpr int RegionByte = 239;  // model type 6
 
 // ---- Channel groups ---------------------------------------------------------
@@ -83,6 +101,8 @@ struct ChannelGroupMap {
     int count;
     constexpr int EntryAt(int n) const { return entries + entrySize * n; }
     constexpr int NameAt(int n) const { return names + kNameLength * n; }
+    constexpr Span EnableArea() const { return {static_cast<uint16_t>(enableBitmap), static_cast<uint16_t>(bitmapLength)}; }
+    constexpr Span ScanArea() const { return {static_cast<uint16_t>(scanBitmap), static_cast<uint16_t>(bitmapLength)}; }
     constexpr Span EntryArea() const { return {static_cast<uint16_t>(entries), static_cast<uint16_t>(entrySize * count)}; }
     constexpr Span NameArea() const { return {static_cast<uint16_t>(names), static_cast<uint16_t>(kNameLength * count)}; }
     static constexpr int kNameLength = 12;
@@ -110,7 +130,21 @@ constexpr Bits UsableAtisKillerChGroup(int k) { return {505, static_cast<uint8_t
 constexpr Bits AtisState(int k) { return {506, static_cast<uint8_t>(7 - 2 * k), 2}; }
 inline constexpr int AtisCode = 507;  // packed decimal, 5 bytes
 inline constexpr Span AtisCodeDigits{507, 5};
-inline constexpr Span DefaultTables{512, 256};  // written by the defaults only
+
+// ---- Default texts and tables -----------------------------------------------
+
+// 16-byte rows that only the defaults write; nothing reads them.
+inline constexpr Span DefaultTables{512, 256};
+inline constexpr int DefaultText1 = 512;
+inline constexpr int DefaultText2 = 528;
+inline constexpr int DefaultText3 = 544;
+inline constexpr int DefaultTable1 = 560;
+inline constexpr int DefaultTable2 = 576;
+inline constexpr int DefaultTable3 = 592;
+inline constexpr int DefaultTable4 = 608;
+inline constexpr int DefaultTable5 = 624;
+inline constexpr int DefaultTable6 = 752;
+inline constexpr int kDefaultRowSize = 16;
 
 // ---- Marine channel entry (4 bytes) -----------------------------------------
 
@@ -190,48 +224,75 @@ constexpr int SecondProductWord(int model) {
 
 namespace clone {
 inline constexpr int kBlockSize = 16;
-inline constexpr int FirstBlock = 64;  // bytes 0..63 never travel
+constexpr int BlockOf(int address) { return address / kBlockSize * kBlockSize; }
+constexpr Span Between(int first, int end) { return {static_cast<uint16_t>(first), static_cast<uint16_t>(end - first)}; }
+
+inline constexpr int FirstBlock = ProductWord.address;  // bytes 0..63 never travel
 // Identification: the product word sits at 64 on model types 4, 5 and 6 and
 // at 0 on the older types.
 constexpr int IdentificationWord(int model) { return TraitsOf(model).idWordAtProductWord ? ProductWord.address : 0; }
-// Blocks that start in 13568 .. 16303 are not read (nothing lives there).
-inline constexpr int ReadGapStart = 13568;
-inline constexpr int ReadGapEnd = 16304;
+
+// The read leaves out the blocks from the group MMSI directory up to the
+// last five blocks. On the models with directories (types 0 and 3) the group
+// directory is therefore not read: it keeps the image's own entries. Above
+// it nothing lives until the last five blocks, which hold the product byte
+// and the second product word and are read again. The 8 KB image of model
+// type 1 ends below the gap.
+inline constexpr int ReadGapStart = GroupDirectory;
+inline constexpr int ReadGapEnd = kImageSize - 5 * kBlockSize;
+
 // The program transfer keeps the radio's own value of byte 90 and of one
 // bit of the selection byte, and marks the image with 0xA1 at 504.
 inline constexpr int SelectionByte = Sel1.address;
 inline constexpr uint8_t kRadioSelectionBit = 0x04;
-inline constexpr int RadioOwnedByte = 90;
+inline constexpr int RadioOwnedByte = RotaryBeep.address;
 inline constexpr int ProgramMark = 504;
 inline constexpr uint8_t kProgramMarkValue = 0xA1;
-// From here on the program transfer writes nothing.
-inline constexpr int ProgramEnd = 12432;
+// The block after the RG names is the last one written: the call signs and
+// the directories are never programmed.
+inline constexpr int ProgramEnd = RgGroup.NameArea().end() + kBlockSize;
 
-// Blocks written byte by byte, each with the bytes it carries.
+// Blocks written byte by byte, each with the runs of bytes it carries (an
+// empty run carries nothing).
 struct SingleByteBlock {
     int block;
-    std::array<uint8_t, kBlockSize> offsets;  // offsets within the block
-    int count;
+    std::array<Span, 2> runs;
 };
 inline constexpr std::array<SingleByteBlock, 4> kSingleByteBlocks{{
-    {64, {2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15}, 13},       // not 64, 65, 74
-    {80, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15}, 15},  // not 92
-    {160, {0, 1, 2, 3, 4, 5, 6, 7, 8, 13}, 10},                    // 160..168 and 173
-    {224, {RegionByte - 224}, 1},                                  // the region byte
+    // The common bytes after the product word, without the SQL byte.
+    {FirstBlock, {Between(ProductWord.end(), SQL.address), Between(SQL.address + 1, BlockOf(LastDisplayCh))}},
+    // The channel words and setup bytes, without byte 92.
+    {BlockOf(LastDisplayCh), {Between(LastDisplayCh, Spare92), Between(Spare92 + 1, ChannelLists.address)}},
+    // The DSC setup, its spare byte and the selection byte; then byte 173.
+    {DscSetup.address, {Between(DscSetup.address, SelectionByte + 1), Span{Spare173, 1}}},
+    // The region byte alone.
+    {BlockOf(RegionByte), {Span{RegionByte, 1}, Span{RegionByte, 0}}},
 }};
-// Blocks the program transfer never writes: [start, end).
-inline constexpr std::array<Span, 3> kUnwrittenBlocks{{{176, 48}, {240, 16}, DefaultTables}};
+// Blocks the program transfer never writes: the rest of 170..239 after the
+// DSC block and before the region's block, the block after the region's up
+// to the bitmaps, and the default texts and tables.
+inline constexpr std::array<Span, 3> kUnwrittenBlocks{{
+    Between(DscSetup.address + kBlockSize, BlockOf(RegionByte)),
+    Between(BlockOf(RegionByte) + kBlockSize, UsaGroup.enableBitmap),
+    DefaultTables,
+}};
 
 // The image ranges that belong to a channel group; the program transfer
-// skips them when the group is not usable.
+// skips them when the group is not usable: a marine group's first 120
+// entries and its names up to the next group's (room for a name per marine
+// memory index), the EXP group's entries and names.
 struct GroupRanges {
     Span entries;
     Span names;
 };
-inline constexpr GroupRanges UsaRanges{{768, 480}, {3072, 2880}};
-inline constexpr GroupRanges IntlRanges{{1280, 480}, {5952, 2880}};
-inline constexpr GroupRanges CanRanges{{1792, 480}, {8832, 2880}};
-inline constexpr GroupRanges LmrExpRanges{{2304, 640}, {11840, 480}};
+inline constexpr int kSkippedMarineEntries = 120;
+constexpr GroupRanges MarineRanges(const ChannelGroupMap& group, const ChannelGroupMap& next) {
+    return {Between(group.entries, group.EntryAt(kSkippedMarineEntries)), Between(group.names, next.names)};
+}
+inline constexpr GroupRanges UsaRanges = MarineRanges(UsaGroup, IntlGroup);
+inline constexpr GroupRanges IntlRanges = MarineRanges(IntlGroup, CanGroup);
+inline constexpr GroupRanges CanRanges = MarineRanges(CanGroup, WeatherGroup);
+inline constexpr GroupRanges LmrExpRanges{ExpGroup.EntryArea(), ExpGroup.NameArea()};
 }  // namespace clone
 
 // ---- Compile-time checks of the map -----------------------------------------
@@ -273,5 +334,9 @@ static_assert(RgGroup.EntryArea().end() <= kSmallImageSize);
 static_assert(SecondProductWord(0) > IntlGroup.NameArea().end() && SecondProductWord(0) + 2 <= CanGroup.names,
               "the second word of model types 0 and 3 sits in the gap between the name tables");
 static_assert(UserMmsiDigits.end() == MmsiPermission && Backup(2) < MmsiPermission);
+static_assert(DefaultText1 == DefaultTables.address && DefaultTable6 + kDefaultRowSize == DefaultTables.end());
+static_assert(clone::ReadGapStart >= kSmallImageSize && clone::ReadGapEnd <= clone::BlockOf(ProductByte),
+              "the read gap lies above model type 1's image and below the product byte");
+static_assert(clone::ProgramEnd <= CallSigns);
 
 }  // namespace kv::map

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "image/codec.h"
+#include "model/tones.h"
 
 namespace kv {
 namespace {
@@ -147,10 +148,10 @@ void DecodeTones(const RadioImage& image, int t, ChannelRecord& ch) {
     if (mode == 3) mode = 0;
     unsigned rxCode = ReadBits(image, At(tone::RxCode, t));
     if (rxCode == 0xFF) rxCode = 0;
-    ch.RxDCS = static_cast<int16_t>(mode == 1 ? rxCode + 104 : rxCode);
+    ch.RxDCS = static_cast<int16_t>(mode == 1 ? rxCode + kSecondDcsOffset : rxCode);
     ch.RxComp = mode == 2;
     const unsigned txCode = ReadBits(image, At(tone::TxCode, t));
-    ch.TxDCS = static_cast<int16_t>(txCode == 0xFF ? 0 : txCode + 104 * ReadBits(image, At(tone::TxSecondDcs, t)));
+    ch.TxDCS = static_cast<int16_t>(txCode == 0xFF ? 0 : txCode + kSecondDcsOffset * ReadBits(image, At(tone::TxSecondDcs, t)));
 }
 
 void DecodeLmrEntry(const RadioSession& s, int a, ChannelRecord& ch) {

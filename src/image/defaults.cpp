@@ -12,49 +12,92 @@ namespace {
 
 using namespace map;
 
+// A default: the same value in every byte of an area, a field's whole byte
+// or a single byte.
 struct DefaultBytes {
-    int first;
-    int last;
+    Span area;
     uint8_t value;
+    constexpr DefaultBytes(Span a, uint8_t v) : area(a), value(v) {}
+    constexpr DefaultBytes(Bits field, uint8_t v) : area{field.address, 1}, value(v) {}
+    constexpr DefaultBytes(int address, uint8_t v) : area{static_cast<uint16_t>(address), 1}, value(v) {}
+};
+
+// A 16-bit default, high byte first.
+struct DefaultWord {
+    int address;
+    uint16_t value;
 };
 
 // The common default bytes, in address order.
 constexpr DefaultBytes kCommonDefaults[] = {
-    {66, 69, 0},     {70, 70, 1},       {71, 73, 0},     {74, 74, 0xFF},  {75, 75, 0},
-    {76, 76, 0x30},  {80, 80, 0},       {81, 81, 30},    {82, 82, 0},     {83, 83, 30},
-    {84, 84, 0},     {85, 85, 32},      {86, 86, 0},     {87, 87, 32},    {88, 88, 0},
-    {89, 89, 32},    {90, 90, 0xF2},    {91, 91, 0xCE},  {92, 92, 0},     {93, 93, 0xBF},
-    {94, 94, 0},     {161, 161, 0x60},  {162, 162, 0x10}, {163, 163, 0x10}, {164, 164, 0xAC},
-    {165, 165, 0xFE}, {166, 166, 0xFF}, {170, 175, 7},   {176, 177, 0xBC}, {178, 183, 7},
-    {184, 189, 0},   {450, 454, 0},     {466, 470, 0},   {496, 500, 0xFF}, {501, 501, 0},
-    {505, 511, 0xFF}, {2304, 2943, 0},
+    {Spare66, 0},
+    {TxPoDisplay, 0},
+    {LastTxPower, 0},
+    {LastChGroup, 1},
+    {DisplayMode, 0},
+    {CurrentWeather, 0},
+    {Spare73, 0},
+    {SQL, 0xFF},         // SQL 15
+    {Spare75, 0},
+    {OffsetTime, 0x30},  // Offset Time 12, no Magnetic Variation
+    {RotaryBeep, 0xF2},
+    {SCAN, 0xCE},        // SCAN and PTT SCAN Clear on, Resume Time 3
+    {Spare92, 0},
+    {DualWatch, 0xBF},   // Dual Watch on, Weater 3, all four groups usable
+    {TxTot(0), 0},
+    {DscCallEnable(0, 0), 0x60},
+    {DscCallEnable(1, 0), 0x10},
+    {DscCallEnable(2, 0), 0x10},
+    {PosRequest, 0xAC},
+    {BeepOut(0), 0xFE},
+    {IndividualAckMenu, 0xFF},
+    {Spare170, 7},
+    {Spare176, 0xBC},
+    {Spare178, 7},
+    {Spare184, 0},
+    {ExpGroup.EnableArea(), 0},
+    {ExpGroup.ScanArea(), 0},
+    {UserMmsiDigits, 0xFF},
+    {MmsiPermission, 0},
+    {UsableAtisChGroup(0), 0xFF},
+    {AtisState(0), 0xFF},
+    {AtisCodeDigits, 0xFF},
+    {ExpGroup.EntryArea(), 0},  // all EXP channel entries
 };
 
-// Model-specific runs: types 5 and 6 have no DSC setup; 4, 5 and 6 clear 174..175.
-constexpr DefaultBytes kNoDscSetup{160, 167, 0xFF};
-constexpr DefaultBytes kLandMobileTables{174, 175, 0};
+constexpr DefaultWord kCommonWords[] = {
+    {LastDisplayCh, 30},
+    {MarineLmrCh, 30},
+    {PriorityCh(0), 32},
+    {PriorityCh(1), 32},
+    {PriorityCh(2), 32},
+};
+
+// The model bytes: types 5 and 6 have no DSC setup; 4, 5 and 6 clear 174..175.
+constexpr DefaultBytes kNoDscSetup{PresetBytes, 0xFF};
+constexpr DefaultBytes kLandMobileBytes{Spare174, 0};
 
 void Fill(RadioImage& image, const DefaultBytes& run) {
-    for (int a = run.first; a <= run.last; ++a) image[a] = run.value;
+    for (int a = run.area.address; a < run.area.end(); ++a) image[a] = run.value;
 }
 
 struct DefaultText {
     int address;
     std::string_view text;
 };
-constexpr DefaultText kDefaultTexts[] = {{512, "Radio"}, {528, "Ram1"}, {544, "Ram2"}};
+constexpr DefaultText kDefaultTexts[] = {{DefaultText1, "Radio"}, {DefaultText2, "Ram1"}, {DefaultText3, "Ram2"}};
 
 struct DefaultTable {
     int address;
     std::string_view hex;  // comma-separated hexadecimal pairs
 };
 constexpr DefaultTable kDefaultTables[] = {
-    {560, "00,00,10,20,30,40,50,60,70,80,90,A0,B0,C0,D0,FF"},
-    {576, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
-    {592, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
-    {608, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
-    {624, "00,08,1C,30,43,57,6B,7B,8C,9C,AA,BC,CB,D8,E0,FF"},
-    {752, "44,50,5C,65,6E,77,80,89,92,9B,A4,AA,B3,B6,BB,C1"},
+    {DefaultTable1, "00,00,10,20,30,40,50,60,70,80,90,A0,B0,C0,D0,FF"},
+    {DefaultTable2, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
+    {DefaultTable3, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
+    {DefaultTable4, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF"},
+    {DefaultTable5, "00,08,1C,30,43,57,6B,7B,8C,9C,AA,BC,CB,D8,E0,FF"},
+    {DefaultTable6, "44,50,5C,65,6E,77,80,89,92,9B,A4,AA,B3,B6,BB,C1"},
 };
 
 int HexDigit(char c) { return c <= '9' ? c - '0' : c - 'A' + 10; }
@@ -75,7 +118,7 @@ void WriteModelBytes(RadioSession& s) {
     if (SecondProductWord(s.model) != image.lastAddress - 1) WriteWordBE(image, SecondProductWord(s.model), word);
     if (const auto productByte = RequiredProductByte(s.model)) image[ProductByte] = *productByte;
     if (s.traits().defaultNoDsc) Fill(image, kNoDscSetup);
-    if (s.traits().defaultLandMobile) Fill(image, kLandMobileTables);
+    if (s.traits().defaultLandMobile) Fill(image, kLandMobileBytes);
 }
 
 bool BitmapBit(const RadioImage& image, int bitmap, int n) {
@@ -181,6 +224,7 @@ void BuildDefaultImage(RadioSession& s) {
     s.image = RadioImage{};
     s.image.lastAddress = ImageLastAddress(s.model);
     for (const DefaultBytes& run : kCommonDefaults) Fill(s.image, run);
+    for (const DefaultWord& word : kCommonWords) WriteWordBE(s.image, word.address, word.value);
     for (const DefaultText& text : kDefaultTexts)
         for (size_t i = 0; i < text.text.size(); ++i) s.image[text.address + static_cast<int>(i)] = static_cast<uint8_t>(text.text[i]);
     for (const DefaultTable& table : kDefaultTables) WriteTable(s.image, table);

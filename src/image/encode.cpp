@@ -6,6 +6,7 @@
 #include <span>
 
 #include "image/codec.h"
+#include "model/tones.h"
 #include "rules/narrowband.h"
 
 namespace kv {
@@ -174,13 +175,13 @@ std::string DisplayPart(const std::string& text) {
 void EncodeTones(RadioImage& image, int t, const ChannelRecord& ch) {
     for (int i = 0; i < tone::Block.length; ++i) image[t + i] = 0;
     const auto rxCtcss = static_cast<unsigned>(ch.RxCTCSS);
-    WriteFlag(image, At(tone::TxSecondDcs, t), ch.TxDCS > 104);
-    WriteBits(image, At(tone::RxMode, t), ch.RxComp ? 2u : ch.RxDCS > 104 ? 1u : 0u);
+    WriteFlag(image, At(tone::TxSecondDcs, t), ch.TxDCS > kSecondDcsOffset);
+    WriteBits(image, At(tone::RxMode, t), ch.RxComp ? 2u : ch.RxDCS > kSecondDcsOffset ? 1u : 0u);
     WriteBits(image, At(tone::RxCtcssHigh, t), rxCtcss >> 2);
     WriteBits(image, At(tone::RxCtcssLow, t), rxCtcss & 3u);
     WriteBits(image, At(tone::TxCtcss, t), static_cast<unsigned>(ch.TxCTCSS));
-    WriteBits(image, At(tone::RxCode, t), static_cast<unsigned>(ch.RxDCS > 104 ? ch.RxDCS - 104 : ch.RxDCS));
-    WriteBits(image, At(tone::TxCode, t), static_cast<unsigned>(ch.TxDCS > 104 ? ch.TxDCS - 104 : ch.TxDCS));
+    WriteBits(image, At(tone::RxCode, t), static_cast<unsigned>(ch.RxDCS > kSecondDcsOffset ? ch.RxDCS - kSecondDcsOffset : ch.RxDCS));
+    WriteBits(image, At(tone::TxCode, t), static_cast<unsigned>(ch.TxDCS > kSecondDcsOffset ? ch.TxDCS - kSecondDcsOffset : ch.TxDCS));
 }
 
 void EncodeLmrEntry(RadioSession& s, int a, const ChannelRecord& ch, const CivilDate& today) {

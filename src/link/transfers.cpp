@@ -36,7 +36,8 @@ std::vector<Span> ProgramWrites(const RadioSession& s, int a) {
     if (a < clone::FirstBlock || a >= clone::ProgramEnd || a > s.image.lastAddress) return writes;
     for (const auto& single : clone::kSingleByteBlocks) {
         if (single.block != a) continue;
-        for (int i = 0; i < single.count; ++i) writes.push_back({static_cast<uint16_t>(a + single.offsets[i]), 1});
+        for (Span run : single.runs)
+            for (int i = run.address; i < run.end(); ++i) writes.push_back({static_cast<uint16_t>(i), 1});
         return writes;
     }
     for (Span unwritten : clone::kUnwrittenBlocks)

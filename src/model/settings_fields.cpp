@@ -1,87 +1,45 @@
 #include "model/settings_fields.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
 #include <limits>
 #include <span>
+
+#include "model/field_table.h"
 
 namespace kv {
 namespace {
 
-// A member of record R and how it reads as a setting.
+// A field as the walk names it.
 template <class R>
-using Member = std::variant<bool R::*, uint8_t R::*, int16_t R::*, uint16_t R::*, int32_t R::*, double R::*,
-                            std::string R::*, std::array<bool, 3> R::*, std::array<bool, 4> R::*,
-                            std::array<bool, 8> R::*>;
-
-template <class R>
-struct Field {
-    std::string_view key;
+struct WalkField {
+    std::string_view name;
     Member<R> member;
 };
 
-using Ch = ChannelRecord;
-constexpr std::array<Field<Ch>, 32> kChannelFields{{
-    {"Position", &Ch::Position},     {"Enable", &Ch::Enable},         {"LowPower", &Ch::LowPower},
-    {"TXPower", &Ch::TXPower},       {"ClockShift", &Ch::ClockShift}, {"PowUp", &Ch::PowUp},
-    {"Duplex", &Ch::Duplex},         {"DuplexMask", &Ch::DuplexMask}, {"TxEnable", &Ch::TxEnable},
-    {"DispayA", &Ch::DispayA},       {"ScanMemory", &Ch::ScanMemory}, {"ChTag", &Ch::ChTag},
-    {"Scramble", &Ch::Scramble},     {"TxDisabled", &Ch::TxDisabled}, {"Narrow", &Ch::Narrow},
-    {"TxDCS", &Ch::TxDCS},           {"RxDCS", &Ch::RxDCS},           {"TxCTCSS", &Ch::TxCTCSS},
-    {"RxCTCSS", &Ch::RxCTCSS},       {"RxComp", &Ch::RxComp},         {"CHDisplayL", &Ch::CHDisplayL},
-    {"CHDisplayR", &Ch::CHDisplayR}, {"Txfreq", &Ch::Txfreq},         {"Rxfreq", &Ch::Rxfreq},
-    {"Sel1Copy", &Ch::Sel1Copy},     {"LMR EXP", &Ch::LmrExp},        {"USA Group", &Ch::UsaGroup},
-    {"INT Group", &Ch::IntGroup},    {"CAN Group", &Ch::CanGroup},    {"StatusNo", &Ch::StatusNo},
-    {"BaseCh", &Ch::BaseCh},         {"StatusIcon", &Ch::StatusIcon},
-}};
+// The rows of a table in the order their record declares its members: the
+// walk's order (kvtool show --json), whatever order the settings file keeps.
+template <const auto& Rows>
+const auto& InRecordOrder() {
+    using R = typename std::remove_cvref_t<decltype(Rows)>::value_type::Record;
+    static const auto fields = [] {
+        static const R probe{};
+        const auto address = [](const Member<R>& m) {
+            return std::visit([](auto member) { return static_cast<const void*>(&(probe.*member)); }, m);
+        };
+        std::array<WalkField<R>, Rows.size()> ordered{};
+        for (size_t i = 0; i < Rows.size(); ++i) ordered[i] = {Rows[i].WalkName(), Rows[i].member};
+        std::sort(ordered.begin(), ordered.end(), [&](const WalkField<R>& x, const WalkField<R>& y) {
+            return std::less<const void*>()(address(x.member), address(y.member));
+        });
+        return ordered;
+    }();
+    return fields;
+}
 
-using Group = UsableGroupSetup;
-constexpr std::array<Field<Group>, 6> kGroupFields{{
-    {"Enable", &Group::Enable},         {"TX TOT", &Group::TxTot},           {"Priority CH", &Group::PriorityCh},
-    {"Status Icon", &Group::StatusIcon}, {"Status name", &Group::StatusName}, {"Backup", &Group::Backup},
-}};
-
-using Common = CommonSetup;
-constexpr std::array<Field<Common>, 14> kCommonFields{{
-    {"TX Po Display", &Common::TxPoDisplay},     {"Last TX Power", &Common::LastTxPower},
-    {"SQL", &Common::SQL},                       {"Last CH Group", &Common::LastChGroup},
-    {"Last Display CH", &Common::LastDisplayCh}, {"Marine_LMR CH", &Common::MarineLmrCh},
-    {"SCAN", &Common::SCAN},                     {"Resume Time", &Common::ResumeTime},
-    {"PTT SCAN Clear", &Common::PttScanClear},   {"Dual Watch", &Common::DualWatch},
-    {"Offset Time", &Common::OffsetTime},        {"Magnetic Variation", &Common::MagneticVariation},
-    {"Weater", &Common::Weater},                 {"RotaryBeep", &Common::RotaryBeep},
-}};
-
-using Basic = DscBasicSetup;
-constexpr std::array<Field<Basic>, 9> kDscBasicFields{{
-    {"DscGroupUsable", &Basic::DscGroupUsable},   {"User MMSI", &Basic::UserMMSI},
-    {"DistressCancelCall", &Basic::DistressCancelCall}, {"StanbyMode", &Basic::StanbyMode},
-    {"PosRequest", &Basic::PosRequest},           {"PosSend", &Basic::PosSend},
-    {"PosRequestLevel", &Basic::PosRequestLevel}, {"PosSendLevel", &Basic::PosSendLevel},
-    {"BeepOut", &Basic::BeepOut},
-}};
-
-constexpr std::array<Field<DscCallSetup>, 2> kDscCallFields{{
-    {"Enable", &DscCallSetup::Enable}, {"Level", &DscCallSetup::Level}}};
 constexpr std::array<std::string_view, 3> kDscCallNames{"All Ships Call", "Group Call", "Individual Call"};
-
-using Display = DscDisplaySetup;
-constexpr std::array<Field<Display>, 3> kDscDisplayFields{{
-    {"Individual ACK Menu", &Display::IndividualAckMenu},
-    {"Individual ACK Message Menu", &Display::IndividualAckMessageMenu},
-    {"POS Request ACK Menu", &Display::PosRequestAckMenu},
-}};
-
-constexpr std::array<Field<AtisSetup>, 3> kAtisFields{{
-    {"Usable ATIS CH Group", &AtisSetup::UsableAtisChGroup},
-    {"Atis Code", &AtisSetup::AtisCode},
-    {"Usable ATIS Killer CH Group", &AtisSetup::UsableAtisKillerChGroup},
-}};
-constexpr std::array<Field<AtisCallSign>, 2> kCallSignFields{{
-    {"MID", &AtisCallSign::MID}, {"Display", &AtisCallSign::Display}}};
-
-constexpr std::array<Field<DirectoryEntry>, 3> kDirectoryFields{{
-    {"Enable", &DirectoryEntry::Enable}, {"TagName", &DirectoryEntry::TagName}, {"Mmsid", &DirectoryEntry::Mmsid}}};
 
 template <class T>
 SettingValue AsSetting(const T& value) {
@@ -90,11 +48,6 @@ SettingValue AsSetting(const T& value) {
     else
         return static_cast<int64_t>(value);
 }
-
-template <class T>
-struct IsBoolArray : std::false_type {};
-template <size_t N>
-struct IsBoolArray<std::array<bool, N>> : std::true_type {};
 
 constexpr std::string_view kNotARecordField = "it is not a setting of a record";
 
@@ -138,20 +91,20 @@ public:
     }
 
     template <class R, size_t N>
-    void Object(std::string_view key, int index, R& a, R& b, const std::array<Field<std::remove_const_t<R>>, N>& fields) {
+    void Object(std::string_view key, int index, R& a, R& b, const std::array<WalkField<std::remove_const_t<R>>, N>& fields) {
         if (!v_.Open(key, index, false, a == b)) return;
         Fields(a, b, fields);
         v_.Close(false);
     }
 
     template <class R, size_t N>
-    void Fields(R& a, R& b, const std::array<Field<std::remove_const_t<R>>, N>& fields) {
+    void Fields(R& a, R& b, const std::array<WalkField<std::remove_const_t<R>>, N>& fields) {
         for (const auto& f : fields)
-            std::visit([&](auto member) { Member(f.key, a.*member, b.*member); }, f.member);
+            std::visit([&](auto member) { Value(f.name, a.*member, b.*member); }, f.member);
     }
 
     template <class A, size_t N>
-    void Array(std::string_view key, A& a, A& b, const std::array<Field<typename std::remove_const_t<A>::value_type>, N>& fields) {
+    void Array(std::string_view key, A& a, A& b, const std::array<WalkField<typename std::remove_const_t<A>::value_type>, N>& fields) {
         if (!v_.Open(key, -1, true, a == b)) return;
         for (size_t i = 0; i < a.size(); ++i) Object("", static_cast<int>(i), a[i], b[i], fields);
         v_.Close(true);
@@ -166,7 +119,7 @@ public:
 
 private:
     template <class T>
-    void Member(std::string_view key, T& a, T& b) {
+    void Value(std::string_view key, T& a, T& b) {
         if constexpr (IsBoolArray<std::remove_const_t<T>>::value) {
             if (!v_.Open(key, -1, true, a == b)) return;
             for (size_t i = 0; i < a.size(); ++i) {
@@ -201,26 +154,26 @@ void WalkSettings(const RadioSession& sa, const RadioSession& sb, S& a, S& b, Se
     w.Scalar("SEL1", sa.Sel1(), sb.Sel1());
     w.Scalar("SEL2", sa.Sel2(), sb.Sel2());
     w.Scalar("REGION", int64_t{sa.region}, int64_t{sb.region});
-    w.Array("Usable CH Group Setup", a.UsableGroups, b.UsableGroups, kGroupFields);
-    w.Object("Common Setup", -1, a.Common, b.Common, kCommonFields);
-    w.Object("DSC Basic Setup", -1, a.DscBasic, b.DscBasic, kDscBasicFields);
+    w.Array("Usable CH Group Setup", a.UsableGroups, b.UsableGroups, InRecordOrder<kGroupRows>());
+    w.Object("Common Setup", -1, a.Common, b.Common, InRecordOrder<kCommonRows>());
+    w.Object("DSC Basic Setup", -1, a.DscBasic, b.DscBasic, InRecordOrder<kDscBasicRows>());
     w.Section("DSC Advanced Setup", a.DscAdvanced == b.DscAdvanced, [&] {
         for (size_t k = 0; k < kDscCallNames.size(); ++k)
-            w.Object(kDscCallNames[k], -1, a.DscAdvanced.Calls[k], b.DscAdvanced.Calls[k], kDscCallFields);
+            w.Object(kDscCallNames[k], -1, a.DscAdvanced.Calls[k], b.DscAdvanced.Calls[k], InRecordOrder<kDscCallRows>());
     });
-    w.Object("DSC Display Setup", -1, a.DscDisplay, b.DscDisplay, kDscDisplayFields);
+    w.Object("DSC Display Setup", -1, a.DscDisplay, b.DscDisplay, InRecordOrder<kDscDisplayRows>());
     w.Section("ATIS Setup", a.Atis == b.Atis, [&] {
-        w.Fields(a.Atis, b.Atis, kAtisFields);
-        w.Array("Call Sign", a.Atis.CallSign, b.Atis.CallSign, kCallSignFields);
+        w.Fields(a.Atis, b.Atis, InRecordOrder<kAtisRows>());
+        w.Array("Call Sign", a.Atis.CallSign, b.Atis.CallSign, InRecordOrder<kCallSignRows>());
     });
-    w.Array("CHUSA", a.CHUSA, b.CHUSA, kChannelFields);
-    w.Array("CHINT", a.CHINT, b.CHINT, kChannelFields);
-    w.Array("CHCAN", a.CHCAN, b.CHCAN, kChannelFields);
-    w.Array("CHWX", a.CHWX, b.CHWX, kChannelFields);
-    w.Array("CHEXP", a.CHEXP, b.CHEXP, kChannelFields);
-    w.Array("CHRG", a.CHRG, b.CHRG, kChannelFields);
-    w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, kDirectoryFields);
-    w.Array("CHGRPID", a.CHGRPID, b.CHGRPID, kDirectoryFields);
+    w.Array("CHUSA", a.CHUSA, b.CHUSA, InRecordOrder<kChannelRows>());
+    w.Array("CHINT", a.CHINT, b.CHINT, InRecordOrder<kChannelRows>());
+    w.Array("CHCAN", a.CHCAN, b.CHCAN, InRecordOrder<kChannelRows>());
+    w.Array("CHWX", a.CHWX, b.CHWX, InRecordOrder<kChannelRows>());
+    w.Array("CHEXP", a.CHEXP, b.CHEXP, InRecordOrder<kChannelRows>());
+    w.Array("CHRG", a.CHRG, b.CHRG, InRecordOrder<kChannelRows>());
+    w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, InRecordOrder<kDirectoryRows>());
+    w.Array("CHGRPID", a.CHGRPID, b.CHGRPID, InRecordOrder<kDirectoryRows>());
 }
 
 // A path cut into the keys and indexes the walk opens: "CHUSA[13].ChTag" is

@@ -272,13 +272,27 @@ TEST(SettingsSave, ModelOneWritesNoNamesAndKeepsThemOnLoad) {
     EXPECT_EQ(s.settings.UsableGroups[0].StatusName, "KEEP");
 }
 
+// The killer flags are written for model type 0 only and read on both DSC
+// model types: a model type 3 file has no Kikker keys and leaves the flags
+// as they were, and takes them when it carries them.
 TEST(SettingsSave, KillerFlagsAreWrittenForModelZeroOnlyAndReadOnDscModels) {
-    for (int model : {0, 3, 5}) {
-        RadioSession s = Fresh(model);
+    struct Case {
+        int model;
+        bool written;
+        bool read;
+    };
+    const std::array<bool, 4> saved{false, true, false, true}, before{true, false, true, false};
+    for (const Case c : {Case{0, true, true}, Case{3, false, true}, Case{5, false, false}}) {
+        RadioSession s = Fresh(c.model);
+        s.settings.Atis.UsableAtisKillerChGroup = saved;
         const std::string text = SettingsFileText(s);
-        EXPECT_EQ(text.find("Kikker") != std::string::npos, model == 0) << model;
-        Load(s, Replaced(text, "Atis Code=", "Usable ATIS Kikker CH Group1=1\r\nAtis Code="));
-        EXPECT_EQ(s.settings.Atis.UsableAtisKillerChGroup[1], IsDscModel(model)) << model;
+        EXPECT_EQ(text.find("Kikker") != std::string::npos, c.written) << c.model;
+        RadioSession loaded = Fresh(c.model);
+        loaded.settings.Atis.UsableAtisKillerChGroup = before;
+        Load(loaded, text);
+        EXPECT_EQ(loaded.settings.Atis.UsableAtisKillerChGroup, c.written ? saved : before) << c.model;
+        Load(loaded, Replaced(text, "Atis Code=", "Usable ATIS Kikker CH Group0=0\r\nAtis Code="));
+        EXPECT_EQ(loaded.settings.Atis.UsableAtisKillerChGroup[0], !c.read) << c.model;
     }
 }
 

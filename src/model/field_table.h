@@ -10,11 +10,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "image/address_map.h"
@@ -115,6 +117,37 @@ constexpr const Row& RowNamed(const std::array<Row, N>& rows, std::string_view k
     for (const Row& row : rows)
         if (row.key == key) return row;
     throw std::logic_error("no row of the table has this key");
+}
+
+// Whether each row's kind suits its member: a flag is a bool (or a row of
+// them), a whole number an integer whose type holds lo..hi, a frequency a
+// double, a text a string. The tables below are checked when compiled.
+template <class Rows>
+constexpr bool KindsFitMembers(const Rows& rows) {
+    using R = typename Rows::value_type::Record;
+    for (const auto& row : rows) {
+        const bool fits = std::visit(
+            [&](auto member) {
+                using T = std::remove_cvref_t<decltype(std::declval<R&>().*member)>;
+                switch (row.kind.form) {
+                    case Form::Unfiled: return true;
+                    case Form::Flag: return std::is_same_v<T, bool> || IsBoolArray<T>::value;
+                    case Form::Inverted: return std::is_same_v<T, bool>;
+                    case Form::Frequency: return std::is_same_v<T, double>;
+                    case Form::Marked:
+                    case Form::Plain: return std::is_same_v<T, std::string>;
+                    case Form::Whole:
+                        if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool>)
+                            return row.kind.lo <= row.kind.hi && row.kind.lo >= long{std::numeric_limits<T>::min()} &&
+                                   row.kind.hi <= long{std::numeric_limits<T>::max()};
+                        return false;
+                }
+                return false;
+            },
+            row.member);
+        if (!fits) return false;
+    }
+    return true;
 }
 
 // ---- The tables ------------------------------------------------------------
@@ -240,5 +273,9 @@ inline constexpr auto kDscDisplayRows = std::to_array<FieldRow<DscDisplaySetup>>
     {"Individual ACK Message Menu", &DscDisplaySetup::IndividualAckMessageMenu},
     {"POS Request ACK Menu", &DscDisplaySetup::PosRequestAckMenu},
 });
+
+static_assert(KindsFitMembers(kChannelRows) && KindsFitMembers(kGroupRows) && KindsFitMembers(kCommonRows) &&
+              KindsFitMembers(kAtisRows) && KindsFitMembers(kCallSignRows) && KindsFitMembers(kDirectoryRows) &&
+              KindsFitMembers(kDscBasicRows) && KindsFitMembers(kDscCallRows) && KindsFitMembers(kDscDisplayRows));
 
 }  // namespace kv

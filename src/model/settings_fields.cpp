@@ -1,11 +1,10 @@
 #include "model/settings_fields.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
-#include <functional>
 #include <limits>
 #include <span>
+#include <stdexcept>
 
 #include "model/field_table.h"
 
@@ -19,25 +18,55 @@ struct WalkField {
     Member<R> member;
 };
 
-// The rows of a table in the order their record declares its members: the
-// walk's order (kvtool show --json), whatever order the settings file keeps.
-template <const auto& Rows>
-const auto& InRecordOrder() {
-    using R = typename std::remove_cvref_t<decltype(Rows)>::value_type::Record;
-    static const auto fields = [] {
-        static const R probe{};
-        const auto address = [](const Member<R>& m) {
-            return std::visit([](auto member) { return static_cast<const void*>(&(probe.*member)); }, m);
-        };
-        std::array<WalkField<R>, Rows.size()> ordered{};
-        for (size_t i = 0; i < Rows.size(); ++i) ordered[i] = {Rows[i].WalkName(), Rows[i].member};
-        std::sort(ordered.begin(), ordered.end(), [&](const WalkField<R>& x, const WalkField<R>& y) {
-            return std::less<const void*>()(address(x.member), address(y.member));
-        });
-        return ordered;
-    }();
-    return fields;
+// The walk lists a record's fields in the order the record declares them
+// (kvtool show --json always has), whatever order the settings file keeps.
+// Where the table's order is that order already, the walk takes it as it is.
+template <class R, size_t P, size_t N>
+constexpr std::array<WalkField<R>, N> InTableOrder(const std::array<FieldRow<R, P>, N>& rows) {
+    std::array<WalkField<R>, N> walk{};
+    for (size_t i = 0; i < N; ++i) walk[i] = {rows[i].WalkName(), rows[i].member};
+    return walk;
 }
+
+// Else the record's members in their order name the rows: each one row,
+// every row once, or the walk does not compile.
+template <class R, size_t P, size_t N>
+constexpr std::array<WalkField<R>, N> InOrder(const std::array<FieldRow<R, P>, N>& rows,
+                                              const std::array<Member<R>, N>& order) {
+    std::array<WalkField<R>, N> walk{};
+    for (size_t i = 0; i < N; ++i) {
+        for (size_t k = 0; k < i; ++k)
+            if (order[k] == order[i]) throw std::logic_error("a member is named twice");
+        size_t found = N;
+        for (size_t r = 0; r < N; ++r)
+            if (rows[r].member == order[i]) found = r;
+        if (found == N) throw std::logic_error("a member has no row");
+        walk[i] = {rows[found].WalkName(), rows[found].member};
+    }
+    return walk;
+}
+
+using Ch = ChannelRecord;
+constexpr auto kChannelWalk = InOrder(kChannelRows, std::to_array<Member<Ch>>({
+    &Ch::Position, &Ch::Enable, &Ch::LowPower, &Ch::TXPower, &Ch::ClockShift, &Ch::PowUp, &Ch::Duplex,
+    &Ch::DuplexMask, &Ch::TxEnable, &Ch::DispayA, &Ch::ScanMemory, &Ch::ChTag, &Ch::Scramble, &Ch::TxDisabled,
+    &Ch::Narrow, &Ch::TxDCS, &Ch::RxDCS, &Ch::TxCTCSS, &Ch::RxCTCSS, &Ch::RxComp, &Ch::CHDisplayL, &Ch::CHDisplayR,
+    &Ch::Txfreq, &Ch::Rxfreq, &Ch::Sel1Copy, &Ch::LmrExp, &Ch::UsaGroup, &Ch::IntGroup, &Ch::CanGroup,
+    &Ch::StatusNo, &Ch::BaseCh, &Ch::StatusIcon,
+}));
+using Common = CommonSetup;
+constexpr auto kCommonWalk = InOrder(kCommonRows, std::to_array<Member<Common>>({
+    &Common::TxPoDisplay, &Common::LastTxPower, &Common::SQL, &Common::LastChGroup, &Common::LastDisplayCh,
+    &Common::MarineLmrCh, &Common::SCAN, &Common::ResumeTime, &Common::PttScanClear, &Common::DualWatch,
+    &Common::OffsetTime, &Common::MagneticVariation, &Common::Weater, &Common::RotaryBeep,
+}));
+constexpr auto kGroupWalk = InTableOrder(kGroupRows);
+constexpr auto kAtisWalk = InTableOrder(kAtisRows);
+constexpr auto kCallSignWalk = InTableOrder(kCallSignRows);
+constexpr auto kDirectoryWalk = InTableOrder(kDirectoryRows);
+constexpr auto kDscBasicWalk = InTableOrder(kDscBasicRows);
+constexpr auto kDscCallWalk = InTableOrder(kDscCallRows);
+constexpr auto kDscDisplayWalk = InTableOrder(kDscDisplayRows);
 
 constexpr std::array<std::string_view, 3> kDscCallNames{"All Ships Call", "Group Call", "Individual Call"};
 
@@ -154,26 +183,26 @@ void WalkSettings(const RadioSession& sa, const RadioSession& sb, S& a, S& b, Se
     w.Scalar("SEL1", sa.Sel1(), sb.Sel1());
     w.Scalar("SEL2", sa.Sel2(), sb.Sel2());
     w.Scalar("REGION", int64_t{sa.region}, int64_t{sb.region});
-    w.Array("Usable CH Group Setup", a.UsableGroups, b.UsableGroups, InRecordOrder<kGroupRows>());
-    w.Object("Common Setup", -1, a.Common, b.Common, InRecordOrder<kCommonRows>());
-    w.Object("DSC Basic Setup", -1, a.DscBasic, b.DscBasic, InRecordOrder<kDscBasicRows>());
+    w.Array("Usable CH Group Setup", a.UsableGroups, b.UsableGroups, kGroupWalk);
+    w.Object("Common Setup", -1, a.Common, b.Common, kCommonWalk);
+    w.Object("DSC Basic Setup", -1, a.DscBasic, b.DscBasic, kDscBasicWalk);
     w.Section("DSC Advanced Setup", a.DscAdvanced == b.DscAdvanced, [&] {
         for (size_t k = 0; k < kDscCallNames.size(); ++k)
-            w.Object(kDscCallNames[k], -1, a.DscAdvanced.Calls[k], b.DscAdvanced.Calls[k], InRecordOrder<kDscCallRows>());
+            w.Object(kDscCallNames[k], -1, a.DscAdvanced.Calls[k], b.DscAdvanced.Calls[k], kDscCallWalk);
     });
-    w.Object("DSC Display Setup", -1, a.DscDisplay, b.DscDisplay, InRecordOrder<kDscDisplayRows>());
+    w.Object("DSC Display Setup", -1, a.DscDisplay, b.DscDisplay, kDscDisplayWalk);
     w.Section("ATIS Setup", a.Atis == b.Atis, [&] {
-        w.Fields(a.Atis, b.Atis, InRecordOrder<kAtisRows>());
-        w.Array("Call Sign", a.Atis.CallSign, b.Atis.CallSign, InRecordOrder<kCallSignRows>());
+        w.Fields(a.Atis, b.Atis, kAtisWalk);
+        w.Array("Call Sign", a.Atis.CallSign, b.Atis.CallSign, kCallSignWalk);
     });
-    w.Array("CHUSA", a.CHUSA, b.CHUSA, InRecordOrder<kChannelRows>());
-    w.Array("CHINT", a.CHINT, b.CHINT, InRecordOrder<kChannelRows>());
-    w.Array("CHCAN", a.CHCAN, b.CHCAN, InRecordOrder<kChannelRows>());
-    w.Array("CHWX", a.CHWX, b.CHWX, InRecordOrder<kChannelRows>());
-    w.Array("CHEXP", a.CHEXP, b.CHEXP, InRecordOrder<kChannelRows>());
-    w.Array("CHRG", a.CHRG, b.CHRG, InRecordOrder<kChannelRows>());
-    w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, InRecordOrder<kDirectoryRows>());
-    w.Array("CHGRPID", a.CHGRPID, b.CHGRPID, InRecordOrder<kDirectoryRows>());
+    w.Array("CHUSA", a.CHUSA, b.CHUSA, kChannelWalk);
+    w.Array("CHINT", a.CHINT, b.CHINT, kChannelWalk);
+    w.Array("CHCAN", a.CHCAN, b.CHCAN, kChannelWalk);
+    w.Array("CHWX", a.CHWX, b.CHWX, kChannelWalk);
+    w.Array("CHEXP", a.CHEXP, b.CHEXP, kChannelWalk);
+    w.Array("CHRG", a.CHRG, b.CHRG, kChannelWalk);
+    w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, kDirectoryWalk);
+    w.Array("CHGRPID", a.CHGRPID, b.CHGRPID, kDirectoryWalk);
 }
 
 // A path cut into the keys and indexes the walk opens: "CHUSA[13].ChTag" is

@@ -6,6 +6,7 @@
 // index, and what the image alone holds (combination lists, preset bytes).
 #include "files/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -30,6 +31,41 @@ constexpr auto& kStatusIcon = RowNamed(kGroupRows, "Status Icon");
 constexpr auto& kStatusName = RowNamed(kGroupRows, "Status name");
 constexpr auto& kBackup = RowNamed(kGroupRows, "Backup");
 constexpr auto& kPosition = RowNamed(kChannelRows, "Position");
+
+// The rows a kind of section can hold, in the table's order, picked when
+// compiled: a section's walk asks only these whether the model has them.
+template <class Row, size_t N>
+struct Placed {
+    std::array<const Row*, N> rows;
+    size_t place;
+};
+
+template <class Row, size_t N>
+constexpr size_t CountAt(const std::array<Row, N>& rows, size_t place) {
+    size_t count = 0;
+    for (const Row& row : rows) count += row.kind.form != Form::Unfiled && (row.models[place] | row.alsoRead) != 0;
+    return count;
+}
+
+template <const auto& Rows, size_t Place = 0>
+constexpr auto RowsAt() {
+    using Row = typename std::remove_cvref_t<decltype(Rows)>::value_type;
+    Placed<Row, CountAt(Rows, Place)> at{{}, Place};
+    size_t i = 0;
+    for (const Row& row : Rows)
+        if (row.kind.form != Form::Unfiled && (row.models[Place] | row.alsoRead) != 0) at.rows[i++] = &row;
+    return at;
+}
+
+constexpr auto kMarine = RowsAt<kChannelRows, kMarinePlace>();
+constexpr auto kWeather = RowsAt<kChannelRows, kWeatherPlace>();
+constexpr auto kLandMobile = RowsAt<kChannelRows, kLandMobilePlace>();
+constexpr auto kCommon = RowsAt<kCommonRows>();
+constexpr auto kAtis = RowsAt<kAtisRows>();
+constexpr auto kDirectory = RowsAt<kDirectoryRows>();
+// A marine section's first key is its position, which places the section
+// before the rest of it is read.
+static_assert(kMarine.rows[0] == &kPosition);
 
 std::string Spaced(std::string_view key, int index) {
     std::string spaced(key);
@@ -102,10 +138,10 @@ void WriteField(Writer& w, const FieldRow<R, P>& row, std::string_view key, cons
 }
 
 // Every field of a record that the model's file has at this place, in the table's order.
-template <class Rows, class R>
-void WriteRecord(Writer& w, const Rows& rows, size_t place, int model, const R& record) {
-    for (const auto& row : rows)
-        if (row.Written(place, model)) WriteField(w, row, row.key, record);
+template <class Row, size_t N, class R>
+void WriteRecord(Writer& w, const Placed<Row, N>& at, int model, const R& record) {
+    for (const Row* row : at.rows)
+        if (row->Written(at.place, model)) WriteField(w, *row, row->key, record);
 }
 
 void WriteMain(Writer& w, const RadioSession& s) {
@@ -143,14 +179,14 @@ void WriteMarine(Writer& w, const RadioSession& s) {
     for (int g = 0; g < 3; ++g)
         for (int n = 0; n < kMarineSlots; ++n) {
             w.Section(Bare(kMarineSections[g], n));
-            WriteRecord(w, kChannelRows, kMarinePlace, s.model, s.settings.Marine(g)[n]);
+            WriteRecord(w, kMarine, s.model, s.settings.Marine(g)[n]);
         }
 }
 
 void WriteWeather(Writer& w, const RadioSession& s) {
     for (int n = 0; n < kWeatherChannels; ++n) {
         w.Section(Bare("CHWX", n));
-        WriteRecord(w, kChannelRows, kWeatherPlace, s.model, s.settings.CHWX[n]);
+        WriteRecord(w, kWeather, s.model, s.settings.CHWX[n]);
     }
 }
 
@@ -162,11 +198,11 @@ void WriteLandMobileGroups(Writer& w, const RadioSession& s) {
         ChannelRecord written = s.settings.CHEXP[n];
         written.Enable = written.Enable && groups[written.LmrExp ? kLmrGroup : kExpGroup].Enable;
         w.Section(Bare("CHEXP", n + 1));
-        WriteRecord(w, kChannelRows, kLandMobilePlace, s.model, written);
+        WriteRecord(w, kLandMobile, s.model, written);
     }
     for (int n = 0; n < kRgChannels; ++n) {
         w.Section(Bare("CHRG", n + 1));
-        WriteRecord(w, kChannelRows, kLandMobilePlace, s.model, s.settings.CHRG[n]);
+        WriteRecord(w, kLandMobile, s.model, s.settings.CHRG[n]);
     }
 }
 
@@ -174,7 +210,7 @@ void WriteDirectories(Writer& w, const RadioSession& s) {
     const auto write = [&](const char* prefix, std::span<const DirectoryEntry> entries) {
         for (size_t i = 0; i < entries.size(); ++i) {
             w.Section(Bare(prefix, static_cast<int>(i) + 1));
-            WriteRecord(w, kDirectoryRows, 0, s.model, entries[i]);
+            WriteRecord(w, kDirectory, s.model, entries[i]);
         }
     };
     write("CHMMSID", s.settings.CHMMSID);
@@ -209,6 +245,15 @@ struct Reading {
 // A decimal number, whole: sign, digits, an optional fraction and exponent.
 std::optional<double> Number(const std::string& text) {
     if (text.empty()) return std::nullopt;
+    // Most values are a few digits, perhaps signed: counted at once (exact
+    // up to 15 digits, and "-0" stays a negative zero as below).
+    const size_t signs = text[0] == '-' || text[0] == '+';
+    if (text.size() > signs && text.size() - signs <= 15 &&
+        std::all_of(text.begin() + static_cast<std::ptrdiff_t>(signs), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        double digits = 0;
+        for (size_t i = signs; i < text.size(); ++i) digits = digits * 10 + (text[i] - '0');
+        return text[0] == '-' ? -digits : digits;
+    }
     const char* begin = text.data();
     if (*begin == '+') ++begin;
     double value = 0;
@@ -273,10 +318,11 @@ void ReadField(Reading& t, std::string_view section, const FieldRow<R, P>& row, 
 }
 
 // Every field of a record that the model's reader takes at this place.
-template <class Rows, class R>
-void ReadRecord(Reading& t, std::string_view section, const Rows& rows, size_t place, int model, R& record) {
-    for (const auto& row : rows)
-        if (row.Read(place, model)) ReadField(t, section, row, row.key, record);
+template <class Row, size_t N, class R>
+void ReadRecord(Reading& t, std::string_view section, const Placed<Row, N>& at, int model, R& record,
+                size_t first = 0) {
+    for (size_t i = first; i < N; ++i)
+        if (at.rows[i]->Read(at.place, model)) ReadField(t, section, *at.rows[i], at.rows[i]->key, record);
 }
 
 // "&H1F" or "31": the leading number of the text; 0 when there is none.
@@ -317,7 +363,7 @@ void ApplyUsableGroups(RadioSession& s, Reading& t) {
 
 void ApplyMarineChannel(Reading& t, const std::string& section, int model, ChannelRecord& ch) {
     const ChannelRecord plan = ch;
-    ReadRecord(t, section, kChannelRows, kMarinePlace, model, ch);
+    ReadRecord(t, section, kMarine, model, ch, 1);  // after the position, which placed the section
     // Whether a channel transmits is the channel's own, wherever the list
     // has moved it (the file keeps no TxDisabled).
     ch.TxDisabled = !ch.TxEnable;
@@ -340,17 +386,18 @@ void ApplyMarineGroup(RadioSession& s, Reading& t, int group) {
         if (!position || position->empty()) return;
         int16_t p = -1;
         if (!ReadInteger(t, section, kPosition.key, p, kPosition.kind.lo, kPosition.kind.hi)) continue;
+        channels[static_cast<size_t>(p)].Position = p;
         ApplyMarineChannel(t, section, s.model, channels[static_cast<size_t>(p)]);
     }
 }
 
 void ApplyDirectory(RadioSession& s, Reading& t, const char* prefix, std::span<DirectoryEntry> entries) {
     for (size_t i = 0; i < entries.size(); ++i)
-        ReadRecord(t, Bare(prefix, static_cast<int>(i) + 1), kDirectoryRows, 0, s.model, entries[i]);
+        ReadRecord(t, Bare(prefix, static_cast<int>(i) + 1), kDirectory, s.model, entries[i]);
 }
 
 void ApplyLandMobile(Reading& t, const std::string& section, int model, ChannelRecord& ch) {
-    ReadRecord(t, section, kChannelRows, kLandMobilePlace, model, ch);
+    ReadRecord(t, section, kLandMobile, model, ch);
     if (ch.CHDisplayL.size() == 1) ch.CHDisplayL.insert(ch.CHDisplayL.begin(), ' ');
     // The file keeps no transmit flag of these channels: the power code is it.
     ch.TxEnable = LandMobilePowerCode(ch) != 0;
@@ -372,9 +419,9 @@ std::string SettingsFileText(const RadioSession& s) {
     WriteMain(w, s);
     WriteUsableGroups(w, s);
     w.Section("Common Setup");
-    WriteRecord(w, kCommonRows, 0, s.model, s.settings.Common);
+    WriteRecord(w, kCommon, s.model, s.settings.Common);
     w.Section("ATIS Setup (Common)");
-    WriteRecord(w, kAtisRows, 0, s.model, s.settings.Atis);
+    WriteRecord(w, kAtis, s.model, s.settings.Atis);
     WriteMarine(w, s);
     WriteWeather(w, s);
     WriteLandMobileGroups(w, s);
@@ -414,11 +461,11 @@ SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
         s.region = RegionFromByte(s.model, s.image[map::RegionByte]);
     }
     ApplyUsableGroups(s, t);
-    ReadRecord(t, "Common Setup", kCommonRows, 0, s.model, s.settings.Common);
-    ReadRecord(t, "ATIS Setup (Common)", kAtisRows, 0, s.model, s.settings.Atis);
+    ReadRecord(t, "Common Setup", kCommon, s.model, s.settings.Common);
+    ReadRecord(t, "ATIS Setup (Common)", kAtis, s.model, s.settings.Atis);
     for (int g = 0; g < 3; ++g) ApplyMarineGroup(s, t, g);
     for (int n = 0; n < kWeatherChannels; ++n)
-        ReadRecord(t, Bare("CHWX", n), kChannelRows, kWeatherPlace, s.model, s.settings.CHWX[n]);
+        ReadRecord(t, Bare("CHWX", n), kWeather, s.model, s.settings.CHWX[n]);
     ApplyDirectory(s, t, "CHMMSID", s.settings.CHMMSID);
     ApplyDirectory(s, t, "CHGRPID", s.settings.CHGRPID);
     for (int n = 0; n < kExpChannels; ++n) ApplyLandMobile(t, Bare("CHEXP", n + 1), s.model, s.settings.CHEXP[n]);

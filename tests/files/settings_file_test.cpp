@@ -142,6 +142,9 @@ TEST(SettingsLoad, NumbersFlagsAndTextsConvert) {
     text = Replaced(text, "SQL=15", "SQL= 7.0");
     text = Replaced(text, "SCAN=1", "SCAN=-2");
     text = Replaced(text, "Dual Watch=1", "Dual Watch=0");
+    text = Replaced(text, "Priority CH 0=32", "Priority CH 0=-1");
+    text = Replaced(text, "Priority CH 1=32", "Priority CH 1=+007");
+    text = Replaced(text, "Offset Time=12", "Offset Time=0000000000000000000000005");
     text = Replaced(text, "[CHUSA3]\r\nPosition=3", "[CHUSA3]\r\nPosition=3\r\nChTag=#  A");
     text = Replaced(text, "[CHUSA4]\r\nPosition=4", "[CHUSA4]\r\nPosition=4\r\nStatusNo=  A");
     text = Replaced(text, "[CHUSA5]\r\nPosition=5", "[CHUSA5]\r\nPosition=5\r\nChTag=#");
@@ -150,6 +153,9 @@ TEST(SettingsLoad, NumbersFlagsAndTextsConvert) {
     EXPECT_EQ(s.settings.Common.SQL, 7);
     EXPECT_TRUE(s.settings.Common.SCAN);
     EXPECT_FALSE(s.settings.Common.DualWatch);
+    EXPECT_EQ(s.settings.UsableGroups[0].PriorityCh, -1);
+    EXPECT_EQ(s.settings.UsableGroups[1].PriorityCh, 7);
+    EXPECT_EQ(s.settings.Common.OffsetTime, 5);
     EXPECT_EQ(s.settings.CHUSA[3].ChTag, "  A");
     EXPECT_EQ(s.settings.CHUSA[4].StatusNo, "A");
     EXPECT_EQ(s.settings.CHUSA[5].ChTag, "");

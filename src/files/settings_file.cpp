@@ -1,7 +1,12 @@
 // Writing and reading the settings file. Keys, their order and their value
 // forms are fixed: other copies of this program read the files we write.
+// A record's keys, their kinds and the model types that have them are the
+// rows of model/field_table.h, in the file's order; the writer and the
+// reader walk the same rows. Here are the sections, the keys built from an
+// index, and what the image alone holds (combination lists, preset bytes).
 #include "files/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,41 +15,134 @@
 
 #include "files/file_io.h"
 #include "image/codec.h"
-#include "model/tones.h"
+#include "model/field_table.h"
 #include "util/texts.h"
 
 namespace kv {
 namespace {
 
 constexpr const char* kMarineSections[3] = {"CHUSA", "CHINT", "CHCAN"};
-constexpr const char* kGroupKeys[3] = {"USA", "INTL", "Canada"};
+// The usable flag of each group: USA, INTL, Canada, LMR, EXP.
+constexpr std::string_view kGroupEnableKeys[5] = {"USA", "INTL", "Canada", "LMR CH", "EXP CH"};
+constexpr auto& kGroupEnable = RowNamed(kGroupRows, "Enable");
+constexpr auto& kTxTot = RowNamed(kGroupRows, "TX TOT");
+constexpr auto& kPriority = RowNamed(kGroupRows, "Priority CH");
+constexpr auto& kStatusIcon = RowNamed(kGroupRows, "Status Icon");
+constexpr auto& kStatusName = RowNamed(kGroupRows, "Status name");
+constexpr auto& kBackup = RowNamed(kGroupRows, "Backup");
+constexpr auto& kPosition = RowNamed(kChannelRows, "Position");
 
-std::string Spaced(const std::string& key, int index) { return key + " " + std::to_string(index); }
-std::string Bare(const std::string& key, int index) { return key + std::to_string(index); }
+// The rows a kind of section can hold, in the table's order, picked when
+// compiled: a section's walk asks only these whether the model has them.
+template <class Row, size_t N>
+struct Placed {
+    std::array<const Row*, N> rows;
+    size_t place;
+};
+
+template <class Row, size_t N>
+constexpr size_t CountAt(const std::array<Row, N>& rows, size_t place) {
+    size_t count = 0;
+    for (const Row& row : rows) count += row.kind.form != Form::Unfiled && (row.models[place] | row.alsoRead) != 0;
+    return count;
+}
+
+template <const auto& Rows, size_t Place = 0>
+constexpr auto RowsAt() {
+    using Row = typename std::remove_cvref_t<decltype(Rows)>::value_type;
+    Placed<Row, CountAt(Rows, Place)> at{{}, Place};
+    size_t i = 0;
+    for (const Row& row : Rows)
+        if (row.kind.form != Form::Unfiled && (row.models[Place] | row.alsoRead) != 0) at.rows[i++] = &row;
+    return at;
+}
+
+constexpr auto kMarine = RowsAt<kChannelRows, kMarinePlace>();
+constexpr auto kWeather = RowsAt<kChannelRows, kWeatherPlace>();
+constexpr auto kLandMobile = RowsAt<kChannelRows, kLandMobilePlace>();
+constexpr auto kCommon = RowsAt<kCommonRows>();
+constexpr auto kAtis = RowsAt<kAtisRows>();
+constexpr auto kDirectory = RowsAt<kDirectoryRows>();
+// A marine section's first key is its position, which places the section
+// before the rest of it is read.
+static_assert(kMarine.rows[0] == &kPosition);
+
+std::string Spaced(std::string_view key, int index) {
+    std::string spaced(key);
+    spaced += ' ';
+    spaced += std::to_string(index);
+    return spaced;
+}
+std::string Bare(std::string_view key, int index) {
+    std::string bare(key);
+    bare += std::to_string(index);
+    return bare;
+}
 
 // ---- Writing -----------------------------------------------------------------
 
 class Writer {
 public:
-    void Section(const std::string& name) { Line("[" + name + "]"); }
-    void Flag(const std::string& key, bool value) { Line(key + "=" + (value ? "1" : "0")); }
-    void Int(const std::string& key, long value) { Line(key + "=" + std::to_string(value)); }
-    void Marked(const std::string& key, const std::string& text) { Line(key + "=#" + text); }
-    void Plain(const std::string& key, const std::string& text) { Line(key + "=" + text); }
-    void Frequency(const std::string& key, double mhz) {
+    void Section(std::string_view name) {
+        text += '[';
+        text += name;
+        text += "]\r\n";
+    }
+    void Flag(std::string_view key, bool value) { Line(key, value ? "1" : "0"); }
+    void Int(std::string_view key, long value) { Line(key, std::to_string(value)); }
+    void Marked(std::string_view key, std::string_view value) { Line(key, "#", value); }
+    void Plain(std::string_view key, std::string_view value) { Line(key, value); }
+    void Frequency(std::string_view key, double mhz) {
         char digits[32];
         const auto end = std::to_chars(digits, digits + sizeof digits, mhz, std::chars_format::general, 15).ptr;
-        Line(key + "=" + std::string(digits, end));
+        Line(key, std::string_view(digits, static_cast<size_t>(end - digits)));
     }
-    void HexByte(const std::string& key, uint8_t value) {
+    void HexByte(std::string_view key, uint8_t value) {
         static constexpr char kHex[] = "0123456789ABCDEF";
-        Line(key + "=&H" + kHex[value >> 4] + kHex[value & 0x0F]);
+        const char digits[] = {'&', 'H', kHex[value >> 4], kHex[value & 0x0F]};
+        Line(key, std::string_view(digits, sizeof digits));
     }
     std::string text;
 
 private:
-    void Line(const std::string& line) { text += line + "\r\n"; }
+    void Line(std::string_view key, std::string_view value, std::string_view more = {}) {
+        text += key;
+        text += '=';
+        text += value;
+        text += more;
+        text += "\r\n";
+    }
 };
+
+// One value under key in its kind's form; a row of flags is one key per
+// flag, the key and a bare index.
+template <class T>
+void WriteValue(Writer& w, std::string_view key, const Kind& kind, const T& value) {
+    if constexpr (IsBoolArray<T>::value) {
+        for (size_t i = 0; i < value.size(); ++i) WriteValue(w, Bare(key, static_cast<int>(i)), kind, value[i]);
+    } else if constexpr (std::is_same_v<T, bool>) {
+        w.Flag(key, kind.form == Form::Inverted ? !value : value);
+    } else if constexpr (std::is_same_v<T, double>) {
+        w.Frequency(key, value);
+    } else if constexpr (std::is_same_v<T, std::string>) {
+        if (kind.form == Form::Marked) w.Marked(key, value);
+        else w.Plain(key, value);
+    } else {
+        w.Int(key, value);
+    }
+}
+
+template <class R, size_t P>
+void WriteField(Writer& w, const FieldRow<R, P>& row, std::string_view key, const R& record) {
+    std::visit([&](auto member) { WriteValue(w, key, row.kind, record.*member); }, row.member);
+}
+
+// Every field of a record that the model's file has at this place, in the table's order.
+template <class Row, size_t N, class R>
+void WriteRecord(Writer& w, const Placed<Row, N>& at, int model, const R& record) {
+    for (const Row* row : at.rows)
+        if (row->Written(at.place, model)) WriteField(w, *row, row->key, record);
+}
 
 void WriteMain(Writer& w, const RadioSession& s) {
     w.Section("MAIN");
@@ -60,133 +158,63 @@ void WriteMain(Writer& w, const RadioSession& s) {
 void WriteUsableGroups(Writer& w, const RadioSession& s) {
     const auto& groups = s.settings.UsableGroups;
     w.Section("Usable CH Group Setup");
-    for (int g = 0; g < 3; ++g) w.Flag(kGroupKeys[g], groups[g].Enable);
-    w.Flag("LMR CH", groups[kLmrGroup].Enable);
-    w.Flag("EXP CH", groups[kExpGroup].Enable);
-    for (int k = 0; k <= kLmrGroup; ++k) w.Flag(Spaced("TX TOT", k), groups[k].TxTot);
+    for (int g = 0; g <= kExpGroup; ++g) WriteField(w, kGroupEnable, kGroupEnableKeys[g], groups[g]);
+    for (int k = 0; k <= kLmrGroup; ++k) WriteField(w, kTxTot, Spaced(kTxTot.key, k), groups[k]);
     for (int g = 0; g < 3; ++g) {
-        const std::string priority = Spaced("Priority CH", g);
-        w.Int(priority, groups[g].PriorityCh);
+        const std::string priority = Spaced(kPriority.key, g);
+        WriteField(w, kPriority, priority, groups[g]);
         int written = 0;
         for (int j = 0; j < map::kChannelListSlots; ++j) {
             const int slot = ReadWordLE(s.image, map::ChannelListSlot(g, j));
             if (slot < kMemoryIndexEnd) w.Int(Spaced(priority + "-Cmb", ++written), slot);
         }
-        w.Int(priority + "Backup", groups[g].Backup);
+        WriteField(w, kBackup, priority + std::string(kBackup.key), groups[g]);
     }
-    for (int k = 0; k <= kLmrGroup; ++k) w.Flag(Spaced("Status Icon", k), groups[k].StatusIcon);
-    if (HasNames(s.model))
-        for (int k = 0; k <= kLmrGroup; ++k) w.Plain(Spaced("Status name", k), groups[k].StatusName);
-}
-
-void WriteCommon(Writer& w, const CommonSetup& c) {
-    w.Section("Common Setup");
-    w.Int("TX Po Display", c.TxPoDisplay);
-    w.Int("Last TX Power", c.LastTxPower);
-    w.Int("Last CH Group", c.LastChGroup);
-    w.Int("SQL", c.SQL);
-    w.Int("Last Display CH", c.LastDisplayCh);
-    w.Int("Marine_LMR CH", c.MarineLmrCh);
-    w.Flag("SCAN", c.SCAN);
-    w.Int("Resume Time", c.ResumeTime);
-    w.Flag("PTT SCAN Clear", c.PttScanClear);
-    w.Flag("Dual Watch", c.DualWatch);
-    w.Int("Offset Time", c.OffsetTime);
-    w.Int("Magnetic Variation", c.MagneticVariation);
-    w.Int("Weater", c.Weater);
-}
-
-void WriteAtis(Writer& w, const RadioSession& s) {
-    const AtisSetup& a = s.settings.Atis;
-    w.Section("ATIS Setup (Common)");
-    for (int k = 0; k < 4; ++k) w.Flag(Bare("Usable ATIS CH Group", k), a.UsableAtisChGroup[k]);
-    w.Marked("Atis Code", a.AtisCode);
-    if (s.traits().callSigns)
-        for (int k = 0; k < 4; ++k) w.Flag(Bare("Usable ATIS Kikker CH Group", k), a.UsableAtisKillerChGroup[k]);
+    for (int k = 0; k <= kLmrGroup; ++k) WriteField(w, kStatusIcon, Spaced(kStatusIcon.key, k), groups[k]);
+    if (kStatusName.Written(0, s.model))
+        for (int k = 0; k <= kLmrGroup; ++k) WriteField(w, kStatusName, Spaced(kStatusName.key, k), groups[k]);
 }
 
 void WriteMarine(Writer& w, const RadioSession& s) {
     for (int g = 0; g < 3; ++g)
         for (int n = 0; n < kMarineSlots; ++n) {
-            const ChannelRecord& ch = s.settings.Marine(g)[n];
             w.Section(Bare(kMarineSections[g], n));
-            w.Int("Position", ch.Position);
-            w.Flag("Enable", ch.Enable);
-            w.Flag("LowPower", ch.LowPower);
-            w.Int("TXPower", ch.TXPower);
-            w.Flag("PowUp", ch.PowUp);
-            w.Int("Duplex", ch.Duplex);
-            w.Flag("TxEnable", ch.TxEnable);
-            w.Flag("DispayA", ch.DispayA);
-            w.Flag("ScanMemory", ch.ScanMemory);
-            if (HasNames(s.model)) {
-                w.Int("Scramble", ch.Scramble);
-                w.Marked("ChTag", ch.ChTag);
-            }
-            w.Plain("StatusIcon", ch.StatusIcon);
-            w.Plain("StatusNo", ch.StatusNo);
-            w.Int("BaseCh", ch.BaseCh);
+            WriteRecord(w, kMarine, s.model, s.settings.Marine(g)[n]);
         }
 }
 
-void WriteWeather(Writer& w, const RadioSettings& r) {
+void WriteWeather(Writer& w, const RadioSession& s) {
     for (int n = 0; n < kWeatherChannels; ++n) {
         w.Section(Bare("CHWX", n));
-        w.Flag("Enable", r.CHWX[n].Enable);
-        w.Flag("ScanMemory", r.CHWX[n].ScanMemory);
-        w.Marked("ChTag", r.CHWX[n].ChTag);
+        WriteRecord(w, kWeather, s.model, s.settings.CHWX[n]);
     }
 }
 
-void WriteLandMobile(Writer& w, const RadioSession& s, const std::string& prefix, int n, const ChannelRecord& ch,
-                     bool enable) {
-    w.Section(Bare(prefix, n));
-    w.Flag("Enable", enable);
-    w.Flag("LMR EXP", ch.LmrExp);
-    w.Plain("CHDisplayL", ch.CHDisplayL);
-    w.Plain("CHDisplayR", ch.CHDisplayR);
-    w.Frequency("Rxfreq", ch.Rxfreq);
-    w.Frequency("Txfreq", ch.Txfreq);
-    w.Flag("LowPower", ch.LowPower);
-    w.Int("TXPower", ch.TXPower);
-    w.Flag("PowUp", ch.PowUp);
-    w.Flag("ScanMemory", ch.ScanMemory);
-    w.Flag("ClockShift", ch.ClockShift);
-    w.Flag("USA Group", !ch.UsaGroup);
-    w.Flag("INT Group", !ch.IntGroup);
-    w.Flag("CAN Group", !ch.CanGroup);
-    if (!HasTones(s.model)) return;
-    w.Int("Scramble", ch.Scramble);
-    w.Marked("ChTag", ch.ChTag);
-    w.Flag("Narrow", ch.Narrow);
-    w.Int("TxDCS", ch.TxDCS);
-    w.Int("RxDCS", ch.RxDCS);
-    w.Flag("RxComp", ch.RxComp);
-    w.Int("TxCTCSS", ch.TxCTCSS);
-    w.Int("RxCTCSS", ch.RxCTCSS);
-}
-
+// An EXP channel's "Enable" is its own flag and its group's (LMR or EXP);
+// RG channels are no member of either group: their flag is their own.
 void WriteLandMobileGroups(Writer& w, const RadioSession& s) {
     const auto& groups = s.settings.UsableGroups;
     for (int n = 0; n < kExpChannels; ++n) {
-        const ChannelRecord& ch = s.settings.CHEXP[n];
-        WriteLandMobile(w, s, "CHEXP", n + 1, ch, ch.Enable && groups[ch.LmrExp ? kLmrGroup : kExpGroup].Enable);
+        ChannelRecord written = s.settings.CHEXP[n];
+        written.Enable = written.Enable && groups[written.LmrExp ? kLmrGroup : kExpGroup].Enable;
+        w.Section(Bare("CHEXP", n + 1));
+        WriteRecord(w, kLandMobile, s.model, written);
     }
-    // RG channels are no member of the LMR or EXP group: their flag is their own.
-    for (int n = 0; n < kRgChannels; ++n) WriteLandMobile(w, s, "CHRG", n + 1, s.settings.CHRG[n], s.settings.CHRG[n].Enable);
+    for (int n = 0; n < kRgChannels; ++n) {
+        w.Section(Bare("CHRG", n + 1));
+        WriteRecord(w, kLandMobile, s.model, s.settings.CHRG[n]);
+    }
 }
 
-void WriteDirectories(Writer& w, const RadioSettings& r) {
+void WriteDirectories(Writer& w, const RadioSession& s) {
     const auto write = [&](const char* prefix, std::span<const DirectoryEntry> entries) {
         for (size_t i = 0; i < entries.size(); ++i) {
             w.Section(Bare(prefix, static_cast<int>(i) + 1));
-            w.Flag("Enable", entries[i].Enable);
-            w.Marked("TagName", entries[i].TagName);  // the mark keeps leading spaces
-            w.Plain("Mmsid", entries[i].Mmsid);
+            WriteRecord(w, kDirectory, s.model, entries[i]);
         }
     };
-    write("CHMMSID", r.CHMMSID);
-    write("CHGRPID", r.CHGRPID);
+    write("CHMMSID", s.settings.CHMMSID);
+    write("CHGRPID", s.settings.CHGRPID);
 }
 
 void WritePresetBytes(Writer& w, const RadioImage& image) {
@@ -217,6 +245,15 @@ struct Reading {
 // A decimal number, whole: sign, digits, an optional fraction and exponent.
 std::optional<double> Number(const std::string& text) {
     if (text.empty()) return std::nullopt;
+    // Most values are a few digits, perhaps signed: counted at once (exact
+    // up to 15 digits, and "-0" stays a negative zero as below).
+    const size_t signs = text[0] == '-' || text[0] == '+';
+    if (text.size() > signs && text.size() - signs <= 15 &&
+        std::all_of(text.begin() + static_cast<std::ptrdiff_t>(signs), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        double digits = 0;
+        for (size_t i = signs; i < text.size(); ++i) digits = digits * 10 + (text[i] - '0');
+        return text[0] == '-' ? -digits : digits;
+    }
     const char* begin = text.data();
     if (*begin == '+') ++begin;
     double value = 0;
@@ -247,16 +284,6 @@ void ReadFlag(Reading& t, std::string_view section, std::string_view key, bool& 
     if (const auto value = text ? Number(*text) : std::nullopt) field = *value != 0;
 }
 
-// The largest value a field of the image holds.
-constexpr long Top(const Bits& bits) { return (1L << bits.width) - 1; }
-constexpr long kWordTop = 0xFFFF;
-
-// A number the radio keeps in a field of `bits`; values past it stay out.
-template <class T>
-void ReadField(Reading& t, std::string_view section, std::string_view key, T& field, const Bits& bits) {
-    ReadInteger(t, section, key, field, 0, Top(bits));
-}
-
 void ReadFrequency(Reading& t, std::string_view section, std::string_view key, double& field) {
     const std::string* text = t.Find(section, key);
     if (const auto value = text ? Number(*text) : std::nullopt) field = *value;
@@ -264,6 +291,38 @@ void ReadFrequency(Reading& t, std::string_view section, std::string_view key, d
 
 void ReadText(Reading& t, std::string_view section, std::string_view key, std::string& field) {
     field = t.LookupValue(section, key);
+}
+
+// One value under key, as its kind reads it; a row of flags is one key per
+// flag, the key and a bare index.
+template <class T>
+void ReadValue(Reading& t, std::string_view section, std::string_view key, const Kind& kind, T& field) {
+    if constexpr (IsBoolArray<T>::value) {
+        for (size_t i = 0; i < field.size(); ++i) ReadValue(t, section, Bare(key, static_cast<int>(i)), kind, field[i]);
+    } else if constexpr (std::is_same_v<T, bool>) {
+        if (kind.form != Form::Inverted) return ReadFlag(t, section, key, field);
+        const std::string* text = t.Find(section, key);
+        field = text && *text == "0";
+    } else if constexpr (std::is_same_v<T, double>) {
+        ReadFrequency(t, section, key, field);
+    } else if constexpr (std::is_same_v<T, std::string>) {
+        ReadText(t, section, key, field);
+    } else {
+        ReadInteger(t, section, key, field, kind.lo, kind.hi);
+    }
+}
+
+template <class R, size_t P>
+void ReadField(Reading& t, std::string_view section, const FieldRow<R, P>& row, std::string_view key, R& record) {
+    std::visit([&](auto member) { ReadValue(t, section, key, row.kind, record.*member); }, row.member);
+}
+
+// Every field of a record that the model's reader takes at this place.
+template <class Row, size_t N, class R>
+void ReadRecord(Reading& t, std::string_view section, const Placed<Row, N>& at, int model, R& record,
+                size_t first = 0) {
+    for (size_t i = first; i < N; ++i)
+        if (at.rows[i]->Read(at.place, model)) ReadField(t, section, *at.rows[i], at.rows[i]->key, record);
 }
 
 // "&H1F" or "31": the leading number of the text; 0 when there is none.
@@ -281,15 +340,13 @@ long NumericPrefix(const std::string& text) {
 void ApplyUsableGroups(RadioSession& s, Reading& t) {
     const std::string_view section = "Usable CH Group Setup";
     auto& groups = s.settings.UsableGroups;
-    for (int g = 0; g < 3; ++g) ReadFlag(t, section, kGroupKeys[g], groups[g].Enable);
     // The land-mobile flags come back too: without them the channels of a
     // group that the defaults leave off would be programmed disabled.
-    ReadFlag(t, section, "LMR CH", groups[kLmrGroup].Enable);
-    ReadFlag(t, section, "EXP CH", groups[kExpGroup].Enable);
-    for (int k = 0; k <= kLmrGroup; ++k) ReadFlag(t, section, Spaced("TX TOT", k), groups[k].TxTot);
+    for (int g = 0; g <= kExpGroup; ++g) ReadField(t, section, kGroupEnable, kGroupEnableKeys[g], groups[g]);
+    for (int k = 0; k <= kLmrGroup; ++k) ReadField(t, section, kTxTot, Spaced(kTxTot.key, k), groups[k]);
     for (int g = 0; g < 3; ++g) {
-        const std::string priority = Spaced("Priority CH", g);
-        ReadInteger(t, section, priority, groups[g].PriorityCh, -1, kWordTop);  // -1: none
+        const std::string priority = Spaced(kPriority.key, g);
+        ReadField(t, section, kPriority, priority, groups[g]);
         for (int j = 0; j < map::kChannelListSlots; ++j) {
             long slot = -1;
             ReadInteger(t, section, Spaced(priority + "-Cmb", j + 1), slot, 0, 0xFFFF);
@@ -297,59 +354,19 @@ void ApplyUsableGroups(RadioSession& s, Reading& t) {
             s.image[address] = static_cast<uint8_t>(slot < 0 ? 0xFF : slot & 0xFF);
             s.image[address + 1] = static_cast<uint8_t>(slot < 0 ? 0xFF : slot >> 8);
         }
-        ReadInteger(t, section, priority + "Backup", groups[g].Backup, 0, 255);
+        ReadField(t, section, kBackup, priority + std::string(kBackup.key), groups[g]);
     }
-    for (int k = 0; k <= kLmrGroup; ++k) ReadFlag(t, section, Spaced("Status Icon", k), groups[k].StatusIcon);
-    if (HasNames(s.model))
-        for (int k = 0; k <= kLmrGroup; ++k) ReadText(t, section, Spaced("Status name", k), groups[k].StatusName);
+    for (int k = 0; k <= kLmrGroup; ++k) ReadField(t, section, kStatusIcon, Spaced(kStatusIcon.key, k), groups[k]);
+    if (kStatusName.Read(0, s.model))
+        for (int k = 0; k <= kLmrGroup; ++k) ReadField(t, section, kStatusName, Spaced(kStatusName.key, k), groups[k]);
 }
 
-void ApplyCommon(CommonSetup& c, Reading& t) {
-    const std::string_view section = "Common Setup";
-    ReadField(t, section, "TX Po Display", c.TxPoDisplay, map::TxPoDisplay);
-    ReadField(t, section, "Last TX Power", c.LastTxPower, map::LastTxPower);
-    ReadField(t, section, "Last CH Group", c.LastChGroup, map::LastChGroup);
-    ReadField(t, section, "SQL", c.SQL, map::SQL);
-    ReadInteger(t, section, "Last Display CH", c.LastDisplayCh, 0, kWordTop);
-    ReadInteger(t, section, "Marine_LMR CH", c.MarineLmrCh, 0, kWordTop);
-    ReadFlag(t, section, "SCAN", c.SCAN);
-    ReadField(t, section, "Resume Time", c.ResumeTime, map::ResumeTime);
-    ReadFlag(t, section, "PTT SCAN Clear", c.PttScanClear);
-    ReadFlag(t, section, "Dual Watch", c.DualWatch);
-    ReadInteger(t, section, "Offset Time", c.OffsetTime, 0, 24);  // -12..+12 hours
-    ReadField(t, section, "Magnetic Variation", c.MagneticVariation, map::MagneticVariation);
-    ReadField(t, section, "Weater", c.Weater, map::Weater);
-}
-
-void ApplyAtis(RadioSession& s, Reading& t) {
-    const std::string_view section = "ATIS Setup (Common)";
-    AtisSetup& a = s.settings.Atis;
-    for (int k = 0; k < 4; ++k) ReadFlag(t, section, Bare("Usable ATIS CH Group", k), a.UsableAtisChGroup[k]);
-    ReadText(t, section, "Atis Code", a.AtisCode);
-    if (IsDscModel(s.model))
-        for (int k = 0; k < 4; ++k) ReadFlag(t, section, Bare("Usable ATIS Kikker CH Group", k), a.UsableAtisKillerChGroup[k]);
-}
-
-void ApplyMarineChannel(Reading& t, const std::string& section, bool names, ChannelRecord& ch) {
+void ApplyMarineChannel(Reading& t, const std::string& section, int model, ChannelRecord& ch) {
     const ChannelRecord plan = ch;
-    ReadFlag(t, section, "Enable", ch.Enable);
-    ReadFlag(t, section, "LowPower", ch.LowPower);
-    ReadField(t, section, "TXPower", ch.TXPower, map::marine::PowerCode);
-    ReadFlag(t, section, "PowUp", ch.PowUp);
-    ReadField(t, section, "Duplex", ch.Duplex, map::marine::Duplex);
-    ReadFlag(t, section, "TxEnable", ch.TxEnable);
+    ReadRecord(t, section, kMarine, model, ch, 1);  // after the position, which placed the section
     // Whether a channel transmits is the channel's own, wherever the list
     // has moved it (the file keeps no TxDisabled).
     ch.TxDisabled = !ch.TxEnable;
-    ReadFlag(t, section, "DispayA", ch.DispayA);
-    ReadFlag(t, section, "ScanMemory", ch.ScanMemory);
-    if (names) {
-        ReadField(t, section, "Scramble", ch.Scramble, map::marine::Scramble);
-        ReadText(t, section, "ChTag", ch.ChTag);
-    }
-    ReadText(t, section, "StatusIcon", ch.StatusIcon);
-    ReadText(t, section, "StatusNo", ch.StatusNo);
-    ReadField(t, section, "BaseCh", ch.BaseCh, map::marine::BaseCh);
     // The plan's mask decides which bits a file may change: a receive-only
     // channel keeps the plan's mode (the CMB broadcasts are heard on the
     // coast frequency, Duplex 2). It belongs to the plan's channel, so it
@@ -365,61 +382,25 @@ void ApplyMarineGroup(RadioSession& s, Reading& t, int group) {
     MarineGroup& channels = s.settings.Marine(group);
     for (size_t n = 0; n <= t.sectionCount(); ++n) {
         const std::string section = Bare(kMarineSections[group], static_cast<int>(n));
-        const std::string* position = t.Find(section, "Position");
+        const std::string* position = t.Find(section, kPosition.key);
         if (!position || position->empty()) return;
         int16_t p = -1;
-        if (!ReadInteger(t, section, "Position", p, 0, kMarineSlots - 1)) continue;
+        if (!ReadInteger(t, section, kPosition.key, p, kPosition.kind.lo, kPosition.kind.hi)) continue;
         channels[static_cast<size_t>(p)].Position = p;
-        ApplyMarineChannel(t, section, HasNames(s.model), channels[static_cast<size_t>(p)]);
+        ApplyMarineChannel(t, section, s.model, channels[static_cast<size_t>(p)]);
     }
 }
 
-void ApplyWeather(RadioSettings& r, Reading& t) {
-    for (int n = 0; n < kWeatherChannels; ++n) {
-        const std::string section = Bare("CHWX", n);
-        ReadFlag(t, section, "Enable", r.CHWX[n].Enable);
-        ReadFlag(t, section, "ScanMemory", r.CHWX[n].ScanMemory);
-        ReadText(t, section, "ChTag", r.CHWX[n].ChTag);
-    }
-}
-
-void ApplyDirectory(Reading& t, const char* prefix, std::span<DirectoryEntry> entries) {
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string section = Bare(prefix, static_cast<int>(i) + 1);
-        ReadFlag(t, section, "Enable", entries[i].Enable);
-        ReadText(t, section, "TagName", entries[i].TagName);
-        ReadText(t, section, "Mmsid", entries[i].Mmsid);
-    }
+void ApplyDirectory(RadioSession& s, Reading& t, const char* prefix, std::span<DirectoryEntry> entries) {
+    for (size_t i = 0; i < entries.size(); ++i)
+        ReadRecord(t, Bare(prefix, static_cast<int>(i) + 1), kDirectory, s.model, entries[i]);
 }
 
 void ApplyLandMobile(Reading& t, const std::string& section, int model, ChannelRecord& ch) {
-    ReadFlag(t, section, "Enable", ch.Enable);
-    ReadFlag(t, section, "LMR EXP", ch.LmrExp);
-    ReadText(t, section, "CHDisplayL", ch.CHDisplayL);
+    ReadRecord(t, section, kLandMobile, model, ch);
     if (ch.CHDisplayL.size() == 1) ch.CHDisplayL.insert(ch.CHDisplayL.begin(), ' ');
-    ReadText(t, section, "CHDisplayR", ch.CHDisplayR);
-    ReadFrequency(t, section, "Rxfreq", ch.Rxfreq);
-    ReadFrequency(t, section, "Txfreq", ch.Txfreq);
-    ReadFlag(t, section, "LowPower", ch.LowPower);
-    ReadField(t, section, "TXPower", ch.TXPower, map::lmr::PowerCode);
-    ReadFlag(t, section, "PowUp", ch.PowUp);
-    ReadFlag(t, section, "ScanMemory", ch.ScanMemory);
-    ReadFlag(t, section, "ClockShift", ch.ClockShift);
     // The file keeps no transmit flag of these channels: the power code is it.
     ch.TxEnable = LandMobilePowerCode(ch) != 0;
-    ch.UsaGroup = t.LookupValue(section, "USA Group") == "0";
-    ch.IntGroup = t.LookupValue(section, "INT Group") == "0";
-    ch.CanGroup = t.LookupValue(section, "CAN Group") == "0";
-    if (!HasTones(model)) return;
-    ReadField(t, section, "Scramble", ch.Scramble, map::lmr::Scramble);
-    ReadText(t, section, "ChTag", ch.ChTag);
-    ReadFlag(t, section, "Narrow", ch.Narrow);
-    // DCS codes come in two modes; a CTCSS field's top value marks "no tone".
-    ReadInteger(t, section, "TxDCS", ch.TxDCS, 0, 2 * kSecondDcsOffset);
-    ReadInteger(t, section, "RxDCS", ch.RxDCS, 0, 2 * kSecondDcsOffset);
-    ReadFlag(t, section, "RxComp", ch.RxComp);
-    ReadInteger(t, section, "TxCTCSS", ch.TxCTCSS, 0, Top(map::tone::TxCtcss) - 1);
-    ReadInteger(t, section, "RxCTCSS", ch.RxCTCSS, 0, Top(map::tone::TxCtcss) - 1);
 }
 
 void ApplyPresetBytes(RadioImage& image, Reading& t) {
@@ -437,13 +418,15 @@ std::string SettingsFileText(const RadioSession& s) {
     Writer w;
     WriteMain(w, s);
     WriteUsableGroups(w, s);
-    WriteCommon(w, s.settings.Common);
-    WriteAtis(w, s);
+    w.Section("Common Setup");
+    WriteRecord(w, kCommon, s.model, s.settings.Common);
+    w.Section("ATIS Setup (Common)");
+    WriteRecord(w, kAtis, s.model, s.settings.Atis);
     WriteMarine(w, s);
-    WriteWeather(w, s.settings);
+    WriteWeather(w, s);
     WriteLandMobileGroups(w, s);
     // The directories follow the RG sections, so DSC radios keep them.
-    if (IsDscModel(s.model)) WriteDirectories(w, s.settings);
+    if (IsDscModel(s.model)) WriteDirectories(w, s);
     WritePresetBytes(w, s.image);
     return std::move(w.text);
 }
@@ -478,12 +461,13 @@ SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
         s.region = RegionFromByte(s.model, s.image[map::RegionByte]);
     }
     ApplyUsableGroups(s, t);
-    ApplyCommon(s.settings.Common, t);
-    ApplyAtis(s, t);
+    ReadRecord(t, "Common Setup", kCommon, s.model, s.settings.Common);
+    ReadRecord(t, "ATIS Setup (Common)", kAtis, s.model, s.settings.Atis);
     for (int g = 0; g < 3; ++g) ApplyMarineGroup(s, t, g);
-    ApplyWeather(s.settings, t);
-    ApplyDirectory(t, "CHMMSID", s.settings.CHMMSID);
-    ApplyDirectory(t, "CHGRPID", s.settings.CHGRPID);
+    for (int n = 0; n < kWeatherChannels; ++n)
+        ReadRecord(t, Bare("CHWX", n), kWeather, s.model, s.settings.CHWX[n]);
+    ApplyDirectory(s, t, "CHMMSID", s.settings.CHMMSID);
+    ApplyDirectory(s, t, "CHGRPID", s.settings.CHGRPID);
     for (int n = 0; n < kExpChannels; ++n) ApplyLandMobile(t, Bare("CHEXP", n + 1), s.model, s.settings.CHEXP[n]);
     for (int n = 0; n < kRgChannels; ++n) ApplyLandMobile(t, Bare("CHRG", n + 1), s.model, s.settings.CHRG[n]);
     ApplyPresetBytes(s.image, t);

@@ -4,84 +4,71 @@
 #include <charconv>
 #include <limits>
 #include <span>
+#include <stdexcept>
+
+#include "model/field_table.h"
 
 namespace kv {
 namespace {
 
-// A member of record R and how it reads as a setting.
+// A field as the walk names it.
 template <class R>
-using Member = std::variant<bool R::*, uint8_t R::*, int16_t R::*, uint16_t R::*, int32_t R::*, double R::*,
-                            std::string R::*, std::array<bool, 3> R::*, std::array<bool, 4> R::*,
-                            std::array<bool, 8> R::*>;
-
-template <class R>
-struct Field {
-    std::string_view key;
+struct WalkField {
+    std::string_view name;
     Member<R> member;
 };
 
+// The walk lists a record's fields in the order the record declares them
+// (kvtool show --json always has), whatever order the settings file keeps.
+// Where the table's order is that order already, the walk takes it as it is.
+template <class R, size_t P, size_t N>
+constexpr std::array<WalkField<R>, N> InTableOrder(const std::array<FieldRow<R, P>, N>& rows) {
+    std::array<WalkField<R>, N> walk{};
+    for (size_t i = 0; i < N; ++i) walk[i] = {rows[i].WalkName(), rows[i].member};
+    return walk;
+}
+
+// Else the record's members in their order name the rows: each one row,
+// every row once, or the walk does not compile.
+template <class R, size_t P, size_t N>
+constexpr std::array<WalkField<R>, N> InOrder(const std::array<FieldRow<R, P>, N>& rows,
+                                              const std::array<Member<R>, N>& order) {
+    std::array<WalkField<R>, N> walk{};
+    for (size_t i = 0; i < N; ++i) {
+        for (size_t k = 0; k < i; ++k)
+            if (order[k] == order[i]) throw std::logic_error("a member is named twice");
+        size_t found = N;
+        for (size_t r = 0; r < N; ++r)
+            if (rows[r].member == order[i]) found = r;
+        if (found == N) throw std::logic_error("a member has no row");
+        walk[i] = {rows[found].WalkName(), rows[found].member};
+    }
+    return walk;
+}
+
 using Ch = ChannelRecord;
-constexpr std::array<Field<Ch>, 32> kChannelFields{{
-    {"Position", &Ch::Position},     {"Enable", &Ch::Enable},         {"LowPower", &Ch::LowPower},
-    {"TXPower", &Ch::TXPower},       {"ClockShift", &Ch::ClockShift}, {"PowUp", &Ch::PowUp},
-    {"Duplex", &Ch::Duplex},         {"DuplexMask", &Ch::DuplexMask}, {"TxEnable", &Ch::TxEnable},
-    {"DispayA", &Ch::DispayA},       {"ScanMemory", &Ch::ScanMemory}, {"ChTag", &Ch::ChTag},
-    {"Scramble", &Ch::Scramble},     {"TxDisabled", &Ch::TxDisabled}, {"Narrow", &Ch::Narrow},
-    {"TxDCS", &Ch::TxDCS},           {"RxDCS", &Ch::RxDCS},           {"TxCTCSS", &Ch::TxCTCSS},
-    {"RxCTCSS", &Ch::RxCTCSS},       {"RxComp", &Ch::RxComp},         {"CHDisplayL", &Ch::CHDisplayL},
-    {"CHDisplayR", &Ch::CHDisplayR}, {"Txfreq", &Ch::Txfreq},         {"Rxfreq", &Ch::Rxfreq},
-    {"Sel1Copy", &Ch::Sel1Copy},     {"LMR EXP", &Ch::LmrExp},        {"USA Group", &Ch::UsaGroup},
-    {"INT Group", &Ch::IntGroup},    {"CAN Group", &Ch::CanGroup},    {"StatusNo", &Ch::StatusNo},
-    {"BaseCh", &Ch::BaseCh},         {"StatusIcon", &Ch::StatusIcon},
-}};
-
-using Group = UsableGroupSetup;
-constexpr std::array<Field<Group>, 6> kGroupFields{{
-    {"Enable", &Group::Enable},         {"TX TOT", &Group::TxTot},           {"Priority CH", &Group::PriorityCh},
-    {"Status Icon", &Group::StatusIcon}, {"Status name", &Group::StatusName}, {"Backup", &Group::Backup},
-}};
-
+constexpr auto kChannelWalk = InOrder(kChannelRows, std::to_array<Member<Ch>>({
+    &Ch::Position, &Ch::Enable, &Ch::LowPower, &Ch::TXPower, &Ch::ClockShift, &Ch::PowUp, &Ch::Duplex,
+    &Ch::DuplexMask, &Ch::TxEnable, &Ch::DispayA, &Ch::ScanMemory, &Ch::ChTag, &Ch::Scramble, &Ch::TxDisabled,
+    &Ch::Narrow, &Ch::TxDCS, &Ch::RxDCS, &Ch::TxCTCSS, &Ch::RxCTCSS, &Ch::RxComp, &Ch::CHDisplayL, &Ch::CHDisplayR,
+    &Ch::Txfreq, &Ch::Rxfreq, &Ch::Sel1Copy, &Ch::LmrExp, &Ch::UsaGroup, &Ch::IntGroup, &Ch::CanGroup,
+    &Ch::StatusNo, &Ch::BaseCh, &Ch::StatusIcon,
+}));
 using Common = CommonSetup;
-constexpr std::array<Field<Common>, 14> kCommonFields{{
-    {"TX Po Display", &Common::TxPoDisplay},     {"Last TX Power", &Common::LastTxPower},
-    {"SQL", &Common::SQL},                       {"Last CH Group", &Common::LastChGroup},
-    {"Last Display CH", &Common::LastDisplayCh}, {"Marine_LMR CH", &Common::MarineLmrCh},
-    {"SCAN", &Common::SCAN},                     {"Resume Time", &Common::ResumeTime},
-    {"PTT SCAN Clear", &Common::PttScanClear},   {"Dual Watch", &Common::DualWatch},
-    {"Offset Time", &Common::OffsetTime},        {"Magnetic Variation", &Common::MagneticVariation},
-    {"Weater", &Common::Weater},                 {"RotaryBeep", &Common::RotaryBeep},
-}};
+constexpr auto kCommonWalk = InOrder(kCommonRows, std::to_array<Member<Common>>({
+    &Common::TxPoDisplay, &Common::LastTxPower, &Common::SQL, &Common::LastChGroup, &Common::LastDisplayCh,
+    &Common::MarineLmrCh, &Common::SCAN, &Common::ResumeTime, &Common::PttScanClear, &Common::DualWatch,
+    &Common::OffsetTime, &Common::MagneticVariation, &Common::Weater, &Common::RotaryBeep,
+}));
+constexpr auto kGroupWalk = InTableOrder(kGroupRows);
+constexpr auto kAtisWalk = InTableOrder(kAtisRows);
+constexpr auto kCallSignWalk = InTableOrder(kCallSignRows);
+constexpr auto kDirectoryWalk = InTableOrder(kDirectoryRows);
+constexpr auto kDscBasicWalk = InTableOrder(kDscBasicRows);
+constexpr auto kDscCallWalk = InTableOrder(kDscCallRows);
+constexpr auto kDscDisplayWalk = InTableOrder(kDscDisplayRows);
 
-using Basic = DscBasicSetup;
-constexpr std::array<Field<Basic>, 9> kDscBasicFields{{
-    {"DscGroupUsable", &Basic::DscGroupUsable},   {"User MMSI", &Basic::UserMMSI},
-    {"DistressCancelCall", &Basic::DistressCancelCall}, {"StanbyMode", &Basic::StanbyMode},
-    {"PosRequest", &Basic::PosRequest},           {"PosSend", &Basic::PosSend},
-    {"PosRequestLevel", &Basic::PosRequestLevel}, {"PosSendLevel", &Basic::PosSendLevel},
-    {"BeepOut", &Basic::BeepOut},
-}};
-
-constexpr std::array<Field<DscCallSetup>, 2> kDscCallFields{{
-    {"Enable", &DscCallSetup::Enable}, {"Level", &DscCallSetup::Level}}};
 constexpr std::array<std::string_view, 3> kDscCallNames{"All Ships Call", "Group Call", "Individual Call"};
-
-using Display = DscDisplaySetup;
-constexpr std::array<Field<Display>, 3> kDscDisplayFields{{
-    {"Individual ACK Menu", &Display::IndividualAckMenu},
-    {"Individual ACK Message Menu", &Display::IndividualAckMessageMenu},
-    {"POS Request ACK Menu", &Display::PosRequestAckMenu},
-}};
-
-constexpr std::array<Field<AtisSetup>, 3> kAtisFields{{
-    {"Usable ATIS CH Group", &AtisSetup::UsableAtisChGroup},
-    {"Atis Code", &AtisSetup::AtisCode},
-    {"Usable ATIS Killer CH Group", &AtisSetup::UsableAtisKillerChGroup},
-}};
-constexpr std::array<Field<AtisCallSign>, 2> kCallSignFields{{
-    {"MID", &AtisCallSign::MID}, {"Display", &AtisCallSign::Display}}};
-
-constexpr std::array<Field<DirectoryEntry>, 3> kDirectoryFields{{
-    {"Enable", &DirectoryEntry::Enable}, {"TagName", &DirectoryEntry::TagName}, {"Mmsid", &DirectoryEntry::Mmsid}}};
 
 template <class T>
 SettingValue AsSetting(const T& value) {
@@ -90,11 +77,6 @@ SettingValue AsSetting(const T& value) {
     else
         return static_cast<int64_t>(value);
 }
-
-template <class T>
-struct IsBoolArray : std::false_type {};
-template <size_t N>
-struct IsBoolArray<std::array<bool, N>> : std::true_type {};
 
 constexpr std::string_view kNotARecordField = "it is not a setting of a record";
 
@@ -138,20 +120,20 @@ public:
     }
 
     template <class R, size_t N>
-    void Object(std::string_view key, int index, R& a, R& b, const std::array<Field<std::remove_const_t<R>>, N>& fields) {
+    void Object(std::string_view key, int index, R& a, R& b, const std::array<WalkField<std::remove_const_t<R>>, N>& fields) {
         if (!v_.Open(key, index, false, a == b)) return;
         Fields(a, b, fields);
         v_.Close(false);
     }
 
     template <class R, size_t N>
-    void Fields(R& a, R& b, const std::array<Field<std::remove_const_t<R>>, N>& fields) {
+    void Fields(R& a, R& b, const std::array<WalkField<std::remove_const_t<R>>, N>& fields) {
         for (const auto& f : fields)
-            std::visit([&](auto member) { Member(f.key, a.*member, b.*member); }, f.member);
+            std::visit([&](auto member) { Value(f.name, a.*member, b.*member); }, f.member);
     }
 
     template <class A, size_t N>
-    void Array(std::string_view key, A& a, A& b, const std::array<Field<typename std::remove_const_t<A>::value_type>, N>& fields) {
+    void Array(std::string_view key, A& a, A& b, const std::array<WalkField<typename std::remove_const_t<A>::value_type>, N>& fields) {
         if (!v_.Open(key, -1, true, a == b)) return;
         for (size_t i = 0; i < a.size(); ++i) Object("", static_cast<int>(i), a[i], b[i], fields);
         v_.Close(true);
@@ -166,7 +148,7 @@ public:
 
 private:
     template <class T>
-    void Member(std::string_view key, T& a, T& b) {
+    void Value(std::string_view key, T& a, T& b) {
         if constexpr (IsBoolArray<std::remove_const_t<T>>::value) {
             if (!v_.Open(key, -1, true, a == b)) return;
             for (size_t i = 0; i < a.size(); ++i) {
@@ -201,26 +183,26 @@ void WalkSettings(const RadioSession& sa, const RadioSession& sb, S& a, S& b, Se
     w.Scalar("SEL1", sa.Sel1(), sb.Sel1());
     w.Scalar("SEL2", sa.Sel2(), sb.Sel2());
     w.Scalar("REGION", int64_t{sa.region}, int64_t{sb.region});
-    w.Array("Usable CH Group Setup", a.UsableGroups, b.UsableGroups, kGroupFields);
-    w.Object("Common Setup", -1, a.Common, b.Common, kCommonFields);
-    w.Object("DSC Basic Setup", -1, a.DscBasic, b.DscBasic, kDscBasicFields);
+    w.Array("Usable CH Group Setup", a.UsableGroups, b.UsableGroups, kGroupWalk);
+    w.Object("Common Setup", -1, a.Common, b.Common, kCommonWalk);
+    w.Object("DSC Basic Setup", -1, a.DscBasic, b.DscBasic, kDscBasicWalk);
     w.Section("DSC Advanced Setup", a.DscAdvanced == b.DscAdvanced, [&] {
         for (size_t k = 0; k < kDscCallNames.size(); ++k)
-            w.Object(kDscCallNames[k], -1, a.DscAdvanced.Calls[k], b.DscAdvanced.Calls[k], kDscCallFields);
+            w.Object(kDscCallNames[k], -1, a.DscAdvanced.Calls[k], b.DscAdvanced.Calls[k], kDscCallWalk);
     });
-    w.Object("DSC Display Setup", -1, a.DscDisplay, b.DscDisplay, kDscDisplayFields);
+    w.Object("DSC Display Setup", -1, a.DscDisplay, b.DscDisplay, kDscDisplayWalk);
     w.Section("ATIS Setup", a.Atis == b.Atis, [&] {
-        w.Fields(a.Atis, b.Atis, kAtisFields);
-        w.Array("Call Sign", a.Atis.CallSign, b.Atis.CallSign, kCallSignFields);
+        w.Fields(a.Atis, b.Atis, kAtisWalk);
+        w.Array("Call Sign", a.Atis.CallSign, b.Atis.CallSign, kCallSignWalk);
     });
-    w.Array("CHUSA", a.CHUSA, b.CHUSA, kChannelFields);
-    w.Array("CHINT", a.CHINT, b.CHINT, kChannelFields);
-    w.Array("CHCAN", a.CHCAN, b.CHCAN, kChannelFields);
-    w.Array("CHWX", a.CHWX, b.CHWX, kChannelFields);
-    w.Array("CHEXP", a.CHEXP, b.CHEXP, kChannelFields);
-    w.Array("CHRG", a.CHRG, b.CHRG, kChannelFields);
-    w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, kDirectoryFields);
-    w.Array("CHGRPID", a.CHGRPID, b.CHGRPID, kDirectoryFields);
+    w.Array("CHUSA", a.CHUSA, b.CHUSA, kChannelWalk);
+    w.Array("CHINT", a.CHINT, b.CHINT, kChannelWalk);
+    w.Array("CHCAN", a.CHCAN, b.CHCAN, kChannelWalk);
+    w.Array("CHWX", a.CHWX, b.CHWX, kChannelWalk);
+    w.Array("CHEXP", a.CHEXP, b.CHEXP, kChannelWalk);
+    w.Array("CHRG", a.CHRG, b.CHRG, kChannelWalk);
+    w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, kDirectoryWalk);
+    w.Array("CHGRPID", a.CHGRPID, b.CHGRPID, kDirectoryWalk);
 }
 
 // A path cut into the keys and indexes the walk opens: "CHUSA[13].ChTag" is

@@ -1,7 +1,9 @@
-// The settings record's fields, each named once, in the order and with the
-// names of kvtool's JSON view ("CHUSA[13].ChTag", "Common Setup.SQL"). One
-// walk over two sessions at once serves the JSON view (the same session
-// twice) and the difference of two programmings (which skips equal records).
+// The settings walk: every setting of the record, by the rows of
+// model/field_table.h (the tables the settings file walks too), a record's
+// fields in the order the record declares them and with the names of
+// kvtool's JSON view ("CHUSA[13].ChTag", "Common Setup.SQL"). One walk over
+// two sessions at once serves the JSON view (the same session twice) and
+// the difference of two programmings (which skips equal records).
 #pragma once
 
 #include <cstdint>

@@ -142,6 +142,9 @@ TEST(SettingsLoad, NumbersFlagsAndTextsConvert) {
     text = Replaced(text, "SQL=15", "SQL= 7.0");
     text = Replaced(text, "SCAN=1", "SCAN=-2");
     text = Replaced(text, "Dual Watch=1", "Dual Watch=0");
+    text = Replaced(text, "Priority CH 0=32", "Priority CH 0=-1");
+    text = Replaced(text, "Priority CH 1=32", "Priority CH 1=+007");
+    text = Replaced(text, "Offset Time=12", "Offset Time=0000000000000000000000005");
     text = Replaced(text, "[CHUSA3]\r\nPosition=3", "[CHUSA3]\r\nPosition=3\r\nChTag=#  A");
     text = Replaced(text, "[CHUSA4]\r\nPosition=4", "[CHUSA4]\r\nPosition=4\r\nStatusNo=  A");
     text = Replaced(text, "[CHUSA5]\r\nPosition=5", "[CHUSA5]\r\nPosition=5\r\nChTag=#");
@@ -150,6 +153,9 @@ TEST(SettingsLoad, NumbersFlagsAndTextsConvert) {
     EXPECT_EQ(s.settings.Common.SQL, 7);
     EXPECT_TRUE(s.settings.Common.SCAN);
     EXPECT_FALSE(s.settings.Common.DualWatch);
+    EXPECT_EQ(s.settings.UsableGroups[0].PriorityCh, -1);
+    EXPECT_EQ(s.settings.UsableGroups[1].PriorityCh, 7);
+    EXPECT_EQ(s.settings.Common.OffsetTime, 5);
     EXPECT_EQ(s.settings.CHUSA[3].ChTag, "  A");
     EXPECT_EQ(s.settings.CHUSA[4].StatusNo, "A");
     EXPECT_EQ(s.settings.CHUSA[5].ChTag, "");
@@ -274,13 +280,27 @@ TEST(SettingsSave, ModelOneWritesNoNamesAndKeepsThemOnLoad) {
     EXPECT_EQ(s.settings.UsableGroups[0].StatusName, "KEEP");
 }
 
+// The killer flags are written for model type 0 only and read on both DSC
+// model types: a model type 3 file has no Kikker keys and leaves the flags
+// as they were, and takes them when it carries them.
 TEST(SettingsSave, KillerFlagsAreWrittenForModelZeroOnlyAndReadOnDscModels) {
-    for (int model : {0, 3, 5}) {
-        RadioSession s = Fresh(model);
+    struct Case {
+        int model;
+        bool written;
+        bool read;
+    };
+    const std::array<bool, 4> saved{false, true, false, true}, before{true, false, true, false};
+    for (const Case c : {Case{0, true, true}, Case{3, false, true}, Case{5, false, false}}) {
+        RadioSession s = Fresh(c.model);
+        s.settings.Atis.UsableAtisKillerChGroup = saved;
         const std::string text = SettingsFileText(s);
-        EXPECT_EQ(text.find("Kikker") != std::string::npos, model == 0) << model;
-        Load(s, Replaced(text, "Atis Code=", "Usable ATIS Kikker CH Group1=1\r\nAtis Code="));
-        EXPECT_EQ(s.settings.Atis.UsableAtisKillerChGroup[1], IsDscModel(model)) << model;
+        EXPECT_EQ(text.find("Kikker") != std::string::npos, c.written) << c.model;
+        RadioSession loaded = Fresh(c.model);
+        loaded.settings.Atis.UsableAtisKillerChGroup = before;
+        Load(loaded, text);
+        EXPECT_EQ(loaded.settings.Atis.UsableAtisKillerChGroup, c.written ? saved : before) << c.model;
+        Load(loaded, Replaced(text, "Atis Code=", "Usable ATIS Kikker CH Group0=0\r\nAtis Code="));
+        EXPECT_EQ(loaded.settings.Atis.UsableAtisKillerChGroup[0], !c.read) << c.model;
     }
 }
 

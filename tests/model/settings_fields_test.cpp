@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "image/defaults.h"
 #include "model/settings_fields.h"
 
@@ -63,6 +66,62 @@ TEST(SettingPaths, TheStoreChangesNothingElse) {
     EXPECT_EQ(FindSetting(s, "CHUSA[4].ChTag").value, SettingValue(Defaults().settings.CHUSA[4].ChTag));
     EXPECT_FALSE(FindSetting(s, "MODELTYPE").settable);
     EXPECT_TRUE(FindSetting(s, "MODELTYPE").found);
+}
+
+// The names the walk gives a record's fields, in its order: every value's
+// path, cut to the name that follows `under`.
+class FieldNames : public SettingsVisitor {
+public:
+    explicit FieldNames(std::string under) : under_(std::move(under)) {}
+    bool Open(std::string_view key, int index, bool, bool) override {
+        path_.push_back(Step(key, index));
+        return true;
+    }
+    void Close(bool) override { path_.pop_back(); }
+    void Value(std::string_view key, int index, const SettingValue&, const SettingValue&) override {
+        std::string path;
+        for (const std::string& step : path_) path += step;
+        path += Step(key, index);
+        if (path.rfind(under_, 0) != 0) return;
+        const std::string name = path.substr(under_.size(), path.find_first_of(".[", under_.size()) - under_.size());
+        if (names.empty() || names.back() != name) names.push_back(name);
+    }
+    std::vector<std::string> names;
+
+private:
+    static std::string Step(std::string_view key, int index) {
+        return index >= 0 ? "[" + std::to_string(index) + "]" : "." + std::string(key);
+    }
+    std::string under_;
+    std::vector<std::string> path_;
+};
+
+// kvtool show --json and the fleet's columns name the fields so, in the
+// order the record declares them, whatever order the settings file keeps.
+TEST(SettingPaths, RecordsListTheirFieldsUnderTheirNamesInTheirOrder) {
+    struct Case {
+        const char* under;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {".CHUSA[0].", {"Position", "Enable", "LowPower", "TXPower", "ClockShift", "PowUp", "Duplex", "DuplexMask",
+                        "TxEnable", "DispayA", "ScanMemory", "ChTag", "Scramble", "TxDisabled", "Narrow", "TxDCS",
+                        "RxDCS", "TxCTCSS", "RxCTCSS", "RxComp", "CHDisplayL", "CHDisplayR", "Txfreq", "Rxfreq",
+                        "Sel1Copy", "LMR EXP", "USA Group", "INT Group", "CAN Group", "StatusNo", "BaseCh",
+                        "StatusIcon"}},
+        {".Common Setup.", {"TX Po Display", "Last TX Power", "SQL", "Last CH Group", "Last Display CH",
+                            "Marine_LMR CH", "SCAN", "Resume Time", "PTT SCAN Clear", "Dual Watch", "Offset Time",
+                            "Magnetic Variation", "Weater", "RotaryBeep"}},
+        {".ATIS Setup.", {"Usable ATIS CH Group", "Atis Code", "Usable ATIS Killer CH Group", "Call Sign"}},
+        {".Usable CH Group Setup[4].", {"Enable", "TX TOT", "Priority CH", "Status Icon", "Status name", "Backup"}},
+        {".CHGRPID[9].", {"Enable", "TagName", "Mmsid"}},
+    };
+    const RadioSession s = Defaults();
+    for (const Case& c : cases) {
+        FieldNames names(c.under);
+        VisitSettings(s, s, names);
+        EXPECT_EQ(names.names, c.names) << c.under;
+    }
 }
 
 }  // namespace

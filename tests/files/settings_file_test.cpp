@@ -382,6 +382,10 @@ TEST_P(SettingsForEveryModel, ASavedFileLoadsBackToTheSameFile) {
         const std::string saved = SettingsFileText(s);
         RadioSession loaded = Fresh(model);
         ASSERT_EQ(Load(loaded, saved).result, LoadResult::Loaded);
+        // A field left out of both the save and the load passes the file comparison:
+        // the land-mobile names (models with tones) are checked on the records.
+        for (size_t n = 0; n < s.settings.CHEXP.size() && TraitsOf(model).toneBlock != 0; ++n)
+            ASSERT_EQ(loaded.settings.CHEXP[n].ChTag, s.settings.CHEXP[n].ChTag) << "model " << model << " LMR/EXP " << n;
         const std::string again = SettingsFileText(loaded);
         ASSERT_TRUE(again == saved) << "model " << model << " seed " << seed << ": " << FirstDifference(saved, again);
     }

@@ -12,7 +12,7 @@
 #include "image/defaults.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
-#include "sim_process.h"
+#include "sim/sim_process.h"
 
 namespace kv {
 namespace {
@@ -46,13 +46,13 @@ Run ProgramFleet(const std::vector<std::string>& devices, size_t radios) {
     };
     options.startThread = qt::StartQtThread;
     FleetJob job(std::move(fleet.radios), ports, options);
-    const double cpuBefore = bench::CpuSeconds();
+    const double cpuBefore = sim::CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     job.Start();
     while (!job.WaitFor(std::chrono::milliseconds(200))) {}
     Run run;
     run.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.cpu = bench::CpuSeconds() - cpuBefore;
+    run.cpu = sim::CpuSeconds() - cpuBefore;
     for (const FleetReport& r : job.Reports()) {
         run.ok = run.ok && Succeeded(r.state);
         if (!Succeeded(r.state)) std::fprintf(stderr, "fleet_bench: %s: %s\n", r.label.c_str(), r.message.c_str());
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const std::string simPath = argc > 1 ? argv[1] : KVRADIO_SIM_PATH;
     const std::string prefix = "/tmp/kv-fleet-bench-" + std::to_string(getpid()) + "-";
-    kv::bench::SimProcess sim(simPath, {"--paced", "--synced", "--variant", "KV170", "--count", std::to_string(kv::kFleet),
+    kv::sim::SimProcess sim(simPath, {"--paced", "--synced", "--variant", "KV170", "--count", std::to_string(kv::kFleet),
                                         "--link-prefix", prefix},
                               kv::kFleet);
     if (sim.devices.size() < kv::kFleet) {

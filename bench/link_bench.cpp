@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "image/defaults.h"
-#include "sim_process.h"
+#include "sim/sim_process.h"
 #include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_serial_line.h"
@@ -87,12 +87,12 @@ bool Measure(const char* name, const std::string& device, Job job) {
     TransferState state;
     state.TransferMode = job == Job::Read ? TransferMode::Read : TransferMode::Program;
     CloneLink link(LinkContext{line, clock, prompt, events}, state);
-    const double cpuBefore = bench::CpuSeconds();
+    const double cpuBefore = sim::CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     const TransferOutcome outcome =
         job == Job::SafeProgram ? RunSafeProgram(link, session) : TransferRunner(link, session).Run();
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double cpu = bench::CpuSeconds() - cpuBefore;
+    const double cpu = sim::CpuSeconds() - cpuBefore;
     const double floor = static_cast<double>(line.received) / kBytesPerSecond +
                          std::chrono::duration<double>(clock.paused).count();
     std::printf("%-14s %s  wall %7.2f s  floor %7.2f s  ratio %.3f  cpu %5.2f s (%.1f %% of wall)  %zu bytes received\n",
@@ -107,7 +107,7 @@ bool Measure(const char* name, const std::string& device, Job job) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const std::string simPath = argc > 1 ? argv[1] : KVRADIO_SIM_PATH;
-    kv::bench::SimProcess sim(simPath, {"--paced", "--synced", "--variant", "KV170"}, 1);
+    kv::sim::SimProcess sim(simPath, {"--paced", "--synced", "--variant", "KV170"}, 1);
     if (sim.devices.empty()) {
         std::fprintf(stderr, "link_bench: kvradio-sim did not start\n");
         return 1;

@@ -22,6 +22,7 @@
 #include "link/link_rig.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
+#include "sim/sim_process.h"
 #include "support/kvtool_run.h"
 #include "support/small_disk.h"
 #include "support/temp_dir.h"
@@ -37,45 +38,8 @@ using test::TempDir;
 using test::ToolRun;
 
 // kvradio-sim as a child process on its own pseudo-terminal.
-class SimProcess {
-public:
-    explicit SimProcess(std::vector<std::string> args) {
-        args.insert(args.begin(), KVRADIO_SIM_PATH);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        int out[2];
-        if (pipe(out) != 0) return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        // The first line the simulator prints is its device.
-        char c;
-        while (read(out[0], &c, 1) == 1 && c != '\n') device_ += c;
-        close(out[0]);
-    }
-    ~SimProcess() { Stop(); }
-    SimProcess(const SimProcess&) = delete;
-    SimProcess& operator=(const SimProcess&) = delete;
-
-    const std::string& device() const { return device_; }
-    // SIGTERM, then wait: the simulator writes --save and --log as it exits.
-    int Stop() {
-        if (pid_ <= 0) return -1;
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    std::string device_;
+struct SimProcess : sim::SimProcess {
+    explicit SimProcess(std::vector<std::string> args) : sim::SimProcess(KVRADIO_SIM_PATH, std::move(args)) {}
 };
 
 class NoPauseClock : public SteadyClock {

@@ -1,5 +1,6 @@
-// kvradio-sim as a child process for the link benchmarks, and the CPU time
-// this process has spent.
+// kvradio-sim as a child process, for the benchmarks and the tests that
+// drive the real program over pseudo-terminals; and the CPU time this
+// process has spent.
 #pragma once
 
 #include <signal.h>
@@ -12,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-namespace kv::bench {
+namespace kv::sim {
 
 class SimProcess {
 public:
     // Starts kvradio-sim with args and takes the devices it prints, one per radio.
-    SimProcess(const std::string& path, std::vector<std::string> args, size_t radios) {
+    SimProcess(const std::string& path, std::vector<std::string> args, size_t radios = 1) {
         args.insert(args.begin(), path);
         std::vector<char*> argv;
         for (std::string& a : args) argv.push_back(a.data());
@@ -39,13 +40,22 @@ public:
         }
         close(out[0]);
     }
-    ~SimProcess() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
+    ~SimProcess() { Stop(); }
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
+
+    // The first radio's device ("" when the simulator did not start).
+    std::string device() const { return devices.empty() ? "" : devices[0]; }
+    // SIGTERM, then wait: the simulator writes --save and --log as it exits.
+    // Its exit status, or -1.
+    int Stop() {
+        if (pid_ <= 0) return -1;
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
 
     std::vector<std::string> devices;
 
@@ -60,4 +70,4 @@ inline double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-}  // namespace kv::bench
+}  // namespace kv::sim

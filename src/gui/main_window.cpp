@@ -674,10 +674,13 @@ void MainWindow::TransferProgram() {
     RunTransfer(TransferMode::Program);
 }
 
+std::unique_ptr<FleetDialog> MainWindow::NewFleetDialog() {
+    return std::make_unique<FleetDialog>(s_, services_, e_.program, this);
+}
+
 void MainWindow::TransferFleet() {
     if (!ValidateActiveField()) return;
-    FleetDialog dialog(s_, services_, e_.program, this);
-    dialog.exec();
+    NewFleetDialog()->exec();
     SaveProgramChoices(services_.store, e_.program);
 }
 

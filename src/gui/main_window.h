@@ -24,6 +24,8 @@
 
 namespace kv {
 
+class FleetDialog;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -51,6 +53,7 @@ public:
     void TransferProgram();
     // Transfer > Program Fleet: the window's data (or a file) into many radios.
     void TransferFleet();
+    std::unique_ptr<FleetDialog> NewFleetDialog();
     // File > Restore from Backup: a kept read becomes the window's data.
     void FileRestoreBackup();
     bool RestoreBackup(const std::filesystem::path& path);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "gui/about_dialog.h"
+#include "gui/fleet_dialog.h"
 #include "gui/app.h"
 #include "gui/main_window.h"
 #include "gui/report_preview.h"
@@ -64,6 +65,9 @@ int SaveScreenshots(MainWindow& window, const QString& folder) {
     debug.Note("status check.. OK");
     debug.Progress({.percent = 75});
     saved += debug.grab().save(QDir(folder).filePath("transfer-read-debug.png"));
+    const auto fleet = window.NewFleetDialog();
+    fleet->resize(720, 560);
+    saved += fleet->grab().save(QDir(folder).filePath("fleet.png"));
     AboutDialog about(&window);
     saved += Save(&about, folder, "about");
     window.SelectNodeByKey("General");

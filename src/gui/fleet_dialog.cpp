@@ -267,10 +267,9 @@ void FleetDialog::SaveLog() {
 
 void FleetDialog::Enable() {
     const bool busy = running();
-    for (QWidget* w : {static_cast<QWidget*>(currentData_), static_cast<QWidget*>(templateFile_),
-                       static_cast<QWidget*>(chooseTemplate_), static_cast<QWidget*>(loadRadios_),
-                       static_cast<QWidget*>(portList_), static_cast<QWidget*>(backup_), static_cast<QWidget*>(verify_)})
-        w->setEnabled(!busy);
+    const std::initializer_list<QWidget*> setupControls = {currentData_, templateFile_, chooseTemplate_, loadRadios_,
+                                                           portList_,    backup_,       verify_};
+    for (QWidget* w : setupControls) w->setEnabled(!busy);
     start_->setEnabled(!busy && setup_.Problems().empty() && static_cast<bool>(services_.fleet.openPort));
     next_->setEnabled(busy && !watch_->ConnectRequest().empty());
     cancel_->setEnabled(busy);

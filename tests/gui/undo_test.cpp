@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -131,6 +132,9 @@ TEST(Undo, AFrequencyAndTheNarrowLockItBringsAreOneStep) {
     rig.Find<QCheckBox>("chkCScan")->setFocus(Qt::TabFocusReason);  // moving on stores the frequency
     QApplication::processEvents();
     ASSERT_TRUE(rig.session.settings.CHEXP[0].Narrow);
+    EXPECT_TRUE(rig.Find<QRadioButton>("optCWide_1")->isChecked()) << "the screen shows the lock";
+    EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_0")->isEnabled());
+    EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_1")->isEnabled());
     EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo TX Frequency of LMR channel 1");
     ASSERT_TRUE(w.EditUndo());
     EXPECT_TRUE(rig.session.settings == wide);
@@ -176,21 +180,6 @@ TEST(Undo, TheChangedMarkFollowsTheSavedState) {
     }
     ASSERT_TRUE(w.FileSave());
     EXPECT_EQ(ReadText(rig.dir / "boat.dat"), saved) << "undone to the saved state: the same file";
-}
-
-TEST(Undo, AGroupSwitchedOffComesBackInTheTree) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    ASSERT_TRUE(w.SelectNodeByKey("Usable"));
-    auto* usa = rig.Find<QCheckBox>("chkUsable_0");
-    ASSERT_TRUE(usa->isChecked());
-    usa->setChecked(false);
-    EXPECT_FALSE(TreeHas(rig, "PU"));
-    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Usable of USA CH");
-    ASSERT_TRUE(w.EditUndo());
-    EXPECT_TRUE(TreeHas(rig, "PU"));
-    EXPECT_TRUE(usa->isChecked());
-    EXPECT_EQ(w.CurrentKey(), "Usable");
 }
 
 TEST(Undo, MarineAddAndDeleteAreStepsTheGridFollows) {
@@ -251,55 +240,6 @@ TEST(Undo, AFieldTheUserMustMendStopsTheUndo) {
     EXPECT_FALSE(w.EditUndo());
     EXPECT_EQ(rig.prompt.shown().size(), 1u) << "the field's message";
     EXPECT_EQ(code->text(), "123");
-}
-
-TEST(Undo, CommandsThatReplaceTheDataClearTheHistory) {
-    const struct {
-        const char* name;
-        std::function<void(Rig&)> command;
-    } commands[] = {
-        {"New", [](Rig& rig) { rig.window->FileNew(); }},
-        {"Open",
-         [](Rig& rig) {
-             rig.files.names = {rig.dir / "other.dat"};
-             rig.window->FileOpen();
-         }},
-        {"Model", [](Rig& rig) { rig.window->EditModel(6); }},
-        {"Region",
-         [](Rig& rig) {
-             const auto& names = rig.window->destinationMenu().list.names;
-             rig.window->PickDestination(
-                 static_cast<int>(std::find(names.begin(), names.end(), "KV150-usa") - names.begin()));
-         }},
-        {"Read",
-         [](Rig& rig) {
-             PressOkWhenOpen();
-             rig.window->TransferRead();
-         }},
-        {"Restore from Backup",
-         [](Rig& rig) {
-             ASSERT_TRUE(SaveImageFile(rig.session, rig.dir / "backup.hex").ok);
-             rig.window->RestoreBackup(rig.dir / "backup.hex");
-         }},
-    };
-    for (const auto& c : commands) {
-        Rig rig;
-        MainWindow& w = rig.Start();
-        rig.files.names = {rig.dir / "other.dat"};
-        ASSERT_TRUE(w.FileSaveAs());
-        w.ApplyChange("Paste rows", [&] {
-            RadioSettings after = rig.session.settings;
-            after.CHRG[0].ChTag = "EDITED";
-            return after;
-        }());
-        rig.Answer({Answer::Cancel});
-        c.command(rig);
-        EXPECT_TRUE(w.history().stack().canUndo()) << c.name << ": kept when the question is cancelled";
-        rig.Answer({Answer::No, Answer::Ok});
-        c.command(rig);
-        EXPECT_FALSE(w.history().stack().canUndo()) << c.name;
-        EXPECT_FALSE(w.EditUndo()) << c.name;
-    }
 }
 
 TEST(Shortcuts, TheFileMenuCommandsAndUndoRedo) {

@@ -14,13 +14,11 @@
 #include "gui/channel_screens.h"
 #include "gui/field_edit.h"
 #include "gui/gui_rig.h"
-#include "gui/link_transfer_job.h"
 #include "gui/report_preview.h"
 #include "print/report_printer.h"
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
-#include "sim/demo_radio.h"
 #include "support/sessions.h"
 #include "util/texts.h"
 
@@ -45,7 +43,7 @@ void ListChannels(MarineGroup& group, int n) {
     }
 }
 
-TEST(UsableScreen, SwitchingUsaOffAndOnRebuildsTheTreeAtOnce) {
+TEST(UsableScreen, SwitchingUsaOffUndoingItAndOnRebuildsTheTreeAtOnce) {
     Rig rig;
     MainWindow& w = rig.Start();
     rig.session.settings.UsableGroups[kUsaGroup].Enable = true;
@@ -64,9 +62,17 @@ TEST(UsableScreen, SwitchingUsaOffAndOnRebuildsTheTreeAtOnce) {
     EXPECT_FALSE(NodeKeys(tree, "Program").contains("PU"));
     EXPECT_FALSE(rig.Find<QComboBox>("cmbUsablePri_0")->isEnabled());
     EXPECT_EQ(w.CurrentKey(), "Usable") << "the screen stays selected";
+    EXPECT_EQ(rig.Find<QAction>("mnuEditUndo")->text(), "&Undo Usable of USA CH");
 
-    usa->setChecked(true);
+    ASSERT_TRUE(w.EditUndo());
+    EXPECT_TRUE(usa->isChecked());
     EXPECT_EQ(NodeKeys(tree, "Program").value(0), "PU");
+    EXPECT_TRUE(rig.Find<QComboBox>("cmbUsablePri_0")->isEnabled());
+    EXPECT_EQ(w.CurrentKey(), "Usable");
+
+    usa->setChecked(false);
+    usa->setChecked(true);
+    EXPECT_EQ(NodeKeys(tree, "Program").value(0), "PU") << "ticking rebuilds the tree as well";
     EXPECT_TRUE(rig.Find<QComboBox>("cmbUsablePri_0")->isEnabled());
 }
 
@@ -149,23 +155,14 @@ TEST(MarineGrid, AddInsertsAfterTheSelectedRowAndSaves) {
     EXPECT_EQ(added.BaseCh, 72);
     EXPECT_EQ(added.Duplex, 2);
     EXPECT_EQ(added.ChTag, "SHIP");
+    EXPECT_TRUE(added.TxEnable) << "HI power transmits";
     EXPECT_EQ(rig.session.settings.CHUSA[4].BaseCh, formerThird.BaseCh);
     EXPECT_EQ(rig.grid->rowCount(), 7);
     EXPECT_TRUE(rig.editor.dataChanged);
     EXPECT_TRUE(rig.Find<QWidget>("cmdAdd")->isVisibleTo(rig.w));
 }
 
-TEST(MarineGrid, CancelLeavesTheListAlone) {
-    MarineRig rig(4);
-    const MarineGroup before = rig.session.settings.CHUSA;
-    rig.grid->setCurrentCell(1, 0);
-    rig.Click("cmdAdd");
-    rig.Click("cmdCancel");
-    EXPECT_EQ(rig.session.settings.CHUSA, before);
-    EXPECT_FALSE(rig.editor.dataChanged);
-}
-
-TEST(MarineGrid, EnterOnARowOpensTheFilledEditPanel) {
+TEST(MarineGrid, EnterOnARowOpensTheFilledEditPanelThatCancelLeaves) {
     MarineRig rig(4);
     rig.session.settings.CHUSA[1].ChTag = "CALLING";
     rig.w->SelectNodeByKey("PU");
@@ -173,6 +170,12 @@ TEST(MarineGrid, EnterOnARowOpensTheFilledEditPanel) {
     QTest::keyClick(rig.grid, Qt::Key_Return);
     EXPECT_TRUE(rig.Find<QWidget>("pictAddEdit")->isVisibleTo(rig.w));
     EXPECT_EQ(rig.Find<FieldEdit>("txtChName")->text(), "CALLING");
+    rig.Find<FieldEdit>("txtChName")->setText("WORKING");
+    const MarineGroup before = rig.session.settings.CHUSA;
+    rig.Click("cmdCancel");
+    EXPECT_EQ(rig.session.settings.CHUSA, before) << "Cancel leaves the list alone";
+    EXPECT_FALSE(rig.editor.dataChanged);
+    QTest::keyClick(rig.grid, Qt::Key_Return);
     rig.Find<FieldEdit>("txtChName")->setText("WORKING");
     rig.Click("cmdSave");
     EXPECT_EQ(rig.session.settings.CHUSA[1].ChTag, "WORKING");
@@ -266,18 +269,6 @@ TEST(ChannelEditor, UntickingEnableDropsTheTreeMark) {
     EXPECT_FALSE(rig.First().Enable);
     EXPECT_EQ(Caption(tree, "L1"), "1");
     EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_0")->isEnabled());
-}
-
-TEST(ChannelEditor, WideLandMobileChannelInTheBandIsLockedNarrow) {
-    EditorRig rig("L1");
-    auto* tx = rig.Find<FieldEdit>("txtCTF");
-    Type(tx, "155.0000");
-    EXPECT_TRUE(rig.w->ValidateActiveField());
-    EXPECT_DOUBLE_EQ(rig.First().Txfreq, 155.0);
-    EXPECT_TRUE(rig.First().Narrow);
-    EXPECT_TRUE(rig.Find<QRadioButton>("optCWide_1")->isChecked());
-    EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_0")->isEnabled());
-    EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_1")->isEnabled());
 }
 
 // Gives the focus as a click does, and lets the focus events run.
@@ -400,103 +391,38 @@ TEST(ChannelEditor, ViewingAChannelWritesNothing) {
 }
 
 
-TEST(ChannelEditor, TheTransmitBoxShowsOneStateThroughFileAndRadio) {
+TEST(ChannelEditor, TheTransmitBoxShowsOneStateThroughFileAndImage) {
     // An LMR channel ticked, an RG channel unticked.
     for (const auto& [key, ticked] : {std::pair{"L1", true}, {"R2", false}}) {
-        std::unique_ptr<sim::DemoRadio> radio;  // a radio of the window's own destination
-        UnpausedClock clock;
-        TempDir dir;
-        const auto path = dir / "tx.dat";
-        const auto boxOf = [key = key](Rig& rig) {
+        Rig rig(true);  // debug mode: the image file commands
+        MainWindow& w = rig.Start();
+        RadioSettings& st = rig.session.settings;
+        st.UsableGroups[kLmrGroup].Enable = true;
+        for (ChannelRecord* ch : {&st.CHEXP[0], &st.CHRG[1]}) {
+            ch->Enable = true;
+            ch->LmrExp = ch == &st.CHEXP[0];
+            ch->Rxfreq = ch->Txfreq = 140.5;
+            ch->CHDisplayL = "1 ";
+            SetTransmit(*ch, !ticked);
+        }
+        w.BuildTree();
+        const auto box = [&rig, key = key] {
             EXPECT_TRUE(rig.window->SelectNodeByKey(key));
             return rig.Find<QCheckBox>("chkCTXEnable");
         };
-        {
-            Rig rig;
-            LinkTransferJob job(rig.session, rig.prompt, [&] { return radio->path(); }, nullptr, false, &clock);
-            rig.job = &job;
-            MainWindow& w = rig.Start();
-            radio = std::make_unique<sim::DemoRadio>(rig.session);
-            ASSERT_TRUE(radio->Start());
-            RadioSettings& st = rig.session.settings;
-            st.UsableGroups[kLmrGroup].Enable = true;
-            for (ChannelRecord* ch : {&st.CHEXP[0], &st.CHRG[1]}) {
-                ch->Enable = true;
-                ch->LmrExp = ch == &st.CHEXP[0];
-                ch->Rxfreq = ch->Txfreq = 140.5;
-                ch->CHDisplayL = "1 ";
-                SetTransmit(*ch, !ticked);
-            }
-            w.BuildTree();
-            QCheckBox* box = boxOf(rig);
-            ASSERT_EQ(box->isChecked(), !ticked);
-            box->setChecked(ticked);
-            rig.files.names = {path, path};
-            ASSERT_TRUE(w.FileSaveAs());
-            w.SelectNodeByKey("General");
-            ASSERT_TRUE(w.FileOpen());
-            EXPECT_EQ(boxOf(rig)->isChecked(), ticked) << key << " reopened";
-            PressOkWhenOpen();
-            w.TransferProgram();
-            ASSERT_EQ(rig.prompt.shown().size(), 1u);
-            ASSERT_EQ(rig.prompt.shown()[0].text, "Complete!!");
-        }
-        Rig fresh;
-        LinkTransferJob job(fresh.session, fresh.prompt, [&] { return radio->path(); }, nullptr, false, &clock);
-        fresh.job = &job;
-        MainWindow& w = fresh.Start();
-        PressOkWhenOpen();
-        w.TransferRead();
-        EXPECT_EQ(boxOf(fresh)->isChecked(), ticked) << key << " read back";
-    }
-}
-
-TEST(MarineGrid, AChannelMovedByAnInsertShowsItsOwnTransmitFrequency) {
-    TempDir dir;
-    const auto path = dir / "moved.dat";
-    const auto rowOf = [](QTableWidget* grid, const QString& ch) {
-        for (int r = 0; r < grid->rowCount(); ++r)
-            if (grid->item(r, 0)->text() == ch) return r;
-        return -1;
-    };
-    {
-        Rig rig;
-        MainWindow& w = rig.Start();
-        rig.session.settings.UsableGroups[kUsaGroup].Enable = true;
-        w.BuildTree();
-        ASSERT_TRUE(w.SelectNodeByKey("PU"));
-        auto* grid = rig.Find<QTableWidget>("grdMarine");
-        grid->setCurrentCell(rowOf(grid, "13"), 0);
-        rig.Find<QPushButton>("cmdAdd")->click();
-        auto* base = rig.Find<QComboBox>("cmbBaseCh");
-        base->setCurrentIndex(base->findText("17"));
-        rig.Find<QComboBox>("cmbTxPower")->setCurrentIndex(1);
-        rig.Find<QPushButton>("cmdSave")->click();
-        rig.files.names = {path};
+        ASSERT_EQ(box()->isChecked(), !ticked);
+        box()->setChecked(ticked);
+        rig.files.names = {rig.dir / "tx.dat", rig.dir / "tx.dat"};
         ASSERT_TRUE(w.FileSaveAs());
+        w.FileNew();  // each read starts from new data
+        ASSERT_TRUE(w.FileOpen());
+        EXPECT_EQ(box()->isChecked(), ticked) << key << " reopened";
+        rig.files.names = {rig.dir / "tx.hex", rig.dir / "tx.hex"};
+        w.SaveImage();
+        w.FileNew();
+        w.OpenImage();
+        EXPECT_EQ(box()->isChecked(), ticked) << key << " as the radio keeps it";
     }
-    Rig rig;  // the file opened again, in a window just started
-    MainWindow& w = rig.Start();
-    rig.files.names = {path};
-    ASSERT_TRUE(w.FileOpen());
-    ASSERT_TRUE(w.SelectNodeByKey("PU"));
-    auto* grid = rig.Find<QTableWidget>("grdMarine");
-    for (const char* ch : {"14", "15", "16", "17"}) {
-        const int row = rowOf(grid, ch);
-        ASSERT_GE(row, 0) << ch;
-        EXPECT_EQ(grid->item(row, 2)->text() == "---.---", QString(ch) == "15") << ch << " " << grid->item(row, 2)->text().toStdString();
-    }
-}
-
-TEST(ChannelEditor, AnEditReachesTheSavedSettingsFile) {
-    EditorRig rig("L1");
-    auto* tag = rig.Find<FieldEdit>("txtCTag");
-    Type(tag, "HARBOUR");
-    EXPECT_EQ(rig.First().ChTag, "HARBOUR");
-    const auto path = rig.dir / "boat.dat";
-    rig.files.names.push_back(path);
-    ASSERT_TRUE(rig.w->FileSaveAs());
-    EXPECT_NE(ReadText(path).find("HARBOUR"), std::string::npos);
 }
 
 TEST(ChannelEditor, RgDisplayTextsRebuildTheCaption) {
@@ -697,6 +623,11 @@ TEST(ExportPdf, EveryPageCarriesItsBannerAndHeaderInOrder) {
     for (const int model : {5, 6}) {
         Rig rig;
         MainWindow& w = rig.Start();
+        EXPECT_FALSE(w.ExportPdf()) << "cancelled";
+        rig.files.names.push_back(rig.dir / "missing" / "report.pdf");
+        EXPECT_FALSE(w.ExportPdf());
+        ASSERT_EQ(rig.prompt.shown().size(), 1u) << "the failure, and nothing on the cancel";
+        EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
         rig.session.model = model;
         rig.session.settings.UsableGroups[kUsaGroup].Enable = true;
         const auto path = rig.dir / "report.pdf";
@@ -706,20 +637,15 @@ TEST(ExportPdf, EveryPageCarriesItsBannerAndHeaderInOrder) {
     }
 }
 
-TEST(FilePrint, PrintsThePagesOnThePrinterChosen) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    EXPECT_FALSE(w.Print()) << "cancelling the dialog prints nothing";
-    rig.printers.pdf = rig.dir / "printed.pdf";
-    ASSERT_TRUE(w.Print());
-    ExpectPrintedPagesInOrder(rig.session, *rig.printers.pdf);
-    EXPECT_TRUE(rig.prompt.shown().empty());
-}
-
-TEST(FilePrint, APrinterThatCannotStartSaysSoAndLeavesTheDataAlone) {
+TEST(FilePrint, PrintsOnThePrinterChosenElseSaysSoAndLeavesTheDataAlone) {
     Rig rig;
     MainWindow& w = rig.Start();
     const RadioSettings before = rig.session.settings;
+    EXPECT_FALSE(w.Print()) << "cancelling the dialog prints nothing";
+    rig.printers.pdf = rig.dir / "printed.pdf";
+    ASSERT_TRUE(w.Print());
+    EXPECT_NE(PdfText(*rig.printers.pdf).find(Squeeze(PrintedPageHeader(rig.session, 1))), std::string::npos);
+    EXPECT_TRUE(rig.prompt.shown().empty());
     rig.printers.pdf = rig.dir / "missing" / "printed.pdf";
     EXPECT_FALSE(w.Print());
     ASSERT_EQ(rig.prompt.shown().size(), 1u);
@@ -727,17 +653,6 @@ TEST(FilePrint, APrinterThatCannotStartSaysSoAndLeavesTheDataAlone) {
     EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
     EXPECT_FALSE(rig.editor.dataChanged);
     EXPECT_TRUE(before == rig.session.settings);
-}
-
-TEST(ExportPdf, CancelWritesNothingAndAFailureSaysWhat) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    EXPECT_FALSE(w.ExportPdf());
-    EXPECT_TRUE(rig.prompt.shown().empty());
-    rig.files.names.push_back(rig.dir / "missing" / "report.pdf");
-    EXPECT_FALSE(w.ExportPdf());
-    ASSERT_EQ(rig.prompt.shown().size(), 1u);
-    EXPECT_EQ(rig.prompt.shown()[0].caption, rig.session.ModelName() + " TLN58");
 }
 
 }  // namespace

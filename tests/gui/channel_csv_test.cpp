@@ -47,22 +47,17 @@ struct GridRig : Rig {
 
 TEST(GridRows, SpreadsheetRowsPasteIntoAMarineListAsOneChange) {
     GridRig rig("PU", "grdMarine");
-    const int listed = ListedChannelCount(rig.session.settings.CHUSA);
-    const RadioSettings before = rig.session.settings;
-    QGuiApplication::clipboard()->setText(
-        "CH\tRX(MHz)\tTX(MHz)\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
-        "16\t156.800\t156.800\tTX\t---\t--\tTX SIMP\tMEM\t--\tCALL\n"
-        "1019\t\t\tTX\tlow\t--\tRX SIMP\t---\t--\t\n");
+    const RadioSession before = rig.session;
+    const std::string sheet = "CH\tRX(MHz)\tTX(MHz)\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
+                              "16\t156.800\t156.800\tTX\t---\t--\tTX SIMP\tMEM\t--\tCALL\n"
+                              "1019\t\t\tTX\tlow\t--\tRX SIMP\t---\t--\t\n";
+    QGuiApplication::clipboard()->setText(QString::fromStdString(sheet));
     rig.SelectRows({1});
     rig.Press(QKeySequence::Paste);
-    const MarineGroup& usa = rig.session.settings.CHUSA;
-    EXPECT_EQ(ListedChannelCount(usa), listed + 2);
-    EXPECT_EQ(usa[2].BaseCh, 16);
-    EXPECT_EQ(usa[2].ChTag, "CALL");
-    EXPECT_EQ(usa[3].StatusNo, "10");
-    EXPECT_TRUE(usa[3].LowPower);
-    EXPECT_EQ(MarineChannelLabel(usa[4]), MarineChannelLabel(before.CHUSA[2])) << "the channels after the selection moved down";
-    EXPECT_EQ(rig.grid->rowCount(), listed + 2) << "the grid shows the paste at once";
+    const ChannelChange expected = PasteChannelRows(before, ChannelList::Usa, 1, sheet);
+    ASSERT_TRUE(expected.settings);
+    EXPECT_EQ(rig.session.settings, *expected.settings) << "the rows go in after the selection";
+    EXPECT_EQ(rig.grid->rowCount(), ListedChannelCount(before.settings.CHUSA) + 2) << "the grid shows the paste at once";
     EXPECT_TRUE(rig.editor.dataChanged);
 
     // A bad cell: the whole paste is refused with every reason, nothing changes.

@@ -17,12 +17,8 @@ namespace {
 
 using test::ReadText;
 using test::Rig;
+using test::UnpausedClock;
 using test::WriteText;
-
-class UnpausedClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
-};
 
 FleetDialog* OpenFleetDialog() {
     for (QWidget* w : QApplication::topLevelWidgets())

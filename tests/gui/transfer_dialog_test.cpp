@@ -9,13 +9,18 @@
 namespace kv::test {
 namespace {
 
-TEST(TransferDialog, TitleInstructionsPicturesAndProgressByMode) {
+TEST(TransferDialog, TitleInstructionsPicturesProgressAndNotesByMode) {
     for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
-        TransferDialog dialog(mode, false, nullptr, nullptr, 0);
+        const bool debug = mode == TransferMode::Program;  // debug mode shows the notes
+        TransferDialog dialog(mode, debug, nullptr, nullptr, 0);
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), mode == TransferMode::Read ? "Read from Radio" : "Program to Radio");
         EXPECT_TRUE(dialog.findChild<QLabel*>("lblmess")->text().startsWith("1.Connect the TWS cable"));
-        EXPECT_FALSE(dialog.findChild<QWidget*>("lblmon")->isVisible());
+        auto* monitor = dialog.findChild<QLabel*>("lblmon");
+        EXPECT_EQ(monitor->isVisible(), debug);
+        EXPECT_EQ(monitor->text(), debug ? "starting at debug mode.." : "");
+        dialog.Note("sync ok");
+        EXPECT_EQ(monitor->text(), debug ? "sync ok" : "");
         EXPECT_FALSE(dialog.findChild<QWidget*>("cmdHelp")->isVisible());
         // The source stands on the left.
         const int radio = dialog.findChild<QWidget*>("pictHandy")->x();
@@ -46,16 +51,6 @@ TEST(TransferDialog, CancelWhileIdleClosesAndWhileBusyRequestsTheCancel) {
     EXPECT_TRUE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled()) << "ready for another attempt";
     dialog.CancelPressed();
     EXPECT_FALSE(dialog.isVisible());
-}
-
-TEST(TransferDialog, DebugModeShowsTheNotes) {
-    TransferDialog dialog(TransferMode::Program, true, nullptr, nullptr, 0);
-    dialog.show();
-    auto* monitor = dialog.findChild<QLabel*>("lblmon");
-    EXPECT_TRUE(monitor->isVisible());
-    EXPECT_EQ(monitor->text(), "starting at debug mode..");
-    dialog.Note("sync ok");
-    EXPECT_EQ(monitor->text(), "sync ok");
 }
 
 TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {

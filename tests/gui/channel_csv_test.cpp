@@ -114,24 +114,16 @@ TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
     rig.Trigger("mnuFileImportCsv");
     EXPECT_FALSE(rig.editor.dataChanged) << "importing the list as it is changes nothing";
 
-    // The second channel is given a number and a frequency and enabled.
-    DelimitedText csv = ReadDelimited(ReadText(path), ',');
-    const std::vector<std::string> titles = CsvColumns(rig.session.model, ChannelList::Rg);
-    const auto cell = [&](const char* title) -> std::string& {
-        return csv.rows[2].cells[static_cast<size_t>(std::find(titles.begin(), titles.end(), title) - titles.begin())];
-    };
-    cell("CHD") = "12";
-    cell("RX(MHz)") = "156.0125";
-    cell("ENABLE") = "enable";
-    std::string text;
-    for (const TextRow& row : csv.rows) text += WriteDelimitedRow(row.cells, ',', "\r\n");
-    WriteText(path, text);
+    // An export of the list with the second channel numbered, tuned and enabled.
+    RadioSession edited = rig.session;
+    edited.settings.CHRG[1].Enable = true;
+    edited.settings.CHRG[1].CHDisplayL = "12";
+    edited.settings.CHRG[1].Rxfreq = 156.0125;
+    WriteText(path, ExportChannelsCsv(edited, ChannelList::Rg));
     rig.files.names = {path};
     rig.Trigger("mnuFileImportCsv");
     EXPECT_TRUE(rig.prompt.shown().empty());
-    EXPECT_TRUE(rig.session.settings.CHRG[1].Enable);
-    EXPECT_EQ(rig.session.settings.CHRG[1].CHDisplayL, "12");
-    EXPECT_EQ(rig.session.settings.CHRG[1].Rxfreq, 156.0125);
+    EXPECT_EQ(rig.session.settings, edited.settings);
     EXPECT_TRUE(rig.editor.dataChanged);
     EXPECT_EQ(rig.grid->item(1, 1)->text().toStdString(), "ENABLE") << "the grid shows the import";
 

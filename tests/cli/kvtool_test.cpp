@@ -73,16 +73,6 @@ TEST(KvtoolNew, WritesAnImageThatShowReadsBack) {
         EXPECT_NE(show.out.find(line), std::string::npos) << line;
 }
 
-TEST(KvtoolNew, VariantAndRegionReachTheImage) {
-    TempDir dir;
-    const std::string file = (dir / "x.hex").string();
-    ASSERT_EQ(Kvtool({"new", "--model", "6", "--variant", "KV150", "--region", "uk", "-o", file}).status, 0);
-    const auto json = ShowJson(file);
-    EXPECT_EQ(json["MODELTYPE"], 6);
-    EXPECT_EQ(json["MODEL"], "KV170X/KV150");
-    EXPECT_EQ(json["REGION"], 1);
-}
-
 TEST(KvtoolNew, OlderModelsAreReadableWithTheirModel) {
     TempDir dir;
     for (int model = 0; model <= 4; ++model) {
@@ -135,10 +125,11 @@ TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
     }
 }
 
+// The variant and region given to new reach the image and both files.
 TEST(KvtoolConvert, ImageAndSettingsFilesConvertBothWays) {
     TempDir dir;
     const std::string hex = (dir / "a.hex").string(), dat = (dir / "a.dat").string(), back = (dir / "b.hex").string();
-    ASSERT_EQ(Kvtool({"new", "--model", "6", "--region", "nl", "-o", hex}).status, 0);
+    ASSERT_EQ(Kvtool({"new", "--model", "6", "--variant", "KV150", "--region", "nl", "-o", hex}).status, 0);
     ASSERT_EQ(Kvtool({"convert", hex, dat}).status, 0);
     const std::string text = test::ReadText(dat);
     EXPECT_EQ(text.rfind("[MAIN]\r\n", 0), 0u);
@@ -146,6 +137,7 @@ TEST(KvtoolConvert, ImageAndSettingsFilesConvertBothWays) {
     EXPECT_NE(text.find("REGION=3\r\n"), std::string::npos);
     ASSERT_EQ(Kvtool({"convert", dat, back}).status, 0);
     EXPECT_EQ(ShowJson(back), ShowJson(hex));
+    EXPECT_EQ(ShowJson(hex)["MODEL"], "KV170X/KV150");
 }
 
 TEST(KvtoolNew, StartsFromADestinationsDefaultDataFile) {

@@ -11,10 +11,7 @@
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "image/defaults.h"
-#include "files/settings_file.h"
 #include "report/report.h"
-#include "rules/channel_lists.h"
-#include "support/sessions.h"
 #include "support/small_disk.h"
 #include "support/kvtool_run.h"
 #include "support/temp_dir.h"
@@ -302,32 +299,6 @@ TEST(KvtoolPrint, AFullDiskLeavesTheOldPdfAndSaysSo) {
     EXPECT_NE(run.err.find("report.pdf"), std::string::npos) << run.err;
     EXPECT_EQ(test::ReadText(pdf), "old");
     EXPECT_EQ(disk.FileCount(), 1u) << "no temporary file left";
-}
-
-TEST(KvtoolReport, AChannelMovedInTheListReportsItsOwnTransmitFrequency) {
-    // Channel 17 added after channel 13: receive-only channel 15 moves a slot down.
-    TempDir dir;
-    const std::string file = (dir / "moved.dat").string();
-    RadioSession s = test::FreshSession(5);
-    MarineGroup& usa = s.settings.CHUSA;
-    const auto thirteen = std::find_if(usa.begin(), usa.end(), [](const ChannelRecord& ch) { return ch.BaseCh == 13; });
-    MarinePanel seventeen;
-    seventeen.baseCh = 17;
-    seventeen.power = PanelPower::High;
-    InsertMarineChannel(usa, static_cast<int>(thirteen - usa.begin()), seventeen);
-    ASSERT_TRUE(SaveSettingsFile(s, file).ok);
-
-    const ToolRun run = Kvtool({"report", file});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto row = [&](const std::string& label) {
-        const size_t at = run.out.find("\r\n" + label + std::string(7 - label.size(), ' '));
-        return at == std::string::npos ? std::string() : run.out.substr(at + 2, run.out.find("\r\n", at + 2) - at - 2);
-    };
-    for (const auto& [label, transmits] : {std::pair{"14", true}, {"15", false}, {"16", true}, {"17", true}}) {
-        const std::string line = row(label);
-        ASSERT_FALSE(line.empty()) << label;
-        EXPECT_EQ(line.substr(16, 7) == "---.---", !transmits) << line;
-    }
 }
 
 }  // namespace

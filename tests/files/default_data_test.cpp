@@ -101,18 +101,6 @@ TEST(SelectDestination, LoadsRemembersAndKeepsTheMarkOnFailure) {
     EXPECT_EQ(s.image, before.image);
 }
 
-// The rest of the factory contents is in the golden files below.
-TEST(FactoryDefaults, SetTheDestinationsVariantAndRegion) {
-    for (int model : {5, 6})
-        for (const Destination& d : CanonicalDestinations(model)) {
-            RadioSession s;
-            s.model = model;
-            ApplyFactoryDefaults(s, d);
-            EXPECT_EQ(s.region, d.region) << d.name;
-            EXPECT_EQ(s.Sel1(), d.sel1) << d.name;
-        }
-}
-
 // The settings files of the factory defaults, checked byte for byte.
 TEST(FactoryDefaults, SettingsFilesMatchTheReviewedGoldenFiles) {
     const std::pair<int, const char*> cases[] = {{5, "KV170-usa"}, {6, "KV170X-intl"}};

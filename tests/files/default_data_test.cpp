@@ -166,16 +166,5 @@ TEST(OpenSettingsFile, AFileOfTheOtherSeriesSwitchesOnlyWhenTheUserAgrees) {
     EXPECT_EQ(RememberedDestination(store, 6), "KV150-intl") << "region none counts as intl";
 }
 
-TEST(OpenSettingsFile, AnotherModelIsShown) {
-    TempDir dir;
-    test::WriteText(dir / "old.dat", "[MAIN]\r\nMODELTYPE=2\r\n[Common Setup]\r\nSQL=1\r\n");
-    MemoryConfigStore store;
-    RadioSession s = test::FreshSession(5);
-    ScriptedPrompt prompt;
-    EXPECT_EQ(OpenSettingsFile(s, dir / "old.dat", prompt, store).result, LoadResult::OtherModel);
-    ASSERT_EQ(prompt.shown().size(), 1u);
-    EXPECT_EQ(prompt.shown()[0].text, "different model!!");
-}
-
 }  // namespace
 }  // namespace kv

@@ -176,14 +176,5 @@ TEST(AtomicWrite, ThroughASymbolicLinkAndUnderTheLongestName) {
     EXPECT_EQ(ReadAll(longest), (std::vector<uint8_t>{2, 2}));
 }
 
-TEST(AtomicWrite, FailingSaveReportsFileSaveError) {
-    TempDir dir;
-    RadioSession s = Fresh(5);
-    const FileOutcome outcome = SaveImageFile(s, dir.path());
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_EQ(outcome.messages[0].text, text::kFileSaveError);
-}
-
 }  // namespace
 }  // namespace kv

@@ -102,18 +102,6 @@ TEST(ImageFile, AFileOfAnotherLengthIsABadFile) {
     }
 }
 
-TEST(ImageFile, UnreadablePathsNameThePath) {
-    TempDir dir;
-    RadioSession s = Fresh(5);
-    const RadioSession before = s;
-    for (const auto& path : {dir / "missing.hex", dir.path()}) {
-        const FileOutcome outcome = OpenImageFile(s, path);
-        EXPECT_FALSE(outcome.ok);
-        EXPECT_NE(outcome.detail.find(path.string()), std::string::npos) << outcome.detail;
-        EXPECT_EQ(s.image, before.image);
-    }
-}
-
 TEST(AtomicWrite, ReplacesTheWholeFile) {
     TempDir dir;
     WriteAll(dir / "f", std::vector<uint8_t>(100, 1));

@@ -11,10 +11,7 @@
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "image/defaults.h"
-#include "files/settings_file.h"
 #include "report/report.h"
-#include "rules/channel_lists.h"
-#include "support/sessions.h"
 #include "support/small_disk.h"
 #include "support/kvtool_run.h"
 #include "support/temp_dir.h"
@@ -73,16 +70,6 @@ TEST(KvtoolNew, WritesAnImageThatShowReadsBack) {
         EXPECT_NE(show.out.find(line), std::string::npos) << line;
 }
 
-TEST(KvtoolNew, VariantAndRegionReachTheImage) {
-    TempDir dir;
-    const std::string file = (dir / "x.hex").string();
-    ASSERT_EQ(Kvtool({"new", "--model", "6", "--variant", "KV150", "--region", "uk", "-o", file}).status, 0);
-    const auto json = ShowJson(file);
-    EXPECT_EQ(json["MODELTYPE"], 6);
-    EXPECT_EQ(json["MODEL"], "KV170X/KV150");
-    EXPECT_EQ(json["REGION"], 1);
-}
-
 TEST(KvtoolNew, OlderModelsAreReadableWithTheirModel) {
     TempDir dir;
     for (int model = 0; model <= 4; ++model) {
@@ -135,10 +122,11 @@ TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
     }
 }
 
+// The variant and region given to new reach the image and both files.
 TEST(KvtoolConvert, ImageAndSettingsFilesConvertBothWays) {
     TempDir dir;
     const std::string hex = (dir / "a.hex").string(), dat = (dir / "a.dat").string(), back = (dir / "b.hex").string();
-    ASSERT_EQ(Kvtool({"new", "--model", "6", "--region", "nl", "-o", hex}).status, 0);
+    ASSERT_EQ(Kvtool({"new", "--model", "6", "--variant", "KV150", "--region", "nl", "-o", hex}).status, 0);
     ASSERT_EQ(Kvtool({"convert", hex, dat}).status, 0);
     const std::string text = test::ReadText(dat);
     EXPECT_EQ(text.rfind("[MAIN]\r\n", 0), 0u);
@@ -146,6 +134,7 @@ TEST(KvtoolConvert, ImageAndSettingsFilesConvertBothWays) {
     EXPECT_NE(text.find("REGION=3\r\n"), std::string::npos);
     ASSERT_EQ(Kvtool({"convert", dat, back}).status, 0);
     EXPECT_EQ(ShowJson(back), ShowJson(hex));
+    EXPECT_EQ(ShowJson(hex)["MODEL"], "KV170X/KV150");
 }
 
 TEST(KvtoolNew, StartsFromADestinationsDefaultDataFile) {
@@ -310,32 +299,6 @@ TEST(KvtoolPrint, AFullDiskLeavesTheOldPdfAndSaysSo) {
     EXPECT_NE(run.err.find("report.pdf"), std::string::npos) << run.err;
     EXPECT_EQ(test::ReadText(pdf), "old");
     EXPECT_EQ(disk.FileCount(), 1u) << "no temporary file left";
-}
-
-TEST(KvtoolReport, AChannelMovedInTheListReportsItsOwnTransmitFrequency) {
-    // Channel 17 added after channel 13: receive-only channel 15 moves a slot down.
-    TempDir dir;
-    const std::string file = (dir / "moved.dat").string();
-    RadioSession s = test::FreshSession(5);
-    MarineGroup& usa = s.settings.CHUSA;
-    const auto thirteen = std::find_if(usa.begin(), usa.end(), [](const ChannelRecord& ch) { return ch.BaseCh == 13; });
-    MarinePanel seventeen;
-    seventeen.baseCh = 17;
-    seventeen.power = PanelPower::High;
-    InsertMarineChannel(usa, static_cast<int>(thirteen - usa.begin()), seventeen);
-    ASSERT_TRUE(SaveSettingsFile(s, file).ok);
-
-    const ToolRun run = Kvtool({"report", file});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto row = [&](const std::string& label) {
-        const size_t at = run.out.find("\r\n" + label + std::string(7 - label.size(), ' '));
-        return at == std::string::npos ? std::string() : run.out.substr(at + 2, run.out.find("\r\n", at + 2) - at - 2);
-    };
-    for (const auto& [label, transmits] : {std::pair{"14", true}, {"15", false}, {"16", true}, {"17", true}}) {
-        const std::string line = row(label);
-        ASSERT_FALSE(line.empty()) << label;
-        EXPECT_EQ(line.substr(16, 7) == "---.---", !transmits) << line;
-    }
 }
 
 }  // namespace

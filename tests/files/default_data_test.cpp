@@ -101,18 +101,6 @@ TEST(SelectDestination, LoadsRemembersAndKeepsTheMarkOnFailure) {
     EXPECT_EQ(s.image, before.image);
 }
 
-// The rest of the factory contents is in the golden files below.
-TEST(FactoryDefaults, SetTheDestinationsVariantAndRegion) {
-    for (int model : {5, 6})
-        for (const Destination& d : CanonicalDestinations(model)) {
-            RadioSession s;
-            s.model = model;
-            ApplyFactoryDefaults(s, d);
-            EXPECT_EQ(s.region, d.region) << d.name;
-            EXPECT_EQ(s.Sel1(), d.sel1) << d.name;
-        }
-}
-
 // The settings files of the factory defaults, checked byte for byte.
 TEST(FactoryDefaults, SettingsFilesMatchTheReviewedGoldenFiles) {
     const std::pair<int, const char*> cases[] = {{5, "KV170-usa"}, {6, "KV170X-intl"}};
@@ -176,17 +164,6 @@ TEST(OpenSettingsFile, AFileOfTheOtherSeriesSwitchesOnlyWhenTheUserAgrees) {
     EXPECT_EQ(s.model, 6);
     EXPECT_EQ(s.settings.CHUSA[0].ChTag, "FROM FILE");
     EXPECT_EQ(RememberedDestination(store, 6), "KV150-intl") << "region none counts as intl";
-}
-
-TEST(OpenSettingsFile, AnotherModelIsShown) {
-    TempDir dir;
-    test::WriteText(dir / "old.dat", "[MAIN]\r\nMODELTYPE=2\r\n[Common Setup]\r\nSQL=1\r\n");
-    MemoryConfigStore store;
-    RadioSession s = test::FreshSession(5);
-    ScriptedPrompt prompt;
-    EXPECT_EQ(OpenSettingsFile(s, dir / "old.dat", prompt, store).result, LoadResult::OtherModel);
-    ASSERT_EQ(prompt.shown().size(), 1u);
-    EXPECT_EQ(prompt.shown()[0].text, "different model!!");
 }
 
 }  // namespace

@@ -102,18 +102,6 @@ TEST(ImageFile, AFileOfAnotherLengthIsABadFile) {
     }
 }
 
-TEST(ImageFile, UnreadablePathsNameThePath) {
-    TempDir dir;
-    RadioSession s = Fresh(5);
-    const RadioSession before = s;
-    for (const auto& path : {dir / "missing.hex", dir.path()}) {
-        const FileOutcome outcome = OpenImageFile(s, path);
-        EXPECT_FALSE(outcome.ok);
-        EXPECT_NE(outcome.detail.find(path.string()), std::string::npos) << outcome.detail;
-        EXPECT_EQ(s.image, before.image);
-    }
-}
-
 TEST(AtomicWrite, ReplacesTheWholeFile) {
     TempDir dir;
     WriteAll(dir / "f", std::vector<uint8_t>(100, 1));
@@ -174,15 +162,6 @@ TEST(AtomicWrite, ThroughASymbolicLinkAndUnderTheLongestName) {
     const auto longest = dir / (std::string(251, 'n') + ".dat");  // 255 bytes, the most a name may have
     EXPECT_EQ(WriteFileAtomically(longest, two, sizeof two), "");
     EXPECT_EQ(ReadAll(longest), (std::vector<uint8_t>{2, 2}));
-}
-
-TEST(AtomicWrite, FailingSaveReportsFileSaveError) {
-    TempDir dir;
-    RadioSession s = Fresh(5);
-    const FileOutcome outcome = SaveImageFile(s, dir.path());
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_EQ(outcome.messages[0].text, text::kFileSaveError);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "image/codec.h"
 #include "image/defaults.h"
-#include "model/channel_plans.h"
 #include "support/sessions.h"
 #include "support/temp_dir.h"
 
@@ -13,24 +12,6 @@ RadioSession Fresh(int model) { return test::FreshSession(model); }
 
 class DefaultsForEveryModel : public ::testing::TestWithParam<int> {};
 INSTANTIATE_TEST_SUITE_P(Defaults, DefaultsForEveryModel, ::testing::Range(0, kModelCount));
-
-TEST_P(DefaultsForEveryModel, AFreshImageDecodesToTheDefaultSetup) {
-    const int model = GetParam();
-    RadioSession s;
-    s.model = model;
-    BuildDefaultImage(s);
-    DecodeImage(s);
-    // The rest of the setup is in the factory defaults' golden settings files.
-    const CommonSetup& c = s.settings.Common;
-    EXPECT_EQ(c.LastChGroup, 1);
-    EXPECT_EQ(c.LastDisplayCh, 30);
-    EXPECT_EQ(c.MarineLmrCh, 30);
-    EXPECT_EQ(c.Weater, 3);
-    for (int g = 0; g < 3; ++g) EXPECT_TRUE(s.settings.UsableGroups[g].Enable);
-    EXPECT_EQ(s.image[93] & 0x0F, 0x0F) << "all four usable-group flags set";
-    EXPECT_EQ(c.OffsetTime, 12);
-    EXPECT_EQ(c.MagneticVariation, 0);
-}
 
 // The whole default image of File > New, byte for byte. KV_UPDATE_GOLDEN=1
 // rewrites the files, for a reviewed change of the defaults.

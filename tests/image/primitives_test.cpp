@@ -29,16 +29,6 @@ TEST(Bits, WriteReplacesOnlyTheFieldAndCutsWideValues) {
     EXPECT_EQ(image[10], 0xFF);
 }
 
-TEST(Words, BigEndianNegativeIsNoneAndLittleEndianReads) {
-    RadioImage image;
-    WriteWordBE(image, 84, 0x1234);
-    EXPECT_EQ(BytesAt(image, 84, 2), (std::vector<uint8_t>{0x12, 0x34}));
-    EXPECT_EQ(ReadWordBE(image, 84), 0x1234);
-    EXPECT_EQ(ReadWordLE(image, 84), 0x3412);
-    WriteWordBE(image, 84, -1);
-    EXPECT_EQ(ReadWordBE(image, 84), 0xFFFF);
-}
-
 TEST(DigitStrings, ANibbleAboveNineEndsTheText) {
     EXPECT_EQ(ReadBcdDigits(WithBytes(496, {0x15, 0x6F, 0xFF, 0xFF, 0xFF}), 496), "156");
     EXPECT_EQ(ReadBcdDigits(WithBytes(496, {0xFF, 0x12, 0x34, 0x56, 0x78}), 496), "");

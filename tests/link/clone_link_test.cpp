@@ -268,18 +268,6 @@ TEST_F(Protocol, AnAnswerMustHaveExactlyItsFields) {
     EXPECT_FALSE(link->CheckStatus()) << "a status answer with a field too many";
 }
 
-TEST_F(Protocol, ReadBlockStoresTheAnswerAtItsAddressOnly) {
-    Script({kOkLine + wire::BuildFrame("#CEPDT", "0041", "02", "abCD")});
-    std::vector<uint8_t> buffer(128, 0);
-    link->ReadBlock(buffer, 0x41, 2);
-    EXPECT_FALSE(state.ErrorFlag);
-    std::vector<uint8_t> expected(128, 0);
-    expected[0x41] = 0xAB;
-    expected[0x42] = 0xCD;
-    EXPECT_EQ(buffer, expected);
-    EXPECT_TRUE(line->sent.ends_with("#CMDOK\r\n"));
-}
-
 TEST_F(Protocol, ABlockOutsideTheBufferIsNeverAskedFor) {
     std::vector<uint8_t> buffer(kSmallImageSize, 0);
     link->ReadBlock(buffer, 0x3FF2, 1);
@@ -297,6 +285,7 @@ TEST_F(Protocol, RefusalLeadsToTheSynchronisationQuestion) {
     EXPECT_EQ(Shown(), Texts{text::kConfirmSync});
     EXPECT_EQ(prompt.shown()[0].buttons, Buttons::OkCancel);
     EXPECT_EQ(buffer[0x40], 0);
+    EXPECT_TRUE(line->sent.ends_with("#CMDOK\r\n")) << "the answer is acknowledged";
 }
 
 TEST_F(Protocol, AFailedResyncIsNoSuccess) {

@@ -42,18 +42,12 @@ struct Case {
 
 TEST(ProgrammingDiff, NamesEachChangedSettingByItsPathAndForPeople) {
     const std::vector<Case> cases{
-        {"a marine name",
-         [](RadioSession& s) { s.settings.CHUSA[13].ChTag = "CALL"; },
-         {{"CHUSA[13].ChTag", "USA channel 16 (row 14) name: DISTRESS -> CALL"}}},
         {"a common setting",
          [](RadioSession& s) { s.settings.Common.SQL = 3; },
          {{"Common Setup.SQL", "Common Setup SQL: 15 -> 3"}}},
         {"a tone of an EXP channel",
          [](RadioSession& s) { s.settings.CHEXP[3].RxCTCSS = 12; },
          {{"CHEXP[3].RxCTCSS", "EXP channel 4 RX CTCSS: 0 -> 12"}}},
-        {"a byte no setting covers",
-         [](RadioSession& s) { s.image[0x01F5] = 0x5A; },
-         {{"image[0x01F5]", "image byte 0x01F5: 0x00 -> 0x5A"}}},
         {"a group switched off",
          [](RadioSession& s) { s.settings.UsableGroups[kCanGroup].Enable = false; },
          {{"Usable CH Group Setup[2].Enable", "Usable CH Group Setup 3 Enable: on -> off"}}},

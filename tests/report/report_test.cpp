@@ -18,11 +18,6 @@ std::string RowStartingWith(const std::string& report, const std::string& start)
     return report.substr(at + 2, report.find("\r\n", at + 2) - at - 2);
 }
 
-TEST(Report, TheSavedFileIsThePreviewTextAndOneLineBreak) {
-    const RadioSession s = Defaults(5);
-    EXPECT_EQ(ReportFileText(s), BuildReport(s) + "\r\n");
-}
-
 TEST(Report, ADuplexOutsideItsCodesShowsNoFrequencies) {
     RadioSession s = Defaults(5);
     s.settings.CHUSA[1].Duplex = 7;  // a value only a damaged file can give

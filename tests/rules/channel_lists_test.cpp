@@ -14,31 +14,6 @@ MarinePanel Panel(int baseCh, const std::string& name) {
     return panel;
 }
 
-TEST(MarineLists, AGridOf127ChannelsTakesNoMore) {
-    RadioSession s = test::FreshSession(5);
-    EXPECT_TRUE(CanAddMarineChannel(s.settings.CHUSA));
-    for (int i = 0; i < kMaxMarineRows - 1; ++i) s.settings.CHUSA[static_cast<size_t>(i)].Enable = true;
-    EXPECT_TRUE(CanAddMarineChannel(s.settings.CHUSA)) << "126 rows";
-    s.settings.CHUSA[kMaxMarineRows - 1].Enable = true;
-    EXPECT_FALSE(CanAddMarineChannel(s.settings.CHUSA)) << "127 rows";
-}
-
-TEST(MarineLists, AddingAfterRowThreePutsTheChannelIntoRecordThree) {
-    RadioSession s = test::FreshSession(5);
-    MarineGroup& usa = s.settings.CHUSA;
-    const MarineGroup before = usa;
-    InsertMarineChannel(usa, 2, Panel(72, "NEW"));
-    EXPECT_EQ(usa[3].ChTag, "NEW");
-    EXPECT_EQ(usa[3].BaseCh, 72);
-    EXPECT_TRUE(usa[3].Enable);
-    EXPECT_EQ(usa[3].Position, 3) << "the slot keeps its position";
-    EXPECT_EQ(usa[2], before[2]);
-    for (int j = 3; j < kMarineSlots - 1; ++j) {
-        EXPECT_EQ(usa[static_cast<size_t>(j) + 1].ChTag, before[static_cast<size_t>(j)].ChTag) << j;
-        EXPECT_EQ(usa[static_cast<size_t>(j) + 1].Position, j + 1);
-    }
-}
-
 TEST(MarineLists, DeletingMovesTheRestUpAndEmptiesTheLastSlot) {
     RadioSession s = test::FreshSession(5);
     MarineGroup& usa = s.settings.CHUSA;
@@ -57,16 +32,6 @@ TEST(MarineLists, DeletingMovesTheRestUpAndEmptiesTheLastSlot) {
     EXPECT_FALSE(empty.TxDisabled);
     EXPECT_EQ(empty.DuplexMask, 0xFFFF);
     EXPECT_EQ(empty.Position, 127);
-}
-
-TEST(MarineLists, AGroupKeepsItsOnlyEnabledChannel) {
-    RadioSession s = test::FreshSession(5);
-    MarineGroup& usa = s.settings.CHUSA;
-    for (ChannelRecord& ch : usa) ch.Enable = false;
-    usa[4].Enable = true;
-    const MarineGroup before = usa;
-    EXPECT_FALSE(DeleteMarineChannel(usa, 4));
-    EXPECT_EQ(usa, before);
 }
 
 TEST(MarineLists, ThePanelShowsAndWritesARecord) {

@@ -1,5 +1,4 @@
-// Random settings within the ranges the image can hold, and the values a
-// decode of their encoding must give back.
+// Random settings within the ranges the image can hold.
 #pragma once
 
 #include <initializer_list>
@@ -38,10 +37,5 @@ private:
 
     std::mt19937 rng_;
 };
-
-// What decoding the encoded settings must give: the input with the rules
-// the encoder and decoder apply (names upper-cased and cut, MMSIs with a
-// tenth digit 0, clamped offset, derived usable flags and so on).
-RadioSettings ExpectedAfterRoundTrip(const RadioSettings& input, int model);
 
 }  // namespace kv::test

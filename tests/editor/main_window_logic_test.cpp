@@ -30,6 +30,11 @@ TEST(HasDebugSwitch, OnlyAWholePieceCounts) {
     EXPECT_TRUE(HasDebugSwitch(std::vector<std::string>{"--demo", "/d"}));
 }
 
+TEST(WindowTitle, NamesTheBareFile) {
+    EXPECT_EQ(WindowTitle({}), "TLN58  PC Program for KV150/KV170 Series");
+    EXPECT_EQ(WindowTitle("/home/skipper/boats/boat.dat"), "TLN58  PC Program for KV150/KV170 Series - boat.dat");
+}
+
 struct ExitCase {
     bool changed;
     Answer answer;
@@ -69,15 +74,31 @@ public:
     }
 };
 
-// Which failures are logged is checked through the window; here the entry
-// itself and a missing log.
-TEST(LogFileFailure, TheEntryCarriesNumberZeroAndTheDetail) {
+TEST(LogFileFailure, OnlyUnexpectedFailuresAndOnlyInDebugMode) {
+    const Message readError{"FileRead Error!!", "PC Program for KV150/KV170 Series", MessageIcon::Exclamation};
     const Message saveError{"FileSave Error!!", "PC Program for KV150/KV170 Series", MessageIcon::Exclamation};
+    const Message badFile{"bad file!!", "PC Program for KV150/KV170 Series"};
+    const struct {
+        bool debug;
+        std::vector<Message> messages;
+        bool logged;
+    } cases[] = {
+        {true, {saveError}, true},  {true, {readError}, true}, {false, {saveError}, false},
+        {true, {badFile}, false},   {true, {}, false},
+    };
+    for (const auto& c : cases) {
+        EditorState state;
+        state.debug = c.debug;
+        RecordingLog log;
+        EXPECT_EQ(LogFileFailure(state, &log, "frmMain.SaveFileAs", c.messages, "/x/boat.dat: No such file or directory"),
+                  c.logged);
+        const std::vector<std::string> expected =
+            c.logged ? std::vector<std::string>{"frmMain.SaveFileAs -> 0/x/boat.dat: No such file or directory"}
+                     : std::vector<std::string>{};
+        EXPECT_EQ(log.lines, expected) << c.debug << " " << c.messages.size();
+    }
     EditorState debug;
     debug.debug = true;
-    RecordingLog log;
-    EXPECT_TRUE(LogFileFailure(debug, &log, "frmMain.SaveFileAs", {saveError}, "/x/boat.dat: No such file or directory"));
-    EXPECT_EQ(log.lines, std::vector<std::string>{"frmMain.SaveFileAs -> 0/x/boat.dat: No such file or directory"});
     EXPECT_FALSE(LogFileFailure(debug, nullptr, "frmMain.SaveFileAs", {saveError}, "x")) << "no log, no entry";
 }
 
@@ -120,6 +141,13 @@ TEST(HelpContext, EveryPictureAndLinkOfTheManualResolves) {
     EXPECT_GE(checked, 9) << "the pictures of the manual";
 }
 
+TEST(HelpContext, NoManualOrNoBrowser) {
+    EXPECT_EQ(HelpNotShown(false), (Message{"Unable to display Help Contents. There is no Help associated with this project.",
+                                            "TLN58", MessageIcon::Information, Buttons::Ok}));
+    EXPECT_EQ(HelpNotShown(true), (Message{"The help could not be opened: no web browser could be started.",
+                                           "PC Program for KV150/KV170 Series", MessageIcon::Critical, Buttons::Ok}));
+}
+
 TEST(ScreenBuilding, ClearsTheFlagOnEveryPath) {
     EditorState state;
     try {
@@ -157,6 +185,10 @@ TEST(CommonSetupOptions, EntriesMapToTheirFields) {
 }
 
 TEST(ProgressFillLeft, NeverLeavesTheFrame) {
+    EXPECT_EQ(ProgressFillLeft(200, 0), -200);
+    EXPECT_EQ(ProgressFillLeft(200, 50), -100);
+    EXPECT_EQ(ProgressFillLeft(200, 100), 0);
+    EXPECT_EQ(ProgressFillLeft(200, 150), 0);
     EXPECT_EQ(ProgressFillLeft(200, -5), -200);
     EXPECT_EQ(TransferTitle(TransferMode::Read), "Read from Radio");
     EXPECT_EQ(TransferTitle(TransferMode::Program), "Program to Radio");

@@ -69,9 +69,11 @@ TEST(SetGroupUsable, SwitchingExpOnRecomputesEveryExpEnableFromItsFrequency) {
     EXPECT_TRUE(st.UsableGroups[kExpGroup].Enable);
     EXPECT_TRUE(st.CHEXP[0].Enable);
     EXPECT_FALSE(st.CHEXP[1].Enable);
-    // Switching off keeps the channels as they are.
+    // Switching off keeps the channels as they are, even one without data.
+    st.CHEXP[1].Enable = true;
     SetGroupUsable(st, kExpGroup, false);
     EXPECT_TRUE(st.CHEXP[0].Enable);
+    EXPECT_TRUE(st.CHEXP[1].Enable);
     SetGroupUsable(st, kUsaGroup, false);
     EXPECT_FALSE(st.UsableGroups[kUsaGroup].Enable);
 }

@@ -287,7 +287,8 @@ void TransferRunner::ProgramTransfer() {
     if (state_.ErrorFlag || state_.CancelFlag) return;
     state_.TransferDone = true;
     link_.Note("");
-    link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
+    if (tellCompletion_)
+        link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
 }
 
 void TransferRunner::WriteData() {

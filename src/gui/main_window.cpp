@@ -349,16 +349,28 @@ bool MainWindow::ValidateActiveField() {
 
 // ---------------------------------------------------------------- data as a whole
 
+// New data are the default data of the destination the Region menu marks,
+// as at start-up: a radio of that destination takes them (the model's own
+// defaults carry selection bits no radio of a destination has).
 void MainWindow::MakeNewSettings(bool startUp) {
     {
         ScreenBuilding building(e_);
         ResetToDefaults(s_);
-        if (startUp) RebuildDestinationMenu();
+        if (startUp)
+            RebuildDestinationMenu();
+        else if (destinations_.checked &&
+                 !LoadDestinationData(s_, destinations_.list, *destinations_.checked, services_.programFolder))
+            CheckDestination(std::nullopt);
     }
     UpdateModelChecks();
     BuildTree();
     SelectNodeByKey("General");
     status_->clear();
+    StartUnnamedData();
+}
+
+// Data that are in no file yet: no name in the title, nothing to save, nothing to undo.
+void MainWindow::StartUnnamedData() {
     e_.currentFile.clear();
     e_.dataChanged = false;
     history_->Clear();
@@ -644,9 +656,10 @@ void MainWindow::PickDestination(int index) {
         loaded = SelectDestination(s_, destinations_, entry, services_.programFolder, services_.store);
     }
     CheckDestination(destinations_.checked);
-    history_->Clear();
     if (!loaded)
         services_.prompt.Show({text::kIniFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
+    else
+        StartUnnamedData();  // a destination's default data are new data: Save must not put them over a file
     Refresh();
 }
 
@@ -696,9 +709,7 @@ void MainWindow::RunTransfer(TransferMode mode) {
 void MainWindow::TakeRadioData() {
     s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
     CheckDestinationOfData();
-    e_.currentFile.clear();
-    e_.dataChanged = false;
-    history_->Clear();
+    StartUnnamedData();
     Refresh();
 }
 

@@ -112,6 +112,7 @@ private:
     void BuildToolbar();
     void BuildScreens();
     void MakeNewSettings(bool startUp);
+    void StartUnnamedData();
     void AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes);
     void OnTreeChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void ShowScreenForNode(QTreeWidgetItem* node);

@@ -39,6 +39,7 @@ struct RadioRig {
 TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVerifiedAndBackedUp) {
     RadioRig r;
     const RadioImage before = r.RadioNow();
+    r.window->FileNew();  // new data are for the radio's destination, as the start-up data
     r.rig.session.settings.CHUSA[13].ChTag = "CALL";
     r.rig.Answer({Answer::Cancel});
     PressOkWhenOpen();

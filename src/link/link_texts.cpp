@@ -74,6 +74,10 @@ std::string PortCheckAdvice(const std::string& port) {
            "ends, and that " + at + " is the port the cable is on.";
 }
 
+std::string MissingPortNote(const std::string& port) {
+    return port + ", the port chosen before, is not present: no port is chosen (Options > SerialPort).";
+}
+
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing) {
     const std::string what = PortOrChosen(port) + " does not exist. ";
     if (existing.empty()) return what + "This computer has no serial port now: plug in the programming cable.";

@@ -28,6 +28,9 @@ std::string DestinationErrorText(int model, const DestinationBits& radio, const 
 // After a failed exchange: the port by name and what to check.
 std::string PortCheckAdvice(const std::string& port);
 
+// The status bar's note while the port chosen before is absent.
+std::string MissingPortNote(const std::string& port);
+
 // A port that did not open, by cause.
 // existing: the ports that are present (none: the cable may be unplugged).
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing);

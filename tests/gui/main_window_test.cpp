@@ -55,7 +55,7 @@ TEST(FirstStart, TheRememberedPortByItsDeviceElseByItsNumber) {
     } cases[] = {
         {"7", nullptr, 0},         // gone: nothing selected
         {"2", "/dev/ttyUSB0", 3},  // the adapter came back as port 3
-        {"2", "/dev/ttyUSB9", 2},  // a device that is gone: the number
+        {"2", "/dev/ttyUSB9", 0},  // a device that is gone: none, and the status bar says which
         {"2", nullptr, 2},
     };
     for (const auto& c : cases) {
@@ -70,6 +70,7 @@ TEST(FirstStart, TheRememberedPortByItsDeviceElseByItsNumber) {
         EXPECT_EQ(w.selectedPort(), c.selected) << c.number << " " << (c.device ? c.device : "");
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(rig.Find<QAction>(QString("mnuOptionsSerialPort1_%1").arg(i))->isChecked(), i + 1 == c.selected);
+        EXPECT_EQ(rig.Find<QLabel>("sbPortNote")->text().startsWith("/dev/ttyUSB9, "), c.device && !c.selected);
         EXPECT_EQ(rig.session.model, 6);
         EXPECT_FALSE(w.destinationMenu().checked) << "model 6 has no default destination";
     }
@@ -106,8 +107,10 @@ TEST(Menus, TheSerialPortListIsReadAgainWhenItOpens) {
     rig.ports.ports.clear();
     emit ports->aboutToShow();
     EXPECT_EQ(Captions(ports->actions()), QStringList({"(not exist)"}));
-    rig.ports.ports = {{3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}};
+    EXPECT_EQ(w.selectedPort(), 0) << "the chosen device is gone";
+    rig.ports.ports = {{3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}, {4, "/dev/ttyS0", "/dev/ttyS0"}};
     emit ports->aboutToShow();
+    EXPECT_EQ(w.selectedPort(), 4) << "it is back, under another number";
     rig.Find<QAction>("mnuOptionsSerialPort1_0")->trigger();
     EXPECT_EQ(w.selectedPort(), 3);
     EXPECT_EQ(rig.store->Get("ComPath", "ComNum"), "3");

@@ -127,6 +127,7 @@ public:
           log_(qt::ErrorLogPath(), o.debug) {
         state_.DebugMode = o.debug;
         state_.PortName = portName;
+        state_.Frontend = Frontend::Kvtool;
         SerialLine& line = o.trace ? static_cast<SerialLine&>(tracing_) : serial_;
         link_ = std::make_unique<CloneLink>(
             LinkContext{line, clock_, prompt_, events_, &log_, false}, state_);

@@ -67,14 +67,18 @@ DestinationMenu BuildDestinationMenu(RadioSession& s, const fs::path& folder, co
     const auto entry = std::find(menu.list.names.begin(), menu.list.names.end(), *remembered);
     if (entry == menu.list.names.end()) return menu;
     const size_t index = static_cast<size_t>(entry - menu.list.names.begin());
-    for (size_t c = 0; c < menu.list.canonical.size(); ++c)
-        if (s.traits().usaDestination && menu.list.canonical[c].name == *entry && !menu.list.found[c]) {
-            SetVariantBits(s.image, menu.list.canonical[c].sel1);
-            menu.checked = index;
-            return menu;
-        }
-    if (LoadDefaultDataFile(s, folder, *entry)) menu.checked = index;
+    if (LoadDestinationData(s, menu.list, index, folder)) menu.checked = index;
     return menu;
+}
+
+bool LoadDestinationData(RadioSession& s, const DestinationList& list, size_t index, const fs::path& folder) {
+    if (index >= list.names.size()) return false;
+    for (size_t c = 0; c < list.canonical.size(); ++c)
+        if (s.traits().usaDestination && list.canonical[c].name == list.names[index] && !list.found[c]) {
+            SetVariantBits(s.image, list.canonical[c].sel1);
+            return true;
+        }
+    return LoadDefaultDataFile(s, folder, list.names[index]);
 }
 
 bool SelectDestination(RadioSession& s, DestinationMenu& menu, size_t index, const fs::path& folder,

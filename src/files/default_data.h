@@ -47,6 +47,13 @@ struct DestinationMenu {
 DestinationMenu BuildDestinationMenu(RadioSession& session, const std::filesystem::path& folder,
                                      const ConfigStore& store);
 
+// The default data of menu entry `index` over the session's data: its file,
+// or for a KV170/KV150 USA entry without a file the variant bits only. At
+// start-up and on File > New, so that new data are for the destination the
+// menu marks and a radio of that destination takes them.
+bool LoadDestinationData(RadioSession& session, const DestinationList& list, size_t index,
+                         const std::filesystem::path& folder);
+
 // Picking menu entry `index`: loads its file. On success the entry is
 // checked and remembered; on failure the check mark stays where it was and
 // the caller shows "IniFileRead Error!!".

@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
 
     kv::FileErrorLog errorLog(kv::qt::ErrorLogPath(), editor.debug);
     kv::LinkTransferJob transfers(
-        session, prompt, [&] { return window ? ports.DeviceOf(window->selectedPort()) : std::string(); }, &errorLog,
+        session, prompt, [&] { return window ? window->selectedDevice() : std::string(); }, &errorLog,
         editor.debug);
 
     kv::DialogBackupChooser backups(parent);

@@ -29,6 +29,7 @@
 #include "print/report_printer.h"
 #include "gui/transfer_dialog.h"
 #include "image/defaults.h"
+#include "link/link_texts.h"
 #include "link/port_list.h"
 #include "rules/narrowband.h"
 #include "util/texts.h"
@@ -99,11 +100,16 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
     status_ = new QLabel(this);
     status_->setObjectName("sbStatusBar");
     statusBar()->addWidget(status_, 1);
+    portNote_ = new QLabel(this);
+    portNote_->setObjectName("sbPortNote");
+    statusBar()->addPermanentWidget(portNote_);
 
     RebuildPortMenu();
     const PortChoice remembered = ReadPortChoice(services_.store);
     if (const int index = IndexOfRememberedPort(PortEntries(ports_), remembered.number, remembered.name); index >= 0)
         ChoosePort(index);
+    else
+        SetMissingPort(remembered.name);
 
     MakeNewSettings(true);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
@@ -349,16 +355,28 @@ bool MainWindow::ValidateActiveField() {
 
 // ---------------------------------------------------------------- data as a whole
 
+// New data are the default data of the destination the Region menu marks,
+// as at start-up: a radio of that destination takes them (the model's own
+// defaults carry selection bits no radio of a destination has).
 void MainWindow::MakeNewSettings(bool startUp) {
     {
         ScreenBuilding building(e_);
         ResetToDefaults(s_);
-        if (startUp) RebuildDestinationMenu();
+        if (startUp)
+            RebuildDestinationMenu();
+        else if (destinations_.checked &&
+                 !LoadDestinationData(s_, destinations_.list, *destinations_.checked, services_.programFolder))
+            CheckDestination(std::nullopt);
     }
     UpdateModelChecks();
     BuildTree();
     SelectNodeByKey("General");
     status_->clear();
+    StartUnnamedData();
+}
+
+// Data that are in no file yet: no name in the title, nothing to save, nothing to undo.
+void MainWindow::StartUnnamedData() {
     e_.currentFile.clear();
     e_.dataChanged = false;
     history_->Clear();
@@ -644,9 +662,10 @@ void MainWindow::PickDestination(int index) {
         loaded = SelectDestination(s_, destinations_, entry, services_.programFolder, services_.store);
     }
     CheckDestination(destinations_.checked);
-    history_->Clear();
     if (!loaded)
         services_.prompt.Show({text::kIniFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
+    else
+        StartUnnamedData();  // a destination's default data are new data: Save must not put them over a file
     Refresh();
 }
 
@@ -656,10 +675,25 @@ void MainWindow::ChoosePort(int index) {
     if (index < 0 || static_cast<size_t>(index) >= ports_.size()) return;
     const PortMenuEntry& port = ports_[static_cast<size_t>(index)];
     portNumber_ = port.number;
+    portDevice_ = port.device;
+    SetMissingPort("");
     for (int i = 0; i < kMaxPorts; ++i) portActions_[i]->setChecked(i == index);
     // The device name finds the port again when its number has changed.
     if (isVisible()) WritePortChoice(services_.store, {port.number, port.device});
 }
+
+// No port is chosen while the one chosen before is absent; the status bar
+// says which, until a port is chosen or that one is back.
+void MainWindow::SetMissingPort(const std::string& device) {
+    missingPort_ = device;
+    if (!device.empty()) portNumber_ = 0, portDevice_.clear();
+    portNote_->setText(device.empty() ? QString() : Q(MissingPortNote(device)));
+    portNote_->setVisible(!device.empty());
+}
+
+// The chosen port's device; with none chosen, the absent one chosen before, so
+// that a transfer's failure to open it names it.
+std::string MainWindow::selectedDevice() const { return portDevice_.empty() ? missingPort_ : portDevice_; }
 
 // ---------------------------------------------------------------- transfers
 
@@ -686,6 +720,7 @@ void MainWindow::TransferFleet() {
 
 void MainWindow::RunTransfer(TransferMode mode) {
     if (!ValidateActiveField()) return;
+    if (!missingPort_.empty()) RebuildPortMenu();  // it may be back
     if (mode == TransferMode::Read && !ConfirmUnsaved()) return;
     TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale, &e_.program);
     dialog.exec();
@@ -696,9 +731,7 @@ void MainWindow::RunTransfer(TransferMode mode) {
 void MainWindow::TakeRadioData() {
     s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
     CheckDestinationOfData();
-    e_.currentFile.clear();
-    e_.dataChanged = false;
-    history_->Clear();
+    StartUnnamedData();
     Refresh();
 }
 

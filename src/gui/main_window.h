@@ -86,6 +86,7 @@ public:
     Screen* CurrentScreen() const;
     QWidget* ScreenWidget(ScreenKind kind) const;
     int selectedPort() const { return portNumber_; }
+    std::string selectedDevice() const;
     const DestinationMenu& destinationMenu() const { return destinations_; }
 
 signals:
@@ -112,6 +113,7 @@ private:
     void BuildToolbar();
     void BuildScreens();
     void MakeNewSettings(bool startUp);
+    void StartUnnamedData();
     void AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes);
     void OnTreeChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void ShowScreenForNode(QTreeWidgetItem* node);
@@ -133,6 +135,7 @@ private:
     void UpdateTitle();
     void Refresh();  // after the data changed as a whole
     void RunTransfer(TransferMode mode);
+    void SetMissingPort(const std::string& device);
     void OnFocusChanged(QWidget* old, QWidget* now);
     bool SaveTo(const std::filesystem::path& path);
     bool ConfirmUnsaved();
@@ -160,6 +163,9 @@ private:
     std::array<QAction*, kMaxPorts> portActions_{};
     std::vector<PortMenuEntry> ports_;
     int portNumber_ = 0;
+    std::string portDevice_;   // of the chosen port
+    std::string missingPort_;  // the device chosen before, now absent
+    QLabel* portNote_ = nullptr;
     DestinationMenu destinations_;
     std::map<QString, QAction*> toolbarButtons_;
     QAction* transferRead_ = nullptr;

@@ -192,16 +192,29 @@ void MainWindow::CheckDestination(std::optional<size_t> entry) {
         destinationActions_[i]->setChecked(entry && *entry == static_cast<size_t>(i));
 }
 
+// The chosen port is its device: under a new number it keeps its mark; gone,
+// no port is chosen and the status bar says which is missing; back, it is
+// chosen again.
 void MainWindow::RebuildPortMenu() {
     ports_ = services_.ports.Ports();
     if (ports_.size() > static_cast<size_t>(kMaxPorts)) ports_.resize(kMaxPorts);
     portNone_->setVisible(ports_.empty());
+    const std::string wanted = selectedDevice();
+    int chosen = -1;
     for (int i = 0; i < kMaxPorts; ++i) {
         const bool used = static_cast<size_t>(i) < ports_.size();
         portActions_[i]->setVisible(used);
         portActions_[i]->setText(used ? Q(ports_[static_cast<size_t>(i)].caption) : QString());
-        portActions_[i]->setChecked(used && ports_[static_cast<size_t>(i)].number == portNumber_);
+        if (used && !wanted.empty() && ports_[static_cast<size_t>(i)].device == wanted) chosen = i;
     }
+    if (chosen >= 0) {
+        portNumber_ = ports_[static_cast<size_t>(chosen)].number;
+        portDevice_ = wanted;
+        SetMissingPort("");
+    } else {
+        SetMissingPort(wanted);
+    }
+    for (int i = 0; i < kMaxPorts; ++i) portActions_[i]->setChecked(i == chosen);
 }
 
 void MainWindow::UpdateModelChecks() {

@@ -107,12 +107,6 @@ std::vector<PortMenuEntry> DevicePortSource::Ports() {
     return ports;
 }
 
-std::string DevicePortSource::DeviceOf(int number) {
-    for (const PortMenuEntry& port : Ports())
-        if (port.number == number) return port.device;
-    return "";
-}
-
 std::optional<std::filesystem::path> DialogBackupChooser::Choose(const std::vector<BackupEntry>& entries) {
     QDialog dialog(parent_());
     dialog.setObjectName("frmBackups");

@@ -61,8 +61,6 @@ public:
 class DevicePortSource : public PortSource {
 public:
     std::vector<PortMenuEntry> Ports() override;
-    // The device of a port number; empty when no such port is present.
-    std::string DeviceOf(int number);
     void AddSimulatedRadio(const std::string& device) { simulated_ = device; }
 
 private:

@@ -1,5 +1,7 @@
 #include "link/link_texts.h"
 
+#include "util/texts.h"
+
 namespace kv {
 namespace {
 
@@ -11,13 +13,69 @@ std::string Joined(const std::vector<std::string>& items) {
 
 std::string PortOrChosen(const std::string& port) { return port.empty() ? "the chosen port" : port; }
 
+std::optional<Destination> DestinationOf(int model, const DestinationBits& bits) {
+    return DestinationFor(model, bits.sel1, bits.region);
+}
+
+std::string NameOf(int model, const DestinationBits& bits) {
+    const auto destination = DestinationOf(model, bits);
+    return destination ? destination->name : ModelName(model, bits.sel1);
+}
+
+// The name, and where both sides bear the same one, the bits that differ.
+std::string Described(int model, const DestinationBits& bits, const DestinationBits& other) {
+    const std::string name = NameOf(model, bits);
+    if (name != NameOf(model, other)) return name;
+    std::vector<std::string> differ;
+    const auto flag = [](const char* key, bool set) { return std::string(key) + (set ? " set" : " clear"); };
+    if (bits.sel1 != other.sel1) differ.push_back(flag("SEL1", bits.sel1));
+    if (bits.sel2 != other.sel2) differ.push_back(flag("SEL2", bits.sel2));
+    return name + " (" + Joined(differ) + ")";
+}
+
+// kvtool's options that set up a read for the radio: only a radio with SEL2
+// clear, as a destination's default data leave it, has them.
+std::string ReadOptions(int model, const DestinationBits& radio) {
+    if (radio.sel2) return "";
+    std::string options = std::string("--variant ") + (radio.sel1 ? "KV170" : "KV150");
+    const auto destination = DestinationOf(model, radio);
+    if (TraitsOf(model).region && radio.region < kRegionCount && destination)
+        options += " --region " + destination->name.substr(destination->name.rfind('-') + 1);
+    return options;
+}
+
 }  // namespace
+
+std::string DestinationErrorText(int model, const DestinationBits& radio, const DestinationBits& data, TransferMode mode,
+                                 Frontend frontend) {
+    const std::string name = NameOf(model, radio);
+    const bool window = frontend == Frontend::Window;
+    std::string text = std::string(text::kDestinationError) + "\r\nThe radio reports " +
+                       Described(model, radio, data) + "; the data are for " + Described(model, data, radio) + ".\r\n";
+    if (mode == TransferMode::Read) {
+        text += "A read replaces all the data with the radio's. Switch to " + name + " and read the radio?";
+        if (const std::string options = ReadOptions(model, radio); !window && !options.empty())
+            text += "\r\n(kvtool read " + options + " reads it without this question.)";
+        return text;
+    }
+    text += "Data for one destination are not programmed into a radio of another. ";
+    const bool named = DestinationOf(model, radio).has_value();
+    if (window)
+        return text + "Read this radio (Transfer > Read) to change what it holds" +
+               (named ? ", or choose " + name + " in the Region menu to start from its default data." : ".");
+    return text + "Program a file made for " + name + ": read this radio (kvtool read) and change that file" +
+           (named ? ", or start from its default data (kvtool new --destination " + name + ")." : ".");
+}
 
 std::string PortCheckAdvice(const std::string& port) {
     const std::string at = PortOrChosen(port);
     return "The radio did not answer properly on " + at +
            ". Check that the radio is switched on and in PC-programming mode, that the cable is seated at both "
            "ends, and that " + at + " is the port the cable is on.";
+}
+
+std::string MissingPortNote(const std::string& port) {
+    return port + ", the port chosen before, is not present: no port is chosen (Options > SerialPort).";
 }
 
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing) {

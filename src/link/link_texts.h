@@ -3,13 +3,33 @@
 // a broken write left in the radio. One text for both.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "link/transfer_state.h"
+#include "model/models.h"
+
 namespace kv {
+
+// The selection bits (SEL1, SEL2) and region byte by which a radio or an image names its destination.
+struct DestinationBits {
+    bool sel1 = false;
+    bool sel2 = false;
+    uint8_t region = kNoRegion;
+};
+
+// "Destination Error !!", then the destination the radio reports, the one the
+// data are for, and what to do. A read ends in the question whether to take
+// the radio's destination and read.
+std::string DestinationErrorText(int model, const DestinationBits& radio, const DestinationBits& data, TransferMode mode,
+                                 Frontend frontend);
 
 // After a failed exchange: the port by name and what to check.
 std::string PortCheckAdvice(const std::string& port);
+
+// The status bar's note while the port chosen before is absent.
+std::string MissingPortNote(const std::string& port);
 
 // A port that did not open, by cause.
 // existing: the ports that are present (none: the cable may be unplugged).

@@ -82,8 +82,7 @@ int IndexOfRememberedPort(const std::vector<PortEntry>& ports, int number, const
         const auto it = std::find_if(ports.begin(), ports.end(), matches);
         return it == ports.end() ? -1 : static_cast<int>(it - ports.begin());
     };
-    if (!name.empty())
-        if (const int byName = at([&](const PortEntry& p) { return p.name == name; }); byName >= 0) return byName;
+    if (!name.empty()) return at([&](const PortEntry& p) { return p.name == name; });
     return at([&](const PortEntry& p) { return p.number == number; });
 }
 

@@ -42,8 +42,9 @@ private:
 };
 
 // Where the port chosen in an earlier run is now: the port with its device
-// name when that device is present (a USB adapter may come back under
-// another number), else the port with its number; -1 when neither is.
+// name (a USB adapter may come back under another number); -1 when that
+// device is absent, for the number now stands for another device. Only a
+// choice stored without a name is found by its number.
 int IndexOfRememberedPort(const std::vector<PortEntry>& ports, int number, const std::string& name);
 
 // Device names in natural order: ttyS2 before ttyS10.

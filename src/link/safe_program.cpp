@@ -110,12 +110,15 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
             : plan.askBeforeWriting ? Ask(link, PreviewText(r.preview), MessageIcon::Question, Buttons::OkCancel)
                                     : Ask(link, PreviewText(r.preview), MessageIcon::Information, Buttons::Ok);
         if (answer != Answer::Yes && answer != Answer::Ok) {
+            Ask(link, kNothingWritten, MessageIcon::Information, Buttons::Ok);
             r.outcome = TransferOutcome::Declined;
             return r;
         }
     }
     begin(SafeProgramStep::Write);
     TransferRunner writer(link, session);
+    // "Complete!!" comes after the last step that touches the radio: the verify, when there is one.
+    writer.TellCompletion(!plan.verify);
     r.outcome = writer.Run();
     r.blocksWritten = writer.blocksWritten();
     if (r.outcome != TransferOutcome::Completed && r.blocksWritten > 0 && !r.backupPath.empty())
@@ -127,7 +130,10 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
     begin(SafeProgramStep::Verify);
     std::vector<uint8_t> radio;
     r.outcome = ReadWhole(link, session, radio);
-    if (r.outcome != TransferOutcome::Completed) return r;
+    if (r.outcome != TransferOutcome::Completed) {
+        Ask(link, kWrittenNotVerified, MessageIcon::Exclamation, Buttons::Ok);
+        return r;
+    }
     r.verifyDifferences = DifferencesAfterProgram(session, radio);
     if (!r.verifyDifferences.empty()) {
         Ask(link, VerifyFailureText(session, radio, r.verifyDifferences, r.backupPath), MessageIcon::Exclamation,
@@ -135,7 +141,7 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
         r.outcome = TransferOutcome::Failed;
         return r;
     }
-    Ask(link, kVerified, MessageIcon::Information, Buttons::Ok);
+    Ask(link, std::string(text::kComplete) + "\r\n" + kVerified, MessageIcon::Information, Buttons::Ok);
     r.step = SafeProgramStep::Done;
     return r;
 }

@@ -51,6 +51,9 @@ std::string VerifyFailureText(const RadioSession& session, const std::vector<uin
 std::string RestoreBackupText(const std::string& backupPath);
 
 inline constexpr const char* kVerified = "Verified: the radio holds every byte that was written.";
+inline constexpr const char* kNothingWritten = "Nothing was written to the radio.";
+inline constexpr const char* kWrittenNotVerified =
+    "Every block was written; the read-back to verify them did not complete.";
 inline constexpr const char* kNothingChanges =
     "The radio already holds this data: the write changes nothing.\r\nWrite it anyway?";
 

@@ -23,6 +23,9 @@ inline std::string TransferTitle(TransferMode mode) {
     return mode == TransferMode::Program ? text::kProgramToRadio : text::kReadFromRadio;
 }
 
+// Who advises the user after a refusal: the window names its menus, kvtool its options.
+enum class Frontend { Window, Kvtool };
+
 struct TransferState {
     bool ErrorFlag = false;   // set at the start of an exchange, cleared by a confirmed success
     bool CancelFlag = false;  // the user asked to cancel
@@ -33,6 +36,7 @@ struct TransferState {
     std::string PortName;     // the device the number stands for ("/dev/ttyUSB0")
     kv::TransferMode TransferMode = TransferMode::Read;
     bool TransferDone = false;
+    kv::Frontend Frontend = Frontend::Window;
 };
 
 struct TransferProgress {

@@ -219,11 +219,22 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
         link_.ShowError(text::kProductError, title);
     }
     if (state_.ErrorFlag) return;
-    if ((at(clone::SelectionByte) & kSelectionMask) != (s_.image[clone::SelectionByte] & kSelectionMask)) {
-        state_.ErrorFlag = true;
-        return link_.ShowError(text::kDestinationError, title);
-    }
     const uint8_t radioRegion = at(map::RegionByte);
+    if ((at(clone::SelectionByte) & kSelectionMask) != (s_.image[clone::SelectionByte] & kSelectionMask)) {
+        const auto bits = [](uint8_t selection, uint8_t region) {
+            return DestinationBits{(selection & 1u << map::Sel1.top) != 0, (selection & 1u << map::Sel2.top) != 0, region};
+        };
+        const std::string text =
+            DestinationErrorText(s_.model, bits(at(clone::SelectionByte), radioRegion),
+                                 bits(s_.image[clone::SelectionByte], s_.region), state_.TransferMode, state_.Frontend);
+        // A read replaces the data, the destination with them: it may take the radio's.
+        if (state_.TransferMode == TransferMode::Read &&
+            link_.context().prompt.Show({text, title, MessageIcon::Exclamation, Buttons::YesNoDefaultNo}) == Answer::Yes)
+            return;
+        state_.ErrorFlag = true;
+        if (state_.TransferMode != TransferMode::Read) link_.ShowError(text, title);
+        return;
+    }
     if (!s_.traits().region || radioRegion == s_.region || radioRegion == kNoRegion) return;
     const std::string question = std::string(text::kRegionUnmatched) + "\r\n" +
                                  (state_.TransferMode == TransferMode::Program ? text::kAskWrite : text::kAskRead);
@@ -276,7 +287,8 @@ void TransferRunner::ProgramTransfer() {
     if (state_.ErrorFlag || state_.CancelFlag) return;
     state_.TransferDone = true;
     link_.Note("");
-    link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
+    if (tellCompletion_)
+        link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
 }
 
 void TransferRunner::WriteData() {

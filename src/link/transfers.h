@@ -42,6 +42,8 @@ public:
 
     // Write steps the radio acknowledged in the last program transfer.
     int blocksWritten() const { return blocksWritten_; }
+    // Whether a completed transfer ends with "Complete!!": not when the caller has more to do with the radio.
+    void TellCompletion(bool tell) { tellCompletion_ = tell; }
 
 private:
     bool OpenTransfer(const std::string& title);
@@ -58,6 +60,7 @@ private:
     RadioSession& s_;
     TransferState& state_;
     int blocksWritten_ = 0;
+    bool tellCompletion_ = true;
 };
 
 // The addresses whose byte in the radio differs from the image, among those

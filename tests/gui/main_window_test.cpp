@@ -55,7 +55,7 @@ TEST(FirstStart, TheRememberedPortByItsDeviceElseByItsNumber) {
     } cases[] = {
         {"7", nullptr, 0},         // gone: nothing selected
         {"2", "/dev/ttyUSB0", 3},  // the adapter came back as port 3
-        {"2", "/dev/ttyUSB9", 2},  // a device that is gone: the number
+        {"2", "/dev/ttyUSB9", 0},  // a device that is gone: none, and the status bar says which
         {"2", nullptr, 2},
     };
     for (const auto& c : cases) {
@@ -70,6 +70,7 @@ TEST(FirstStart, TheRememberedPortByItsDeviceElseByItsNumber) {
         EXPECT_EQ(w.selectedPort(), c.selected) << c.number << " " << (c.device ? c.device : "");
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(rig.Find<QAction>(QString("mnuOptionsSerialPort1_%1").arg(i))->isChecked(), i + 1 == c.selected);
+        EXPECT_EQ(rig.Find<QLabel>("sbPortNote")->text().startsWith("/dev/ttyUSB9, "), c.device && !c.selected);
         EXPECT_EQ(rig.session.model, 6);
         EXPECT_FALSE(w.destinationMenu().checked) << "model 6 has no default destination";
     }
@@ -106,8 +107,10 @@ TEST(Menus, TheSerialPortListIsReadAgainWhenItOpens) {
     rig.ports.ports.clear();
     emit ports->aboutToShow();
     EXPECT_EQ(Captions(ports->actions()), QStringList({"(not exist)"}));
-    rig.ports.ports = {{3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}};
+    EXPECT_EQ(w.selectedPort(), 0) << "the chosen device is gone";
+    rig.ports.ports = {{3, "/dev/ttyUSB0 FT232R USB UART", "/dev/ttyUSB0"}, {4, "/dev/ttyS0", "/dev/ttyS0"}};
     emit ports->aboutToShow();
+    EXPECT_EQ(w.selectedPort(), 4) << "it is back, under another number";
     rig.Find<QAction>("mnuOptionsSerialPort1_0")->trigger();
     EXPECT_EQ(w.selectedPort(), 3);
     EXPECT_EQ(rig.store->Get("ComPath", "ComNum"), "3");
@@ -166,6 +169,8 @@ TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     MainWindow& w = rig.Start();
     const auto& names = w.destinationMenu().list.names;
     const int kv150 = static_cast<int>(std::find(names.begin(), names.end(), "KV150-usa") - names.begin());
+    rig.files.names = {rig.dir / "boat"};
+    ASSERT_TRUE(w.FileSaveAs());
     rig.Answer({Answer::Cancel});
     w.PickDestination(kv150);
     EXPECT_TRUE(rig.session.Sel1());
@@ -175,6 +180,7 @@ TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     w.PickDestination(kv150);
     EXPECT_FALSE(rig.session.Sel1());
     EXPECT_EQ(rig.store->Get("IniFilePath", "IniFileName_5"), "KV150-usa");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series") << "default data are new: Save asks a name";
     EXPECT_TRUE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(kv150))->isChecked());
 
     // A damaged file: the message, and the check mark stays where it was.

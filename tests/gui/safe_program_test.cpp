@@ -39,6 +39,7 @@ struct RadioRig {
 TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVerifiedAndBackedUp) {
     RadioRig r;
     const RadioImage before = r.RadioNow();
+    r.window->FileNew();  // new data are for the radio's destination, as the start-up data
     r.rig.session.settings.CHUSA[13].ChTag = "CALL";
     r.rig.Answer({Answer::Cancel});
     PressOkWhenOpen();
@@ -49,6 +50,7 @@ TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVe
     EXPECT_EQ(preview.buttons, Buttons::OkCancel);
     EXPECT_EQ(preview.text.rfind("This write changes ", 0), 0u) << preview.text;
     EXPECT_NE(preview.text.find("\r\nUSA channel 16 (row 14) name: DISTRESS -> CALL"), std::string::npos);
+    EXPECT_EQ(r.rig.prompt.shown().back().text, kNothingWritten);
     EXPECT_EQ(r.RadioNow(), before) << "nothing written";
     EXPECT_EQ(ListBackups(r.rig.dir / "backups").size(), 1u) << "the backup is kept";
 
@@ -57,9 +59,8 @@ TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVe
     r.window->TransferProgram();
     std::vector<std::string> texts;
     for (const Message& m : r.rig.prompt.shown()) texts.push_back(m.text);
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[1], "Complete!!");
-    EXPECT_EQ(texts[2], kVerified);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1], std::string("Complete!!\r\n") + kVerified);
     EXPECT_EQ(ReadName(r.RadioNow(), {static_cast<uint16_t>(map::UsaGroup.NameAt(13)), 12}), "CALL");
 
     // A backup of the radio as it was: its channel 16 is DISTRESS again.

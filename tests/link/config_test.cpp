@@ -50,7 +50,7 @@ TEST(PortList, TheRememberedDeviceWinsOverItsOldNumber) {
         int index;
     } cases[] = {
         {2, "/dev/ttyUSB0", 2},  // the adapter came back as port 3
-        {2, "/dev/ttyUSB1", 1},  // a device that is gone: the number
+        {2, "/dev/ttyUSB1", -1},  // a device that is gone: none, whatever has its number now
         {2, "", 1},              // stored before names were: the number
         {7, "/dev/ttyUSB9", -1}, {3, "/dev/ttyS0", 0},
     };

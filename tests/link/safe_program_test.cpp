@@ -67,7 +67,8 @@ TEST(SafeProgram, CancelAtThePreviewWritesNothingAndKeepsTheBackup) {
     const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep(), {}});
     EXPECT_EQ(r.outcome, TransferOutcome::Declined);
     EXPECT_EQ(r.step, SafeProgramStep::Preview);
-    EXPECT_EQ(rig.Shown(), Texts{"This write changes 1 setting:\r\nUSA channel 16 (row 14) name: DISTRESS -> CALL"});
+    EXPECT_EQ(rig.Shown(), (Texts{"This write changes 1 setting:\r\nUSA channel 16 (row 14) name: DISTRESS -> CALL",
+                                  kNothingWritten}));
     EXPECT_EQ(rig.prompt.shown()[0].buttons, Buttons::OkCancel);
     EXPECT_TRUE(rig.radio.written().empty());
     EXPECT_EQ(rig.radio.image(), radioBefore);
@@ -83,8 +84,8 @@ TEST(SafeProgram, AConfirmedWriteIsVerified) {
     const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {true, true, true, false, keeper.Keep(), {}});
     EXPECT_EQ(r.outcome, TransferOutcome::Completed);
     EXPECT_EQ(r.step, SafeProgramStep::Done);
-    EXPECT_EQ(rig.Shown().size(), 3u);
-    EXPECT_EQ(rig.Shown().back(), kVerified);
+    EXPECT_EQ(rig.Shown().size(), 2u) << "the preview, then the end: nothing between write and verify";
+    EXPECT_EQ(rig.Shown().back(), std::string(text::kComplete) + "\r\n" + kVerified);
     EXPECT_EQ(ReadName(rig.radio.image(), {static_cast<uint16_t>(map::UsaGroup.NameAt(13)), 12}), "CALL");
 }
 
@@ -149,6 +150,17 @@ TEST(SafeProgram, VerifyCatchesARadioThatStoresABlockWrongly) {
     EXPECT_EQ(text.rfind("Verify failed: the radio holds 1 byte(s) other than those written: 0x", 0), 0u) << text;
     EXPECT_NE(text.find("\r\nSettings concerned: "), std::string::npos) << text;
     EXPECT_NE(text.find("can be restored to put the radio back as it was: /backups/1.hex"), std::string::npos);
+}
+
+TEST(SafeProgram, AVerifyReadThatBreaksSaysTheWriteWasWholeButNotVerified) {
+    LinkRig probe(Renamed(), MarkedRadio());
+    ProgramSafely(probe.link, probe.session, {false, false, true, false, nullptr, {}});
+    LinkRig rig(Renamed(), MarkedRadio(), {true, {{sim::FaultKind::Hangup, probe.radio.blockRequests() + 30}}});
+    const SafeProgramResult r = ProgramSafely(rig.link, rig.session, {false, true, true, false, nullptr, {}});
+    EXPECT_EQ(r.step, SafeProgramStep::Verify);
+    EXPECT_EQ(r.blocksWritten, ProgramBlockCount(rig.session)) << "the write was whole";
+    EXPECT_EQ(rig.Shown().back(), kWrittenNotVerified);
+    for (const std::string& text : rig.Shown()) EXPECT_EQ(text.find(text::kComplete), std::string::npos) << text;
 }
 
 TEST(SafeProgram, AWriteBrokenAfterSomeBlocksSaysSoAndWhereTheBackupIs) {

@@ -220,6 +220,11 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
     };
     const RadioSession exportModel = DefaultSession(6, true, 1);
     const std::string question = "The region selection is unmatched.\r\nDo you want to read the data?";
+    const std::string toKv150 = "Destination Error !!\r\nThe radio reports KV150-usa; the data are for KV170-usa.\r\n"
+                                "A read replaces all the data with the radio's. Switch to KV150-usa and read the radio?";
+    const std::string sel2 = "Destination Error !!\r\nThe radio reports KV170-usa (SEL2 set); the data are for "
+                             "KV170-usa (SEL2 clear).\r\nA read replaces all the data with the radio's. Switch to "
+                             "KV170-usa and read the radio?";
     using enum TransferOutcome;
     struct Case {
         const char* name;
@@ -234,9 +239,11 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
         {"words differ", DefaultSession(5), changed(kImageSize - 1, 0), {text::kModelTypeError}},
         {"product", DefaultSession(5), changed(map::ProductByte, 2), {text::kProductError}},
         {"both", DefaultSession(5), ProgrammedRadio(6), {text::kModelTypeError, text::kProductError}},
-        {"destination", DefaultSession(5, true), ProgrammedRadio(5, false), {text::kDestinationError}},
-        {"SEL1 alone", DefaultSession(5), changed(168, static_cast<uint8_t>(ProgrammedRadio(5)[168] ^ 0x20)), {text::kDestinationError}},
-        {"SEL2 alone", DefaultSession(5), changed(168, static_cast<uint8_t>(ProgrammedRadio(5)[168] ^ 0x10)), {text::kDestinationError}},
+        {"destination", DefaultSession(5, true), ProgrammedRadio(5, false), {toKv150}},
+        {"destination, switched", DefaultSession(5, true), ProgrammedRadio(5, false), {toKv150, text::kComplete},
+         Completed, {Answer::Yes}},
+        {"SEL1 alone", DefaultSession(5), changed(168, static_cast<uint8_t>(ProgrammedRadio(5)[168] ^ 0x20)), {toKv150}},
+        {"SEL2 alone", DefaultSession(5), changed(168, static_cast<uint8_t>(ProgrammedRadio(5)[168] ^ 0x10)), {sel2}},
         {"other bits of 168", DefaultSession(5), changed(168, static_cast<uint8_t>(ProgrammedRadio(5)[168] ^ 0xCF)), {text::kComplete}, Completed},
         {"model 5 radio for 6", DefaultSession(6), ProgrammedRadio(5), {text::kModelTypeError}},
         {"same region", exportModel, ProgrammedRadio(6, true, 1), {text::kComplete}, Completed},
@@ -251,11 +258,49 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
         EXPECT_EQ(rig.Read(), c.outcome) << c.name;
         EXPECT_EQ(rig.Shown(), c.texts) << c.name;
         EXPECT_EQ(rig.prompt.shown().back().caption, text::kReadFromRadio) << c.name;
-        EXPECT_TRUE(c.answers.empty() || rig.prompt.shown()[0].buttons == Buttons::YesNo) << c.name;
+        const bool destination = c.texts[0].starts_with(text::kDestinationError);
+        EXPECT_EQ(rig.prompt.shown()[0].buttons,
+                  destination ? Buttons::YesNoDefaultNo : c.texts[0] == question ? Buttons::YesNo : Buttons::Ok)
+            << c.name;
         const int blocks = c.outcome == Completed ? kReadBlocks : 0;
         EXPECT_EQ(rig.radio.blockRequests(), kIdentificationReads + blocks) << c.name;
         EXPECT_EQ(rig.session.image == before.image, c.outcome == Failed) << c.name;
     }
+}
+
+TEST(ModelCheck, ADestinationErrorNamesBothDestinationsAndWhatToDo) {
+    const std::string head = "Destination Error !!\r\nThe radio reports ";
+    const std::string refused = "Data for one destination are not programmed into a radio of another. ";
+    const std::string read = "A read replaces all the data with the radio's. Switch to ";
+    LinkRig rig(DefaultSession(5, true), ProgrammedRadio(5, false));
+    EXPECT_EQ(rig.Program(), TransferOutcome::Failed);
+    EXPECT_EQ(rig.Shown(), Texts{head + "KV150-usa; the data are for KV170-usa.\r\n" + refused +
+                                 "Read this radio (Transfer > Read) to change what it holds, or choose KV150-usa in "
+                                 "the Region menu to start from its default data."});
+    EXPECT_TRUE(rig.radio.written().empty());
+    using enum TransferMode;
+    const struct {
+        int model;
+        DestinationBits radio, data;
+        TransferMode mode;
+        std::string text;
+    } cases[] = {
+        {5, {false, false}, {true, true}, Program,
+         head + "KV150-usa; the data are for KV170-usa.\r\n" + refused + "Program a file made for KV150-usa: read this "
+             "radio (kvtool read) and change that file, or start from its default data (kvtool new --destination "
+             "KV150-usa)."},
+        {6, {false, false, 1}, {true, false, 1}, Read,
+         head + "KV150-uk; the data are for KV170X-uk.\r\n" + read +
+             "KV150-uk and read the radio?\r\n(kvtool read --variant KV150 --region uk reads it without this question.)"},
+        {6, {true, true, 1}, {true, false, 1}, Read,
+         head + "KV170X-uk (SEL2 set); the data are for KV170X-uk (SEL2 clear).\r\n" + read +
+             "KV170X-uk and read the radio?"},
+        {4, {false, false}, {true, false}, Program,
+         head + "KV150 (SEL1 clear); the data are for KV150 (SEL1 set).\r\n" + refused +
+             "Program a file made for KV150: read this radio (kvtool read) and change that file."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DestinationErrorText(c.model, c.radio, c.data, c.mode, Frontend::Kvtool), c.text) << c.model;
 }
 
 TEST(ModelCheck, BusyRadioIsNotReadyAfterCancel) {

@@ -202,8 +202,10 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
          {"read", "--port", "PORT", "--variant", "KV170", "-o", out}, {"Destination Error !!"}},
         {"cable pulled while programming", {"--synced", "--variant", "KV170", "--fault", "hangup@9"},
          {"program", "--port", "PORT", image},
-         {"Program to Radio: Communication Error!!", "part old and part new data: 1 of "},
+         {"Program to Radio: Communication Error!!", "part old and part new data: 2 of "},
          kExitPartlyWrittenStatus},
+        {"the answer to the first write lost", {"--synced", "--variant", "KV170", "--fault", "drop-byte@8"},
+         {"program", "--port", "PORT", image}, {"part old and part new data: 1 of "}, kExitPartlyWrittenStatus},
     };
     if (full.mounted())
         cases.push_back({"a full disk", {"--synced", "--variant", "KV170"},

@@ -318,7 +318,7 @@ TEST(KvtoolFleet, EachRadioGetsItsOwnValuesAndItsRowInTheLog) {
                               {"--log", log});
     EXPECT_EQ(run.status, 1) << run.err;
     const std::string rows = test::ReadText(log);
-    EXPECT_TRUE(rows.starts_with("label,port,result,message,backup,seconds\r\n"
+    EXPECT_TRUE(rows.starts_with("label,port,result,message,backup,seconds,blocks written\r\n"
                                  "Boat 1," + one + ",programmed,,,")) << rows;
     EXPECT_NE(rows.find("\r\nBoat 2," + two + ",programmed,,,"), std::string::npos) << rows;
     const std::string failed = "\r\nBoat 3," + missing + ",failed,";

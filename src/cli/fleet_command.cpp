@@ -39,7 +39,8 @@ std::string FleetLogJson(const std::vector<FleetReport>& reports) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const FleetReport& r : reports)
         rows.push_back({{"label", r.label}, {"port", r.port}, {"result", FleetStateText(r.state)},
-                        {"message", r.message}, {"backup", r.backupPath}, {"seconds", std::round(r.seconds * 10) / 10}});
+                        {"message", r.message}, {"backup", r.backupPath}, {"seconds", std::round(r.seconds * 10) / 10},
+                        {"blocks written", r.blocksWritten}});
     return rows.dump(2) + "\n";
 }
 
@@ -94,11 +95,11 @@ public:
         for (FleetRadio& radio : fleet.radios)  // the port column names ports as given
             for (size_t p = 0; p < o_.ports.size(); ++p)
                 if (radio.port == o_.ports[p]) radio.port = devices[p];
-        return Program(std::move(fleet.radios), devices);
+        return Program(std::move(templ), std::move(fleet), devices);
     }
 
 private:
-    int Program(std::vector<FleetRadio> radios, const std::vector<std::string>& devices) {
+    int Program(RadioSession templ, FleetRadios fleet, const std::vector<std::string>& devices) {
         FleetOptions options;
         options.backup = o_.backup;
         options.verify = o_.verify;
@@ -113,7 +114,7 @@ private:
         devices_ = devices;
         plan_.backup = o_.backup;
         plan_.verify = o_.verify;
-        FleetJob job(std::move(radios), devices, options);
+        FleetJob job(std::move(templ), std::move(fleet), devices, options);
         for (const auto& [port, label] : job.FirstRadios())
             io_.err << "kvtool: radio '" << label << "' on " << port << "\n";
         InterruptGuard interrupts;
@@ -127,7 +128,10 @@ private:
         const std::vector<FleetReport> reports = job.Reports();
         ShowProgress(reports);
         Summary(reports, job.cancelled());
-        return ExitStatus(reports, job.cancelled() || interrupts.interrupted());
+        const int status = ExitStatus(reports, job.cancelled() || interrupts.interrupted());
+        // A log that is not there whole fails the run, whatever the radios did.
+        if (!WriteLog(reports) && status == kExitOk) return kExitFailed;
+        return status;
     }
 
     // A port waiting for its next radio: the user connects it and presses
@@ -198,13 +202,20 @@ private:
         for (const FleetReport& r : reports) {
             std::snprintf(line, sizeof line, "%-*s  %-*s  %-23s  %7.1f  ", static_cast<int>(labelWidth), r.label.c_str(),
                           static_cast<int>(portWidth), r.port.c_str(), FleetStateText(r.state).c_str(), r.seconds);
-            io_.out << line << r.message << (r.backupPath.empty() ? "" : " (backup: " + r.backupPath + ")") << "\n";
+            std::string message = r.message;
+            if (r.partlyWritten()) message += (message.empty() ? "" : "; ") + r.BlocksText();
+            io_.out << line << message << (r.backupPath.empty() ? "" : " (backup: " + r.backupPath + ")") << "\n";
         }
         if (cancelled) TellCancel(reports);
-        if (o_.log.empty()) return;
+    }
+
+    // False when the log was asked for and is not written.
+    bool WriteLog(const std::vector<FleetReport>& reports) {
+        if (o_.log.empty()) return true;
         const std::string text = LogText(o_.log, reports);
-        if (const std::string error = WriteFileAtomically(o_.log, text.data(), text.size()); !error.empty())
-            io_.err << "kvtool: the log was not written: " << error << "\n";
+        const std::string error = WriteFileAtomically(o_.log, text.data(), text.size());
+        if (!error.empty()) io_.err << "kvtool: the log was not written: " << error << "\n";
+        return error.empty();
     }
 
     void TellCancel(const std::vector<FleetReport>& reports) {
@@ -212,7 +223,8 @@ private:
         for (const FleetReport& r : reports) {
             const std::string name = "'" + r.label + "'";
             if (Succeeded(r.state)) finished += " " + name;
-            else if (r.partlyWritten()) partly += " " + name + (r.backupPath.empty() ? "" : " (backup: " + r.backupPath + ")");
+            else if (r.partlyWritten())
+                partly += " " + name + " (" + r.BlocksText() + (r.backupPath.empty() ? "" : "; backup: " + r.backupPath) + ")";
             else untouched += " " + name;
         }
         io_.err << "kvtool: cancelled\n";

@@ -276,8 +276,11 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
     if (result.outcome == TransferOutcome::Declined)
         return Fail(io, result.step == SafeProgramStep::Write ? "nothing written: the narrowband question was answered No"
                                                               : "nothing written");
-    if (!result.verifyDifferences.empty())
-        return Fail(io, "verify: " + std::to_string(result.verifyDifferences.size()) + " bytes differ");
+    // The radio holds neither its old data nor the new whole: as a write that stopped part way.
+    if (!result.verifyDifferences.empty()) {
+        Fail(io, "verify: " + std::to_string(result.verifyDifferences.size()) + " bytes differ");
+        return kExitPartlyWritten;
+    }
     // A write that stopped part way has its own status; a failed verify read after a whole write has not.
     return Finish(result.outcome, setup, io, result.step == SafeProgramStep::Write ? result.blocksWritten : 0);
 }

@@ -53,6 +53,7 @@ std::string FleetStateText(FleetState state) {
         case FleetState::Running: return "programming";
         case FleetState::Verified: return "programmed and verified";
         case FleetState::Programmed: return "programmed";
+        case FleetState::PartlyWritten: return "partly written";
         case FleetState::Failed: return "failed";
         case FleetState::Cancelled: return "cancelled";
         case FleetState::Skipped: return "skipped";
@@ -62,14 +63,19 @@ std::string FleetStateText(FleetState state) {
 
 bool Succeeded(FleetState state) { return state == FleetState::Verified || state == FleetState::Programmed; }
 
-FleetJob::FleetJob(std::vector<FleetRadio> radios, std::vector<std::string> ports, FleetOptions options)
-    : radios_(std::move(radios)), ports_(std::move(ports)), options_(std::move(options)) {
-    reports_.resize(radios_.size());
-    for (size_t i = 0; i < radios_.size(); ++i) {
-        reports_[i].label = radios_[i].label;
-        reports_[i].port = radios_[i].port;
+std::string FleetReport::BlocksText() const {
+    if (blocksTotal == 0) return "";
+    return std::to_string(blocksWritten) + " of " + std::to_string(blocksTotal) + " blocks written";
+}
+
+FleetJob::FleetJob(RadioSession templ, FleetRadios fleet, std::vector<std::string> ports, FleetOptions options)
+    : templ_(std::move(templ)), fleet_(std::move(fleet)), ports_(std::move(ports)), options_(std::move(options)) {
+    reports_.resize(fleet_.radios.size());
+    for (size_t i = 0; i < fleet_.radios.size(); ++i) {
+        reports_[i].label = fleet_.radios[i].label;
+        reports_[i].port = fleet_.radios[i].port;
     }
-    taken_.assign(radios_.size(), false);
+    taken_.assign(fleet_.radios.size(), false);
     connected_.assign(ports_.size(), false);
     stopped_.assign(ports_.size(), false);
     started_.assign(ports_.size(), 0);
@@ -87,7 +93,7 @@ std::vector<std::pair<std::string, std::string>> FleetJob::FirstRadios() const {
     std::lock_guard lock(mutex_);
     std::vector<std::pair<std::string, std::string>> firsts;
     for (size_t p = 0; p < ports_.size(); ++p)
-        if (firsts_[p] >= 0) firsts.emplace_back(ports_[p], radios_[static_cast<size_t>(firsts_[p])].label);
+        if (firsts_[p] >= 0) firsts.emplace_back(ports_[p], fleet_.radios[static_cast<size_t>(firsts_[p])].label);
     return firsts;
 }
 
@@ -146,8 +152,8 @@ int FleetJob::Take(size_t port) {
     std::lock_guard lock(mutex_);
     if (cancel_ || stopped_[port]) return -1;
     for (const bool own : {true, false})
-        for (size_t i = 0; i < radios_.size(); ++i)
-            if (!taken_[i] && radios_[i].port == (own ? ports_[port] : "")) {
+        for (size_t i = 0; i < fleet_.radios.size(); ++i)
+            if (!taken_[i] && fleet_.radios[i].port == (own ? ports_[port] : "")) {
                 taken_[i] = true;
                 reports_[i].port = ports_[port];
                 return static_cast<int>(i);
@@ -189,7 +195,7 @@ void FleetJob::Work(size_t port) {
     }
     std::lock_guard lock(mutex_);
     if (--running_ == 0)
-        for (size_t i = 0; i < radios_.size(); ++i)
+        for (size_t i = 0; i < fleet_.radios.size(); ++i)
             if (!taken_[i]) {
                 reports_[i].state = FleetState::Skipped;
                 reports_[i].message = cancel_ ? "cancelled before it started" : "no port was left to program it";
@@ -219,7 +225,14 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
         });
     };
     const Clock::Duration start = clock.Now();
-    RadioSession session = radios_[static_cast<size_t>(radio)].session;
+    RadioSession session = templ_;
+    if (const std::string why = ApplyRadioValues(session, fleet_.paths, fleet_.radios[static_cast<size_t>(radio)]); !why.empty()) {
+        Update(radio, [&](FleetReport& r) {
+            r.state = FleetState::Failed;
+            r.message = why;
+        });
+        return true;
+    }
     const SafeProgramResult result = ProgramSafely(link, session, plan);
     const bool alreadyHeld = result.outcome == TransferOutcome::Declined && result.step == SafeProgramStep::Preview &&
                              result.preview.error.empty() && result.preview.changes.empty();
@@ -227,6 +240,7 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
         r.step = result.step;
         r.backupPath = result.backupPath;
         r.blocksWritten = result.blocksWritten;
+        if (result.step >= SafeProgramStep::Write) r.blocksTotal = ProgramBlockCount(session);
         r.seconds = std::chrono::duration<double>(clock.Now() - start).count();
         if (result.outcome == TransferOutcome::Completed) {
             r.state = options_.verify ? FleetState::Verified : FleetState::Programmed;
@@ -235,8 +249,14 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
             r.state = FleetState::Verified;  // the read found every byte in place
             r.message = "the radio already held this data: nothing written";
         } else {
-            r.state = result.outcome == TransferOutcome::Cancelled || cancel_ ? FleetState::Cancelled : FleetState::Failed;
+            // A write that stopped part way, or one the verify found other bytes after, left
+            // the radio holding neither its old data nor the new whole.
+            const bool partly = (result.step == SafeProgramStep::Write && result.blocksWritten > 0) ||
+                                !result.verifyDifferences.empty();
+            const bool cancelled = result.outcome == TransferOutcome::Cancelled || cancel_;
+            r.state = partly ? FleetState::PartlyWritten : cancelled ? FleetState::Cancelled : FleetState::Failed;
             r.message = !link.openError().empty() ? link.openError() : prompt.first();
+            if (partly && cancelled && r.message.empty()) r.message = "cancelled";
         }
     });
     if (link.openError().empty()) return true;
@@ -248,8 +268,8 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
 // with its message; the others are left to the other ports.
 void FleetJob::SkipRest(size_t port, const std::string& message) {
     std::lock_guard lock(mutex_);
-    for (size_t i = 0; i < radios_.size(); ++i)
-        if (!taken_[i] && radios_[i].port == ports_[port]) {
+    for (size_t i = 0; i < fleet_.radios.size(); ++i)
+        if (!taken_[i] && fleet_.radios[i].port == ports_[port]) {
             taken_[i] = true;
             reports_[i].state = FleetState::Failed;
             reports_[i].message = message;
@@ -257,11 +277,14 @@ void FleetJob::SkipRest(size_t port, const std::string& message) {
 }
 
 std::string FleetLogCsv(const std::vector<FleetReport>& reports) {
-    std::string text = WriteDelimitedRow({"label", "port", "result", "message", "backup", "seconds"}, ',', "\r\n");
+    std::string text =
+        WriteDelimitedRow({"label", "port", "result", "message", "backup", "seconds", "blocks written"}, ',', "\r\n");
     for (const FleetReport& r : reports) {
         char seconds[32];
         std::snprintf(seconds, sizeof seconds, "%.1f", r.seconds);
-        text += WriteDelimitedRow({r.label, r.port, FleetStateText(r.state), r.message, r.backupPath, seconds}, ',', "\r\n");
+        text += WriteDelimitedRow({r.label, r.port, FleetStateText(r.state), r.message, r.backupPath, seconds,
+                                   std::to_string(r.blocksWritten)},
+                                  ',', "\r\n");
     }
     return text;
 }

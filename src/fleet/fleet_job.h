@@ -24,11 +24,12 @@ enum class FleetState {
     Waiting,     // not started
     Connecting,  // its port waits for the user to connect it
     Running,
-    Verified,    // programmed and read back equal
-    Programmed,  // programmed, not verified
-    Failed,      // see step and message
-    Cancelled,   // stopped by the user (partly written when blocksWritten > 0)
-    Skipped,     // never started: its port failed, or the fleet was cancelled first
+    Verified,       // programmed and read back equal
+    Programmed,     // programmed, not verified
+    PartlyWritten,  // the write stopped after the radio may have stored a block, or the verify found other bytes
+    Failed,         // see step and message; the radio holds what it held, or all that was written
+    Cancelled,      // stopped by the user before its first write, or after the last (then not verified)
+    Skipped,        // never started: its port failed, or the fleet was cancelled first
 };
 
 // "programmed and verified", "failed", ...: the log's words.
@@ -44,9 +45,12 @@ struct FleetReport {
     std::string message;      // why it failed, or what it is waiting for
     std::string backupPath;   // the radio's data before the write, when kept
     double seconds = 0;       // from its start to its end
-    int blocksWritten = 0;
+    int blocksWritten = 0;    // write steps the radio may hold, of
+    int blocksTotal = 0;      // the steps of its program transfer
 
-    bool partlyWritten() const { return blocksWritten > 0 && !Succeeded(state); }
+    bool partlyWritten() const { return state == FleetState::PartlyWritten; }
+    // "310 of 1021 blocks written", once the write began.
+    std::string BlocksText() const;
 };
 
 struct FleetOptions {
@@ -72,7 +76,8 @@ struct FleetOptions {
 
 class FleetJob {
 public:
-    FleetJob(std::vector<FleetRadio> radios, std::vector<std::string> ports, FleetOptions options);
+    // Each radio gets the template with its own values, made when its turn comes.
+    FleetJob(RadioSession templ, FleetRadios fleet, std::vector<std::string> ports, FleetOptions options);
     ~FleetJob();  // cancels and joins
     FleetJob(const FleetJob&) = delete;
     FleetJob& operator=(const FleetJob&) = delete;
@@ -104,7 +109,8 @@ private:
     void Update(int radio, F change);
     void SkipRest(size_t port, const std::string& message);
 
-    std::vector<FleetRadio> radios_;
+    RadioSession templ_;
+    FleetRadios fleet_;
     std::vector<std::string> ports_;
     FleetOptions options_;
 
@@ -123,7 +129,7 @@ private:
 };
 
 // The log of a fleet: a header line and one row per radio (label, port,
-// result, message, backup, seconds).
+// result, message, backup, seconds, blocks written).
 std::string FleetLogCsv(const std::vector<FleetReport>& reports);
 
 }  // namespace kv

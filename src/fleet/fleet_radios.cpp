@@ -1,13 +1,17 @@
 #include "fleet/fleet_radios.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <optional>
+#include <unordered_map>
 
-#include "model/settings_fields.h"
-#include "report/programming_diff.h"
+#include "image/codec.h"
+#include "image/defaults.h"
 #include "rules/field_rules.h"
 #include "util/delimited_text.h"
 
@@ -21,7 +25,8 @@ constexpr std::string_view kAtisCode = "ATIS Setup.Atis Code";
 struct Column {
     int number = 0;  // from 1
     std::string path;
-    SettingValue kind;  // the template's value there
+    SettingValue kind;   // the template's value there
+    uint32_t index = 0;  // into the paths of the settings
 };
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -92,6 +97,13 @@ std::string ApplyFieldRule(Field field, int model, SettingValue& value) {
     return "";
 }
 
+// Two paths that lead to one file (a device, too: std::filesystem::equivalent
+// does not compare devices).
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat x {}, y {};
+    return stat(a.c_str(), &x) == 0 && stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
 bool SameValue(const SettingValue& a, const SettingValue& b) {
     const double* x = std::get_if<double>(&a);
     const double* y = std::get_if<double>(&b);
@@ -99,17 +111,33 @@ bool SameValue(const SettingValue& a, const SettingValue& b) {
     return a == b;
 }
 
+// Settings each radio must hold a value of its own in: two radios with one
+// ATIS code or one MMSI would both answer to it.
+struct OwnValue {
+    std::string_view path;
+    std::string_view name;
+};
+constexpr OwnValue kOwnValues[] = {{kAtisCode, "ATIS code"}, {"DSC Basic Setup.User MMSI", "MMSI"}};
+
 class Reader {
 public:
-    Reader(const RadioSession& templ, const std::vector<std::string>& ports) : templ_(templ), ports_(ports) {}
+    Reader(const RadioSession& templ, const std::vector<std::string>& ports, size_t mostRadios)
+        : templ_(templ), ports_(ports), mostRadios_(mostRadios) {}
 
     FleetRadios Read(std::string_view csv) {
         const DelimitedText text = ReadDelimited(csv, ',');
         if (!text.error.empty()) return Fail("the radios' CSV: " + text.error);
         if (text.rows.size() < 2) return Fail("the radios' CSV names no radios: it needs a header line and a line per radio");
+        if (text.rows.size() - 1 > mostRadios_)
+            return Fail("the radios' CSV names " + std::to_string(text.rows.size() - 1) + " radios: a fleet takes at most " +
+                        std::to_string(mostRadios_));
         if (!Header(text.rows.front())) return std::move(out_);
+        // One scratch programming checks every row in turn; a radio keeps only its cells.
+        scratch_ = templ_;
+        held_ = templ_;
+        out_.radios.reserve(text.rows.size() - 1);
         for (size_t r = 1; r < text.rows.size(); ++r) Radio(text.rows[r]);
-        if (out_.errors.empty()) CheckAtisCodes();
+        if (out_.errors.empty()) out_.errors = std::move(duplicates_);
         if (!out_.errors.empty()) out_.radios.clear();
         return std::move(out_);
     }
@@ -134,9 +162,20 @@ private:
             else if (column.path == kPort) port_ = column.number;
             else if (const std::string why = CheckColumn(column); !why.empty())
                 out_.errors.push_back("column " + std::to_string(column.number) + " (" + Quoted(column.path) + "): " + why);
-            else settings_.push_back(column);
+            else {
+                column.index = static_cast<uint32_t>(out_.paths.size());
+                out_.paths.push_back(column.path);
+                settings_.push_back(column);
+            }
         }
         if (label_ == 0) out_.errors.push_back("the radios' CSV has no \"label\" column");
+        for (const OwnValue& own : kOwnValues) {
+            const SettingAt at = FindSetting(templ_, own.path);
+            if (at.notKept.empty()) owns_.push_back({own, std::get<std::string>(at.value), -1, {}});
+        }
+        for (Own& own : owns_)
+            for (size_t c = 0; c < settings_.size(); ++c)
+                if (settings_[c].path == own.what.path) own.column = static_cast<int>(settings_[c].index);
         return out_.errors.empty();
     }
 
@@ -145,6 +184,7 @@ private:
         column.kind = at.value;
         if (!at.found) return "no setting has this name (the names are those of kvtool show --json)";
         if (!at.settable) return "this setting cannot differ from radio to radio";
+        if (!at.notKept.empty()) return at.notKept + ": a value here would be lost";
         return "";
     }
 
@@ -157,7 +197,6 @@ private:
         radio.row = row.number;
         radio.label = Cell(row, label_);
         radio.port = Cell(row, port_);
-        radio.session = templ_;
         const std::string where = "row " + std::to_string(row.number);
         if (row.cells.size() > columns_) out_.errors.push_back(where + ": more cells than the header has columns");
         if (radio.label.empty()) out_.errors.push_back(where + ": no label");
@@ -165,18 +204,22 @@ private:
             out_.errors.push_back(where + ": the label " + Quoted(radio.label) + " is that of row " + std::to_string(at->second) + " too");
         if (!radio.port.empty() && std::find(ports_.begin(), ports_.end(), radio.port) == ports_.end())
             out_.errors.push_back(where + ": the port " + Quoted(radio.port) + " is not among the ports to use");
-        std::vector<std::pair<Column, SettingValue>> stored;
+        std::vector<const Column*> stored;
         for (const Column& column : settings_) {
             const std::string text = Cell(row, column.number);
             if (text.empty()) continue;  // the template's value
             auto value = Value(row.number, column, text);
             if (!value) continue;
-            if (const std::string why = StoreSetting(radio.session, column.path, *value); !why.empty())
+            if (const std::string why = StoreSetting(scratch_, column.path, *value); !why.empty()) {
                 out_.errors.push_back(Where(row.number, column) + ": " + Quoted(text) + ": " + why);
-            else
-                stored.emplace_back(column, std::move(*value));
+                continue;
+            }
+            stored.push_back(&column);
+            radio.values.push_back({column.index, std::move(*value)});
         }
-        CheckKept(row.number, radio.session, stored);
+        CheckKept(row.number, stored, radio.values);
+        for (const Column* column : stored) StoreSetting(scratch_, column->path, column->kind);
+        CheckOwnValues(row.number, radio.values);
         out_.radios.push_back(std::move(radio));
     }
 
@@ -196,51 +239,87 @@ private:
         return value;
     }
 
-    // Every value as the radio will hold it: encoded into the image and read back.
-    void CheckKept(int row, const RadioSession& session, const std::vector<std::pair<Column, SettingValue>>& stored) {
+    // Every value as the radio will hold it: the scratch programming (the
+    // template with the row's values) encoded as a program transfer encodes
+    // it, and the image decoded again.
+    void CheckKept(int row, const std::vector<const Column*>& stored, const std::vector<FleetValue>& values) {
         if (stored.empty()) return;
-        RadioSession programmed = session;
-        AsProgrammed(programmed);
-        for (const auto& [column, value] : stored) {
-            const SettingValue kept = FindSetting(programmed, column.path).value;
-            if (SameValue(kept, value)) continue;
-            out_.errors.push_back(Where(row, column) + ": the radio would not keep " + Quoted(SettingText(value)) +
+        scratch_.image = templ_.image;
+        EncodeImage(scratch_);
+        NormalizeImage(scratch_);
+        ImageChecksum(scratch_.image);
+        // The encoder switches off the groups it finds empty; the next row starts from the template's.
+        scratch_.settings.UsableGroups = templ_.settings.UsableGroups;
+        held_.image = scratch_.image;
+        DecodeImage(held_);
+        for (size_t i = 0; i < stored.size(); ++i) {
+            const SettingValue kept = FindSetting(held_, stored[i]->path).value;
+            if (SameValue(kept, values[i].value)) continue;
+            out_.errors.push_back(Where(row, *stored[i]) + ": the radio would not keep " + Quoted(SettingText(values[i].value)) +
                                   " (it would hold " + Quoted(SettingText(kept)) + ")");
         }
     }
 
-    // Two radios with one ATIS code would both answer to it.
-    void CheckAtisCodes() {
-        std::map<std::string, int> rows;
-        for (const FleetRadio& radio : out_.radios) {
-            const std::string& code = radio.session.settings.Atis.AtisCode;
-            if (code.empty()) continue;
-            if (const auto [at, added] = rows.emplace(code, radio.row); !added)
-                out_.errors.push_back("rows " + std::to_string(at->second) + " and " + std::to_string(radio.row) +
-                                      ": the same ATIS code " + code + " (each radio needs its own)");
+    // A radio's own value, or the template's where the row leaves it empty.
+    void CheckOwnValues(int row, const std::vector<FleetValue>& values) {
+        for (Own& own : owns_) {
+            std::string value = own.templateValue;
+            for (const FleetValue& v : values)
+                if (static_cast<int>(v.column) == own.column) value = std::get<std::string>(v.value);
+            if (value.empty()) continue;
+            if (const auto [at, added] = own.rows.emplace(value, row); !added)
+                duplicates_.push_back("rows " + std::to_string(at->second) + " and " + std::to_string(row) + ": the same " +
+                                      std::string(own.what.name) + " " + value + " (each radio needs its own)");
         }
     }
 
+    struct Own {
+        OwnValue what;
+        std::string templateValue;
+        int column = -1;  // into the paths, when the CSV has it
+        std::unordered_map<std::string, int> rows;
+    };
+
     const RadioSession& templ_;
     const std::vector<std::string>& ports_;
+    size_t mostRadios_;
     FleetRadios out_;
     int label_ = 0, port_ = 0;
     std::vector<Column> settings_;
-    std::map<std::string, int> labels_;
+    std::vector<Own> owns_;
+    std::unordered_map<std::string, int> labels_;
+    std::vector<std::string> duplicates_;
     size_t columns_ = 0;
+    RadioSession scratch_;  // the template and the row being checked
+    RadioSession held_;     // what a radio programmed with it would hold
 };
 
 }  // namespace
 
-FleetRadios ReadFleetRadios(std::string_view csv, const RadioSession& templ, const std::vector<std::string>& ports) {
-    return Reader(templ, ports).Read(csv);
+FleetRadios ReadFleetRadios(std::string_view csv, const RadioSession& templ, const std::vector<std::string>& ports,
+                            size_t mostRadios) {
+    return Reader(templ, ports, mostRadios).Read(csv);
+}
+
+std::string ApplyRadioValues(RadioSession& session, const std::vector<std::string>& paths, const FleetRadio& radio) {
+    for (const FleetValue& v : radio.values)
+        if (const std::string why = StoreSetting(session, paths.at(v.column), v.value); !why.empty())
+            return paths.at(v.column) + ": " + why;
+    return "";
 }
 
 std::string CheckFleetPorts(const std::vector<std::string>& ports) {
     if (ports.empty()) return "no port to program the fleet on";
     for (size_t i = 0; i < ports.size(); ++i)
-        for (size_t j = i + 1; j < ports.size(); ++j)
+        for (size_t j = i + 1; j < ports.size(); ++j) {
             if (ports[i] == ports[j]) return "the port " + Quoted(ports[i]) + " is listed twice";
+            // A link and the device it points to open one device twice.
+            if (ports[i].starts_with("/") && ports[j].starts_with("/") && SameFile(ports[i], ports[j])) {
+                std::error_code error;
+                return "the ports " + Quoted(ports[i]) + " and " + Quoted(ports[j]) + " are one device (" +
+                       std::filesystem::canonical(ports[i], error).string() + "): give it once";
+            }
+        }
     return "";
 }
 

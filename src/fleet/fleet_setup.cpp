@@ -23,7 +23,7 @@ FleetRow RowOf(const FleetReport& r, const SafeProgramPlan& plan) {
     }
     if (Succeeded(r.state)) row.percent = 100;
     if (r.state == FleetState::Connecting) row.result = "connect it, then press Next";
-    if (r.partlyWritten()) row.result += (row.result.empty() ? "" : "; ") + std::string("partly written");
+    if (r.partlyWritten()) row.result += (row.result.empty() ? "" : "; ") + r.BlocksText();
     if (!r.backupPath.empty()) row.result += (row.result.empty() ? "" : "; ") + ("backup: " + r.backupPath);
     return row;
 }
@@ -88,7 +88,7 @@ std::vector<std::string> FleetSetup::Problems() const {
 
 std::string FleetSetup::ConnectFirst() const {
     if (!Problems().empty()) return "";
-    const FleetJob preview(radios_.radios, devices_, {});  // never started: it only says who goes first
+    const FleetJob preview(templ_, radios_, devices_, {});  // never started: it only says who goes first
     std::string pairs;
     const auto firsts = preview.FirstRadios();
     for (size_t i = 0; i < firsts.size(); ++i)
@@ -98,7 +98,7 @@ std::string FleetSetup::ConnectFirst() const {
 
 std::unique_ptr<FleetJob> FleetSetup::MakeJob(FleetOptions options) const {
     if (!Problems().empty()) return nullptr;
-    return std::make_unique<FleetJob>(radios_.radios, devices_, std::move(options));
+    return std::make_unique<FleetJob>(templ_, radios_, devices_, std::move(options));
 }
 
 FleetWatch::FleetWatch(std::unique_ptr<FleetJob> job, SafeProgramPlan plan) : job_(std::move(job)), plan_(std::move(plan)) {
@@ -140,7 +140,7 @@ std::string FleetWatch::EndText() const {
     std::string text = (cancelled() ? "Cancelled: " : "Done: ") + FleetSummary(reports_) + ".";
     for (const FleetReport& r : reports_)
         if (r.partlyWritten())
-            text += "\n'" + r.label + "' is partly written, part old and part new data" +
+            text += "\n'" + r.label + "' is partly written (" + r.BlocksText() + "), part old and part new data" +
                     (r.backupPath.empty() ? "." : "; its backup: " + r.backupPath);
     return text;
 }

@@ -384,15 +384,17 @@ void CloneLink::ReceiveReadAnswer(std::span<uint8_t> buffer, int address, int le
     SendLine(wire::kOk);
 }
 
-void CloneLink::WriteBlock(const RadioImage& image, int address, int length) {
+bool CloneLink::WriteBlock(const RadioImage& image, int address, int length) {
     if (address < 0 || length <= 0 || address + length > image.size()) {
         state_.ErrorFlag = true;
-        return;
+        return false;
     }
     const std::span<const uint8_t> data(image.bytes.data() + address, static_cast<size_t>(length));
     const std::string frame =
         wire::BuildFrame(wire::kWriteRequest, wire::Hex4(address), wire::Hex2(length), wire::HexBytes(data));
+    int attempts = 0;
     const LinkResult r = RequestWithRetry([&] {
+        ++attempts;
         state_.ErrorFlag = true;
         state_.CancelFlag = false;
         FlushInput();
@@ -402,6 +404,9 @@ void CloneLink::WriteBlock(const RadioImage& image, int address, int length) {
         state_.ErrorFlag = true;
         NoteFailure();
     }
+    // Whatever left the port may have reached the radio, even when no echo
+    // or answer came back; an attempt before a refusal too.
+    return r != LinkResult::RadioError || attempts > 1;
 }
 
 void CloneLink::AbortTransfer() {

@@ -102,7 +102,9 @@ public:
     // Reads [address, address + length) into buffer; ErrorFlag tells the outcome.
     void ReadBlock(std::span<uint8_t> buffer, int address, int length);
     // Writes image bytes [address, address + length); ErrorFlag tells the outcome.
-    void WriteBlock(const RadioImage& image, int address, int length);
+    // True when the radio may hold them: acknowledged, or sent and the answer
+    // lost; false when the radio refused them.
+    bool WriteBlock(const RadioImage& image, int address, int length);
     void AbortTransfer();
 
     // A debug note, shown only in debug mode.

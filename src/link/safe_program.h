@@ -33,7 +33,7 @@ struct SafeProgramResult {
     std::string backupPath;                          // the kept read, if any
     ProgrammingDiff preview;                         // what the write changes (after a read)
     std::vector<int> verifyDifferences;              // addresses the radio holds otherwise
-    int blocksWritten = 0;                           // write steps the radio acknowledged
+    int blocksWritten = 0;                           // write steps the radio may hold
 };
 
 SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const SafeProgramPlan& plan);

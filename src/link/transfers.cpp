@@ -317,8 +317,8 @@ void TransferRunner::WriteData() {
         // Stop at the first failed write: a later success in the same step
         // must not hide it.
         for (Span w : ProgramWrites(s_, a)) {
-            link_.WriteBlock(image, w.address, w.length);
-            if (!state_.ErrorFlag) ++blocksWritten_;  // acknowledged
+            // Acknowledged, or sent and its answer lost: the radio may hold it.
+            if (link_.WriteBlock(image, w.address, w.length)) ++blocksWritten_;
             if ((stop = state_.ErrorFlag || state_.CancelFlag)) break;
         }
     }

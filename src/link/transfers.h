@@ -40,7 +40,8 @@ public:
     void ReadData(std::vector<uint8_t>& buffer);
     void WriteData();
 
-    // Write steps the radio acknowledged in the last program transfer.
+    // Write steps the radio may hold after the last program transfer: those
+    // it acknowledged and one whose answer was lost.
     int blocksWritten() const { return blocksWritten_; }
     // Whether a completed transfer ends with "Complete!!": not when the caller has more to do with the radio.
     void TellCompletion(bool tell) { tellCompletion_ = tell; }

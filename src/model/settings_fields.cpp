@@ -3,9 +3,13 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <mutex>
 #include <span>
 #include <stdexcept>
+#include <unordered_set>
 
+#include "image/codec.h"
+#include "image/defaults.h"
 #include "model/field_table.h"
 
 namespace kv {
@@ -79,6 +83,15 @@ SettingValue AsSetting(const T& value) {
 }
 
 constexpr std::string_view kNotARecordField = "it is not a setting of a record";
+constexpr std::string_view kWeatherList = "CHWX";
+constexpr std::string_view kWeatherAlert = "Common Setup.Weater";
+
+// Whether a and b hold equal contents; one record walked against itself
+// (a store, a look-up) is not compared field by field.
+template <class R>
+bool Same(const R& a, const R& b) {
+    return &a == &b || a == b;
+}
 
 // What a walk over one session that may change it asks at each value: the
 // value to store there, if any, and whether it could be stored.
@@ -121,7 +134,7 @@ public:
 
     template <class R, size_t N>
     void Object(std::string_view key, int index, R& a, R& b, const std::array<WalkField<std::remove_const_t<R>>, N>& fields) {
-        if (!v_.Open(key, index, false, a == b)) return;
+        if (!v_.Open(key, index, false, Same(a, b))) return;
         Fields(a, b, fields);
         v_.Close(false);
     }
@@ -134,7 +147,7 @@ public:
 
     template <class A, size_t N>
     void Array(std::string_view key, A& a, A& b, const std::array<WalkField<typename std::remove_const_t<A>::value_type>, N>& fields) {
-        if (!v_.Open(key, -1, true, a == b)) return;
+        if (!v_.Open(key, -1, true, Same(a, b))) return;
         for (size_t i = 0; i < a.size(); ++i) Object("", static_cast<int>(i), a[i], b[i], fields);
         v_.Close(true);
     }
@@ -186,19 +199,19 @@ void WalkSettings(const RadioSession& sa, const RadioSession& sb, S& a, S& b, Se
     w.Array("Usable CH Group Setup", a.UsableGroups, b.UsableGroups, kGroupWalk);
     w.Object("Common Setup", -1, a.Common, b.Common, kCommonWalk);
     w.Object("DSC Basic Setup", -1, a.DscBasic, b.DscBasic, kDscBasicWalk);
-    w.Section("DSC Advanced Setup", a.DscAdvanced == b.DscAdvanced, [&] {
+    w.Section("DSC Advanced Setup", Same(a.DscAdvanced, b.DscAdvanced), [&] {
         for (size_t k = 0; k < kDscCallNames.size(); ++k)
             w.Object(kDscCallNames[k], -1, a.DscAdvanced.Calls[k], b.DscAdvanced.Calls[k], kDscCallWalk);
     });
     w.Object("DSC Display Setup", -1, a.DscDisplay, b.DscDisplay, kDscDisplayWalk);
-    w.Section("ATIS Setup", a.Atis == b.Atis, [&] {
+    w.Section("ATIS Setup", Same(a.Atis, b.Atis), [&] {
         w.Fields(a.Atis, b.Atis, kAtisWalk);
         w.Array("Call Sign", a.Atis.CallSign, b.Atis.CallSign, kCallSignWalk);
     });
     w.Array("CHUSA", a.CHUSA, b.CHUSA, kChannelWalk);
     w.Array("CHINT", a.CHINT, b.CHINT, kChannelWalk);
     w.Array("CHCAN", a.CHCAN, b.CHCAN, kChannelWalk);
-    w.Array("CHWX", a.CHWX, b.CHWX, kChannelWalk);
+    w.Array(kWeatherList, a.CHWX, b.CHWX, kChannelWalk);
     w.Array("CHEXP", a.CHEXP, b.CHEXP, kChannelWalk);
     w.Array("CHRG", a.CHRG, b.CHRG, kChannelWalk);
     w.Array("CHMMSID", a.CHMMSID, b.CHMMSID, kDirectoryWalk);
@@ -275,6 +288,122 @@ private:
     std::string refusal_;
 };
 
+// A step of a path: a key after a dot, an array's element as its index.
+void AppendStep(std::string& path, std::string_view key, int index) {
+    if (index >= 0) {
+        path += "[" + std::to_string(index) + "]";
+        return;
+    }
+    if (!path.empty()) path += ".";
+    path += key;
+}
+
+// The path as the walk writes it ("CHUSA[013].ChTag" is "CHUSA[13].ChTag").
+std::string Canonical(const std::vector<Step>& steps) {
+    std::string path;
+    for (const Step& step : steps) AppendStep(path, step.key, step.index);
+    return path;
+}
+
+// The path of the walk's position.
+class PathStack {
+public:
+    void Push(std::string_view key, int index) {
+        sizes_.push_back(path_.size());
+        AppendStep(path_, key, index);
+    }
+    void Pop() {
+        path_.resize(sizes_.back());
+        sizes_.pop_back();
+    }
+    std::string With(std::string_view key, int index) const {
+        std::string path = path_;
+        AppendStep(path, key, index);
+        return path;
+    }
+
+private:
+    std::string path_;
+    std::vector<size_t> sizes_;
+};
+
+// Every value of a walk made to differ: flags flipped, numbers moved by one
+// (the lowest bit flipped, so a number stays within its type), text lengthened.
+class Perturb : public SettingsVisitor, public ValueEditor {
+public:
+    bool Open(std::string_view, int, bool, bool) override { return true; }
+    void Close(bool) override {}
+    void Value(std::string_view, int, const SettingValue& a, const SettingValue&) override {
+        struct Other {
+            SettingValue operator()(bool b) const { return !b; }
+            SettingValue operator()(int64_t n) const { return n ^ 1; }
+            SettingValue operator()(double d) const { return d + 1; }
+            SettingValue operator()(const std::string& t) const { return t + "x"; }
+        };
+        next_ = std::visit(Other{}, a);
+    }
+    const SettingValue* Replacement() override { return &next_; }
+    void Stored(std::string_view) override {}
+
+private:
+    SettingValue next_;
+};
+
+// The paths whose values differ between two sessions.
+class Differences : public SettingsVisitor {
+public:
+    explicit Differences(std::unordered_set<std::string>& out) : out_(out) {}
+    bool Open(std::string_view key, int index, bool, bool same) override {
+        if (same) return false;
+        path_.Push(key, index);
+        return true;
+    }
+    void Close(bool) override { path_.Pop(); }
+    void Value(std::string_view key, int index, const SettingValue& a, const SettingValue& b) override {
+        if (a != b) out_.insert(path_.With(key, index));
+    }
+
+private:
+    std::unordered_set<std::string>& out_;
+    PathStack path_;
+};
+
+// The settings the radios of a model type do not keep, by path. The decoder
+// judges: what it takes from the image the radio keeps; what it leaves as it
+// was, the radio has no place for. So two sessions that differ in every
+// setting both decode one image, and the settings still different afterwards
+// are the ones the image does not hold. Worked out once per model type.
+const std::unordered_set<std::string>& NotKeptPaths(int model) {
+    static std::array<std::once_flag, kModelCount> once;
+    static std::array<std::unordered_set<std::string>, kModelCount> paths;
+    const auto m = static_cast<size_t>(model);
+    std::call_once(once[m], [&] {
+        RadioSession a;
+        a.model = model;
+        ResetToDefaults(a);
+        RadioSession b = a;
+        Perturb perturb;
+        WalkSettings<RadioSettings>(b, b, b.settings, b.settings, perturb, &perturb);
+        DecodeImage(a);
+        DecodeImage(b);
+        Differences differences(paths[m]);
+        VisitSettings(a, b, differences);
+    });
+    return paths[m];
+}
+
+// Why the radios of the session's model type do not keep the setting at a
+// (canonical) path; "" when they do. A model type without weather channels
+// still has their bytes in its image: it keeps neither the list nor the alert.
+std::string NotKept(int model, const std::string& path) {
+    if (!IsValidModel(model)) return "";
+    const std::string type = "model type " + std::to_string(model) + " radios ";
+    if (!TraitsOf(model).weather && (path.starts_with(std::string(kWeatherList) + "[") || path == kWeatherAlert))
+        return type + "have no weather channels";
+    if (NotKeptPaths(model).contains(path)) return type + "do not keep this setting";
+    return "";
+}
+
 }  // namespace
 
 void VisitSettings(const RadioSession& a, const RadioSession& b, SettingsVisitor& visitor) {
@@ -282,20 +411,21 @@ void VisitSettings(const RadioSession& a, const RadioSession& b, SettingsVisitor
 }
 
 SettingAt FindSetting(const RadioSession& session, std::string_view path) {
-    // A copy stores a value of the setting's own kind: that tells a record's
-    // field (which takes it) from a scalar such as MODELTYPE (which cannot).
-    RadioSession probe = session;
     PathFinder look(path, nullptr);
     VisitSettings(session, session, look);
     SettingAt at = look.result();
     if (!at.found) return at;
-    PathFinder store(path, &at.value);
-    WalkSettings<RadioSettings>(probe, probe, probe.settings, probe.settings, store, &store);
-    at.settable = store.result().settable;
+    // Every record's field lies inside a section; the scalars (MODELTYPE and
+    // the like) stand alone.
+    const std::vector<Step> steps = ParsePath(path);
+    at.settable = steps.size() > 1;
+    if (at.settable) at.notKept = NotKept(session.model, Canonical(steps));
     return at;
 }
 
 std::string StoreSetting(RadioSession& session, std::string_view path, const SettingValue& value) {
+    if (const std::vector<Step> steps = ParsePath(path); steps.size() > 1)
+        if (std::string why = NotKept(session.model, Canonical(steps)); !why.empty()) return why;
     PathFinder store(path, &value);
     WalkSettings<RadioSettings>(session, session, session.settings, session.settings, store, &store);
     if (!store.result().found) return "no setting is named \"" + std::string(path) + "\"";

@@ -39,13 +39,16 @@ void VisitSettings(const RadioSession& a, const RadioSession& b, SettingsVisitor
 struct SettingAt {
     bool found = false;     // the path names a setting
     bool settable = false;  // it is a record's field (MODELTYPE and the like are not)
+    std::string notKept;    // why the radios of the session's model type do not keep it; "" when they do
     SettingValue value;     // its value, typed as the JSON view types it
 };
 SettingAt FindSetting(const RadioSession& session, std::string_view path);
 
-// Stores value at path. "" when stored, else why not: no such setting, one
-// that is not a record's field, a value of another kind, or a number the
-// field cannot hold (a byte takes 0 to 255).
+// Stores value at path. "" when stored, else why not: a setting the radios
+// of the session's model type do not keep (the MMSI on a model without DSC,
+// a weather channel on a model without them), no such setting, one that is
+// not a record's field, a value of another kind, or a number the field
+// cannot hold (a byte takes 0 to 255).
 std::string StoreSetting(RadioSession& session, std::string_view path, const SettingValue& value);
 
 // The value as the JSON view prints it: true, 12, 156.8, text as it is.

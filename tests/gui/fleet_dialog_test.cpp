@@ -83,7 +83,7 @@ TEST(FleetFromTheWindow, TwoRadiosOnOnePortGetTheirOwnValuesAndTheLogIsSaved) {
     EXPECT_EQ(held.settings.Atis.AtisCode, "9211000002");
     EXPECT_EQ(held.settings.CHUSA[13].ChTag, "MARINA");
     const std::string log = ReadText(rig.dir / "fleet.csv");
-    EXPECT_EQ(log.substr(0, log.find("\r\n")), "label,port,result,message,backup,seconds");
+    EXPECT_EQ(log.substr(0, log.find("\r\n")), "label,port,result,message,backup,seconds,blocks written");
     EXPECT_NE(log.find("\r\nBoat 2," + radio.path() + ",programmed and verified,,"), std::string::npos) << log;
     EXPECT_EQ(ListBackups(rig.dir / "backups").size(), 2u);
 }

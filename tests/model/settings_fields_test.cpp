@@ -9,9 +9,9 @@
 namespace kv {
 namespace {
 
-RadioSession Defaults() {
+RadioSession Defaults(int model = 5) {
     RadioSession s;
-    s.model = 5;
+    s.model = model;
     ResetToDefaults(s);
     return s;
 }
@@ -23,14 +23,22 @@ TEST(SettingPaths, StoreLandsInTheNamedFieldOrSaysWhy) {
         const char* path;
         SettingValue value;
         const char* refusal;  // "" when stored
+        int model = 5;
     };
     const Case cases[] = {
         {"ATIS Setup.Atis Code", std::string("9211234567"), ""},
         {"CHUSA[13].ChTag", std::string("CALL"), ""},
-        {"CHUSA[127].Rxfreq", 156.05, ""},
+        {"CHEXP[39].Rxfreq", 156.05, ""},
         {"Usable CH Group Setup[2].Priority CH", int64_t{7}, ""},
         {"ATIS Setup.Usable ATIS CH Group[3]", false, ""},
-        {"ATIS Setup.Call Sign[19].MID", std::string("007"), ""},
+        {"ATIS Setup.Call Sign[19].MID", std::string("007"), "", 0},
+        {"ATIS Setup.Call Sign[19].MID", std::string("007"), "model type 5 radios do not keep this setting"},
+        {"DSC Basic Setup.User MMSI", std::string("366123456"), "", 3},
+        {"DSC Basic Setup.User MMSI", std::string("366123456"), "model type 5 radios do not keep this setting"},
+        {"CHUSA[013].DispayA", true, "model type 5 radios do not keep this setting"},
+        {"CHWX[0].ChTag", std::string("WX"), "", 5},
+        {"CHWX[0].ChTag", std::string("WX"), "model type 6 radios have no weather channels", 6},
+        {"Common Setup.Weater", int64_t{1}, "model type 6 radios have no weather channels", 6},
         {"Common Setup.SQL", int64_t{32767}, ""},
         {"Common Setup.SQL", int64_t{32768}, "the value must lie between -32768 and 32767"},
         {"CHUSA[13].TXPower", int64_t{255}, ""},
@@ -44,7 +52,7 @@ TEST(SettingPaths, StoreLandsInTheNamedFieldOrSaysWhy) {
         {"Common Setup.SQL[", int64_t{3}, "no setting is named \"Common Setup.SQL[\""},
     };
     for (const Case& c : cases) {
-        RadioSession s = Defaults();
+        RadioSession s = Defaults(c.model);
         const RadioSession before = s;
         EXPECT_EQ(StoreSetting(s, c.path, c.value), c.refusal) << c.path;
         const SettingAt at = FindSetting(s, c.path);

@@ -203,8 +203,10 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
          {"Destination Error !!", "reports KV150-usa", "kvtool read --variant KV150 reads it"}},
         {"cable pulled while programming", {"--synced", "--variant", "KV170", "--fault", "hangup@9"},
          {"program", "--port", "PORT", image},
-         {"Program to Radio: Communication Error!!", "part old and part new data: 1 of "},
+         {"Program to Radio: Communication Error!!", "part old and part new data: 2 of "},
          kExitPartlyWrittenStatus},
+        {"the answer to the first write lost", {"--synced", "--variant", "KV170", "--fault", "drop-byte@8"},
+         {"program", "--port", "PORT", image}, {"part old and part new data: 1 of "}, kExitPartlyWrittenStatus},
     };
     if (full.mounted())
         cases.push_back({"a full disk", {"--synced", "--variant", "KV170"},
@@ -317,7 +319,7 @@ TEST(KvtoolFleet, EachRadioGetsItsOwnValuesAndItsRowInTheLog) {
                               {"--log", log});
     EXPECT_EQ(run.status, 1) << run.err;
     const std::string rows = test::ReadText(log);
-    EXPECT_TRUE(rows.starts_with("label,port,result,message,backup,seconds\r\n"
+    EXPECT_TRUE(rows.starts_with("label,port,result,message,backup,seconds,blocks written\r\n"
                                  "Boat 1," + one + ",programmed,,,")) << rows;
     EXPECT_NE(rows.find("\r\nBoat 2," + two + ",programmed,,,"), std::string::npos) << rows;
     const std::string failed = "\r\nBoat 3," + missing + ",failed,";

@@ -261,7 +261,11 @@ std::string FleetLogCsv(const std::vector<FleetReport>& reports) {
     for (const FleetReport& r : reports) {
         char seconds[32];
         std::snprintf(seconds, sizeof seconds, "%.1f", r.seconds);
-        text += WriteDelimitedRow({r.label, r.port, FleetStateText(r.state), r.message, r.backupPath, seconds}, ',', "\r\n");
+        // Labels come from the radios' CSV and messages may quote a radio's
+        // answer: a spreadsheet shows them as text, never as formulas.
+        text += WriteDelimitedRow({SpreadsheetText(r.label), r.port, FleetStateText(r.state), SpreadsheetText(r.message),
+                                   r.backupPath, seconds},
+                                  ',', "\r\n");
     }
     return text;
 }

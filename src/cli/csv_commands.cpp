@@ -55,6 +55,7 @@ int RunImport(const CsvOptions& o, CommandIo& io) {
         for (const std::string& problem : change.problems) io.err << "kvtool: " << o.csv << ": " << problem << "\n";
         return Fail(io, o.output + " not written");
     }
+    for (const std::string& note : change.notes) io.err << "kvtool: warning: " << o.csv << ": " << note << "\n";
     session.settings = std::move(*change.settings);
     StreamPrompt prompt(io.err);
     const DataFileResult saved = SaveDataFile(session, o.output, prompt);

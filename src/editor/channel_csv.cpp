@@ -17,6 +17,7 @@
 #include "model/model_traits.h"
 #include "model/tones.h"
 #include "report/converters.h"
+#include "report/programming_diff.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
 #include "rules/field_rules.h"
@@ -178,8 +179,9 @@ std::string ApplyName(ChannelRecord& ch, std::string_view cell, const ListContex
 }
 
 std::string ShowWeatherName(const ChannelRecord& ch, const ListContext&) { return ch.ChTag; }
+// The radio keeps names in upper case.
 std::string ApplyWeatherName(ChannelRecord& ch, std::string_view cell, const ListContext&) {
-    const std::string name(Trim(cell));
+    const std::string name = Upper(Trim(cell));
     const int longest = RuleOf(Field::WeatherName).maxLength;
     if (name.size() > static_cast<size_t>(longest)) return "longer than " + std::to_string(longest) + " characters";
     ch.ChTag = name;
@@ -241,6 +243,16 @@ std::string ApplyDisplay(ChannelRecord& ch, std::string_view cell, const ListCon
     return "";
 }
 
+// The decimals of a frequency in MHz ("156.8" has 1), or nothing when the
+// text is no such number.
+std::optional<size_t> MhzDecimals(std::string_view text) {
+    const size_t dot = text.find('.');
+    const std::string_view whole = text.substr(0, dot), decimals = dot == std::string_view::npos ? "" : text.substr(dot + 1);
+    const auto digits = [](std::string_view s) { return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }); };
+    if (whole.empty() || whole.size() > 3 || !digits(whole) || !digits(decimals)) return std::nullopt;
+    return decimals.size();
+}
+
 // A frequency as stored: digits with at most four decimals (100 Hz), in the model's band.
 std::string ApplyFrequency(double& target, std::string_view cell, int model) {
     const std::string_view text = Trim(cell);
@@ -248,11 +260,9 @@ std::string ApplyFrequency(double& target, std::string_view cell, int model) {
         target = 0;
         return "";
     }
-    const size_t dot = text.find('.');
-    const std::string_view whole = text.substr(0, dot), decimals = dot == std::string_view::npos ? "" : text.substr(dot + 1);
-    const auto digits = [](std::string_view s) { return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }); };
-    if (whole.empty() || whole.size() > 3 || !digits(whole) || !digits(decimals)) return Quoted(text) + " is not a frequency in MHz";
-    if (decimals.size() > 4) return Quoted(text) + " has more than four decimals (100 Hz)";
+    const std::optional<size_t> decimals = MhzDecimals(text);
+    if (!decimals) return Quoted(text) + " is not a frequency in MHz";
+    if (*decimals > 4) return Quoted(text) + " has more than four decimals (100 Hz)";
     const double mhz = LeadingNumber(text);
     if (!FrequencyAllowed(model, mhz)) return Quoted(text) + " is outside " + FrequencyBandText(model);
     target = std::round(mhz * 10000.0) / 10000.0;
@@ -294,12 +304,33 @@ std::string ApplyRxTone(ChannelRecord& ch, std::string_view cell, const ListCont
 std::string ShowTxTone(const ChannelRecord& ch, const ListContext&) { return ToneText(ch.TxCTCSS, ch.TxDCS); }
 std::string ApplyTxTone(ChannelRecord& ch, std::string_view cell, const ListContext&) { return ApplyTone(ch, cell, true); }
 
+// A marine channel's frequencies follow its channel number and mode: a cell
+// may leave one out ("" or dashes) or repeat it (to the cell's decimals),
+// never change it.
+std::string CheckMarineFrequency(const ChannelRecord& ch, std::string_view cell, bool transmit) {
+    const std::string_view text = Trim(cell);
+    const RxTx f = MarineFrequencies(ch);
+    const double actual = transmit ? f.tx : f.rx;
+    const bool none = text.find_first_not_of("-.") == std::string_view::npos;  // "", "---.---"
+    const std::optional<size_t> decimals = MhzDecimals(text);
+    const double scale = decimals ? std::pow(10.0, static_cast<double>(*decimals)) : 0;
+    if (none || (decimals && std::round(LeadingNumber(text) * scale) == std::round(actual * scale))) return "";
+    return Quoted(text) + " is not the " + (transmit ? "transmit" : "receive") + " frequency of channel " +
+           MarineChannelLabel(ch) + " (" + Freq3(actual) + "): a marine channel's frequencies follow its channel number";
+}
+std::string CheckMarineRx(const ChannelRecord& ch, std::string_view cell, const ListContext&) { return CheckMarineFrequency(ch, cell, false); }
+std::string CheckMarineTx(const ChannelRecord& ch, std::string_view cell, const ListContext&) { return CheckMarineFrequency(ch, cell, true); }
+
+using CheckCell = std::string (*)(const ChannelRecord&, std::string_view, const ListContext&);
+
 struct Column {
     Family family;
     const char* title;
     ShowCell show;
     ApplyCell apply;  // null: the cell is derived (marine frequencies) or places the row ("CH")
     bool leadingSpaces = false;  // the cell's leading spaces mean something (the display)
+    bool text = false;           // the user's own text (a name): written so that a spreadsheet shows it as text
+    CheckCell check = nullptr;   // a derived cell: why it does not match the record the row made, or ""
 };
 
 // Cells are written into a record in this order: whether a channel is
@@ -307,20 +338,20 @@ struct Column {
 const std::vector<Column>& Columns() {
     static const std::vector<Column> columns{
         {Family::Marine, "CH", ShowMarineLabel, nullptr},
-        {Family::Marine, "RX(MHz)", ShowMarineRx, nullptr},
-        {Family::Marine, "TX(MHz)", ShowMarineTx, nullptr},
+        {Family::Marine, "RX(MHz)", ShowMarineRx, nullptr, false, false, CheckMarineRx},
+        {Family::Marine, "TX(MHz)", ShowMarineTx, nullptr, false, false, CheckMarineTx},
         {Family::Marine, "TX", ShowTx, ApplyTx},
         {Family::Marine, "LOW", ShowLow, ApplyLow},
         {Family::Marine, "UP", ShowUp, ApplyUp},
         {Family::Marine, "DUP", ShowDup, ApplyDup},
         {Family::Marine, "MEM", ShowMem, ApplyMem},
         {Family::Marine, "VS", ShowVs, ApplyVs},
-        {Family::Marine, "CH Name", ShowMarineName, ApplyName},
+        {Family::Marine, "CH Name", ShowMarineName, ApplyName, false, true},
 
         {Family::Weather, "CH", ShowNumber, nullptr},
         {Family::Weather, "ENABLE", ShowEnable, ApplyEnable},
         {Family::Weather, "MEM", ShowMem, ApplyMem},
-        {Family::Weather, "CH Name", ShowWeatherName, ApplyWeatherName},
+        {Family::Weather, "CH Name", ShowWeatherName, ApplyWeatherName, false, true},
 
         {Family::Expansion, "CH", ShowNumber, nullptr},
         {Family::Expansion, "ENABLE", ShowEnable, ApplyEnable},
@@ -335,7 +366,7 @@ const std::vector<Column>& Columns() {
         {Family::Expansion, "UP", ShowUp, ApplyUp},
         {Family::Expansion, "MEM", ShowMem, ApplyMem},
         {Family::Expansion, "VS", ShowVs, ApplyVs},
-        {Family::Expansion, "CH Name", ShowName, ApplyName},
+        {Family::Expansion, "CH Name", ShowName, ApplyName, false, true},
         {Family::Expansion, "W/N", ShowNarrow, ApplyNarrow},
         {Family::Expansion, "RXT", ShowRxTone, ApplyRxTone},
         {Family::Expansion, "CMP", ShowCmp, ApplyCmp},
@@ -395,8 +426,36 @@ std::string NormalCell(const Column& column, std::string_view text) {
 
 std::vector<std::string> RowCells(const std::vector<const Column*>& columns, const ChannelRecord& ch, const ListContext& c) {
     std::vector<std::string> cells;
-    for (const Column* column : columns) cells.push_back(Cell(*column, ch, c));
+    for (const Column* column : columns) {
+        const std::string cell = Cell(*column, ch, c);
+        // (A name's dashes for "none" are the program's own text.)
+        cells.push_back(column->text && !IsNone(cell) ? SpreadsheetText(cell) : cell);
+    }
     return cells;
+}
+
+// The cell's text as the user meant it (without a spreadsheet's text mark).
+std::string CellText(const Column& column, std::string_view cell) {
+    return column.text ? FromSpreadsheetText(cell) : std::string(cell);
+}
+
+// The records a list shows, in order: a marine list's listed channels, every record of the others.
+std::span<const ChannelRecord> ListRecords(const RadioSettings& s, ChannelList list) {
+    switch (list) {
+        case ChannelList::Usa: return s.CHUSA;
+        case ChannelList::Intl: return s.CHINT;
+        case ChannelList::Can: return s.CHCAN;
+        case ChannelList::Wx: return s.CHWX;
+        case ChannelList::Rg: return s.CHRG;
+        default: return s.CHEXP;
+    }
+}
+
+std::vector<int> ShownRecords(const RadioSettings& s, ChannelList list) {
+    if (FamilyOf(list) == Family::Marine) return ListedRecords(s.Marine(MarineGroupOf(list)));
+    std::vector<int> records(ListRecords(s, list).size());
+    for (size_t i = 0; i < records.size(); ++i) records[i] = static_cast<int>(i);
+    return records;
 }
 
 // ---- reading rows -------------------------------------------------------------------
@@ -420,6 +479,17 @@ struct ListReader {
     std::vector<const Column*> columns;
     ListContext context;
     Problems problems;
+    std::vector<std::string> notes;
+    int taken = 0;  // rows placed
+
+    // A text cell a row changed, to be checked against what the radio keeps.
+    struct TextCell {
+        int number;  // the row in the text
+        int row;     // the row of the list it went into
+        const Column* column;
+    };
+    std::vector<const Column*> lastText;  // of the row last applied
+    std::vector<TextCell> textCells;
 
     ListReader(const RadioSession& s, ChannelList l)
         : session(s), list(l), columns(ListColumns(s.model, l)), context{s.model, l, s.today(), 0} {}
@@ -474,17 +544,59 @@ struct ListReader {
         ChannelRecord ch = base;
         std::vector<bool> changed(columns.size(), false);
         const size_t problemsBefore = problems.Count();
+        lastText.clear();
         for (const Column& column : Columns()) {
             const size_t i = IndexOf(column.title);
             if (column.family != FamilyOf(list) || i == columns.size() || !column.apply) continue;
-            if (NormalCell(column, row.cells[i]) == NormalCell(column, Cell(column, base, context))) continue;
+            const std::string cell = CellText(column, row.cells[i]);
+            if (NormalCell(column, cell) == NormalCell(column, Cell(column, base, context))) continue;
             changed[i] = true;
-            if (const std::string why = column.apply(ch, row.cells[i], context); !why.empty())
+            if (const std::string why = column.apply(ch, cell, context); !why.empty())
                 problems.Add(row.number, column.title, why);
+            else if (column.text)
+                TextTaken(row, column, cell, ch);
         }
+        for (const Column* column : columns)
+            if (column->check)
+                if (const std::string why = column->check(ch, CellOf(row, column->title), context); !why.empty())
+                    problems.Add(row.number, column->title, why);
         const bool cellsTaken = problems.Count() == problemsBefore;
         if (FamilyOf(list) == Family::Expansion && cellsTaken && !(ch == base)) CheckChannel(row, ch, changed);
         return ch;
+    }
+
+    // A name is kept in upper case, as it is typed: said, not done in silence.
+    // What else the radio would not keep is checked once the list is whole.
+    void TextTaken(const TextRow& row, const Column& column, std::string_view cell, const ChannelRecord& ch) {
+        const std::string typed(Trim(cell)), shown = Cell(column, ch, context);
+        if (typed != shown && Upper(typed) == Upper(shown))
+            notes.push_back("row " + std::to_string(row.number) + ", column " + column.title + ": " + Quoted(typed) +
+                            " is kept as " + Quoted(shown));
+        lastText.push_back(&column);
+    }
+
+    // The row last applied went into row `row` of the list.
+    void Placed(int number, int row) {
+        ++taken;
+        for (const Column* column : lastText) textCells.push_back({number, row, column});
+        lastText.clear();
+    }
+
+    // Every name the rows changed as the radio would hold it: programmed and read back.
+    void CheckKept(const RadioSettings& settings) {
+        if (textCells.empty() || problems.Any()) return;
+        RadioSession programmed = session;
+        programmed.settings = settings;
+        AsProgrammed(programmed);
+        const std::vector<int> records = ShownRecords(settings, list);
+        for (const TextCell& cell : textCells) {
+            const size_t record = static_cast<size_t>(records.at(static_cast<size_t>(cell.row)));
+            const std::string wanted = Cell(*cell.column, ListRecords(settings, list)[record], context);
+            const std::string kept = Cell(*cell.column, ListRecords(programmed.settings, list)[record], context);
+            if (wanted != kept)
+                problems.Add(cell.number, cell.column->title,
+                             "the radio would not keep " + Quoted(wanted) + " (it would hold " + Quoted(kept) + ")");
+        }
     }
 
     // What the single-channel editor asks of a channel it changed: an enabled
@@ -559,8 +671,9 @@ struct ListReader {
     }
 
     ChannelChange Result(RadioSettings settings) {
-        if (problems.Any()) return {std::nullopt, problems.Take()};
-        return {std::move(settings), {}};
+        CheckKept(settings);
+        if (problems.Any()) return {std::nullopt, problems.Take(), {}, 0};
+        return {std::move(settings), {}, std::move(notes), taken};
     }
 };
 
@@ -570,19 +683,52 @@ std::span<ChannelRecord> FixedRecords(RadioSettings& s, ChannelList list) {
     return s.CHEXP;
 }
 
-std::span<const ChannelRecord> FixedRecords(const RadioSettings& s, ChannelList list) {
-    if (list == ChannelList::Wx) return s.CHWX;
-    if (list == ChannelList::Rg) return s.CHRG;
-    return s.CHEXP;
-}
-
 std::string TooMany(int most) { return "Too many entries (the list holds " + std::to_string(most) + " channels)"; }
 
-// A marine priority that names a slot no longer holding a channel is "Off".
-void KeepPriorityOnAChannel(RadioSettings& settings, int group) {
+// The slots an imported marine list of n rows takes: those of the listed
+// channels, in order, then the free slots after the last of them; a list that
+// does not fit so is packed from the first slot.
+std::vector<int> MarinePlaces(const MarineGroup& old, size_t n) {
+    std::vector<int> places = ListedRecords(old);
+    if (places.size() >= n) {
+        places.resize(n);
+        return places;
+    }
+    for (int slot = places.empty() ? 0 : places.back() + 1; places.size() < n && slot < kMarineSlots; ++slot)
+        places.push_back(slot);
+    if (places.size() < n)
+        for (size_t i = 0; i < n; ++i) places[i] = static_cast<int>(i);
+    return places;
+}
+
+// The group's priority follows its channel into the imported rows (the row
+// at its old place when that names it, else the first that does); a list
+// without that channel turns the priority "Off", and says so. A value that
+// named no channel does not come to name one.
+void FollowPriority(ListReader& r, RadioSettings& settings, int group) {
     int32_t& priority = settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
-    if (priority >= 1 && priority <= kMarineSlots && !settings.Marine(group)[static_cast<size_t>(priority - 1)].Enable)
+    const int before = priority;
+    RadioSession after = r.session;
+    after.settings = settings;
+    const std::vector<ListEntry> oldEntries = PriorityEntries(r.session, group), newEntries = PriorityEntries(after, group);
+    const int position = EntryPosition(oldEntries, before);
+    const std::string what = "The " + ChannelListName(r.list) + " priority";
+    if (position == 0) {
+        if (before == kNoPriority || EntryPosition(newEntries, before) == 0) return;
         priority = kNoPriority;
+        r.notes.push_back(what + " named no channel of the list before: it becomes Off.");
+        return;
+    }
+    const MarineGroup& oldSlots = r.session.settings.Marine(group);
+    const std::string label = MarineChannelLabel(oldSlots[static_cast<size_t>(RecordOfRow(oldSlots, position - 1))]);
+    const MarineGroup& slots = settings.Marine(group);
+    const std::vector<int> listed = ListedRecords(slots);
+    std::optional<size_t> row;
+    for (size_t j = 0; j < listed.size(); ++j)
+        if (MarineChannelLabel(slots[static_cast<size_t>(listed[j])]) == label && (!row || j == static_cast<size_t>(position - 1)))
+            row = j;
+    priority = row ? newEntries[*row + 1].value : kNoPriority;
+    if (!row) r.notes.push_back(what + " channel " + label + " is not in the imported list: the priority becomes Off.");
 }
 
 ChannelChange ImportMarine(ListReader& r, const std::vector<const TextRow*>& rows) {
@@ -591,20 +737,24 @@ ChannelChange ImportMarine(ListReader& r, const std::vector<const TextRow*>& row
     const MarineGroup& old = r.session.settings.Marine(group);
     MarineGroup& slots = settings.Marine(group);
     if (rows.empty()) r.problems.Add(2, "CH", "a marine list keeps at least one channel");
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (i >= static_cast<size_t>(kMaxMarineRows)) {
-            r.problems.Add(rows[i]->number, "CH", TooMany(kMaxMarineRows));
-            break;
+    if (rows.size() > static_cast<size_t>(kMaxMarineRows)) r.problems.Add(rows[kMaxMarineRows]->number, "CH", TooMany(kMaxMarineRows));
+    const std::vector<int> listed = ListedRecords(old);
+    const std::vector<int> places = MarinePlaces(old, std::min(rows.size(), static_cast<size_t>(kMaxMarineRows)));
+    std::vector<bool> taken(slots.size(), false);
+    for (size_t i = 0; i < places.size(); ++i) {
+        const size_t slot = static_cast<size_t>(places[i]);
+        const ChannelRecord* atPlace = i < listed.size() ? &old[static_cast<size_t>(listed[i])] : nullptr;
+        if (const auto ch = r.MarineRow(*rows[i], atPlace)) {
+            slots[slot] = *ch;
+            slots[slot].Position = old[slot].Position;
+            r.Placed(rows[i]->number, static_cast<int>(i));
         }
-        if (const auto ch = r.MarineRow(*rows[i], &old[i])) {
-            slots[i] = *ch;
-            slots[i].Position = old[i].Position;
-        }
+        taken[slot] = true;
     }
-    // The slots after the list are free; free ones stay as they were.
-    for (size_t i = rows.size(); i < slots.size(); ++i)
-        if (old[i].Enable) slots[i] = EmptyMarineSlot(old[i].Position);
-    KeepPriorityOnAChannel(settings, group);
+    // Channels no row took leave free slots; disabled records stay as they were.
+    for (size_t i = 0; i < slots.size(); ++i)
+        if (old[i].Enable && !taken[i]) slots[i] = EmptyMarineSlot(old[i].Position);
+    FollowPriority(r, settings, group);
     return r.Result(std::move(settings));
 }
 
@@ -628,6 +778,7 @@ ChannelChange ImportFixed(ListReader& r, const std::vector<const TextRow*>& rows
         placed = row->number;
         ChannelRecord& ch = records[static_cast<size_t>(number - 1)];
         ch = r.Apply(*row, ch, number);
+        r.Placed(row->number, number - 1);
     }
     return r.Result(std::move(settings));
 }
@@ -686,27 +837,23 @@ std::vector<std::string> CsvColumns(int model, ChannelList list) {
 }
 
 namespace {
-// The rows of a list: a marine list's listed channels, every record of the others.
+// The rows of a list (only some of them, by their rows, when `only` is given).
 std::vector<std::vector<std::string>> ListRows(const RadioSession& s, ChannelList list, const std::vector<int>* only) {
     const std::vector<const Column*> columns = ListColumns(s.model, list);
     ListContext context{s.model, list, {}, 0};
+    const std::span<const ChannelRecord> records = ListRecords(s.settings, list);
+    const std::vector<int> shown = ShownRecords(s.settings, list);
     std::vector<std::vector<std::string>> rows;
-    const auto add = [&](const ChannelRecord& ch, int index) {
-        if (only && std::find(only->begin(), only->end(), index) == only->end()) return;
-        context.number = index + 1;
-        rows.push_back(RowCells(columns, ch, context));
-    };
-    if (FamilyOf(list) == Family::Marine) {
-        const MarineGroup& slots = s.settings.Marine(MarineGroupOf(list));
-        for (size_t i = 0; i < slots.size(); ++i)
-            if (slots[i].Enable) add(slots[i], static_cast<int>(i));
-    } else {
-        const std::span<const ChannelRecord> records = FixedRecords(s.settings, list);
-        for (size_t i = 0; i < records.size(); ++i) add(records[i], static_cast<int>(i));
+    for (size_t row = 0; row < shown.size(); ++row) {
+        if (only && std::find(only->begin(), only->end(), static_cast<int>(row)) == only->end()) continue;
+        context.number = shown[row] + 1;
+        rows.push_back(RowCells(columns, records[static_cast<size_t>(shown[row])], context));
     }
     return rows;
 }
 }  // namespace
+
+int ChannelRowCount(const RadioSession& s, ChannelList list) { return static_cast<int>(ShownRecords(s.settings, list).size()); }
 
 std::string ExportChannelsCsv(const RadioSession& s, ChannelList list) {
     std::string text = WriteDelimitedRow(CsvColumns(s.model, list), ',', "\r\n");
@@ -718,7 +865,7 @@ namespace {
 // `source` names the text in a refusal of it as a whole ("PATH: ").
 ChannelChange ImportCsvText(const RadioSession& s, ChannelList list, std::string_view csv, const std::string& source) {
     DelimitedText text = ReadDelimited(csv, ',');
-    if (!text.error.empty()) return {std::nullopt, {source + text.error}};
+    if (!text.error.empty()) return {std::nullopt, {source + text.error}, {}, 0};
     ListReader reader(s, list);
     const std::vector<const TextRow*> rows = reader.DataRows(text, true);
     return FamilyOf(list) == Family::Marine ? ImportMarine(reader, rows) : ImportFixed(reader, rows);
@@ -731,7 +878,7 @@ ChannelChange ImportChannelsCsv(const RadioSession& s, ChannelList list, std::st
 
 ChannelChange ImportChannelsCsvFile(const RadioSession& s, ChannelList list, const std::filesystem::path& path) {
     const FileBytes file = ReadFileBytes(path, kLargestDelimitedText);
-    if (!file.ok) return {std::nullopt, {file.error}};
+    if (!file.ok) return {std::nullopt, {file.error}, {}, 0};
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
     return ImportCsvText(s, list, text, path.string() + ": ");
 }
@@ -741,21 +888,30 @@ std::string ExportChannelsCsvFile(const RadioSession& s, ChannelList list, const
     return WriteFileAtomically(path, text.data(), text.size());
 }
 
-std::string CopyChannelRows(const RadioSession& s, ChannelList list, const std::vector<int>& records) {
+std::string SuggestedCsvName(const std::filesystem::path& currentFile, ChannelList list) {
+    std::string name;
+    for (const ListName& entry : kListNames)
+        if (entry.list == list) name = entry.key;
+    const std::string stem = currentFile.stem().string();
+    return (stem.empty() ? "" : stem + "-") + name + ".csv";
+}
+
+std::string CopyChannelRows(const RadioSession& s, ChannelList list, const std::vector<int>& rows) {
     std::string text;
-    for (const auto& row : ListRows(s, list, &records)) text += WriteDelimitedRow(row, '\t', "\n");
+    for (const auto& row : ListRows(s, list, &rows)) text += WriteDelimitedRow(row, '\t', "\n");
     return text;
 }
 
 ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int selected, std::string_view tsv) {
     DelimitedText text = ReadDelimited(tsv, '\t');
-    if (!text.error.empty()) return {std::nullopt, {text.error}};
+    if (!text.error.empty()) return {std::nullopt, {text.error}, {}, 0};
     ListReader reader(s, list);
     const std::vector<const TextRow*> rows = reader.DataRows(text, false);
     RadioSettings settings = s.settings;
     if (FamilyOf(list) == Family::Marine) {
         const int group = MarineGroupOf(list);
         const int room = kMaxMarineRows - ListedChannelCount(s.settings.Marine(group));
+        int row = selected;
         for (size_t i = 0; i < rows.size(); ++i) {
             if (static_cast<int>(i) >= room) {
                 reader.problems.Add(rows[i]->number, "CH", TooMany(kMaxMarineRows));
@@ -763,10 +919,8 @@ ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int sele
             }
             const auto ch = reader.MarineRow(*rows[i], nullptr);
             if (!ch) continue;
-            const int after = selected + static_cast<int>(i);
-            InsertMarineRecord(settings.Marine(group), after, *ch);
-            int32_t& priority = settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
-            priority = PriorityAfterInsert(priority, after);
+            row = InsertMarineRow(settings, group, row, *ch);
+            reader.Placed(rows[i]->number, row);
         }
         return reader.Result(std::move(settings));
     }
@@ -778,6 +932,7 @@ ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int sele
             break;
         }
         records[at] = reader.Apply(*rows[i], records[at], static_cast<int>(at) + 1);
+        reader.Placed(rows[i]->number, static_cast<int>(at));
     }
     return reader.Result(std::move(settings));
 }
@@ -790,13 +945,26 @@ Message ChannelProblemsMessage(std::string_view what, const std::vector<std::str
     return {text, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
 }
 
+Message ChannelsTakenMessage(ChannelList list, int channels, std::string_view how, const std::filesystem::path& path,
+                             const std::vector<std::string>& notes) {
+    Message taken = ChannelProblemsMessage(std::to_string(channels) + " " + ChannelListName(list) +
+                                               (channels == 1 ? " channel " : " channels ") + std::string(how) + " " +
+                                               path.string() + ".",
+                                           notes);
+    taken.icon = MessageIcon::Information;
+    return taken;
+}
+
 Message NoChannelListMessage() {
     return {"Select a channel list (USA, INTL, CANADA, Weather, RG, LMR or EXP) first.", text::kWindowTitle,
             MessageIcon::Information, Buttons::Ok};
 }
 
-std::optional<RadioSettings> DeleteMarineRows(const RadioSession& s, int group, std::vector<int> records) {
+std::optional<RadioSettings> DeleteMarineRows(const RadioSession& s, int group, const std::vector<int>& rows) {
     RadioSettings settings = s.settings;
+    std::vector<int> records;
+    for (const int row : rows)
+        if (const int record = RecordOfRow(s.settings.Marine(group), row); record >= 0) records.push_back(record);
     std::sort(records.rbegin(), records.rend());
     records.erase(std::unique(records.begin(), records.end()), records.end());
     bool deleted = false;

@@ -35,17 +35,27 @@ std::optional<ChannelList> ListOfScreen(ScreenKind kind, int group);
 std::vector<std::string> CsvColumns(int model, ChannelList list);
 
 // The whole list as CSV: a header row and a row per record (marine lists:
-// per listed channel), CR LF line ends.
+// per listed channel), CR LF line ends. A name a spreadsheet would take for
+// a formula is written with a leading apostrophe, which an import takes off.
 std::string ExportChannelsCsv(const RadioSession& session, ChannelList list);
+// The rows an export writes: the channels a list's grid shows.
+int ChannelRowCount(const RadioSession& session, ChannelList list);
 
 struct ChannelChange {
     std::optional<RadioSettings> settings;  // the record after the change
     std::vector<std::string> problems;      // "row R, column C: why"; empty when settings is set
+    std::vector<std::string> notes;         // what the user is told of a change made (a name kept in upper case)
+    int channels = 0;                       // the rows taken
 };
 
 // Replaces the list with the rows of a CSV text (a header row first). A
-// marine list becomes the rows' channels, in order; the other lists take
-// each row into the record its "CH" cell numbers.
+// marine list becomes the rows' channels, in order, in the slots its listed
+// channels held (disabled records between them stay); the group's priority
+// follows its channel, or becomes "Off" (a note) when no row names it. The
+// other lists take each row into the record its "CH" cell numbers. A cell
+// the row cannot change (a marine channel's frequencies) is refused unless
+// it repeats what the record shows, and a name the radio would not keep as
+// typed is refused.
 ChannelChange ImportChannelsCsv(const RadioSession& session, ChannelList list, std::string_view text);
 
 // The same from a file, refused before it is read when it is larger than a
@@ -53,14 +63,20 @@ ChannelChange ImportChannelsCsv(const RadioSession& session, ChannelList list, s
 ChannelChange ImportChannelsCsvFile(const RadioSession& session, ChannelList list, const std::filesystem::path& path);
 // Writes the export atomically; "" or "PATH: why".
 std::string ExportChannelsCsvFile(const RadioSession& session, ChannelList list, const std::filesystem::path& path);
+// The name File > Export Channels suggests: the list's ("usa.csv"), after
+// the current file's name when there is one ("boat-usa.csv").
+std::string SuggestedCsvName(const std::filesystem::path& currentFile, ChannelList list);
 
-// Grid rows as tab-separated text with the CSV columns, without a header
-// (records counted from 0), for the clipboard.
-std::string CopyChannelRows(const RadioSession& session, ChannelList list, const std::vector<int>& records);
+// Rows count from 0 as the list's grid shows them (a marine grid shows the
+// listed channels only; see ListedRecords).
+
+// Grid rows as tab-separated text with the CSV columns, without a header,
+// for the clipboard.
+std::string CopyChannelRows(const RadioSession& session, ChannelList list, const std::vector<int>& rows);
 
 // Pastes tab-separated rows (a header row may lead): marine rows are inserted
-// after record `selected` as Add does; other rows overwrite the records from
-// `selected` on, whatever their "CH" cells say.
+// after row `selected` as Add does (after the last for -1); other rows
+// overwrite the records from row `selected` on, whatever their "CH" cells say.
 ChannelChange PasteChannelRows(const RadioSession& session, ChannelList list, int selected, std::string_view text);
 
 // The refusal of an import or a paste: `what` ("Nothing was pasted."), then
@@ -68,9 +84,13 @@ ChannelChange PasteChannelRows(const RadioSession& session, ChannelList list, in
 Message ChannelProblemsMessage(std::string_view what, const std::vector<std::string>& problems);
 // Told when no channel list is on show for File > Export/Import Channels.
 Message NoChannelListMessage();
+// What an export or import took ("12 USA channels imported from PATH."),
+// then the change's notes; `how` is "exported to" or "imported from".
+Message ChannelsTakenMessage(ChannelList list, int channels, std::string_view how, const std::filesystem::path& path,
+                             const std::vector<std::string>& notes = {});
 
-// Deletes marine records (counted from 0) as Delete does, one after the
-// other; a group keeps its last channel. Nothing when nothing was deleted.
-std::optional<RadioSettings> DeleteMarineRows(const RadioSession& session, int group, std::vector<int> records);
+// Deletes the channels of marine grid rows as Delete does; a group keeps its
+// last channel. Nothing when nothing was deleted.
+std::optional<RadioSettings> DeleteMarineRows(const RadioSession& session, int group, const std::vector<int>& rows);
 
 }  // namespace kv

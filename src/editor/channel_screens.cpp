@@ -47,6 +47,63 @@ int PriorityAfterDelete(int priority, int selected) {
     return record == selected ? kNoPriority : priority - 1;
 }
 
+std::vector<int> ListedRecords(const MarineGroup& group) {
+    std::vector<int> records;
+    for (int i = 0; i < kMarineSlots; ++i)
+        if (group[static_cast<size_t>(i)].Enable) records.push_back(i);
+    return records;
+}
+
+int RecordOfRow(const MarineGroup& group, int row) {
+    const std::vector<int> records = ListedRecords(group);
+    return row >= 0 && row < static_cast<int>(records.size()) ? records[static_cast<size_t>(row)] : -1;
+}
+
+int RowOfRecord(const MarineGroup& group, int record) {
+    const std::vector<int> records = ListedRecords(group);
+    const auto found = std::find(records.begin(), records.end(), record);
+    return found == records.end() ? -1 : static_cast<int>(found - records.begin());
+}
+
+namespace {
+// The record after which a new channel goes for a row, with the last slot
+// free to be pushed off: a disabled record after that one (else before it)
+// is deleted when the last slot holds a channel.
+int MakeRoomAfterRow(RadioSettings& settings, int group, int row) {
+    MarineGroup& slots = settings.Marine(group);
+    const std::vector<int> listed = ListedRecords(slots);
+    int after = RecordOfRow(slots, row);
+    if (after < 0) after = listed.empty() ? -1 : listed.back();
+    if (!slots.back().Enable) return after;
+    int gap = -1;
+    for (int j = after + 1; j < kMarineSlots && gap < 0; ++j)
+        if (!slots[static_cast<size_t>(j)].Enable) gap = j;
+    for (int j = after - 1; j >= 0 && gap < 0; --j)
+        if (!slots[static_cast<size_t>(j)].Enable) gap = j;
+    if (gap < 0 || !DeleteMarineChannel(slots, gap)) return after;
+    int32_t& priority = settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
+    priority = PriorityAfterDelete(priority, gap);
+    return gap < after ? after - 1 : after;
+}
+
+template <typename Insert>
+int InsertAfterRow(RadioSettings& settings, int group, int row, Insert insert) {
+    const int after = MakeRoomAfterRow(settings, group, row);
+    insert(settings.Marine(group), after);
+    int32_t& priority = settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
+    priority = PriorityAfterInsert(priority, after);
+    return RowOfRecord(settings.Marine(group), after + 1);
+}
+}  // namespace
+
+int InsertMarineRow(RadioSettings& settings, int group, int row, const ChannelRecord& channel) {
+    return InsertAfterRow(settings, group, row, [&](MarineGroup& g, int after) { InsertMarineRecord(g, after, channel); });
+}
+
+int AddMarineRow(RadioSettings& settings, int group, int row, const MarinePanel& panel) {
+    return InsertAfterRow(settings, group, row, [&](MarineGroup& g, int after) { InsertMarineChannel(g, after, panel); });
+}
+
 int EntryPosition(const std::vector<ListEntry>& entries, int value) {
     for (size_t i = 0; i < entries.size(); ++i)
         if (entries[i].value == value) return static_cast<int>(i);
@@ -125,6 +182,10 @@ bool ChannelRecord::*GroupFlag(int group) {
 }  // namespace
 
 bool GroupBoxTicked(const ChannelRecord& ch, int group) { return !ch.LmrExp && ch.*GroupFlag(group); }
+
+bool GroupBoxTicked(int model, ScreenKind kind, const ChannelRecord& ch, int group) {
+    return EnableBoxShown(model, kind, ch) ? GroupBoxTicked(ch, group) : ch.*GroupFlag(group);
+}
 
 bool GroupBoxesUsable(int model, ScreenKind kind, const ChannelRecord& ch) {
     return !ch.LmrExp && EnableBoxShown(model, kind, ch);

@@ -8,6 +8,7 @@
 
 #include "editor/screen_tree.h"
 #include "model/session.h"
+#include "rules/channel_lists.h"
 #include "util/civil_date.h"
 
 namespace kv {
@@ -33,6 +34,25 @@ std::vector<ListEntry> PriorityEntries(const RadioSession& session, int group);
 // off the end. Values that name no record stay as they are.
 int PriorityAfterInsert(int priority, int selected);
 int PriorityAfterDelete(int priority, int selected);
+
+// A marine grid lists its group's enabled records in array order, and the
+// group's tree node has a child for each of them: grid row r (from 0) shows
+// record ListedRecords(group)[r]. Radios and files may hold disabled records
+// between enabled ones, so a row number is no record number.
+std::vector<int> ListedRecords(const MarineGroup& group);
+// The record a row shows; -1 for a row that shows none.
+int RecordOfRow(const MarineGroup& group, int row);
+// The row that shows a record; -1 when the record is not listed.
+int RowOfRecord(const MarineGroup& group, int record);
+
+// Add and Paste put a channel after the channel of grid row `row` (after the
+// last one for a row that shows none); the records after it move down one
+// slot and the group's priority follows its channel. When the last slot holds
+// a channel (a list with disabled records in it), the nearest disabled record
+// gives way instead, so that no listed channel is pushed off the end. Returns
+// the row of the new channel. The caller checks that the list has room.
+int InsertMarineRow(RadioSettings& settings, int group, int row, const ChannelRecord& channel);
+int AddMarineRow(RadioSettings& settings, int group, int row, const MarinePanel& panel);
 
 // The position of a stored value among the entries; 0 ("Off") when none matches.
 int EntryPosition(const std::vector<ListEntry>& entries, int value);
@@ -76,6 +96,10 @@ void SetChannelEnable(int model, ScreenKind kind, ChannelRecord& channel, bool o
 // marine group, whatever its flags say, so the boxes show the flags only of an
 // EXP channel and can be changed only while that channel is enabled.
 bool GroupBoxTicked(const ChannelRecord& channel, int group);
+// The box as the channel editor shows it: an enabled channel shows what the
+// radio gets, as above; one that is not enabled under its node (the radio
+// gets no channel) shows the flag as it is stored.
+bool GroupBoxTicked(int model, ScreenKind kind, const ChannelRecord& channel, int group);
 bool GroupBoxesUsable(int model, ScreenKind kind, const ChannelRecord& channel);
 void SetChannelGroup(ChannelRecord& channel, int group, bool on);
 

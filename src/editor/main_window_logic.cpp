@@ -101,9 +101,11 @@ int HelpContextOf(std::string_view objectName) {
     return 0;
 }
 
-Message HelpNotShown(bool manualPresent) {
+Message HelpNotShown(bool manualPresent, const std::filesystem::path& manual) {
     if (!manualPresent) return {text::kNoHelp, text::kProductWord, MessageIcon::Information, Buttons::Ok};
-    return {text::kHelpNotOpened, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
+    std::string text = text::kHelpNotOpened;
+    if (!manual.empty()) text += "\r\nThe manual is " + manual.string() + "; open it in a web browser.";
+    return {text, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
 }
 
 }  // namespace kv

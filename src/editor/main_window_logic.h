@@ -94,8 +94,9 @@ int HelpContextOf(std::string_view objectName);
 inline constexpr int kDiagnosticHelp = 1012;
 
 // What the user is told when the manual does not open: no manual beside the
-// program, or no browser that could show it.
-Message HelpNotShown(bool manualPresent);
+// program, or no browser that could show it (then where the manual is, to be
+// opened by hand).
+Message HelpNotShown(bool manualPresent, const std::filesystem::path& manual = {});
 
 // The per-user store keeps the window's geometry on exit ("Settings").
 struct WindowGeometry {

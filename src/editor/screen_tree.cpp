@@ -33,8 +33,8 @@ ScreenNode RgNode(const ChannelRecord& ch, int number) {
 // group's key and the channel's record number (from 1).
 ScreenNode MarineGroupNode(const MarineGroup& group, const char* caption, const std::string& key) {
     ScreenNode node{caption, key, {}};
-    for (size_t i = 0; i < group.size(); ++i)
-        if (group[i].Enable) node.children.push_back({MarineChannelLabel(group[i]), key + std::to_string(i + 1), {}});
+    for (const int i : ListedRecords(group))
+        node.children.push_back({MarineChannelLabel(group[static_cast<size_t>(i)]), key + std::to_string(i + 1), {}});
     return node;
 }
 

@@ -282,8 +282,10 @@ std::string FleetLogCsv(const std::vector<FleetReport>& reports) {
     for (const FleetReport& r : reports) {
         char seconds[32];
         std::snprintf(seconds, sizeof seconds, "%.1f", r.seconds);
-        text += WriteDelimitedRow({r.label, r.port, FleetStateText(r.state), r.message, r.backupPath, seconds,
-                                   std::to_string(r.blocksWritten)},
+        // Labels come from the radios' CSV and messages may quote a radio's
+        // answer: a spreadsheet shows them as text, never as formulas.
+        text += WriteDelimitedRow({SpreadsheetText(r.label), r.port, FleetStateText(r.state), SpreadsheetText(r.message),
+                                   r.backupPath, seconds, std::to_string(r.blocksWritten)},
                                   ',', "\r\n");
     }
     return text;

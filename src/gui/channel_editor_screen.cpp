@@ -288,7 +288,7 @@ void ChannelEditorScreen::Fill() {
         tx_->setStoredText(FieldFrequency(ch->Txfreq));
     }
     dup_->setChecked(ch->Duplex == 1);
-    for (int k = 0; k < 3; ++k) group_[k]->setChecked(GroupBoxTicked(*ch, k));
+    for (int k = 0; k < 3; ++k) group_[k]->setChecked(GroupBoxTicked(c_.session.model, choice_.kind, *ch, k));
     txEnable_->setChecked(ch->TxEnable);
     txOnly_->setChecked(ch->LowPower);
     txPower_->setChecked(ch->PowUp);

@@ -28,10 +28,8 @@ void ChannelScreen::PasteRows() {
     if (!list || !rows_) return;
     const std::vector<int> selected = rows_->SelectedRows();
     const int current = rows_->currentRow();
-    int at = selected.empty() ? std::max(current, 0) : selected.front();
     // Without a selection marine rows go after the last channel, as Add puts one.
-    if (choice_.kind == ScreenKind::MarineGrid)
-        at = current >= 0 ? current : ListedChannelCount(c_.session.settings.Marine(choice_.group)) - 1;
+    const int at = choice_.kind == ScreenKind::MarineGrid ? current : selected.empty() ? std::max(current, 0) : selected.front();
     const ChannelChange change =
         PasteChannelRows(c_.session, *list, at, QGuiApplication::clipboard()->text().toStdString());
     if (!change.settings) {
@@ -40,6 +38,11 @@ void ChannelScreen::PasteRows() {
     }
     if (host_.applyChange && *change.settings != c_.session.settings)
         host_.applyChange("Paste " + ChannelListName(*list) + " channels", *change.settings);
+    if (!change.notes.empty()) {
+        Message told = ChannelProblemsMessage(std::to_string(change.channels) + " " + ChannelListName(*list) + " rows pasted.", change.notes);
+        told.icon = MessageIcon::Information;
+        c_.prompt.Show(told);
+    }
 }
 
 }  // namespace kv

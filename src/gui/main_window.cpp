@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QSet>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -94,6 +95,8 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
     QApplication::setOverrideCursor(Qt::WaitCursor);
     s_.model = ReadModelChoice(services_.store);
     history_ = new UndoHistory(s_, e_, [this] { ShowRestored(); }, this);
+    // Undo and redo across the saved state settle the data-changed flag after the stack moved.
+    connect(&history_->stack(), &QUndoStack::cleanChanged, this, &MainWindow::ShowModified, Qt::QueuedConnection);
     BuildMenus();
     BuildToolbar();
     BuildScreens();
@@ -170,10 +173,10 @@ void MainWindow::BuildScreens() {
     generalLayout->addStretch();
     screens_[ScreenKind::General] = general;
 
-    auto* empty = new QWidget;
-    empty->setObjectName("pictEmpty");
-    empty->setAutoFillBackground(true);
-    empty->setStyleSheet("#pictEmpty { background-color: #a0a0a0; }");
+    // "Programmable Channel" leads to its lists.
+    QWidget* empty = TitledPage("pictEmpty", "Programmable Channel\n\nChoose a channel list below this entry of the tree: "
+                                             "the marine groups switched on in Available CH Group Setup, Weather (on "
+                                             "models that have it) and RG Channel.");
     screens_[ScreenKind::Empty] = empty;
     screens_[ScreenKind::Blank] = TitledPage("pictBlank", "");
 
@@ -183,6 +186,7 @@ void MainWindow::BuildScreens() {
     const ScreenContext context{s_, e_, services_.prompt, [this](const QWidget* field) {
                                     if (!field) field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
                                     history_->Record(field ? field->objectName() : QString());
+                                    ShowModified();
                                 }};
     screens_[ScreenKind::Common] = new CommonSetupScreen(context, nullptr);
     screens_[ScreenKind::Atis] = new AtisScreen(context, nullptr);
@@ -212,13 +216,19 @@ void MainWindow::BuildScreens() {
 
 // ---------------------------------------------------------------- tree
 
+// The branches open before stay open.
 void MainWindow::BuildTree() {
     ScreenBuilding building(e_);
     const QSignalBlocker block(tree_);
+    QSet<QString> open;
+    for (QTreeWidgetItem* item : tree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
+        if (item->isExpanded()) open.insert(item->data(0, Qt::UserRole).toString());
     tree_->clear();
     currentNode_ = nullptr;
     treeShown_ = BuildScreenTree(s_);
     AddTreeNodes(nullptr, treeShown_);
+    for (QTreeWidgetItem* item : tree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
+        item->setExpanded(open.contains(item->data(0, Qt::UserRole).toString()));
 }
 
 void MainWindow::AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes) {
@@ -399,11 +409,12 @@ std::optional<ChannelList> MainWindow::ShownChannelList() {
 bool MainWindow::ExportChannels() {
     const std::optional<ChannelList> list = ShownChannelList();
     if (!list) return false;
-    auto path = ChooseSaveName(kCsvFilter);
+    auto path = ChooseSaveName(kCsvFilter, SuggestedCsvName(e_.currentFile, *list));
     if (!path) return false;
     if (!path->has_extension()) path->replace_extension(".csv");
     const std::string error = ExportChannelsCsvFile(s_, *list, *path);
     if (!error.empty()) services_.prompt.Show({error, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok});
+    else services_.prompt.Show(ChannelsTakenMessage(*list, ChannelRowCount(s_, *list), "exported to", *path));
     return error.empty();
 }
 
@@ -418,10 +429,17 @@ bool MainWindow::ImportChannels() {
         return false;
     }
     if (*change.settings != s_.settings) ApplyChange("Import " + ChannelListName(*list) + " channels", *change.settings);
+    services_.prompt.Show(ChannelsTakenMessage(*list, change.channels, "imported from", *path, change.notes));
     return true;
 }
 
-void MainWindow::UpdateTitle() { setWindowTitle(Q(WindowTitle(e_.currentFile))); }
+// The modified mark ("*" in Qt's convention) follows the data-changed flag.
+void MainWindow::UpdateTitle() {
+    setWindowTitle(Q(WindowTitle(e_.currentFile)) + "[*]");
+    ShowModified();
+}
+
+void MainWindow::ShowModified() { setWindowModified(e_.dataChanged); }
 
 void MainWindow::ShowAll(const std::vector<Message>& messages) {
     for (const Message& m : messages) services_.prompt.Show(m);
@@ -572,6 +590,7 @@ void MainWindow::ApplyChange(const std::string& label, const RadioSettings& afte
     history_->Record();  // an edit made before is a step of its own
     s_.settings = after;
     history_->Record({}, label);
+    ShowModified();
     ShowRestored();
 }
 
@@ -618,8 +637,8 @@ std::optional<std::filesystem::path> MainWindow::ChooseOpenName(const std::strin
     return name;
 }
 
-std::optional<std::filesystem::path> MainWindow::ChooseSaveName(const std::string& filter) {
-    auto name = services_.files.SaveName(DialogStart(), filter);
+std::optional<std::filesystem::path> MainWindow::ChooseSaveName(const std::string& filter, const std::string& suggested) {
+    auto name = services_.files.SaveName(suggested.empty() ? DialogStart() : DialogStart() / suggested, filter);
     if (name && !name->empty()) RememberDialogFolder(services_.store, *name);
     return name;
 }
@@ -765,7 +784,7 @@ void MainWindow::HelpContext(int contextNumber) {
     const auto manual = services_.programFolder / "manual.html";
     const bool present = std::filesystem::is_regular_file(manual);
     if (present && services_.help.Open(manual, contextNumber ? HelpAnchor(contextNumber) : "")) return;
-    services_.prompt.Show(HelpNotShown(present));
+    services_.prompt.Show(HelpNotShown(present, manual));
 }
 
 void MainWindow::HelpAbout() {

@@ -124,7 +124,8 @@ private:
     void Remember(const std::filesystem::path& file);  // the recent files
     // The file dialogs start in the folder last used, else the documents folder.
     std::optional<std::filesystem::path> ChooseOpenName(const std::string& filter);
-    std::optional<std::filesystem::path> ChooseSaveName(const std::string& filter);
+    // `suggested`: a file name the dialog offers in its folder.
+    std::optional<std::filesystem::path> ChooseSaveName(const std::string& filter, const std::string& suggested = {});
     std::filesystem::path DialogStart() const;
     void RefreshCaptions();
     void RebuildDestinationMenu();
@@ -133,6 +134,7 @@ private:
     void CheckDestinationOfData();
     void UpdateModelChecks();
     void UpdateTitle();
+    void ShowModified();
     void Refresh();  // after the data changed as a whole
     void RunTransfer(TransferMode mode);
     void SetMissingPort(const std::string& device);

@@ -110,13 +110,13 @@ void MarineGridScreen::Add() {
         return;
     }
     // Without a selection the new channel goes after the last one.
-    const int row = grid_->currentRow();
-    OpenPanel(true, row >= 0 ? row : ListedChannelCount(Group()) - 1);
+    OpenPanel(true, grid_->currentRow());
 }
 
+// Rows show the listed records only: the row's own record is edited.
 void MarineGridScreen::Edit() {
     const int row = grid_->currentRow();
-    if (row < 0) return;
+    if (RecordOfRow(Group(), row) < 0) return;
     OpenPanel(false, row);
 }
 
@@ -130,11 +130,12 @@ void MarineGridScreen::Delete() {
     grid_->setCurrentCell(std::min(rows.front(), grid_->rowCount() - 1), 0);
 }
 
-void MarineGridScreen::OpenPanel(bool adding, int record) {
+void MarineGridScreen::OpenPanel(bool adding, int row) {
     ScreenBuilding building(c_.editor);
     adding_ = adding;
-    record_ = record;
-    const MarinePanel p = adding || record < 0 ? MarinePanel{} : PanelFromChannel(Group()[static_cast<size_t>(record)]);
+    row_ = row;
+    record_ = adding ? -1 : RecordOfRow(Group(), row);
+    const MarinePanel p = record_ < 0 ? MarinePanel{} : PanelFromChannel(Group()[static_cast<size_t>(record_)]);
     baseCh_->setCurrentIndex(adding ? 0 : std::max(0, baseCh_->findData(p.baseCh)));
     simpDup_->setCurrentIndex(p.duplex);
     txPower_->setCurrentIndex(static_cast<int>(p.power));
@@ -170,12 +171,9 @@ void MarineGridScreen::Save() {
     p.statusNo = statusNo_->currentIndex();
     p.statusIcon = statusIcon_->currentIndex();
     p.name = name_->text().toStdString();
-    if (adding_) {
-        InsertMarineChannel(Group(), record_, p);
-        Priority() = PriorityAfterInsert(Priority(), record_);
-    }
+    int shown = row_;
+    if (adding_) shown = AddMarineRow(c_.session.settings, choice_.group, row_, p);
     else if (record_ >= 0) WritePanel(p, Group()[static_cast<size_t>(record_)]);
-    const int shown = adding_ ? record_ + 1 : record_;
     ListChanged();
     if (shown >= 0 && shown < grid_->rowCount()) grid_->setCurrentCell(shown, 0);
 }

@@ -27,12 +27,11 @@ public:
 
 private:
     MarineGroup& Group() { return c_.session.settings.Marine(choice_.group); }
-    // The group's priority channel, which follows its channel when records move.
-    int32_t& Priority() { return c_.session.settings.UsableGroups[static_cast<size_t>(choice_.group)].PriorityCh; }
     void BuildLayout();
     QWidget* BuildPanel();
     void ConnectSignals();
-    void OpenPanel(bool adding, int record);
+    // The panel for the grid row selected (-1: none).
+    void OpenPanel(bool adding, int row);
     void ShowPanelFrequencies();
     void ClosePanel();
     void ListChanged();
@@ -46,7 +45,8 @@ private:
     FieldEdit* name_ = nullptr;
     QLabel *rxShown_ = nullptr, *txShown_ = nullptr;
     bool adding_ = false;
-    int record_ = -1;
+    int row_ = -1;     // the grid row selected when the panel opened
+    int record_ = -1;  // the record it shows, when editing
 };
 
 }  // namespace kv

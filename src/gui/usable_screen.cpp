@@ -120,10 +120,10 @@ void UsableScreen::UpdateEnables() {
         for (QWidget* w : std::initializer_list<QWidget*>{priority_[k], tot_[k], status_[k], priorityLabel_[k],
                                                           totLabel_[k], statusLabel_[k]})
             w->setEnabled(on);
-        // The status names are kept (the settings file carries them) but
-        // not edited here, so they are not shown.
-        names_[k]->setVisible(false);
-        nameLabel_[k]->setVisible(false);
+        // The status names are shown (the settings file carries them) but
+        // not edited here.
+        names_[k]->setEnabled(false);
+        nameLabel_[k]->setEnabled(false);
     }
 }
 

@@ -95,4 +95,20 @@ std::string WriteDelimitedRow(const std::vector<std::string>& cells, char separa
     return line;
 }
 
+namespace {
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+bool MarkedText(std::string_view cell) {
+    return cell.size() > 1 && cell[0] == '\'' && (kFormulaStarts.find(cell[1]) != std::string_view::npos || cell[1] == '\'');
+}
+}  // namespace
+
+std::string SpreadsheetText(std::string_view text) {
+    const bool formula = !text.empty() && kFormulaStarts.find(text[0]) != std::string_view::npos;
+    return (formula || MarkedText(text) ? "'" : "") + std::string(text);
+}
+
+std::string FromSpreadsheetText(std::string_view cell) {
+    return std::string(MarkedText(cell) ? cell.substr(1) : cell);
+}
+
 }  // namespace kv

@@ -32,4 +32,12 @@ DelimitedText ReadDelimited(std::string_view text, char separator);
 // or spaces at either end, then the line end.
 std::string WriteDelimitedRow(const std::vector<std::string>& cells, char separator, std::string_view lineEnd);
 
+// A text cell a spreadsheet would take for a formula (one starting with =,
+// +, -, @, a tab or a CR) is written with a leading apostrophe, so that it
+// shows as text; so is one whose apostrophe would otherwise be read as that
+// mark. FromSpreadsheetText takes the mark off again: the pair keeps every
+// text as it was.
+std::string SpreadsheetText(std::string_view text);
+std::string FromSpreadsheetText(std::string_view cell);
+
 }  // namespace kv

@@ -22,6 +22,10 @@ TEST(KvtoolCsv, ExportsAndImportsAListUnchanged) {
     EXPECT_EQ(test::ReadText(csv), shown.out);
     ASSERT_EQ(Kvtool({"csv", "import", dat, "usa", csv, "-o", out}).status, 0);
     EXPECT_EQ(test::ReadText(out), test::ReadText(dat));
+    test::WriteText(csv, "CH,RX(MHz),TX(MHz),TX,LOW,UP,DUP,MEM,VS,CH Name\r\n16,,,TX,---,--,TX SIMP,---,--,\r\n");
+    const test::ToolRun one = Kvtool({"csv", "import", dat, "usa", csv, "-o", out});
+    EXPECT_THAT(one.err, HasSubstr("warning: " + csv + ": The USA priority channel "));
+    EXPECT_THAT(one.err, HasSubstr(" is not in the imported list: the priority becomes Off."));
 }
 
 TEST(KvtoolCsv, FailsWithEveryBadCellAndLeavesOutAlone) {

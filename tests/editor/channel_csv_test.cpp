@@ -1,4 +1,5 @@
 #include "editor/channel_csv.h"
+#include "editor/channel_screens.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 #include <fstream>
 
 #include "files/default_data.h"
+#include "fleet/fleet_job.h"
+#include "image/codec.h"
 #include "files/settings_file.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
@@ -67,6 +70,29 @@ RadioSession BusySession(int model = 5) {
     return s;
 }
 
+// A USA list with disabled records (radios and files hold such gaps) at its
+// start, in its middle and near its end; its last slot holds a channel or not.
+RadioSession GappedUsa(bool lastSlotUsed) {
+    RadioSession s = test::FreshSession(5);
+    const int listed = ListedChannelCount(s.settings.CHUSA), end = lastSlotUsed ? kMarineSlots : listed;
+    for (int i = 0; i < end; ++i) {
+        ChannelRecord& ch = s.settings.CHUSA[static_cast<size_t>(i)];
+        if (i >= listed) ch = s.settings.CHUSA[static_cast<size_t>(i - listed)];
+        ch.Position = static_cast<int16_t>(i);
+        ch.Enable = i != 0 && i != 5 && i != end - 2;
+    }
+    return s;
+}
+
+// Besides, names a spreadsheet would take for formulas, as a settings file may hold them.
+RadioSession HostileSession() {
+    RadioSession s = GappedUsa(true);
+    const char* names[] = {"=1+2", "+A", "-B", "@C", "\tD", "'=E", "'F"};
+    for (size_t i = 0; i < std::size(names); ++i) s.settings.CHUSA[i + 1].ChTag = s.settings.CHWX[i].ChTag = names[i];
+    s.settings.CHEXP[0].ChTag = "=HYPERLINK(X)";
+    return s;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     for (const TextRow& row : ReadDelimited(text, ',').rows) {
@@ -87,6 +113,7 @@ TEST(ChannelCsv, EveryListOfEveryModelImportsBackUnchanged) {
     std::vector<RadioSession> sessions = DefaultSessions();
     sessions.push_back(BusySession(5));
     sessions.push_back(BusySession(2));
+    sessions.push_back(HostileSession());
     for (const RadioSession& s : sessions)
         for (ChannelList list : kAllLists) {
             if (!ModelHasList(s.model, list)) continue;
@@ -165,6 +192,14 @@ TEST(ChannelCsv, RefusesTheWholeFileNamingEveryBadCell) {
         {"too many rows", ChannelList::Usa, tooMany, "row 129, column CH: Too many entries"},
         {"short row", ChannelList::Lmr, Join(shortRow), "row 6, column TX: missing; the row has 14 cells, the list 15"},
         {"wrong header", ChannelList::Rg, Join(wrongHeader), "row 1, column 6: \"RX(MHz)\" expected, found \"RX\""},
+        {"changed frequency", ChannelList::Usa, WithCell(s, ChannelList::Usa, 16, "RX(MHz)", "170.000"),
+         "row 16, column RX(MHz): \"170.000\" is not the receive frequency of channel 17 (156.850): a marine channel's"},
+        {"changed tx frequency", ChannelList::Usa, WithCell(s, ChannelList::Usa, 16, "TX(MHz)", "156.8501"),
+         "row 16, column TX(MHz): \"156.8501\" is not the transmit frequency of channel 17"},
+        {"name the radio cuts", ChannelList::Wx, WithCell(s, ChannelList::Wx, 2, "CH Name", "1.5-2"),
+         "row 2, column CH Name: the radio would not keep \"1.5-2\" (it would hold \"1\")"},
+        {"name the radio drops", ChannelList::Wx, WithCell(s, ChannelList::Wx, 4, "CH Name", "'=1+2"),
+         "row 4, column CH Name: the radio would not keep \"=1+2\" (it would hold \"\")"},
     };
     for (const auto& c : cases) {
         const ChannelChange change = ImportChannelsCsv(s, c.list, c.csv);
@@ -202,6 +237,11 @@ TEST(ChannelCsv, ImportedCellsObeyTheEditorsCrossRules) {
     const ChannelChange claimed = imported(ChannelList::Exp, 4, "ENABLE", "ENABLE");
     ASSERT_TRUE(claimed.settings);
     EXPECT_FALSE(claimed.settings->CHEXP[2].LmrExp);
+    // A name is kept in upper case, and the import says so.
+    const ChannelChange lower = imported(ChannelList::Wx, 3, "CH Name", "abc");
+    ASSERT_TRUE(lower.settings);
+    EXPECT_EQ(lower.settings->CHWX[1].ChTag, "ABC");
+    EXPECT_THAT(lower.notes, ElementsAre("row 3, column CH Name: \"abc\" is kept as \"ABC\""));
     // An enabled channel needs a receive frequency.
     EXPECT_THAT(imported(ChannelList::Rg, 3, "RX(MHz)", "---").problems,
                 ElementsAre("row 3, column RX(MHz): an enabled channel needs a receive frequency"));
@@ -233,7 +273,11 @@ TEST(ChannelCsv, AMarineImportBecomesTheRowsChannels) {
         << "empty cells past the last column, as a spreadsheet pads its rows";
     EXPECT_EQ(MarineChannelLabel(usa[2]), "45B") << "a channel outside the plan, as the Add panel makes it";
     EXPECT_EQ(usa[2].TXPower, 3);
-    EXPECT_EQ(change.settings->UsableGroups[kIntlGroup].PriorityCh, -1) << "the priority's slot is empty now";
+    EXPECT_EQ(change.settings->UsableGroups[kIntlGroup].PriorityCh, 2) << "the priority follows its channel, 1019";
+    const ChannelChange without = ImportChannelsCsv(s, ChannelList::Intl, std::string(csv).erase(csv.find("1019"), 30));
+    ASSERT_TRUE(without.settings);
+    EXPECT_EQ(without.settings->UsableGroups[kIntlGroup].PriorityCh, -1);
+    EXPECT_THAT(without.notes, ElementsAre("The INTL priority channel 1019 is not in the imported list: the priority becomes Off."));
 }
 
 TEST(DelimitedText, ReadsWhatSpreadsheetsWrite) {
@@ -259,6 +303,20 @@ TEST(DelimitedText, ReadsWhatSpreadsheetsWrite) {
     }
     EXPECT_EQ(ReadDelimited("a\r\n\r\nb\r\n", ',').rows.at(1).number, 3) << "rows are counted as the file's lines";
     EXPECT_EQ(WriteDelimitedRow({"a,b", "say \"hi\"", " x", "plain"}, ',', "\r\n"), "\"a,b\",\"say \"\"hi\"\"\",\" x\",plain\r\n");
+}
+
+TEST(SpreadsheetText, FormulasShowAsTextAndComeBackAsTheyWere) {
+    const struct {
+        const char* text;
+        const char* cell;
+    } cases[] = {{"=1+2", "'=1+2"}, {"+A", "'+A"}, {"-B", "'-B"}, {"@C", "'@C"}, {"\tD", "'\tD"}, {"\rE", "'\rE"},
+                 {"'=F", "''=F"},   {"''", "'''"}, {"'G", "'G"},   {"'", "'"},   {"H=", "H="},   {"", ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SpreadsheetText(c.text), c.cell) << c.text;
+        EXPECT_EQ(FromSpreadsheetText(c.cell), c.text) << c.cell;
+    }
+    EXPECT_THAT(Lines(ExportChannelsCsv(HostileSession(), ChannelList::Usa))[1], ::testing::EndsWith(",'=1+2"));
+    EXPECT_THAT(FleetLogCsv({{.label = "=HYPERLINK(X)", .port = "", .message = "-1", .backupPath = ""}}), HasSubstr("\r\n'=HYPERLINK(X),,waiting,'-1,"));
 }
 
 TEST(DelimitedText, RefusesWhatIsNoChannelList) {
@@ -334,16 +392,66 @@ TEST(ChannelRows, CopyAndPasteFromThisProgramOrASpreadsheet) {
 
 TEST(ChannelRows, DeleteKeepsTheLastChannelOfAGroup) {
     RadioSession s = BusySession();
-    const std::optional<RadioSettings> after = DeleteMarineRows(s, kUsaGroup, {0, 2});
-    ASSERT_TRUE(after);
-    EXPECT_EQ(ListedChannelCount(after->CHUSA), ListedChannelCount(s.settings.CHUSA) - 2);
-    EXPECT_EQ(after->CHUSA[0].BaseCh, s.settings.CHUSA[1].BaseCh);
-    EXPECT_EQ(after->CHUSA[1].BaseCh, s.settings.CHUSA[3].BaseCh);
     std::vector<int> all;
     for (int i = 0; i < ListedChannelCount(s.settings.CHUSA); ++i) all.push_back(i);
     const std::optional<RadioSettings> allGone = DeleteMarineRows(s, kUsaGroup, all);
     ASSERT_TRUE(allGone);
     EXPECT_EQ(ListedChannelCount(allGone->CHUSA), 1);
+}
+
+// The rows a marine grid shows, read from the radio after encode and decode.
+std::vector<std::string> RadioRows(RadioSession s, const RadioSettings& settings) {
+    s.settings = settings;
+    EncodeImage(s);
+    DecodeImage(s);
+    std::vector<std::string> rows;
+    for (const ChannelRecord& ch : s.settings.CHUSA)
+        if (ch.Enable) rows.push_back(MarineChannelLabel(ch));
+    return rows;
+}
+
+TEST(MarineRows, EveryCommandActsOnTheChannelItsRowShows) {
+    for (const bool lastSlotUsed : {false, true}) {
+        const RadioSession s = GappedUsa(lastSlotUsed);
+        const std::vector<std::string> shown = RadioRows(s, s.settings);
+        const int last = static_cast<int>(shown.size()) - 1, priorityRow = 4;
+        RadioSession withPriority = s;
+        withPriority.settings.UsableGroups[kUsaGroup].PriorityCh = PriorityEntries(s, kUsaGroup)[priorityRow + 1].value;
+        for (const int row : {0, priorityRow, last}) {
+            const std::string where = "row " + std::to_string(row) + (lastSlotUsed ? ", last slot used" : "");
+            // The radio shows `rows`; the priority is the channel of row `priority` (-1: "Off").
+            const auto expect = [&](const RadioSettings& after, std::vector<std::string> rows, int priority, const char* what) {
+                EXPECT_EQ(RadioRows(s, after), rows) << what << ", " << where;
+                RadioSession a = s;
+                a.settings = after;
+                EXPECT_EQ(EntryPosition(PriorityEntries(a, kUsaGroup), after.UsableGroups[kUsaGroup].PriorityCh) - 1, priority)
+                    << what << ", " << where;
+            };
+            const int afterInsert = priorityRow + (row < priorityRow ? 1 : 0);
+            RadioSettings added = withPriority.settings;
+            MarinePanel panel;
+            panel.baseCh = 72;
+            EXPECT_EQ(AddMarineRow(added, kUsaGroup, row, panel), row + 1) << where;
+            std::vector<std::string> rows = shown;
+            rows.insert(rows.begin() + row + 1, "72");
+            expect(added, rows, afterInsert, "add");
+
+            const ChannelChange pasted = PasteChannelRows(withPriority, ChannelList::Usa, row, CopyChannelRows(s, ChannelList::Usa, {row}));
+            ASSERT_TRUE(pasted.settings) << where << ::testing::PrintToString(pasted.problems);
+            rows = shown;
+            rows.insert(rows.begin() + row + 1, shown[static_cast<size_t>(row)]);
+            expect(*pasted.settings, rows, afterInsert, "paste");
+
+            rows = shown;
+            rows.erase(rows.begin() + row);
+            expect(*DeleteMarineRows(withPriority, kUsaGroup, {row}), rows, row == priorityRow ? -1 : priorityRow - (row < priorityRow), "delete");
+
+            RadioSettings edited = withPriority.settings;
+            ChannelRecord& ch = edited.CHUSA[static_cast<size_t>(RecordOfRow(edited.CHUSA, row))];
+            WritePanel(PanelFromChannel(ch), ch);
+            expect(edited, shown, priorityRow, "edit saved unchanged");
+        }
+    }
 }
 
 }  // namespace

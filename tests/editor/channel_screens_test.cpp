@@ -177,6 +177,10 @@ TEST(GroupBoxes, ShowAndChangeOnlyWhatTheRadioKeeps) {
     ChannelRecord off;
     off.Enable = false;
     EXPECT_FALSE(GroupBoxesUsable(0, ScreenKind::ExpChannel, off)) << "a disabled channel's boxes are locked";
+    off.LmrExp = off.UsaGroup = true;
+    EXPECT_TRUE(GroupBoxTicked(5, ScreenKind::LmrChannel, off, kUsaGroup)) << "not programmed: the flag as stored";
+    off.Enable = true;
+    EXPECT_FALSE(GroupBoxTicked(5, ScreenKind::LmrChannel, off, kUsaGroup)) << "an LMR channel is in no group";
 }
 
 TEST(DuplexBox, SwitchesSimplexSidesAndLeavesDuplexModesAlone) {

@@ -109,10 +109,15 @@ TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
     rig.Trigger("mnuFileExportCsv");
     EXPECT_EQ(ReadText(path), ExportChannelsCsv(rig.session, ChannelList::Rg));
     EXPECT_EQ(rig.files.filters.back(), "csv files(*.csv)|*.csv|All files(*.*)|*.*");
+    EXPECT_EQ(rig.files.folders.back().filename(), "rg.csv") << "the dialog suggests a name";
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(rig.prompt.shown()[0].text, "8 RG channels exported to " + path.string() + ".");
 
     rig.files.names = {path};
     rig.Trigger("mnuFileImportCsv");
     EXPECT_FALSE(rig.editor.dataChanged) << "importing the list as it is changes nothing";
+    ASSERT_EQ(rig.prompt.shown().size(), 2u);
+    EXPECT_EQ(rig.prompt.shown()[1].text, "8 RG channels imported from " + path.string() + ".");
 
     // An export of the list with the second channel numbered, tuned and enabled.
     RadioSession edited = rig.session;
@@ -122,7 +127,6 @@ TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
     WriteText(path, ExportChannelsCsv(edited, ChannelList::Rg));
     rig.files.names = {path};
     rig.Trigger("mnuFileImportCsv");
-    EXPECT_TRUE(rig.prompt.shown().empty());
     EXPECT_EQ(rig.session.settings, edited.settings);
     EXPECT_TRUE(rig.editor.dataChanged);
     EXPECT_EQ(rig.grid->item(1, 1)->text().toStdString(), "ENABLE") << "the grid shows the import";
@@ -132,9 +136,9 @@ TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
     WriteText(path, "CH,CHD\r\n");
     rig.files.names = {path};
     rig.Trigger("mnuFileImportCsv");
-    ASSERT_EQ(rig.prompt.shown().size(), 1u);
-    EXPECT_THAT(rig.prompt.shown()[0].text, HasSubstr("Nothing was imported from "));
-    EXPECT_THAT(rig.prompt.shown()[0].text, HasSubstr("row 1, column 3: \"USA\" expected, the row ends"));
+    ASSERT_EQ(rig.prompt.shown().size(), 4u);
+    EXPECT_THAT(rig.prompt.shown()[3].text, HasSubstr("Nothing was imported from "));
+    EXPECT_THAT(rig.prompt.shown()[3].text, HasSubstr("row 1, column 3: \"USA\" expected, the row ends"));
     EXPECT_EQ(rig.session.settings, imported);
 
     // Without a list on show there is nothing to export.

@@ -52,14 +52,18 @@ TEST(UsableScreen, SwitchingUsaOffUndoingItAndOnRebuildsTheTreeAtOnce) {
     auto* tree = rig.Find<QTreeWidget>("tvTreeView");
     auto* usa = rig.Find<QCheckBox>("chkUsable_0");
     ASSERT_TRUE(usa && usa->isChecked());
-    EXPECT_TRUE(rig.Find<FieldEdit>("txtUsable_0")->isHidden()) << "status names are not edited here";
-    EXPECT_TRUE(rig.Find<QLabel>("lblUsable_0")->isHidden());
+    auto* name = rig.Find<FieldEdit>("txtUsable_0");
+    EXPECT_TRUE(name->isVisibleTo(&w) && !name->isEnabled()) << "status names are shown, not edited here";
+    EXPECT_TRUE(rig.Find<QLabel>("lblUsable_0")->isVisibleTo(&w));
     EXPECT_FALSE(rig.editor.dataChanged) << "building the screen writes nothing";
 
+    tree->findItems("RG Channel", Qt::MatchExactly | Qt::MatchRecursive).value(0)->setExpanded(true);
     usa->setChecked(false);
     EXPECT_FALSE(rig.session.settings.UsableGroups[kUsaGroup].Enable);
     EXPECT_TRUE(rig.editor.dataChanged);
     EXPECT_FALSE(NodeKeys(tree, "Program").contains("PU"));
+    EXPECT_TRUE(tree->findItems("RG Channel", Qt::MatchExactly | Qt::MatchRecursive).value(0)->isExpanded())
+        << "the tree keeps its open branches";
     EXPECT_FALSE(rig.Find<QComboBox>("cmbUsablePri_0")->isEnabled());
     EXPECT_EQ(w.CurrentKey(), "Usable") << "the screen stays selected";
     EXPECT_EQ(rig.Find<QAction>("mnuEditUndo")->text(), "&Undo Usable of USA CH");
@@ -175,6 +179,20 @@ TEST(MarineGrid, EnterOnARowOpensTheFilledEditPanelThatCancelLeaves) {
     rig.Click("cmdSave");
     EXPECT_EQ(rig.session.settings.CHUSA[1].ChTag, "WORKING");
     EXPECT_EQ(rig.grid->rowCount(), 4);
+}
+
+// A disabled record between listed ones ([CHUSA2] Enable=0 in a file).
+TEST(MarineGrid, ARowOfAListWithAGapEditsItsOwnChannel) {
+    MarineRig rig(8);
+    rig.session.settings.CHUSA[2].Enable = false;
+    rig.session.settings.CHUSA[3].ChTag = "SAFTY";
+    rig.w->SelectNodeByKey("PU");
+    const RadioSettings before = rig.session.settings;
+    rig.grid->setCurrentCell(2, 0);
+    rig.Click("cmdEdit");
+    EXPECT_EQ(rig.Find<FieldEdit>("txtChName")->text(), "SAFTY");
+    rig.Click("cmdSave");
+    EXPECT_EQ(rig.session.settings, before) << "saved unchanged, the disabled record stays as it was";
 }
 
 TEST(MarineGrid, DeleteMovesRecordsUpAndKeepsTheLastChannel) {
@@ -431,21 +449,25 @@ TEST(ChannelEditor, RgDisplayTextsRebuildTheCaption) {
 }
 
 TEST(ChannelEditor, Model5EnableClaimsTheChannelAndUnlocksItsGroupBoxes) {
-    EditorRig rig("E1", [](RadioSettings& st) { st.UsableGroups[kExpGroup].Enable = true; });
+    EditorRig rig("E1", [](RadioSettings& st) {
+        st.UsableGroups[kExpGroup].Enable = true;
+        st.CHEXP[0].UsaGroup = true;
+    });
     ASSERT_EQ(rig.session.model, 5);
     auto* tree = rig.Find<QTreeWidget>("tvTreeView");
     auto* enable = rig.Find<QCheckBox>("chkCEnable");
     auto* usa = rig.Find<QCheckBox>("chkCGroup_0");
     EXPECT_FALSE(enable->isChecked()) << "channel 1 is an LMR channel";
     EXPECT_FALSE(usa->isEnabled()) << "an LMR channel is offered in no marine group";
+    EXPECT_TRUE(usa->isChecked()) << "not enabled under this node: the flag as stored";
 
     enable->setChecked(true);
     EXPECT_FALSE(rig.First().LmrExp);
     EXPECT_EQ(Caption(tree, "E1"), "1[Enable]");
     EXPECT_EQ(Caption(tree, "L1"), "1") << "both views of the record follow";
     ASSERT_TRUE(usa->isEnabled());
-    usa->setChecked(true);
-    EXPECT_TRUE(rig.First().UsaGroup);
+    usa->setChecked(false);
+    EXPECT_FALSE(rig.First().UsaGroup);
     EXPECT_TRUE(rig.editor.dataChanged);
 }
 

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -36,7 +37,7 @@ TEST(FirstStart, AnEmptyStoreStartsWithTheKv170UsaOnPortOne) {
     EXPECT_TRUE(rig.session.Sel1());
     EXPECT_EQ(w.CurrentKey(), "General");
     EXPECT_EQ(w.selectedPort(), 1);
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]");
     const auto& menu = w.destinationMenu();
     ASSERT_TRUE(menu.checked);
     EXPECT_EQ(menu.list.names[*menu.checked], "KV170-usa");
@@ -123,6 +124,9 @@ TEST(Tree, FollowsTheModel) {
     auto* tree = rig.Find<QTreeWidget>("tvTreeView");
     EXPECT_EQ(NodeKeys(tree, "General"), QStringList({"Usable", "Common", "ATIS"}));
     EXPECT_TRUE(NodeKeys(tree, "Program").contains("PW"));
+    ASSERT_TRUE(w.SelectNodeByKey("Program"));
+    EXPECT_TRUE(w.ScreenWidget(ScreenKind::Empty)->findChild<QLabel*>()->text().startsWith("Programmable Channel\n"))
+        << "a page that leads to the lists";
 
     rig.Answer({Answer::Ok});
     w.EditModel(6);
@@ -448,16 +452,16 @@ TEST(Files, SaveAsThenOpenRestoresTheData) {
     EXPECT_EQ(rig.files.filters.back(), "dat files(*.dat)|*.dat|All files(*.*)|*.*");
     EXPECT_EQ(rig.files.folders.back(), rig.documents()) << "the first dialog starts in the documents folder";
     EXPECT_NE(ReadText(rig.dir / "boat.dat").find("TYPE=#TWS"), std::string::npos);
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - boat.dat");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - boat.dat[*]");
     EXPECT_FALSE(rig.editor.dataChanged);
 
     w.FileNew();
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]");
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "");
     rig.files.names = {rig.dir / "boat.dat"};
     ASSERT_TRUE(w.FileOpen());
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "2468024680");
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - boat.dat");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - boat.dat[*]");
 
     rig.session.settings.Atis.AtisCode = "1";
     ASSERT_TRUE(w.FileSave()) << "Save re-uses the current name without asking";
@@ -484,7 +488,7 @@ TEST(Files, AFileOfTheOtherSeriesAsksToSwitch) {
     EXPECT_EQ(rig.session.model, 6);
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1357913579");
     EXPECT_EQ(rig.store->Get("IniFilePath", "IniFileName_6"), "KV170X-intl");
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - x.dat");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - x.dat[*]");
 }
 
 TEST(Files, ABrokenFileLeavesTheDataAsTheyWere) {
@@ -496,7 +500,7 @@ TEST(Files, ABrokenFileLeavesTheDataAsTheyWere) {
     EXPECT_FALSE(w.FileOpen());
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "5555555555");
     EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"different model!!"});
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]");
 }
 
 TEST(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
@@ -552,7 +556,7 @@ TEST(ImageFiles, CtrlF3AndCtrlF2OnlyInDebugMode) {
     rig.files.names = {rig.dir / "radio.hex"};
     w.OpenImage();
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1212121212");
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - radio.hex");
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - radio.hex[*]");
 
     WriteText(rig.dir / "short.hex", "abc");
     rig.files.names = {rig.dir / "short.hex"};
@@ -572,7 +576,7 @@ TEST(Help, TheManualOpensAtTheContextAnchor) {
     std::filesystem::remove(rig.dir / "manual.html");
     w.HelpContents();
     EXPECT_EQ(rig.help.anchors.size(), 3u) << "without a manual the viewer is not started";
-    EXPECT_EQ(rig.prompt.shown(), (std::vector<Message>{HelpNotShown(true), HelpNotShown(false)}));
+    EXPECT_EQ(rig.prompt.shown(), (std::vector<Message>{HelpNotShown(true, rig.dir / "manual.html"), HelpNotShown(false)}));
 }
 
 // F1 opens the manual at the anchor of the control that has the focus.
@@ -603,7 +607,9 @@ TEST(Help, F1OnAControlOpensItsTopic) {
     EXPECT_TRUE(rig.prompt.shown().empty());
     rig.help.available = false;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"The help could not be opened: no web browser could be started."});
+    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"The help could not be opened: no web browser could be started.\r\n"
+                                                          "The manual is " + (rig.dir / "manual.html").string() +
+                                                          "; open it in a web browser."});
 }
 
 // In debug mode a file that cannot be read or written is logged under the

@@ -67,7 +67,7 @@ TEST(TransferDialog, AfterACompletedReadTheWindowTakesTheData) {
     EXPECT_EQ(rig.transfer.modes, std::vector{TransferMode::Read});
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "9876543210");
     EXPECT_EQ(w.CurrentKey(), "General");
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series") << "the file name is cleared";
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]") << "the file name is cleared";
     EXPECT_FALSE(rig.editor.dataChanged);
 
     rig.transfer.end = TransferOutcome::Failed;

@@ -153,10 +153,12 @@ TEST(Undo, TheChangedMarkFollowsTheSavedState) {
     rig.files.names = {rig.dir / "boat"};
     ASSERT_TRUE(w.FileSaveAs());
     EXPECT_FALSE(rig.editor.dataChanged);
+    EXPECT_FALSE(w.isWindowModified()) << "the title's mark";
     const std::string saved = ReadText(rig.dir / "boat.dat");
     const int savedDual = dual->currentIndex();
     dual->setCurrentIndex(1 - savedDual);
     EXPECT_TRUE(rig.editor.dataChanged);
+    EXPECT_TRUE(w.isWindowModified());
 
     // Undo and redo across the saved state: the mark at each step.
     struct Step {
@@ -175,6 +177,8 @@ TEST(Undo, TheChangedMarkFollowsTheSavedState) {
     for (const Step& step : steps) {
         ASSERT_TRUE(step.undo ? w.EditUndo() : w.EditRedo()) << i;
         EXPECT_EQ(rig.editor.dataChanged, step.changed) << i;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.isWindowModified(), step.changed) << i;
         EXPECT_EQ(dual->currentIndex(), step.dual) << i;
         ++i;
     }

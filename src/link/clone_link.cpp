@@ -443,6 +443,7 @@ void CloneLink::Note(const std::string& text) {
 }
 
 void CloneLink::ShowError(const std::string& text, const std::string& caption) {
+    Waiting("");  // the wait is over
     c_.prompt.Show({text, caption, MessageIcon::Critical, Buttons::Ok});
 }
 

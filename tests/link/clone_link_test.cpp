@@ -171,7 +171,8 @@ TEST_F(Protocol, ConnectWakesTheRadioOnlyWhenItMustAndHearsTheModeCommandsAnswer
 // The cable echoes every byte at once: a first echo that comes late or never
 // ends the connection within seconds; a cancel while waiting is a cancel.
 TEST_F(Protocol, TheFirstEchoTestsTheCable) {
-    const Texts waitCable{CableWaitText("/dev/ttyS0")}, waitBoth{waitCable[0], RadioWaitText("/dev/ttyS0")};
+    const std::string cable = CableWaitText("/dev/ttyS0"), radio = RadioWaitText("/dev/ttyS0");
+    const Texts waitCable{cable, ""}, waitBoth{cable, radio, ""};  // the wait ends with the message
     struct Case {
         const char* what;
         Clock::Duration echoDelay;
@@ -183,7 +184,7 @@ TEST_F(Protocol, TheFirstEchoTestsTheCable) {
     const Case cases[] = {
         {"never", 1h, -1, false, true, {text::kCommunicationError}, waitCable},
         {"after the deadline", timing::kCableEchoTimeout + 100ms, -1, false, true, {text::kCommunicationError}, waitCable},
-        {"in time", timing::kCableEchoTimeout - 100ms, -1, true, false, {}, waitBoth, {kOkLine}},
+        {"in time", timing::kCableEchoTimeout - 100ms, -1, true, false, {}, {cable, radio}, {kOkLine}},
         {"cancelled while waiting", 1h, 1, false, false, {text::kCancelled}, waitCable},
         {"cancelled while the radio is silent", 0s, 1, false, false, {text::kCancelled}, waitBoth},
         {"cancelled in the resync", 0s, 5, false, false, {text::kCancelled}, waitBoth, {"", "P", "", "OK\r\n"}},

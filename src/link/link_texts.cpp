@@ -20,20 +20,6 @@ std::string PortCheckAdvice(const std::string& port) {
            "ends, and that " + at + " is the port the cable is on.";
 }
 
-std::string NoEchoText(const std::string& port, int seconds) {
-    return "Nothing came back from " + PortOrChosen(port) + " within " + std::to_string(seconds) +
-           " s, not even the echo the programming cable gives of every byte: no cable answers on that port.\r\n" +
-           PortCheckAdvice(port);
-}
-
-std::string CableWaitText(const std::string& port) {
-    return "Testing the cable on " + PortOrChosen(port) + ": waiting for its echo...";
-}
-
-std::string RadioWaitText(const std::string& port) {
-    return "Waiting for the radio on " + PortOrChosen(port) + " to answer...";
-}
-
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing) {
     const std::string what = PortOrChosen(port) + " does not exist. ";
     if (existing.empty()) return what + "This computer has no serial port now: plug in the programming cable.";
@@ -55,6 +41,20 @@ std::string PortBusyText(const std::string& port, const std::string& holder) {
 std::string PartlyWrittenText(int written, int total) {
     return "The radio now holds part old and part new data: " + std::to_string(written) + " of " +
            std::to_string(total) + " blocks were written. Write again, or restore the backup.";
+}
+
+std::string NoEchoText(const std::string& port, int seconds) {
+    return "Nothing came back from " + PortOrChosen(port) + " within " + std::to_string(seconds) +
+           " s, not even the echo the programming cable gives of every byte: no cable answers on that port.\r\n" +
+           PortCheckAdvice(port);
+}
+
+std::string CableWaitText(const std::string& port) {
+    return "Testing the cable on " + PortOrChosen(port) + ": waiting for its echo...";
+}
+
+std::string RadioWaitText(const std::string& port) {
+    return "Waiting for the radio on " + PortOrChosen(port) + " to answer...";
 }
 
 }  // namespace kv

@@ -11,15 +11,6 @@ namespace kv {
 // After a failed exchange: the port by name and what to check.
 std::string PortCheckAdvice(const std::string& port);
 
-// After a connection that heard not even the cable's echo within `seconds`:
-// nothing answers on the port; then the advice above.
-std::string NoEchoText(const std::string& port, int seconds);
-
-// What a transfer waits for, shown while it waits.
-std::string CableWaitText(const std::string& port);
-std::string RadioWaitText(const std::string& port);
-inline constexpr const char* kCancelWaitText = "Waiting for the radio to confirm the cancel...";
-
 // A port that did not open, by cause.
 // existing: the ports that are present (none: the cable may be unplugged).
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing);
@@ -30,5 +21,14 @@ std::string PortBusyText(const std::string& port, const std::string& holder);
 
 // After a program transfer that failed or was cancelled after its first write.
 std::string PartlyWrittenText(int written, int total);
+
+// After a connection that heard not even the cable's echo within `seconds`:
+// nothing answers on the port; then the port advice.
+std::string NoEchoText(const std::string& port, int seconds);
+
+// What a transfer waits for, shown while it waits.
+std::string CableWaitText(const std::string& port);
+std::string RadioWaitText(const std::string& port);
+inline constexpr const char* kCancelWaitText = "Waiting for the radio to confirm the cancel...";
 
 }  // namespace kv

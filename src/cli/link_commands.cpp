@@ -65,6 +65,9 @@ public:
     void Note(const std::string& text) override {
         if (!text.empty()) err_ << (terminal_ ? "\n" : "") << "note: " << text << "\n";
     }
+    void Waiting(const std::string& text) override {
+        if (!text.empty()) err_ << (terminal_ ? "\n" : "") << text << "\n";
+    }
     bool Pump() override { return interrupts_.TakeNew(); }
     void SetWhat(std::string what) {
         what_ = std::move(what);

@@ -20,6 +20,7 @@ public:
     ~AtisScreen() override;
     void Fill() override;
     bool ValidateActiveField() override;
+    bool SettleActiveField() override { return code_->changed() && !CheckAtisCode(CheckMode::Restoring); }
 
 private:
     QWidget* BuildCommonTab();

@@ -363,12 +363,19 @@ bool ChannelEditorScreen::ValidateActiveField() {
             return false;
         }
     const ChannelRecord* ch = Channel();
-    if (ch && rx_->isEnabled() && enable_->isChecked() &&
-        !ChannelComplete(rx_->text().toStdString(), number_[0]->text().toStdString())) {
-        c_.prompt.Show(ChannelIncompleteMessage());
+    const std::string rx = rx_->text().toStdString(), number = number_[0]->text().toStdString();
+    if (ch && rx_->isEnabled() && enable_->isChecked() && !ChannelComplete(rx, number)) {
+        c_.prompt.Show(ChannelIncompleteMessage(Heading().toStdString(), rx, number));
         return false;
     }
     return true;
+}
+
+bool ChannelEditorScreen::SettleActiveField() {
+    bool putBack = false;
+    for (FieldEdit* field : {rx_, tx_})
+        if (field->changed() && !CheckFrequencyField(field, field == tx_, CheckMode::Restoring)) putBack = true;
+    return putBack;
 }
 
 }  // namespace kv

@@ -19,6 +19,7 @@ public:
     ChannelEditorScreen(ScreenContext context, ChannelHost host, QWidget* parent);
     void Fill() override;
     bool ValidateActiveField() override;
+    bool SettleActiveField() override;
 
 private:
     void BuildControls();

@@ -57,7 +57,7 @@ void MainWindow::BuildFileMenu() {
 void MainWindow::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("mnuEdit");
-    history_->AddActions(edit, [this] { return ValidateActiveField(); });
+    history_->AddActions(edit, [this] { return CurrentScreen() != nullptr && CurrentScreen()->SettleActiveField(); });
     edit->addSeparator();
     QMenu* model = edit->addMenu("&Model");
     model->setObjectName("mnuEditModel");

@@ -27,6 +27,11 @@ public:
     // Fills every control from the record while the screen-building flag is set.
     virtual void Fill() = 0;
     virtual bool ValidateActiveField() { return true; }
+    // Before an undo or redo, which nothing may refuse: the field being
+    // typed in is put in as leaving it for the tree would (a value that
+    // passes is stored, one that does not is put back without a word).
+    // True when typing was put back.
+    virtual bool SettleActiveField() { return false; }
 
 protected:
     bool Building() const { return c_.editor.screenBuilding; }

@@ -51,6 +51,11 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
     pictures->addStretch();
     layout->addLayout(pictures);
 
+    waiting_ = new QLabel(this);
+    waiting_->setObjectName("lblWait");
+    waiting_->setWordWrap(true);
+    layout->addWidget(waiting_);
+
     monitor_ = new QLabel(this);
     monitor_->setObjectName("lblmon");
     monitor_->setVisible(debug);
@@ -112,6 +117,7 @@ void TransferDialog::Start() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const TransferOutcome outcome = state_.Start(*job_, mode_, *this);
     QApplication::restoreOverrideCursor();
+    Waiting("");
     ok_->setEnabled(true);
     help_->setEnabled(true);
     if (outcome == TransferOutcome::Completed) {
@@ -159,6 +165,8 @@ void TransferDialog::Note(const std::string& text) {
 }
 
 void TransferDialog::Phase(const std::string& text) { phase_->setText(QString::fromStdString(text)); }
+
+void TransferDialog::Waiting(const std::string& text) { waiting_->setText(QString::fromStdString(text)); }
 
 bool TransferDialog::Pump() {
     QApplication::processEvents();

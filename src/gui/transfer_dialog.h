@@ -30,6 +30,7 @@ public:
     void Progress(const TransferProgress& progress) override;
     void Note(const std::string& text) override;
     void Phase(const std::string& text) override;
+    void Waiting(const std::string& text) override;
     bool Pump() override;
 
 protected:
@@ -49,6 +50,7 @@ private:
     int percent_ = 0;
     QLabel* monitor_ = nullptr;
     QLabel* phase_ = nullptr;
+    QLabel* waiting_ = nullptr;
     QWidget* progressFrame_ = nullptr;
     QLabel* fill_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -45,8 +45,8 @@ private:
 UndoHistory::UndoHistory(RadioSession& session, EditorState& editor, std::function<void()> refresh, QObject* parent)
     : QObject(parent), s_(session), e_(editor), refresh_(std::move(refresh)), recorder_(session.settings) {}
 
-void UndoHistory::AddActions(QMenu* menu, std::function<bool()> ready) {
-    ready_ = std::move(ready);
+void UndoHistory::AddActions(QMenu* menu, std::function<bool()> settle) {
+    settle_ = std::move(settle);
     QAction* undo = menu->addAction("&Undo", this, [this] { Undo(); });
     undo->setObjectName("mnuEditUndo");
     undo->setShortcut(QKeySequence::Undo);
@@ -73,7 +73,7 @@ void UndoHistory::Record(const QString& field, const std::string& label) {
 }
 
 bool UndoHistory::Undo() {
-    if (ready_ && !ready_()) return false;
+    if (settle_ && settle_()) return true;
     Record();  // an edit not yet recorded is undone first
     if (!stack_.canUndo()) return false;
     ++typing_;
@@ -83,7 +83,7 @@ bool UndoHistory::Undo() {
 }
 
 bool UndoHistory::Redo() {
-    if (ready_ && !ready_()) return false;
+    if (settle_) settle_();
     Record();
     if (!stack_.canRedo()) return false;
     ++typing_;

@@ -21,9 +21,11 @@ public:
     // refresh: the window shows the settings again (screens and tree).
     UndoHistory(RadioSession& session, EditorState& editor, std::function<void()> refresh, QObject* parent);
 
-    // Edit > Undo and Redo, with their keys; `ready` validates the active
-    // field first (a refused value stops the command).
-    void AddActions(QMenu* menu, std::function<bool()> ready);
+    // Edit > Undo and Redo, with their keys. They go back to states the user
+    // has been through, so no field's check refuses them: `settle` first puts
+    // the field being typed in as leaving it would, true when it put typing
+    // back (that typing was what Undo takes back).
+    void AddActions(QMenu* menu, std::function<bool()> settle);
 
     // An edit reached the settings: what differs from the last step becomes
     // a step. Edits typed into one field (the same `field`, until the focus
@@ -49,7 +51,7 @@ private:
     RadioSession& s_;
     EditorState& e_;
     std::function<void()> refresh_;
-    std::function<bool()> ready_;
+    std::function<bool()> settle_;
     ChangeRecorder recorder_;
     QUndoStack stack_;
     int typing_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "link/link_texts.h"
 #include "link/wire.h"
 #include "util/texts.h"
 
@@ -61,6 +62,7 @@ void CloneLink::SendBytes(std::string_view bytes) {
     if (lineDown_ || !c_.line.Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) {
         // The line said the bytes did not leave: no echo can come back, and
         // waiting 100 s for one would only hide the failure.
+        cableSilent_ = cableSilent_ || testingCable_;
         lineDown_ = true;
         state_.ErrorFlag = true;
         return;
@@ -83,7 +85,9 @@ void CloneLink::SendControl(uint8_t byte) {
 
 void CloneLink::CheckEcho(std::string_view sent) {
     state_.ErrorFlag = true;
-    const Deadline deadline = DeadlineIn(kEchoTimeout);
+    // The cable returns every byte at once: the first echo of a connection
+    // comes within a few seconds or there is no cable on the port.
+    const Deadline deadline = DeadlineIn(testingCable_ ? kCableEchoTimeout : kEchoTimeout);
     size_t matched = 0;
     for (;;) {
         if (const auto byte = Poll(deadline)) {
@@ -94,6 +98,7 @@ void CloneLink::CheckEcho(std::string_view sent) {
         if (c_.clock.Now() > deadline || LineGone()) {
             // Not one byte back in the whole time: nothing is on the line.
             if (matched == 0) lineDown_ = true;
+            if (matched == 0 && testingCable_) cableSilent_ = true;
             return;
         }
         if (matched == sent.size()) {
@@ -185,28 +190,44 @@ LinkResult CloneLink::ExpectOk() {
 
 bool CloneLink::Connect() {
     state_.CancelFlag = false;
-    exchangeFailed_ = false;
+    exchangeFailed_ = cableSilent_ = false;
     if (!PortInit()) return ShowPortError();
     Note("sending '#CMDSY'...");
+    Waiting(CableWaitText(state_.PortName));
+    testingCable_ = true;
     SendLine(wire::kSync);
+    testingCable_ = false;
+    if (state_.CancelFlag) return ConnectCancelled();
+    if (cableSilent_) return ConnectFailed();
+    Waiting(RadioWaitText(state_.PortName));
     const Reception first = ReceiveText(wire::kCodeWordLength, kSyncTimeout);
     if (first.result == LinkResult::Received && first.text == wire::kOk && WaitBoth(kLineEndTimeout) == LinkResult::Received)
         return true;  // already in PC-control mode
-    if (!WakeUp()) {
-        Note("sync failed!!");
-        ShowError(text::kCommunicationError);
-        ClosePort();
-        NoteFailure();
-        return false;
-    }
+    if (!WakeUp()) return state_.CancelFlag ? ConnectCancelled() : ConnectFailed();
     bool connected = SendModeCommand();
     if (connected && !PortInitCP()) return ShowPortError();
     if (connected) {
         Pause(kReopenPause);
         connected = Resync();
     }
+    if (!connected && state_.CancelFlag) return ConnectCancelled();
     if (!connected) NoteFailure();
     return connected;
+}
+
+bool CloneLink::ConnectFailed() {
+    Note("sync failed!!");
+    ShowError(text::kCommunicationError);
+    ClosePort();
+    NoteFailure();
+    return false;
+}
+
+// A cancel while connecting is said as a cancel, not as the silence it cut short.
+bool CloneLink::ConnectCancelled() {
+    ShowError(text::kCancelled);
+    ClosePort();
+    return false;
 }
 
 bool CloneLink::WakeUp() {
@@ -412,6 +433,7 @@ bool CloneLink::WriteBlock(const RadioImage& image, int address, int length) {
 void CloneLink::AbortTransfer() {
     // The cancel that led here must not cut the wait for the radio's ACK short.
     state_.CancelFlag = false;
+    Waiting(kCancelWaitText);
     SendControl(wire::kCan);
     WaitForByte(wire::kAck, kAnswerTimeout);
     state_.CancelFlag = true;
@@ -426,6 +448,7 @@ void CloneLink::Note(const std::string& text) {
 }
 
 void CloneLink::ShowError(const std::string& text, const std::string& caption) {
+    Waiting("");  // the wait is over
     c_.prompt.Show({text, caption, MessageIcon::Critical, Buttons::Ok});
 }
 

@@ -26,6 +26,7 @@ namespace timing {
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 inline constexpr seconds kEchoTimeout{100};       // the echo of every byte sent
+inline constexpr seconds kCableEchoTimeout{3};    // the first echo of a connection: the cable returns each byte at once
 inline constexpr seconds kSyncTimeout{3};         // the first "#CMDOK": the radio is in PC-control mode already
 inline constexpr seconds kWakeTimeout{1};         // the radio's echo of each wake byte
 inline constexpr seconds kModeAnswerTimeout{1};   // the answer to "ACMD:002"
@@ -71,6 +72,9 @@ public:
     // An exchange failed since the last Connect for another reason than a
     // cancel: the port and the radio are worth checking.
     bool exchangeFailed() const { return exchangeFailed_; }
+    // The last Connect heard not even the cable's echo of its first bytes:
+    // nothing is on the port.
+    bool cableSilent() const { return cableSilent_; }
 
     // Port handling.
     bool PortInit() { return OpenPort("frmRadio102.PortInit", true); }
@@ -109,6 +113,8 @@ public:
 
     // A debug note, shown only in debug mode.
     void Note(const std::string& text);
+    // What the transfer waits for, shown in every mode; empty once blocks move.
+    void Waiting(const std::string& text) { c_.events.Waiting(text); }
     void Pause(std::chrono::milliseconds duration) { c_.clock.Sleep(duration); }
     void ShowError(const std::string& text, const std::string& caption);
     void ShowError(const std::string& text) { ShowError(text, title_); }
@@ -127,6 +133,11 @@ private:
     // A line that took no bytes or gave back no echo at all: the exchanges
     // on it fail at once instead of waiting out every deadline.
     bool lineDown_ = false;
+    // The first echo of a connection tests the cable, under a short deadline.
+    bool testingCable_ = false;
+    bool cableSilent_ = false;
+    bool ConnectFailed();
+    bool ConnectCancelled();
     // Marks a failed exchange, unless a cancel failed it.
     void NoteFailure();
     bool WakeUp();

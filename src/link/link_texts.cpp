@@ -101,4 +101,18 @@ std::string PartlyWrittenText(int written, int total) {
            std::to_string(total) + " blocks were written. Write again, or restore the backup.";
 }
 
+std::string NoEchoText(const std::string& port, int seconds) {
+    return "Nothing came back from " + PortOrChosen(port) + " within " + std::to_string(seconds) +
+           " s, not even the echo the programming cable gives of every byte: no cable answers on that port.\r\n" +
+           PortCheckAdvice(port);
+}
+
+std::string CableWaitText(const std::string& port) {
+    return "Testing the cable on " + PortOrChosen(port) + ": waiting for its echo...";
+}
+
+std::string RadioWaitText(const std::string& port) {
+    return "Waiting for the radio on " + PortOrChosen(port) + " to answer...";
+}
+
 }  // namespace kv

@@ -42,4 +42,13 @@ std::string PortBusyText(const std::string& port, const std::string& holder);
 // After a program transfer that failed or was cancelled after its first write.
 std::string PartlyWrittenText(int written, int total);
 
+// After a connection that heard not even the cable's echo within `seconds`:
+// nothing answers on the port; then the port advice.
+std::string NoEchoText(const std::string& port, int seconds);
+
+// What a transfer waits for, shown while it waits.
+std::string CableWaitText(const std::string& port);
+std::string RadioWaitText(const std::string& port);
+inline constexpr const char* kCancelWaitText = "Waiting for the radio to confirm the cancel...";
+
 }  // namespace kv

@@ -55,6 +55,9 @@ public:
     virtual void Note(const std::string& text) = 0;
     // The step a program with backup and verify begins ("Step 1 of 3: ...").
     virtual void Phase(const std::string&) {}
+    // What the transfer waits for ("Waiting for the radio on ... to
+    // answer..."), in every mode; empty once the blocks move.
+    virtual void Waiting(const std::string&) {}
     // Runs inside every wait of the link: the window serves its Cancel
     // button there, kvtool notices Ctrl-C. True when the user asks to cancel.
     virtual bool Pump() { return false; }

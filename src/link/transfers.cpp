@@ -139,6 +139,9 @@ void TransferRunner::TellTrouble(TransferOutcome outcome) {
     const std::string& title = link_.title();
     if (!link_.openError().empty())
         prompt.Show({link_.openError(), title, MessageIcon::Critical, Buttons::Ok});
+    else if (link_.cableSilent())
+        prompt.Show({NoEchoText(state_.PortName, static_cast<int>(timing::kCableEchoTimeout.count())), title,
+                     MessageIcon::Critical, Buttons::Ok});
     else if (link_.exchangeFailed())
         prompt.Show({PortCheckAdvice(state_.PortName), title, MessageIcon::Critical, Buttons::Ok});
     if (blocksWritten_ > 0)
@@ -256,6 +259,7 @@ void TransferRunner::ReadData(std::vector<uint8_t>& buffer) {
         state_.ErrorFlag = true;
         return;
     }
+    link_.Waiting("");  // the progress speaks from here on
     Progress(0);
     bool cancelled = false;
     for (int a : ReadBlocks(s_.image.lastAddress)) {
@@ -296,6 +300,7 @@ void TransferRunner::WriteData() {
         state_.ErrorFlag = true;
         return;
     }
+    link_.Waiting("");
     Progress(0);
     RadioImage& image = s_.image;
     const std::span<uint8_t> bytes(image.bytes.data(), static_cast<size_t>(image.size()));

@@ -209,4 +209,14 @@ Message ChannelIncompleteMessage(std::string_view channels) {
     return {text, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok};
 }
 
+Message ChannelIncompleteMessage(std::string_view channel, std::string_view rxText, std::string_view firstNumber) {
+    const bool noRx = rxText.find("---") != std::string_view::npos, noNumber = Trim(firstNumber).empty();
+    std::string lacks = noRx ? "no receive frequency (RX[MHz])" : "";
+    if (noNumber) lacks += (noRx ? " and " : "") + std::string("no channel number (CH Display)");
+    Message m = ChannelIncompleteMessage();
+    m.text += "\r\n\r\n" + std::string(channel) + " is enabled but has " + lacks + ". Enter " +
+              (noRx && noNumber ? "them" : "it") + ", untick Enable, or undo.";
+    return m;
+}
+
 }  // namespace kv

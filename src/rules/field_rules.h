@@ -104,5 +104,8 @@ bool ChannelComplete(std::string_view rxText, std::string_view firstNumber);
 // The refusal of an enabled channel without receive frequency or number;
 // `channels`, when given, names them (before a program).
 Message ChannelIncompleteMessage(std::string_view channels = {});
+// The editor's refusal of the enabled `channel` ("LMR Channel 5"): the same
+// text, then what the channel lacks and the ways on.
+Message ChannelIncompleteMessage(std::string_view channel, std::string_view rxText, std::string_view firstNumber);
 
 }  // namespace kv

@@ -366,10 +366,10 @@ TEST(ChannelEditor, NoFrequencyShowsItsFormAndTypingReplacesIt) {
 
 TEST(ChannelEditor, AnEnabledChannelNeedsAReceiveFrequencyAndANumber) {
     EditorRig rig("L1", [](RadioSettings& st) { st.CHEXP[0].CHDisplayL = ""; });
-    const Message refusal = ChannelIncompleteMessage();
     EXPECT_FALSE(rig.w->ValidateActiveField());
     ASSERT_EQ(rig.prompt.shown().size(), 1u);
-    EXPECT_EQ(rig.prompt.shown()[0], refusal);
+    EXPECT_EQ(rig.prompt.shown()[0],
+              ChannelIncompleteMessage("LMR Channel 1", rig.Find<FieldEdit>("txtCRF")->text().toStdString(), ""));
 
     Type(rig.Find<FieldEdit>("txtCN_0"), "5");
     EXPECT_EQ(rig.First().CHDisplayL, "5 ") << "padded as the radio and the report show it";

@@ -39,6 +39,8 @@ TEST(TransferDialog, CancelWhileIdleClosesAndWhileBusyRequestsTheCancel) {
     dialog.show();
     bool closeRefused = false;
     job.during = [&](TransferEvents& events) {
+        events.Waiting("Waiting for the radio");
+        EXPECT_EQ(dialog.findChild<QLabel*>("lblWait")->text(), "Waiting for the radio");
         dialog.CancelPressed();
         EXPECT_TRUE(events.Pump()) << "the job hears the cancel";
         EXPECT_FALSE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled());
@@ -49,6 +51,7 @@ TEST(TransferDialog, CancelWhileIdleClosesAndWhileBusyRequestsTheCancel) {
     EXPECT_TRUE(dialog.isVisible()) << "the first Cancel only stops the transfer";
     EXPECT_FALSE(dialog.completed());
     EXPECT_TRUE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled()) << "ready for another attempt";
+    EXPECT_EQ(dialog.findChild<QLabel*>("lblWait")->text(), "") << "nothing waits any more";
     dialog.CancelPressed();
     EXPECT_FALSE(dialog.isVisible());
 }

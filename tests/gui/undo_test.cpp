@@ -232,18 +232,35 @@ TEST(Undo, UndoingTheAddOfTheChannelShownShowsItsGroup) {
     EXPECT_EQ(grid->rowCount(), rows);
 }
 
-TEST(Undo, AFieldTheUserMustMendStopsTheUndo) {
+// Undo and redo go back to states the user has been through: no field's
+// check refuses them. Typing that a field refuses is what Undo takes back.
+TEST(Undo, NoFieldCheckRefusesUndoOrRedo) {
     Rig rig;
     MainWindow& w = rig.Start();
     QApplication::setActiveWindow(&w);
     w.SelectNodeByKey("ATIS");
     auto* code = rig.Find<FieldEdit>("txtATIScode");
+    const QString before = code->text();
     code->setFocus();
     QTest::keyClicks(code, "123");  // an ATIS code has ten digits
-    rig.Answer({Answer::Ok});
-    EXPECT_FALSE(w.EditUndo());
-    EXPECT_EQ(rig.prompt.shown().size(), 1u) << "the field's message";
-    EXPECT_EQ(code->text(), "123");
+    EXPECT_TRUE(w.EditUndo());
+    EXPECT_EQ(code->text(), before);
+
+    // An LMR channel enabled, then given a frequency: undone back through both.
+    RadioSettings setUp = rig.session.settings;
+    setUp.UsableGroups[kLmrGroup].Enable = true;
+    setUp.CHEXP[0].Enable = false;
+    setUp.CHEXP[0].CHDisplayL = "1 ";
+    w.ApplyChange("Set up", setUp);
+    ASSERT_TRUE(w.SelectNodeByKey("L1"));
+    rig.Find<QCheckBox>("chkCEnable")->click();
+    auto* rx = rig.Find<FieldEdit>("txtCRF");
+    rx->setFocus();
+    QTest::keyClicks(rx, "150");  // still typing: the first Undo takes the frequency back
+    for (const bool undo : {true, true, false, false}) EXPECT_TRUE(undo ? w.EditUndo() : w.EditRedo()) << undo;
+    EXPECT_TRUE(rig.session.settings.CHEXP[0].Enable);
+    EXPECT_DOUBLE_EQ(rig.session.settings.CHEXP[0].Rxfreq, 150.0);
+    EXPECT_TRUE(rig.prompt.shown().empty());
 }
 
 TEST(Shortcuts, TheFileMenuCommandsAndUndoRedo) {

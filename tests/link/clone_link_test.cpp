@@ -30,6 +30,7 @@ public:
     bool Write(const uint8_t* data, size_t size) override {
         const std::string bytes(reinterpret_cast<const char*>(data), size);
         sent += bytes;
+        if (input.empty()) arrives = clock_.Now() + echoDelay;
         input += echoOverride.empty() ? bytes : echoOverride;
         if (!replies.empty()) {
             input += replies.front();
@@ -37,17 +38,17 @@ public:
         }
         return true;
     }
-    size_t BytesWaiting() override { return input.size(); }
+    size_t BytesWaiting() override { return clock_.Now() >= arrives ? input.size() : 0; }
     size_t Read(uint8_t* data, size_t size) override {
         size_t n = 0;
-        for (; n < size && !input.empty(); ++n) {
+        for (; n < size && BytesWaiting() > 0; ++n) {
             data[n] = static_cast<uint8_t>(input.front());
             input.erase(0, 1);
         }
         return n;
     }
     void WaitForInput(std::chrono::microseconds timeout) override {
-        if (input.empty()) clock_.Advance(timeout);
+        if (BytesWaiting() == 0) clock_.Advance(input.empty() ? timeout : std::min(timeout, arrives - clock_.Now()));
     }
     bool Broken() const override { return !open_; }
     void SetDtr(bool) override {}
@@ -55,6 +56,7 @@ public:
 
     std::deque<std::string> replies;
     std::string input, sent, echoOverride;
+    Clock::Duration echoDelay{0}, arrives{0};  // what follows a write waits that long
     int opens = 0;
 
 private:
@@ -70,7 +72,7 @@ struct Protocol : ::testing::Test {
     VirtualClock clock;
     std::optional<ScriptLine> line;
     ScriptedPrompt prompt;
-    NullEvents events;
+    test::RecordingEvents events;
     TransferState state;
     std::unique_ptr<CloneLink> link;
 
@@ -163,6 +165,42 @@ TEST_F(Protocol, ConnectWakesTheRadioOnlyWhenItMustAndHearsTheModeCommandsAnswer
         EXPECT_EQ(line->opens, c.opens) << c.what;
         EXPECT_EQ(Shown(), c.texts) << c.what;
         EXPECT_GE(Seconds() - start, c.opens == 2 ? 3.0 + 1.0 : 0.0) << c.what << ": the pause after reopening";
+    }
+}
+
+// The cable echoes every byte at once: a first echo that comes late or never
+// ends the connection within seconds; a cancel while waiting is a cancel.
+TEST_F(Protocol, TheFirstEchoTestsTheCable) {
+    const std::string cable = CableWaitText("/dev/ttyS0"), radio = RadioWaitText("/dev/ttyS0");
+    const Texts waitCable{cable, ""}, waitBoth{cable, radio, ""};  // the wait ends with the message
+    struct Case {
+        const char* what;
+        Clock::Duration echoDelay;
+        double cancelAt;  // seconds after the start; never when negative
+        bool connected, silent;
+        Texts texts, waits;
+        std::deque<std::string> replies = {};
+    };
+    const Case cases[] = {
+        {"never", 1h, -1, false, true, {text::kCommunicationError}, waitCable},
+        {"after the deadline", timing::kCableEchoTimeout + 100ms, -1, false, true, {text::kCommunicationError}, waitCable},
+        {"in time", timing::kCableEchoTimeout - 100ms, -1, true, false, {}, {cable, radio}, {kOkLine}},
+        {"cancelled while waiting", 1h, 1, false, false, {text::kCancelled}, waitCable},
+        {"cancelled while the radio is silent", 0s, 1, false, false, {text::kCancelled}, waitBoth},
+        {"cancelled in the resync", 0s, 5, false, false, {text::kCancelled}, waitBoth, {"", "P", "", "OK\r\n"}},
+    };
+    for (const Case& c : cases) {
+        Script(c.replies, {}, false);
+        state.PortName = "/dev/ttyS0";
+        line->echoDelay = c.echoDelay;
+        events.waits.clear();
+        const double start = Seconds();
+        events.pump = [&] { state.CancelFlag = state.CancelFlag || (c.cancelAt >= 0 && Seconds() - start >= c.cancelAt); };
+        EXPECT_EQ(link->Connect(), c.connected) << c.what;
+        EXPECT_EQ(link->cableSilent(), c.silent) << c.what;
+        EXPECT_EQ(Shown(), c.texts) << c.what;
+        EXPECT_EQ(events.waits, c.waits) << c.what;
+        EXPECT_LT(Seconds() - start, 6.0) << c.what;
     }
 }
 

@@ -68,12 +68,13 @@ class RecordingEvents : public TransferEvents {
 public:
     void Progress(const TransferProgress& p) override { progress.push_back(p); }
     void Note(const std::string& text) override { notes.push_back(text); }
+    void Waiting(const std::string& text) override { waits.push_back(text); }
     bool Pump() override {
         if (pump) pump();
         return false;
     }
     std::vector<TransferProgress> progress;
-    std::vector<std::string> notes;
+    std::vector<std::string> notes, waits;
     std::function<void()> pump;
 };
 

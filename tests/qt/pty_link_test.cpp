@@ -247,11 +247,12 @@ TEST(KvtoolLink, APortWhoseSendsNeverDrainFailsAtOnceAndNamesThePort) {
     TempDir dir;
     const auto started = std::chrono::steady_clock::now();
     const ToolRun run = Kvtool({"read", "--port", device, "-o", (dir / "a.hex").string()});
-    // The sync deadline (3 s) plus 2 s; the echo's 100 s are not waited for.
+    // The cable test's 3 s plus 2 s; the echo's 100 s are not waited for.
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find(std::string("Read from Radio: ") + text::kCommunicationError), std::string::npos) << run.err;
     EXPECT_NE(run.err.find(PortCheckAdvice(device)), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(CableWaitText(device)), std::string::npos) << "what it waited for";
     close(filler);
     close(master);
 }

@@ -211,6 +211,13 @@ TEST(Messages, DataErrorCarriesTheFieldTitle) {
     EXPECT_EQ(DataErrorMessage(RuleOf(Field::TxFrequency).errorTitle).caption, "Tx frequency");
     EXPECT_EQ(ChannelIncompleteMessage().text, "Data Error!!\r\nPlease input correct data.");
     EXPECT_EQ(ChannelIncompleteMessage().caption, "PC Program for KV150/KV170 Series");
+    // The editor's refusal: the same text first, then the channel and what it lacks.
+    for (const auto& [rx, number] : {std::pair{"---.----", "5 "}, {"150.0000", " "}, {"---.----", ""}}) {
+        const std::string text = ChannelIncompleteMessage("LMR Channel 5", rx, number).text;
+        EXPECT_TRUE(text.starts_with("Data Error!!\r\nPlease input correct data.\r\n\r\nLMR Channel 5 ")) << text;
+        EXPECT_EQ(text.find("receive frequency") != std::string::npos, rx[0] == '-') << text;
+        EXPECT_EQ(text.find("channel number") != std::string::npos, number[0] != '5') << text;
+    }
     EXPECT_EQ(FrequencyErrorMessage(Field::TxFrequency, 0).text, "Data Error!!\r\n137.0000 - 174.0000 MHz, in steps of 25 kHz");
 }
 

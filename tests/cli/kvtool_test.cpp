@@ -111,6 +111,9 @@ TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
         {"report: wrong model", {"report", good, "--model", "6"}, good, "ModelType Error !!"},
         {"report: bad model", {"report", good, "--model", "7"}, "--model", "0 to 6"},
         {"report: output is a folder", {"report", good, "-o", folder}, folder, "is a directory"},
+        {"program: a backup file that cannot be written",
+         {"program", good, "--port", missing, "--yes", "--backup=" + (dir / "no" / "b.hex").string()},
+         "no/b.hex: No such file", "nothing written: the backup cannot be saved"},
     };
     for (const auto& c : cases) {
         const ToolRun run = Kvtool(c.args);

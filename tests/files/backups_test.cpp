@@ -89,29 +89,20 @@ TEST(Backups, EveryModelTypeIsListedWithItsModel) {
 TEST(Backups, ProcessesSavingAtOnceKeepOneBackupEach) {
     test::TempDir dir;
     const RadioSession s = Usa();
-    constexpr int kProcesses = 8;
     int start[2];
     ASSERT_EQ(pipe(start), 0);
-    std::vector<pid_t> children;
-    for (int i = 0; i < kProcesses; ++i) {
-        const pid_t child = fork();
-        if (child == 0) {
+    for (int i = 0; i < 8; ++i)
+        if (fork() == 0) {
             close(start[1]);
             char go;
-            (void)!read(start[0], &go, 1);  // all start when the parent closes its end
+            (void)!read(start[0], &go, 1);  // all go when the parent closes its end
             _exit(SaveBackup(dir.path(), s, RadioRead(s), At(0)).error.empty() ? 0 : 1);
         }
-        children.push_back(child);
-    }
     close(start[0]);
     close(start[1]);
-    for (const pid_t child : children) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    for (int status = 0; wait(&status) > 0;) EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     const std::vector<BackupEntry> list = ListBackups(dir.path());
-    EXPECT_EQ(list.size(), static_cast<size_t>(kProcesses));
+    EXPECT_EQ(list.size(), 8u);
     for (const BackupEntry& e : list) EXPECT_EQ(test::ReadAll(e.path), RadioRead(s)) << e.path;
 }
 

@@ -232,13 +232,16 @@ TEST(Kvtool, AnOutputThatCannotBeWrittenIsAFailure) {
     TempDir dir;
     const std::string file = (dir / "radio.dat").string();
     ASSERT_EQ(Kvtool({"new", "-o", file}).status, 0);
+    const std::string other = (dir / "other.dat").string();  // differs from file
+    ASSERT_EQ(Kvtool({"new", "--variant", "KV150", "-o", other}).status, 0);
     const std::vector<std::vector<std::string>> commands = {
-        {"show", file}, {"show", file, "--json"}, {"narrow", file}, {"report", file}, {"ports"}, {"--help"}};
+        {"show", file}, {"show", file, "--json"}, {"narrow", file},       {"report", file},
+        {"ports"},      {"--help"},               {"diff", file, other}, {"diff", "--json", file, file}};
     for (const auto& args : commands) {
         FullOutput full;
         std::ostream out(&full);
         std::ostringstream err;
-        EXPECT_EQ(cli::RunKvtool(args, out, err), 1) << args[0];
+        EXPECT_EQ(cli::RunKvtool(args, out, err), args[0] == "diff" ? 2 : 1) << args[0] << " " << args.back();
         EXPECT_NE(err.str().find("cannot write to standard output"), std::string::npos) << args[0] << ": " << err.str();
     }
     // And through the real program, on /dev/full.

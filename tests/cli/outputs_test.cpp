@@ -1,6 +1,7 @@
 // Every command that writes a file, onto every kind of node a path can name.
 #include <fcntl.h>
 #include <grp.h>
+#include <pty.h>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <future>
 
+#include "cli/terminal_text.h"
 #include "support/kvtool_run.h"
 #include "support/temp_dir.h"
 
@@ -147,8 +149,28 @@ TEST(KvtoolOutputs, AFifoWhoseReaderLeavesIsAFailure) {
     EXPECT_NE(run.err.find((dir / "radio.dat").string() + ": Broken pipe"), std::string::npos) << run.err;
 }
 
-// kvtool's own standard output named as its output, into a pipe, run by a
-// user who may not write in /dev, where a draft beside the PDF would go.
+// kvtool as a process with its standard output on `out`, read back from
+// `back` (a pipe's ends, a terminal's), run by nobody where we are root.
+std::pair<std::string, int> RunProcess(const std::vector<std::string>& args, int out, int back) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
+        dup2(out, STDOUT_FILENO);
+        std::vector<char*> argv{const_cast<char*>(KVTOOL_PATH)};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(KVTOOL_PATH, argv.data());
+        _exit(127);
+    }
+    close(out);
+    std::string received = ReadToEnd(back);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {std::move(received), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// kvtool's own standard output named as its output, into a pipe, by a user
+// who may not write in /dev, where a draft beside the PDF would go.
 TEST(KvtoolOutputs, StandardOutputAsTheOutputIntoAPipe) {
     test::TempDir dir;
     const std::string dat = (dir / "radio.dat").string(), pdf = (dir / "saved.pdf").string();
@@ -157,19 +179,44 @@ TEST(KvtoolOutputs, StandardOutputAsTheOutputIntoAPipe) {
     int out[2];
     ASSERT_EQ(pipe(out), 0);
     ASSERT_TRUE(geteuid() != 0 || fchown(out[0], 65534, 65534) == 0) << "the pipe is the user's own";
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
-        dup2(out[1], STDOUT_FILENO);
-        execl(KVTOOL_PATH, "kvtool", "print", dat.c_str(), "-o", "/dev/stdout", nullptr);
-        _exit(127);
-    }
-    close(out[1]);
-    const std::string received = ReadToEnd(out[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const auto [received, status] = RunProcess({"print", dat, "-o", "/dev/stdout"}, out[1], out[0]);
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(Ends(received, true), Ends(test::ReadText(pdf), true));
+}
+
+TEST(TerminalText, ControlCharactersAreShownEscaped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"\x1b]0;title\x07\x1b[31mRED", "\\x1b]0;title\\x07\\x1b[31mRED"},
+        {"tab\tline\r\nend\n", "tab\tline\r\nend\n"},
+        {"lone\rCR\x7f", "lone\\x0dCR\\x7f"},
+        {"caf\xc3\xa9 \xc2\x9b[2J", "caf\xc3\xa9 \\xc2\\x9b[2J"},  // UTF-8 kept; C1 CSI not
+        {"\xe9t\xe9 \xe2\x82", "\\xe9t\\xe9 \\xe2\\x82"},                 // not UTF-8; cut short
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(cli::ForTerminal(text), shown);
+    std::string out;
+    EXPECT_EQ(cli::AppendForTerminal("A\r", false, out), 1u) << "a CR waits for what follows";
+    EXPECT_EQ(cli::AppendForTerminal("B\xe2\x82", false, out), 1u) << "so does a character begun";
+}
+
+// On a terminal a name's controls are shown escaped; into a pipe they go as they are.
+TEST(TerminalText, KvtoolEscapesOnlyOnATerminal) {
+    test::TempDir dir;
+    const std::string dat = (dir / "radio.dat").string();
+    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
+    std::string text = test::ReadText(dat);
+    text.replace(text.find("DISTRESS"), 8, "\x1b[2J");
+    test::WriteText(dat, text);
+    const auto run = [](const std::vector<std::string>& args, bool terminal) {
+        int ends[2];  // what we read back, kvtool's standard output
+        if (terminal ? openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr) != 0 : pipe(ends) != 0) return std::string();
+        return RunProcess(args, ends[1], ends[0]).first;
+    };
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"show", dat}, {"report", dat}, {"csv", "export", dat, "usa"}}) {
+        const std::string shown = run(args, true), piped = run(args, false);
+        EXPECT_NE(shown.find("\\x1b[2J"), std::string::npos) << args[0];
+        EXPECT_EQ(shown.find('\x1b'), std::string::npos) << args[0];
+        EXPECT_NE(piped.find("\x1b[2J"), std::string::npos) << args[0];
+    }
 }
 
 }  // namespace

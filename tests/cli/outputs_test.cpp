@@ -42,14 +42,13 @@ mode_t KindOf(const fs::path& path) {
     return lstat(path.c_str(), &info) == 0 ? info.st_mode & S_IFMT : 0;
 }
 
-// A FIFO and its reader, who holds a writer of its own until the command is
+// The reader of a FIFO, who holds a writer of its own until the command is
 // done (so a FIFO the command never opened ends empty); `leaving`: the
 // reader goes after the first byte.
-struct Fifo {
+struct FifoReader {
     std::future<std::string> received;
     int held = -1;
-    explicit Fifo(const fs::path& path, bool leaving = false) {
-        EXPECT_EQ(mkfifo(path.c_str(), 0666), 0);
+    explicit FifoReader(const fs::path& path, bool leaving = false) {
         const int reader = open(path.c_str(), O_RDONLY | O_NONBLOCK);
         held = open(path.c_str(), O_WRONLY);
         fcntl(reader, F_SETFL, 0);
@@ -67,21 +66,18 @@ struct Fifo {
     }
 };
 
-enum class Node { Fifo, Full, Socket, Folder, Block };
-
-void Make(Node node, const fs::path& path) {
-    sockaddr_un address{AF_UNIX, {}};
-    switch (node) {
-        case Node::Fifo: break;
-        case Node::Full: EXPECT_EQ(mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 7)), 0); break;
-        case Node::Block: EXPECT_EQ(mknod(path.c_str(), S_IFBLK | 0666, makedev(7, 0)), 0); break;
-        case Node::Folder: fs::create_directory(path); break;
-        case Node::Socket: {  // bound, and nobody listening
-            std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
-            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-            EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-            close(fd);
-        }
+// A FIFO, a device, a directory or a socket (bound, nobody listening).
+void Make(mode_t type, const fs::path& path, dev_t device = 0) {
+    if (type == S_IFDIR) {
+        fs::create_directory(path);
+    } else if (type == S_IFSOCK) {
+        sockaddr_un address{AF_UNIX, {}};
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        close(fd);
+    } else {
+        EXPECT_EQ(mknod(path.c_str(), type | 0666, device), 0) << path;
     }
 }
 
@@ -102,12 +98,16 @@ TEST(KvtoolOutputs, ANodeIsWrittenIntoAndStaysWhatItWas) {
         {{"report", dat, "-o", "OUT"}, ".txt"},
         {{"print", dat, "-o", "OUT"}, ".pdf"},
     };
-    const std::pair<Node, std::string> kinds[] = {  // refused or failed with this, or written
-        {Node::Fifo, ""},
-        {Node::Full, ": No space left on device"},
-        {Node::Socket, ": Connection refused"},
-        {Node::Folder, ": is a directory"},
-        {Node::Block, ": is a block device"},
+    const struct {
+        mode_t type;
+        dev_t device;
+        std::string refusal;  // the reason it is refused or fails with; empty: written
+    } kinds[] = {
+        {S_IFIFO, 0, ""},
+        {S_IFCHR, makedev(1, 7), ": No space left on device"},  // /dev/full
+        {S_IFSOCK, 0, ": Connection refused"},
+        {S_IFDIR, 0, ": is a directory"},
+        {S_IFBLK, makedev(7, 0), ": is a block device"},
     };
     int n = 0;
     for (const auto& [args, extension] : commands) {
@@ -118,15 +118,14 @@ TEST(KvtoolOutputs, ANodeIsWrittenIntoAndStaysWhatItWas) {
         };
         ASSERT_EQ(run(dir / ("regular" + extension)).status, 0) << args[0];
         const std::string expected = test::ReadText(dir / ("regular" + extension));
-        for (const auto& [node, refusal] : kinds) {
+        for (const auto& [type, device, refusal] : kinds) {
             const fs::path out = dir / ("out" + std::to_string(++n) + extension);
-            std::optional<Fifo> fifo;
-            if (node == Node::Fifo) fifo.emplace(out);
-            Make(node, out);
-            const mode_t kind = KindOf(out);
+            Make(type, out, device);
+            std::optional<FifoReader> fifo;
+            if (type == S_IFIFO) fifo.emplace(out);
             const ToolRun result = run(out);
-            const std::string what = args[0] + " " + extension + " onto node " + std::to_string(int(node));
-            EXPECT_EQ(KindOf(out), kind) << what;
+            const std::string what = args[0] + " " + extension + " onto a node of type " + std::to_string(type);
+            EXPECT_EQ(KindOf(out), type) << what;
             if (fifo) {
                 EXPECT_EQ(Ends(fifo->Received(), extension == ".pdf"), Ends(expected, extension == ".pdf")) << what;
             }
@@ -142,46 +141,58 @@ TEST(KvtoolOutputs, ANodeIsWrittenIntoAndStaysWhatItWas) {
 // does not end the program (the whole file does not fit in the pipe).
 TEST(KvtoolOutputs, AFifoWhoseReaderLeavesIsAFailure) {
     test::TempDir dir;
-    Fifo fifo(dir / "radio.dat", true);
+    Make(S_IFIFO, dir / "radio.dat");
+    FifoReader fifo(dir / "radio.dat", true);
     const ToolRun run = Kvtool({"new", "-o", (dir / "radio.dat").string()});
     EXPECT_EQ(fifo.Received(), "[");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find((dir / "radio.dat").string() + ": Broken pipe"), std::string::npos) << run.err;
 }
 
-// kvtool as a process with its standard output on `out`, read back from
-// `back` (a pipe's ends, a terminal's), run by nobody where we are root.
-std::pair<std::string, int> RunProcess(const std::vector<std::string>& args, int out, int back) {
+// kvtool as a process, as nobody where we are root (a user who may not
+// write in /dev), its standard output a pipe or a terminal; what came out
+// and its exit status.
+std::pair<std::string, int> RunProcess(const std::vector<std::string>& args, bool terminal = false) {
+    int ends[2];  // what we read back, kvtool's standard output
+    if (terminal ? openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr) != 0 : pipe(ends) != 0) return {"", -1};
+    if (!terminal && geteuid() == 0 && fchown(ends[0], 65534, 65534) != 0) return {"", -1};  // its own pipe
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
-        dup2(out, STDOUT_FILENO);
+        dup2(ends[1], STDOUT_FILENO);
         std::vector<char*> argv{const_cast<char*>(KVTOOL_PATH)};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(KVTOOL_PATH, argv.data());
         _exit(127);
     }
-    close(out);
-    std::string received = ReadToEnd(back);
+    close(ends[1]);
+    std::string received = ReadToEnd(ends[0]);
     int status = 0;
     waitpid(child, &status, 0);
     return {std::move(received), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
-// kvtool's own standard output named as its output, into a pipe, by a user
-// who may not write in /dev, where a draft beside the PDF would go.
-TEST(KvtoolOutputs, StandardOutputAsTheOutputIntoAPipe) {
+// kvtool's standard output named as its output, into a pipe, where a draft
+// beside the PDF would go to /dev; and a name's control characters shown
+// escaped on a terminal, as they are into a pipe.
+TEST(KvtoolProcess, WritesIntoItsPipeAndEscapesOnlyOnATerminal) {
     test::TempDir dir;
     const std::string dat = (dir / "radio.dat").string(), pdf = (dir / "saved.pdf").string();
     ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
     ASSERT_EQ(Kvtool({"print", dat, "-o", pdf}).status, 0);
-    int out[2];
-    ASSERT_EQ(pipe(out), 0);
-    ASSERT_TRUE(geteuid() != 0 || fchown(out[0], 65534, 65534) == 0) << "the pipe is the user's own";
-    const auto [received, status] = RunProcess({"print", dat, "-o", "/dev/stdout"}, out[1], out[0]);
+    const auto [received, status] = RunProcess({"print", dat, "-o", "/dev/stdout"});
     EXPECT_EQ(status, 0);
     EXPECT_EQ(Ends(received, true), Ends(test::ReadText(pdf), true));
+
+    std::string text = test::ReadText(dat);
+    test::WriteText(dat, text.replace(text.find("DISTRESS"), 8, "\x1b[2J"));
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"show", dat}, {"report", dat}, {"csv", "export", dat, "usa"}}) {
+        const std::string shown = RunProcess(args, true).first, piped = RunProcess(args).first;
+        EXPECT_NE(shown.find("\\x1b[2J"), std::string::npos) << args[0];
+        EXPECT_EQ(shown.find('\x1b'), std::string::npos) << args[0];
+        EXPECT_NE(piped.find("\x1b[2J"), std::string::npos) << args[0];
+    }
 }
 
 TEST(TerminalText, ControlCharactersAreShownEscaped) {
@@ -196,27 +207,6 @@ TEST(TerminalText, ControlCharactersAreShownEscaped) {
     std::string out;
     EXPECT_EQ(cli::AppendForTerminal("A\r", false, out), 1u) << "a CR waits for what follows";
     EXPECT_EQ(cli::AppendForTerminal("B\xe2\x82", false, out), 1u) << "so does a character begun";
-}
-
-// On a terminal a name's controls are shown escaped; into a pipe they go as they are.
-TEST(TerminalText, KvtoolEscapesOnlyOnATerminal) {
-    test::TempDir dir;
-    const std::string dat = (dir / "radio.dat").string();
-    ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
-    std::string text = test::ReadText(dat);
-    text.replace(text.find("DISTRESS"), 8, "\x1b[2J");
-    test::WriteText(dat, text);
-    const auto run = [](const std::vector<std::string>& args, bool terminal) {
-        int ends[2];  // what we read back, kvtool's standard output
-        if (terminal ? openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr) != 0 : pipe(ends) != 0) return std::string();
-        return RunProcess(args, ends[1], ends[0]).first;
-    };
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"show", dat}, {"report", dat}, {"csv", "export", dat, "usa"}}) {
-        const std::string shown = run(args, true), piped = run(args, false);
-        EXPECT_NE(shown.find("\\x1b[2J"), std::string::npos) << args[0];
-        EXPECT_EQ(shown.find('\x1b'), std::string::npos) << args[0];
-        EXPECT_NE(piped.find("\x1b[2J"), std::string::npos) << args[0];
-    }
 }
 
 }  // namespace

@@ -18,8 +18,11 @@ namespace kv::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitCancelled = 130;
+// kvtool diff's trouble, as diff(1)'s: its 1 means "different" and nothing
+// else, so a usage error or an output it cannot write is 2.
+inline constexpr int kExitTrouble = 2;
 // A program that failed or was cancelled after its first write: the radio
-// holds part old and part new data. (2 is `kvtool diff`'s "trouble".)
+// holds part old and part new data.
 inline constexpr int kExitPartlyWritten = 3;
 
 struct CommandIo {
@@ -67,5 +70,10 @@ void AddFleetCommand(CLI::App& app, CommandSet& commands);
 
 // diff, backups.
 void AddCompareCommands(CLI::App& app, CommandSet& commands);
+
+// The status of trouble outside the command's own work (a usage error,
+// standard output that did not take everything): kExitTrouble when `app`
+// is running kvtool diff, else kExitFailed.
+int TroubleStatus(const CLI::App& app);
 
 }  // namespace kv::cli

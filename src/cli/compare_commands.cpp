@@ -13,10 +13,10 @@
 namespace kv::cli {
 namespace {
 
-// diff's exit statuses, as diff(1)'s.
+// diff's exit statuses, as diff(1)'s (and kExitTrouble).
 constexpr int kExitSame = 0;
 constexpr int kExitDifferent = 1;
-constexpr int kExitTrouble = 2;
+constexpr const char* kDiff = "diff";
 
 struct DiffOptions {
     std::string before;
@@ -72,7 +72,7 @@ int RunBackups(CommandIo& io) {
 void AddCompareCommands(CLI::App& app, CommandSet& commands) {
     auto diff = std::make_shared<DiffOptions>();
     CLI::App* diffCommand = app.add_subcommand(
-        "diff", "Show what differs between two programmings; exit 0 same, 1 different, 2 trouble");
+        kDiff, "Show what differs between two programmings; exit 0 same, 1 different, 2 trouble");
     diffCommand->add_option("before", diff->before, "Image (.hex) or settings file (.dat)")->required();
     diffCommand->add_option("after", diff->after, "Image (.hex) or settings file (.dat)")->required();
     diffCommand->add_option("--model", diff->model, "Model type code 0..6 (default: from the files)");
@@ -81,6 +81,12 @@ void AddCompareCommands(CLI::App& app, CommandSet& commands) {
 
     CLI::App* backups = app.add_subcommand("backups", "List the radio reads kept before programming, newest first");
     commands.emplace_back(backups, [](CommandIo& io) { return RunBackups(io); });
+}
+
+int TroubleStatus(const CLI::App& app) {
+    for (const CLI::App* command : app.get_subcommands())
+        if (command->get_name() == kDiff) return kExitTrouble;
+    return kExitFailed;
 }
 
 }  // namespace kv::cli

@@ -6,6 +6,7 @@
 #include "cli/stream_prompt.h"
 #include "editor/channel_csv.h"
 #include "files/data_file.h"
+#include "files/file_io.h"
 
 namespace kv::cli {
 namespace {
@@ -52,7 +53,8 @@ int RunImport(const CsvOptions& o, CommandIo& io) {
     if (!list) return kExitFailed;
     ChannelChange change = ImportChannelsCsvFile(session, *list, o.csv);
     if (!change.settings) {
-        for (const std::string& problem : change.problems) io.err << "kvtool: " << o.csv << ": " << problem << "\n";
+        for (const std::string& problem : change.problems)
+            io.err << "kvtool: " << o.csv << ": " << ReasonOf(problem, o.csv) << "\n";  // the file named once
         return Fail(io, o.output + " not written");
     }
     for (const std::string& note : change.notes) io.err << "kvtool: warning: " << o.csv << ": " << note << "\n";

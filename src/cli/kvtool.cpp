@@ -26,14 +26,15 @@ std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::st
 namespace {
 
 // Every command's output is whole or the exit status says it is not: a full
-// disk or a closed pipe behind standard output is a failure like any other.
-int CheckedOutput(CommandIo& io, int status) {
+// disk or a closed pipe behind standard output is a failure like any other
+// (diff's trouble whatever it found).
+int CheckedOutput(CommandIo& io, int status, int trouble) {
     errno = 0;
     io.out.flush();
     if (io.out.good()) return status;
     const int error = errno;
     Fail(io, "cannot write to standard output" + (error ? ": " + std::generic_category().message(error) : std::string()));
-    return status == kExitOk ? kExitFailed : status;
+    return status == kExitOk || trouble == kExitTrouble ? trouble : status;
 }
 
 int RunParsed(CLI::App& app, CommandSet& commands, CommandIo& io, const std::vector<std::string>& args) {
@@ -47,7 +48,8 @@ int RunParsed(CLI::App& app, CommandSet& commands, CommandIo& io, const std::vec
         io.out << "kvtool " << VersionText() << "\n";
         return kExitOk;
     } catch (const CLI::ParseError& e) {
-        return Fail(io, e.what());
+        Fail(io, e.what());
+        return TroubleStatus(app);
     }
     for (auto& [command, run] : commands)
         if (command->parsed()) return run(io);
@@ -69,7 +71,8 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     AddCompareCommands(app, commands);
 
     CommandIo io{out, err};
-    return CheckedOutput(io, RunParsed(app, commands, io, args));
+    const int status = RunParsed(app, commands, io, args);
+    return CheckedOutput(io, status, TroubleStatus(app));
 }
 
 }  // namespace kv::cli

@@ -246,6 +246,11 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
         return Fail(io, "nothing written: enabled channels without a receive frequency or channel number: " +
                             incomplete);
     if (!o.backup.empty() && !o.backup.ends_with(".hex")) return Fail(io, "--backup must name a .hex file");
+    // The backup asked for is written before anything else; one that cannot be is no reason to ask.
+    if (!o.backup.empty())
+        if (const std::string error = CheckFileWritable(o.backup, static_cast<size_t>(session.image.size()));
+            !error.empty())
+            return Fail(io, "nothing written: the backup cannot be saved: " + error);
     CoreApplication app;
     std::string error;
     const std::string port = PortName(o.link.port, error);
@@ -257,12 +262,14 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
     plan.dryRun = o.dryRun;
     plan.askBeforeWriting = isatty(STDIN_FILENO) != 0 && isatty(STDERR_FILENO) != 0 && !o.link.yes;
     const std::string file = o.backup;
+    plan.backupRequired = !file.empty();
     plan.keep = [file, &io](const RadioSession& s, const std::vector<uint8_t>& radio) {
         SavedBackup saved = file.empty() ? KeepInBackups(s, radio) : SavedBackup{file, ""};
         if (!file.empty())
             if (std::string failure = WriteFileAtomically(file, radio.data(), radio.size()); !failure.empty())
                 saved = {{}, std::move(failure)};
         if (saved.error.empty()) io.err << "kvtool: backup: " << saved.path.string() << "\n";
+        else if (!file.empty()) io.err << "kvtool: the backup cannot be saved: " << saved.error << "\n";
         return saved;
     };
     plan.onStep = [&setup](int step) {

@@ -1,8 +1,12 @@
+#include <unistd.h>
+
 #include <iostream>
 
 #include "cli/kvtool.h"
+#include "cli/terminal_text.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return kv::cli::RunKvtool(args, std::cout, std::cerr);
+    kv::cli::TerminalOutput out(std::cout, STDOUT_FILENO);
+    return kv::cli::RunKvtool(args, out.stream(), std::cerr);
 }

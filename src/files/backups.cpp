@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 
 #include "files/data_file.h"
 #include "files/file_io.h"
@@ -57,10 +58,23 @@ std::vector<fs::path> BackupFiles(const fs::path& folder) {
     return files;
 }
 
-void Prune(const fs::path& folder) {
-    const std::vector<fs::path> files = BackupFiles(folder);
+// Keeps the newest by name and, whatever its name's date says (a clock set
+// wrong, files copied from elsewhere), the backup just written.
+void Prune(const fs::path& folder, const fs::path& written) {
+    std::vector<fs::path> files = BackupFiles(folder);
+    std::erase_if(files, [&](const fs::path& file) { return file.filename() == written.filename(); });
     std::error_code ec;
-    for (size_t i = kBackupsKept; i < files.size(); ++i) fs::remove(files[i], ec);
+    for (size_t i = kBackupsKept - 1; i < files.size(); ++i) fs::remove(files[i], ec);
+}
+
+// Older model types' images do not tell their type: their backups carry it
+// in the name ("2026-12-07_14-03-59_KV130-type2.hex").
+std::optional<int> ModelInName(const std::string& name) {
+    const size_t at = name.rfind("-type");
+    if (at == std::string::npos || at + 6 >= name.size()) return std::nullopt;
+    const char digit = name[at + 5], after = name[at + 6];
+    if (digit < '0' || digit >= '0' + kModelCount || (after != '-' && after != '.')) return std::nullopt;
+    return digit - '0';
 }
 
 }  // namespace
@@ -70,13 +84,14 @@ SavedBackup SaveBackup(const fs::path& folder, const RadioSession& session, cons
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) return {{}, folder.string() + ": " + ec.message()};
+    // Reads in the same second, in this process or another, each get a name of their own.
     const std::string base = Stamp(now) + "_" + NameTag(session);
-    fs::path path = folder / (base + ".hex");
-    for (int n = 2; fs::exists(path, ec); ++n) path = folder / (base + "-" + std::to_string(n) + ".hex");
-    if (const std::string error = WriteFileAtomically(path, radio.data(), radio.size()); !error.empty())
-        return {{}, error};
-    Prune(folder);
-    return {path, ""};
+    const NewFile made = WriteNewFile(
+        [&](int n) { return folder / (base + (n == 1 ? "" : "-" + std::to_string(n)) + ".hex"); }, radio.data(),
+        radio.size());
+    if (made.path.empty()) return {{}, made.error};
+    Prune(folder, made.path);
+    return {made.path, ""};
 }
 
 SavedBackup SaveReadBackup(const fs::path& folder, const RadioSession& session,
@@ -94,12 +109,12 @@ std::vector<BackupEntry> ListBackups(const fs::path& folder) {
         e.date = name.substr(0, 10) + " " + name.substr(11, 8);
         std::replace(e.date.begin() + 11, e.date.end(), '-', ':');
         RadioSession session;
-        const DataFileResult loaded = LoadDataFile(session, file, std::nullopt);
+        const DataFileResult loaded = LoadDataFile(session, file, ModelInName(name));
         if (loaded.ok) {
             e.model = session.ModelName();
             e.destination = DestinationName(session);
         } else {
-            e.problem = "damaged: " + loaded.error;
+            e.problem = "damaged: " + ReasonOf(loaded.error, file);  // the line names the file already
         }
         entries.push_back(std::move(e));
     }

@@ -20,8 +20,10 @@ struct SavedBackup {
     std::string error;           // "PATH: reason"
 };
 
-// Keeps `radio` (a whole read, the session's image size) as a new backup,
-// then removes all but the newest kBackupsKept.
+// Keeps `radio` (a whole read, the session's image size) as a new backup
+// under a name no other read took, even one in the same second in another
+// process; then removes the oldest by name beyond kBackupsKept, never the
+// one just written.
 SavedBackup SaveBackup(const std::filesystem::path& folder, const RadioSession& session,
                        const std::vector<uint8_t>& radio, std::chrono::system_clock::time_point now);
 
@@ -37,7 +39,9 @@ struct BackupEntry {
     std::string problem;      // why it cannot be restored; "" when it can
 };
 
-// The backups in the folder, newest first; a missing folder has none.
+// The backups in the folder, newest first; a missing folder has none. The
+// model type is read from the file, or from the name where the image does
+// not tell it (types 0-4: "..._KV130-type2.hex").
 std::vector<BackupEntry> ListBackups(const std::filesystem::path& folder);
 
 // "NAME<tab>2026-12-07 14:03:59<tab>KV170<tab>KV170-usa"; a damaged one has its problem after the date.

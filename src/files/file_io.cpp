@@ -1,10 +1,14 @@
 #include "files/file_io.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -74,11 +78,29 @@ FileBytes ReadFileBytes(const fs::path& path, uintmax_t maxBytes) {
     return result;
 }
 
+std::string ReasonOf(const std::string& error, const fs::path& path) {
+    const std::string named = Describe(path, "");
+    return error.starts_with(named) ? error.substr(named.size()) : error;
+}
+
 bool IsReadOnlyRefusal(const std::string& error) { return error.ends_with(": " + Errno(EACCES)); }
 
+OutputTarget OutputTargetOf(const fs::path& path) {
+    struct stat info {};
+    // Nothing there yet, or nothing to be learnt: the file's write says why it cannot be made.
+    if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return {};
+    if (S_ISDIR(info.st_mode)) return {OutputKind::Refused, Describe(path, "is a directory")};
+    if (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) return {OutputKind::Stream, ""};
+    // A disk: never written over by a save.
+    return {OutputKind::Refused, Describe(path, "is a block device")};
+}
+
 fs::path TemporaryFileBeside(const fs::path& target, std::string& error) {
+    std::error_code ec;
+    const fs::path folder =
+        OutputTargetOf(target).kind == OutputKind::Stream ? fs::temp_directory_path(ec) : FolderOf(target);
     std::string temp;
-    const int fd = MakeTemporary(FolderOf(target), temp);
+    const int fd = MakeTemporary(folder, temp);
     if (fd < 0) {
         error = Describe(target, Errno(errno));
         return {};
@@ -99,8 +121,6 @@ WriteTarget TargetOf(const fs::path& path, ReadOnlyFiles readOnly, std::string& 
     std::string linkError;
     const fs::path file = FollowLinks(path, linkError);
     if (file.empty()) return error = Describe(path, linkError), WriteTarget{};
-    std::error_code ec;
-    if (fs::is_directory(file, ec)) return error = Describe(path, "is a directory"), WriteTarget{};
     // Keep the permissions an existing file had; a new file gets the usual 0644.
     struct stat old {};
     const bool exists = ::stat(file.c_str(), &old) == 0;
@@ -122,9 +142,70 @@ int WriteAll(int fd, const char* bytes, size_t size) {
     return 0;
 }
 
+// A reader that went away (a closed pipe) is a failure to report, not a
+// signal that ends the program: SIGPIPE is held back while a stream is
+// written, and one raised there is taken away again.
+class HoldBackSigpipe {
+public:
+    HoldBackSigpipe() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        wasPending_ = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipe_, &old_);
+    }
+    ~HoldBackSigpipe() {
+        const timespec now{};
+        if (!wasPending_)
+            while (sigtimedwait(&pipe_, nullptr, &now) == SIGPIPE) {}
+        pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    HoldBackSigpipe(const HoldBackSigpipe&) = delete;
+    HoldBackSigpipe& operator=(const HoldBackSigpipe&) = delete;
+
+private:
+    sigset_t pipe_{}, old_{};
+    bool wasPending_ = false;
+};
+
+// A device or FIFO opened as it is (no file is made where none is); a socket connected to.
+int OpenStream(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string name = path.string();
+        if (name.size() >= sizeof address.sun_path) return errno = ENAMETOOLONG, -1;
+        std::memcpy(address.sun_path, name.c_str(), name.size() + 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0 || ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
+        const int error = errno;
+        ::close(fd);
+        return errno = error, -1;
+    }
+    int fd = -1;
+    do fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+std::string WriteStream(const fs::path& path, const void* data, size_t size) {
+    const HoldBackSigpipe held;
+    const int fd = OpenStream(path);
+    if (fd < 0) return Describe(path, Errno(errno));
+    int failure = WriteAll(fd, static_cast<const char*>(data), size);
+    if (::close(fd) != 0 && failure == 0 && errno != EINTR) failure = errno;
+    return failure == 0 ? "" : Describe(path, Errno(failure));
+}
+
 }  // namespace
 
 std::string CheckFileWritable(const fs::path& path, size_t size) {
+    const OutputTarget output = OutputTargetOf(path);
+    if (output.kind == OutputKind::Refused) return output.error;
+    if (output.kind == OutputKind::Stream)
+        return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? "" : Describe(path, Errno(errno));
     std::string error;
     const WriteTarget target = TargetOf(path, ReadOnlyFiles::Refuse, error);
     if (target.file.empty()) return error;
@@ -140,6 +221,9 @@ std::string CheckFileWritable(const fs::path& path, size_t size) {
 }
 
 std::string WriteFileAtomically(const fs::path& path, const void* data, size_t size, ReadOnlyFiles readOnly) {
+    const OutputTarget output = OutputTargetOf(path);
+    if (output.kind == OutputKind::Refused) return output.error;
+    if (output.kind == OutputKind::Stream) return WriteStream(path, data, size);
     std::string refusal;
     const WriteTarget target = TargetOf(path, readOnly, refusal);
     if (target.file.empty()) return refusal;
@@ -166,6 +250,30 @@ std::string WriteFileAtomically(const fs::path& path, const void* data, size_t s
         return Describe(path, Errno(error));
     }
     return "";
+}
+
+NewFile WriteNewFile(const std::function<fs::path(int)>& nameFor, const void* data, size_t size) {
+    constexpr int kNames = 1000;
+    const fs::path first = nameFor(1);
+    std::string temp;
+    const int fd = MakeTemporary(FolderOf(first), temp);
+    if (fd < 0) return {{}, Describe(first, Errno(errno))};
+    int failure = WriteAll(fd, static_cast<const char*>(data), size);
+    if (failure == 0 && (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0)) failure = errno;
+    if (::close(fd) != 0 && failure == 0) failure = errno;
+    NewFile made;
+    fs::path name = first;
+    // link() fails on a name that exists, whoever made it and however recently.
+    for (int n = 1; failure == 0; name = nameFor(++n)) {
+        if (::link(temp.c_str(), name.c_str()) == 0) {
+            made.path = name;
+            break;
+        }
+        if (errno != EEXIST || n == kNames) failure = errno;
+    }
+    ::unlink(temp.c_str());
+    if (failure != 0) made.error = Describe(name, Errno(failure));
+    return made;
 }
 
 }  // namespace kv

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "editor/channel_csv.h"
+#include "files/file_io.h"
 #include "files/image_file.h"
 #include "files/session_commands.h"
 #include "files/settings_file.h"
@@ -423,8 +424,9 @@ bool MainWindow::ImportChannels() {
     if (!list) return false;
     const auto path = ChooseOpenName(kCsvFilter);
     if (!path) return false;
-    const ChannelChange change = ImportChannelsCsvFile(s_, *list, *path);
+    ChannelChange change = ImportChannelsCsvFile(s_, *list, *path);
     if (!change.settings) {
+        for (std::string& problem : change.problems) problem = ReasonOf(problem, *path);  // the file named once
         services_.prompt.Show(ChannelProblemsMessage("Nothing was imported from " + path->string() + ".", change.problems));
         return false;
     }

@@ -84,10 +84,19 @@ std::string PortMissingText(const std::string& port, const std::vector<std::stri
     return what + "The ports that do: " + Joined(existing) + ".";
 }
 
-std::string PortPermissionText(const std::string& port, const std::string& group) {
-    const std::string owner = group.empty() ? "dialout" : group;
-    return PortOrChosen(port) + ": permission denied. Join the group that owns the device (sudo usermod -aG " +
-           owner + " $USER), then log in again.";
+std::string PortPermissionText(const std::string& port, const std::string& group, const std::string& vendor,
+                               const std::string& product) {
+    const std::string at = PortOrChosen(port);
+    if (!group.empty())
+        return at + ": permission denied. Join the group that owns the device (sudo usermod -aG " + group +
+               " $USER), then log in again.";
+    const bool known = !vendor.empty() && !product.empty();
+    return at + ": permission denied. The device allows only its owner. Grant access with a udev rule for the "
+                "adapter: a file /etc/udev/rules.d/70-kvprog.rules holding the line SUBSYSTEM==\"tty\", "
+                "ATTRS{idVendor}==\"" + (known ? vendor : "VVVV") + "\", ATTRS{idProduct}==\"" +
+           (known ? product : "PPPP") + "\", GROUP=\"dialout\", MODE=\"0660\"" +
+           (known ? "" : " (udevadm info -a -n " + at + " shows the adapter's idVendor and idProduct)") +
+           "; then join dialout (sudo usermod -aG dialout $USER), log in again and plug the adapter in again.";
 }
 
 std::string PortBusyText(const std::string& port, const std::string& holder) {

@@ -34,8 +34,12 @@ std::string MissingPortNote(const std::string& port);
 // A port that did not open, by cause.
 // existing: the ports that are present (none: the cable may be unplugged).
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing);
-// group: the group that owns the device ("dialout"); empty when unknown.
-std::string PortPermissionText(const std::string& port, const std::string& group);
+// group: a group the device lets read and write, to join ("dialout"); empty
+// when none may be suggested (the device allows only its owner, or its group
+// is root's): then a udev rule for the adapter, with its USB vendor and
+// product numbers ("0403", "6001") when known.
+std::string PortPermissionText(const std::string& port, const std::string& group, const std::string& vendor = "",
+                               const std::string& product = "");
 // holder: the program that holds the port ("minicom (process 4711)"); empty when the system does not tell.
 std::string PortBusyText(const std::string& port, const std::string& holder);
 

@@ -95,8 +95,9 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
             const SavedBackup saved = plan.keep(session, radio);
             r.backupPath = saved.path.string();
             if (!saved.error.empty() &&
-                Ask(link, "The backup could not be saved: " + saved.error + "\r\nProgram the radio without a backup?",
-                    MessageIcon::Exclamation, Buttons::YesNoDefaultNo) != Answer::Yes) {
+                (plan.backupRequired ||
+                 Ask(link, "The backup could not be saved: " + saved.error + "\r\nProgram the radio without a backup?",
+                     MessageIcon::Exclamation, Buttons::YesNoDefaultNo) != Answer::Yes)) {
                 r.outcome = TransferOutcome::Declined;
                 return r;
             }

@@ -23,6 +23,9 @@ struct SafeProgramPlan {
     std::function<SavedBackup(const RadioSession&, const std::vector<uint8_t>&)> keep;
     // Told as each step begins (kvtool names its progress lines after it).
     std::function<void(int step)> onStep;
+    // A backup that cannot be kept stops before the write without asking
+    // (a backup file the user named); else it is a question.
+    bool backupRequired = false;
 };
 
 enum class SafeProgramStep { Backup, Preview, Write, Verify, Done };

@@ -69,8 +69,9 @@ std::string PrintReport(const RadioSession& session, QPrinter& printer) {
 
 std::string ExportReportPdf(const RadioSession& session, const std::filesystem::path& path) {
     // The printer writes a file of its own and says nothing when the disk
-    // fills: it writes beside the target, the result is checked whole, and
-    // only then replaces the target as every other file is saved.
+    // fills: it writes beside the target (or, for a pipe or a device, in the
+    // temporary folder), the result is checked whole, and only then goes to
+    // the target as every other file is saved.
     std::string error;
     const std::filesystem::path draft = TemporaryFileBeside(path, error);
     if (draft.empty()) return error;
@@ -84,7 +85,7 @@ std::string ExportReportPdf(const RadioSession& session, const std::filesystem::
     const FileBytes pdf = ReadFileBytes(draft, kLargestPdf);
     std::filesystem::remove(draft);
     if (!error.empty()) return path.string() + ": " + error;
-    if (!pdf.ok) return path.string() + ": " + pdf.error;
+    if (!pdf.ok) return path.string() + ": " + ReasonOf(pdf.error, draft);  // the draft's name means nothing to the user
     if (!PdfComplete(pdf.bytes)) return path.string() + ": the PDF could not be written whole (is the disk full?)";
     return WriteFileAtomically(path, pdf.bytes.data(), pdf.bytes.size());
 }

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QSerialPortInfo>
+
 #include "link/link_texts.h"
 #include "qt/qt_platform.h"
 
@@ -111,15 +113,24 @@ std::string DescribeOpenFailure(const std::string& port, QSerialPort::SerialPort
         return PortMissingText(path, present);
     }
     const bool busy = qtText.find("locked") != std::string::npos || qtText.find("busy") != std::string::npos;
-    if (!busy && error == QSerialPort::PermissionError && access(path.c_str(), R_OK | W_OK) != 0)
-        return PortPermissionText(path, OwningGroup(path));
+    if (!busy && error == QSerialPort::PermissionError && access(path.c_str(), R_OK | W_OK) != 0) {
+        // The adapter's USB numbers, for the udev rule that lets the user at it.
+        const QSerialPortInfo info(QString::fromStdString(std::filesystem::path(path).filename().string()));
+        const auto hex = [](bool known, quint16 id) { return known ? QString::number(id, 16).rightJustified(4, '0').toStdString() : ""; };
+        return PortPermissionText(path, GroupToJoin(path), hex(info.hasVendorIdentifier(), info.vendorIdentifier()),
+                                  hex(info.hasProductIdentifier(), info.productIdentifier()));
+    }
     if (busy || error == QSerialPort::PermissionError) return PortBusyText(path, PortHolder(path));
     return path + ": " + qtText;
 }
 
-std::string OwningGroup(const std::filesystem::path& device) {
+std::string GroupToJoin(const std::filesystem::path& device) {
     struct stat info {};
     if (stat(device.c_str(), &info) != 0) return "";
+    // Joining a group helps only when the device lets that group read and
+    // write; and root's group is never advice to give.
+    constexpr mode_t kReadWrite = S_IRGRP | S_IWGRP;
+    if (info.st_gid == 0 || (info.st_mode & kReadWrite) != kReadWrite) return "";
     const group* g = getgrgid(info.st_gid);
     return g ? g->gr_name : "";
 }

@@ -39,12 +39,14 @@ private:
 };
 
 // What is wrong and what to do, for a port that did not open: missing (with
-// the ports that are present), permission denied (with the group to join),
-// busy (with the program that holds it, when the system tells).
+// the ports that are present), permission denied (with the group to join,
+// or the udev rule for the adapter), busy (with the program that holds it,
+// when the system tells).
 std::string DescribeOpenFailure(const std::string& port, QSerialPort::SerialPortError error, const std::string& qtText);
 
-// The group that owns the device ("dialout"); empty when unknown.
-std::string OwningGroup(const std::filesystem::path& device);
+// The group to join to open the device ("dialout"): the device's group
+// when it may read and write it and is not root's; else empty.
+std::string GroupToJoin(const std::filesystem::path& device);
 
 // The program that holds the device, "minicom (process 4711)": from its
 // LCK..NAME lock file, else from the processes that have it open; empty

@@ -47,11 +47,12 @@ TEST(KvtoolCsv, FailsWithEveryBadCellAndLeavesOutAlone) {
 
     const struct {
         std::vector<std::string> args;
-        const char* error;
+        std::string error;
     } failures[] = {
         {{"csv", "export", dat, "marine"}, "LIST must be one of usa, intl, can, wx, rg, lmr, exp"},
         {{"csv", "export", (dir / "missing.dat").string(), "usa"}, "missing.dat"},
-        {{"csv", "import", dat, "usa", (dir / "missing.csv").string(), "-o", out}, "missing.csv"},
+        {{"csv", "import", dat, "usa", (dir / "missing.csv").string(), "-o", out},
+         "kvtool: " + (dir / "missing.csv").string() + ": No such file"},  // named once
         {{"csv", "import", dat, "usa", csv, "-o", out}, "row 1, column 2: \"RX(MHz)\" expected, found \"CHD\""},
     };
     for (const auto& f : failures) {

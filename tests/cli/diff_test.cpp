@@ -47,6 +47,8 @@ TEST(KvtoolDiff, ExitsAsDiffDoes) {
     const auto models = Kvtool({"diff", f.dat, older});
     EXPECT_EQ(models.status, 2);
     EXPECT_NE(models.err.find("different model types (5 and 4)"), std::string::npos) << models.err;
+    for (const std::vector<std::string>& usage : {std::vector<std::string>{"diff", f.hex}, {"diff", "-x", f.hex, f.dat}})
+        EXPECT_EQ(Kvtool(usage).status, 2) << "a usage error: " << usage[1];
 }
 
 TEST(KvtoolDiff, JsonHasThePathsAndTheTypesOfShow) {

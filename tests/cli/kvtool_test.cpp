@@ -89,8 +89,6 @@ TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
     ASSERT_EQ(Kvtool({"new", "-o", good}).status, 0);
     ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
     const std::string missing = (dir / "missing.hex").string();
-    const std::string folder = (dir / "folder.hex").string();
-    std::filesystem::create_directory(folder);
     struct Refusal {
         const char* what;
         std::vector<std::string> args;
@@ -106,11 +104,12 @@ TEST(Kvtool, RefusesWithOneLineNamingTheFileAndTheReason) {
         {"bad region", {"new", "--model", "6", "--region", "7", "-o", good}, "--region", "intl"},
         {"bad variant", {"new", "--variant", "KV999", "-o", good}, "--variant", "KV999"},
         {"no command", {}, "", "subcommand"},
-        {"unwritable output", {"new", "-o", folder}, folder, "is a directory"},
         {"unknown kind", {"new", "-o", (dir / "a.txt").string()}, "a.txt", "unknown kind of file"},
         {"report: wrong model", {"report", good, "--model", "6"}, good, "ModelType Error !!"},
         {"report: bad model", {"report", good, "--model", "7"}, "--model", "0 to 6"},
-        {"report: output is a folder", {"report", good, "-o", folder}, folder, "is a directory"},
+        {"program: a backup file that cannot be written",
+         {"program", good, "--port", missing, "--yes", "--backup=" + (dir / "no" / "b.hex").string()},
+         "no/b.hex: No such file", "nothing written: the backup cannot be saved"},
     };
     for (const auto& c : cases) {
         const ToolRun run = Kvtool(c.args);
@@ -233,13 +232,16 @@ TEST(Kvtool, AnOutputThatCannotBeWrittenIsAFailure) {
     TempDir dir;
     const std::string file = (dir / "radio.dat").string();
     ASSERT_EQ(Kvtool({"new", "-o", file}).status, 0);
+    const std::string other = (dir / "other.dat").string();  // differs from file
+    ASSERT_EQ(Kvtool({"new", "--variant", "KV150", "-o", other}).status, 0);
     const std::vector<std::vector<std::string>> commands = {
-        {"show", file}, {"show", file, "--json"}, {"narrow", file}, {"report", file}, {"ports"}, {"--help"}};
+        {"show", file}, {"show", file, "--json"}, {"narrow", file},       {"report", file},
+        {"ports"},      {"--help"},               {"diff", file, other}, {"diff", "--json", file, file}};
     for (const auto& args : commands) {
         FullOutput full;
         std::ostream out(&full);
         std::ostringstream err;
-        EXPECT_EQ(cli::RunKvtool(args, out, err), 1) << args[0];
+        EXPECT_EQ(cli::RunKvtool(args, out, err), args[0] == "diff" ? 2 : 1) << args[0] << " " << args.back();
         EXPECT_NE(err.str().find("cannot write to standard output"), std::string::npos) << args[0] << ": " << err.str();
     }
     // And through the real program, on /dev/full.

@@ -114,7 +114,6 @@ TEST(AtomicWrite, ReplacesTheWholeFile) {
 TEST(AtomicWrite, AFailureLeavesTheOldFile) {
     TempDir dir;
     const uint8_t byte = 9;
-    EXPECT_NE(WriteFileAtomically(dir.path(), &byte, 1), "") << "a folder is not a file";
     EXPECT_NE(WriteFileAtomically(dir / "no" / "such" / "f", &byte, 1), "");
     if (geteuid() != 0) {  // root may write anywhere
         WriteAll(dir / "f", {1, 2, 3});

@@ -140,6 +140,10 @@ TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
     EXPECT_THAT(rig.prompt.shown()[3].text, HasSubstr("Nothing was imported from "));
     EXPECT_THAT(rig.prompt.shown()[3].text, HasSubstr("row 1, column 3: \"USA\" expected, the row ends"));
     EXPECT_EQ(rig.session.settings, imported);
+    WriteText(path, std::string("\x7F" "ELF\0", 5));  // a problem of the file itself: the path named once
+    rig.files.names = {path};
+    rig.Trigger("mnuFileImportCsv");
+    EXPECT_EQ(rig.prompt.shown().back().text.find(path.string(), 30), std::string::npos) << rig.prompt.shown().back().text;
 
     // Without a list on show there is nothing to export.
     rig.window->SelectNodeByKey("Common");

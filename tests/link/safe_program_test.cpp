@@ -112,6 +112,11 @@ TEST(SafeProgram, ABackupThatCannotBeSavedIsAQuestionWhoseDefaultWritesNothing) 
     EXPECT_EQ(rig.Shown(), Texts{"The backup could not be saved: /backups: Permission denied\r\nProgram the radio "
                                  "without a backup?"});
     EXPECT_TRUE(rig.radio.written().empty());
+    // A backup file the user named: no question, and no write even where the answer would be Yes.
+    LinkRig named(Renamed(), ProgrammedRadio(5), test::Synced(), {Answer::Yes});
+    const SafeProgramPlan plan{true, true, false, false, keeper.Keep(), {}, true};
+    EXPECT_EQ(ProgramSafely(named.link, named.session, plan).outcome, TransferOutcome::Declined);
+    EXPECT_TRUE(named.radio.written().empty());
 }
 
 TEST(SafeProgram, ADryRunReadsAndWorksOutTheChangesWithoutAskingOrWriting) {

@@ -37,9 +37,11 @@ using CommandSet = std::vector<std::pair<CLI::App*, CommandRunner>>;
 int Fail(CommandIo& io, const std::string& line);
 
 // Loads a command's input file (model -1: the file's own). Nothing when it
-// loaded, with the values it held out of their fields' ranges listed on
-// stderr as warnings; else the failure status, the reason told.
-std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::string& file, int model);
+// loaded, with what it could not take as it stands (parts missing, values
+// out of their fields' ranges) listed on stderr as warnings, and the parts
+// missing in `missing` when given; else the failure status, the reason told.
+std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::string& file, int model,
+                             std::vector<std::string>* missing = nullptr);
 
 // The session `kvtool new` starts from: the model's defaults, or a
 // destination's default data file, with the variant and region given.

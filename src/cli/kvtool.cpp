@@ -15,11 +15,13 @@ int Fail(CommandIo& io, const std::string& line) {
     return kExitFailed;
 }
 
-std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::string& file, int model) {
+std::optional<int> LoadInput(CommandIo& io, RadioSession& session, const std::string& file, int model,
+                             std::vector<std::string>* missing) {
     if (model >= 0 && !IsValidModel(model)) return Fail(io, ModelOptionError(model));
     const DataFileResult loaded = LoadDataFile(session, file, model >= 0 ? std::optional<int>(model) : std::nullopt);
     if (!loaded.ok) return Fail(io, loaded.error);
     for (const std::string& warning : loaded.warnings) io.err << "kvtool: warning: " << file << ": " << warning << "\n";
+    if (missing) *missing = loaded.missing;
     return std::nullopt;
 }
 

@@ -17,6 +17,7 @@
 #include "files/data_file.h"
 #include "files/error_log.h"
 #include "files/file_io.h"
+#include "files/session_commands.h"
 #include "link/tracing_line.h"
 #include "files/backups.h"
 #include "link/link_texts.h"
@@ -240,7 +241,12 @@ SavedBackup KeepInBackups(const RadioSession& session, const std::vector<uint8_t
 
 int RunProgram(const ProgramOptions& o, CommandIo& io) {
     RadioSession session;
-    if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
+    std::vector<std::string> missing;
+    if (const auto failed = LoadInput(io, session, o.file, o.model, &missing)) return *failed;
+    // Defaults in place of what a file cut short lacks reach no radio unasked.
+    TerminalPrompt ask(io.err, isatty(STDIN_FILENO) != 0 && isatty(STDERR_FILENO) != 0, o.link.yes);
+    if (!missing.empty() && !o.dryRun && ask.Show(IncompleteDataQuestion(o.file, missing)) != Answer::Yes)
+        return Fail(io, "nothing written: " + o.file + " is incomplete");
     // The radio gets no enabled channel it cannot use, as from the window.
     if (const std::string incomplete = IncompleteChannels(session); !incomplete.empty())
         return Fail(io, "nothing written: enabled channels without a receive frequency or channel number: " +

@@ -649,7 +649,10 @@ struct ListReader {
         const std::optional<ChannelRecord> plan = MarineChannelOf(row);
         if (!plan) return std::nullopt;
         const bool same = atPlace && atPlace->Enable && MarineChannelLabel(*atPlace) == MarineChannelLabel(*plan);
-        return Apply(row, same ? *atPlace : *plan, 0);
+        ChannelRecord ch = Apply(row, same ? *atPlace : *plan, 0);
+        if (const auto kept = KeepReceiveOnly(MarineGroupOf(list), ch))
+            problems.Add(row.number, "SIMP/DUP", KeptReceiveOnlyText(*kept));
+        return ch;
     }
 
     // The rows after the header (required) or an optional header. Empty

@@ -17,7 +17,7 @@ std::vector<ListEntry> PriorityEntries(const RadioSession& s, int group) {
         const MarineGroup& slots = s.settings.Marine(group);
         for (int i = 0; i < kMarineSlots; ++i) {
             const ChannelRecord& ch = slots[static_cast<size_t>(i)];
-            if (ch.Enable) entries.push_back({ChannelText(ch.BaseCh, s.model), i + 1});
+            if (ch.Enable) entries.push_back({ChannelText(ch.BaseCh, s.model), MarineMemoryIndex(i)});
         }
         return entries;
     }
@@ -30,19 +30,14 @@ std::vector<ListEntry> PriorityEntries(const RadioSession& s, int group) {
     return entries;
 }
 
-namespace {
-// The record a marine priority names, or -1.
-int PriorityRecord(int priority) { return priority >= 1 && priority <= kMarineSlots ? priority - 1 : -1; }
-}  // namespace
-
 int PriorityAfterInsert(int priority, int selected) {
-    const int record = PriorityRecord(priority);
+    const int record = MarineRecordOf(priority);
     if (record < 0 || record <= selected) return priority;
     return record + 1 < kMarineSlots ? priority + 1 : kNoPriority;
 }
 
 int PriorityAfterDelete(int priority, int selected) {
-    const int record = PriorityRecord(priority);
+    const int record = MarineRecordOf(priority);
     if (record < 0 || record < selected) return priority;
     return record == selected ? kNoPriority : priority - 1;
 }

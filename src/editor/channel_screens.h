@@ -24,8 +24,8 @@ struct ListEntry {
 inline constexpr int kNoPriority = -1;
 
 // "Off", then the enabled channels of group k (0 USA, 1 INTL, 2 CAN, 3 LMR).
-// A marine entry's value is its record index + 1 (as the report reads a
-// marine priority); an LMR/EXP entry's value is its memory index.
+// An entry's value is the channel's memory index (a marine one counts the
+// records from 1, see MarineMemoryIndex).
 std::vector<ListEntry> PriorityEntries(const RadioSession& session, int group);
 
 // The list moves records (an insert after record s moves records s + 1 on

@@ -22,6 +22,10 @@ struct EditorState {
     bool dataChanged = false;
     std::filesystem::path currentFile;  // empty for new data
     ProgramChoices program;             // backup before and verify after programming
+    // A settings file that lacked parts when it was opened: while it is the
+    // current file, Program asks first (IncompleteDataQuestion).
+    std::filesystem::path incompleteFile;
+    std::vector<std::string> missingParts;
 };
 
 // Sets the screen-building flag for a scope and clears it on every exit path.

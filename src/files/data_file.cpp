@@ -20,7 +20,9 @@ std::string JoinTexts(const std::vector<Message>& messages) {
     return text;
 }
 
-DataFileResult Failure(const fs::path& path, const std::string& reason) { return {false, path.string() + ": " + reason, {}}; }
+DataFileResult Failure(const fs::path& path, const std::string& reason) {
+    return {false, path.string() + ": " + reason, {}, {}};
+}
 
 // Image files name model types 5 and 6 in their first identification word.
 std::optional<int> ModelOfImage(const std::vector<uint8_t>& bytes) {
@@ -34,24 +36,25 @@ std::optional<int> ModelOfImage(const std::vector<uint8_t>& bytes) {
 DataFileResult LoadImage(RadioSession& s, const fs::path& path, std::optional<int> model) {
     if (!model) {
         const FileBytes file = ReadFileBytes(path, kImageSize);
-        if (!file.ok) return {false, file.error, {}};
+        if (!file.ok) return {false, file.error, {}, {}};
         model = ModelOfImage(file.bytes);
         if (!model) return Failure(path, "the model type is not known from the file; give the model type");
     }
     s.model = *model;
     ResetToDefaults(s);
-    const FileOutcome opened = OpenImageFile(s, path);
+    std::vector<std::string> warnings;
+    const FileOutcome opened = OpenImageFile(s, path, &warnings);
     if (!opened.ok) {
         const bool checkFailed = !opened.messages.empty() && opened.messages.front().text != text::kFileReadError;
-        return checkFailed ? Failure(path, JoinTexts(opened.messages)) : DataFileResult{false, opened.detail, {}};
+        return checkFailed ? Failure(path, JoinTexts(opened.messages)) : DataFileResult{false, opened.detail, {}, {}};
     }
     s.region = RegionFromByte(s.model, s.image[map::RegionByte]);
-    return {true, "", {}};
+    return {true, "", warnings, {}};
 }
 
 DataFileResult LoadSettings(RadioSession& s, const fs::path& path, std::optional<int> model) {
     const FileBytes file = ReadFileBytes(path, kLargestSettingsFile);
-    if (!file.ok) return {false, file.error, {}};
+    if (!file.ok) return {false, file.error, {}, {}};
     const SettingsTable table = SettingsTable::Parse(
         std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
     const int fileModel = SettingsFileModel(table);
@@ -60,7 +63,7 @@ DataFileResult LoadSettings(RadioSession& s, const fs::path& path, std::optional
     ResetToDefaults(s);
     const SettingsLoad load = ApplySettingsTable(s, table);
     if (load.result != LoadResult::Loaded) return Failure(path, JoinTexts(load.messages));
-    return {true, "", load.warnings};
+    return {true, "", load.warnings, load.missing};
 }
 
 }  // namespace
@@ -95,11 +98,11 @@ DataFileResult SaveDataFile(RadioSession& s, const fs::path& path, Prompt& promp
         default:
             return Failure(path, "unknown kind of file (use .hex or .dat)");
     }
-    if (saved.ok) return {true, "", {}};
+    if (saved.ok) return {true, "", {}, {}};
     return {false,
             saved.detail.empty() ? Failure(path, JoinTexts(saved.messages)).error
                                  : JoinTexts(saved.messages) + ": " + saved.detail,
-            {}};
+            {}, {}};
 }
 
 }  // namespace kv

@@ -18,7 +18,8 @@ DataFileKind KindOfDataFile(const std::filesystem::path& path);
 struct DataFileResult {
     bool ok = false;
     std::string error;  // one line: "PATH: reason", with the system's texts where there are some
-    std::vector<std::string> warnings;  // values a settings file held that their fields cannot take
+    std::vector<std::string> warnings;  // what a load could not take as it stands, one line each
+    std::vector<std::string> missing;   // the warnings that name what a settings file lacks
 };
 
 // Loads a file into a fresh session: the model comes from the file (the

@@ -119,7 +119,7 @@ void ApplyFactoryDefaults(RadioSession& s, const Destination& destination) {
     const auto channel16 = std::find_if(plan.begin(), plan.end(), [](const ChannelRecord& ch) {
         return ch.Enable && ch.BaseCh == 16 && ch.StatusNo.empty() && ch.StatusIcon.empty();
     });
-    common.LastDisplayCh = common.MarineLmrCh = static_cast<int32_t>(channel16 - plan.begin());
+    common.LastDisplayCh = common.MarineLmrCh = MarineMemoryIndex(static_cast<int>(channel16 - plan.begin()));
     EncodeImage(s);
     NormalizeImage(s);
     ImageChecksum(s.image);

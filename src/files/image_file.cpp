@@ -36,13 +36,15 @@ FileOutcome ReadImageFile(RadioSession& s, const std::filesystem::path& path, bo
     return outcome;
 }
 
-FileOutcome OpenImageFile(RadioSession& s, const std::filesystem::path& path) {
+FileOutcome OpenImageFile(RadioSession& s, const std::filesystem::path& path, std::vector<std::string>* warnings) {
     const FileLength length = RegularFileLength(path);
     if (!length.ok) return {false, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation}}, length.error};
     if (!ImageFileSizeOk(s.model, length.length))
         return {false, {{text::kBadFile, text::kWindowTitle}}, path.string() + ": " + text::kBadFile};
     FileOutcome outcome = ReadImageFile(s, path, true);
-    if (outcome.ok) DecodeImage(s);
+    if (!outcome.ok) return outcome;
+    std::vector<std::string> changed = DecodeImage(s);
+    if (warnings) *warnings = std::move(changed);
     return outcome;
 }
 

@@ -25,8 +25,10 @@ struct FileOutcome {
 FileOutcome ReadImageFile(RadioSession& session, const std::filesystem::path& path, bool showMessages);
 
 // Opening an image file: the length check ("bad file!!"), the read with its
-// messages and, when it succeeds, the decode into the settings.
-FileOutcome OpenImageFile(RadioSession& session, const std::filesystem::path& path);
+// messages and, when it succeeds, the decode into the settings; what the
+// decode had to change goes to `warnings` when given.
+FileOutcome OpenImageFile(RadioSession& session, const std::filesystem::path& path,
+                          std::vector<std::string>* warnings = nullptr);
 
 // Brings the image up to date (encode, normalize, checksum) and writes it.
 FileOutcome SaveImageFile(RadioSession& session, const std::filesystem::path& path,

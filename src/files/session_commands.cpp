@@ -26,16 +26,28 @@ SettingsLoad OpenSettingsFile(RadioSession& s, const std::filesystem::path& path
         if (load.result == LoadResult::Loaded) RememberLoadedDestination(s, store);
     }
     for (const Message& message : load.messages) prompt.Show(message);
-    if (load.result == LoadResult::Loaded && !load.warnings.empty()) prompt.Show(OutOfRangeMessage(load.warnings));
+    if (load.result == LoadResult::Loaded && !load.warnings.empty()) prompt.Show(LoadWarningsMessage(load.warnings));
     return load;
 }
 
-Message OutOfRangeMessage(const std::vector<std::string>& warnings) {
-    constexpr size_t kShown = 20;
-    std::string text = "Some values of the file are out of range for the radio and were left as they were:";
-    for (size_t i = 0; i < warnings.size() && i < kShown; ++i) text += "\r\n" + warnings[i];
-    if (warnings.size() > kShown) text += "\r\n... and " + std::to_string(warnings.size() - kShown) + " more";
-    return {text, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok};
+namespace {
+std::string Lines(std::string text, const std::vector<std::string>& lines, size_t shown) {
+    for (size_t i = 0; i < lines.size() && i < shown; ++i) text += "\r\n" + lines[i];
+    if (lines.size() > shown) text += "\r\n... and " + std::to_string(lines.size() - shown) + " more";
+    return text;
+}
+}  // namespace
+
+Message LoadWarningsMessage(const std::vector<std::string>& warnings) {
+    return {Lines("Not all of the file could be taken as it stands:", warnings, 20), text::kWindowTitle,
+            MessageIcon::Exclamation, Buttons::Ok};
+}
+
+Message IncompleteDataQuestion(const std::string& file, const std::vector<std::string>& missing) {
+    return {Lines(file + " was incomplete when it was loaded:", missing, 5) +
+                "\r\nFor what is missing the radio would get the default values or those loaded before."
+                "\r\nProgram the radio anyway?",
+            text::kProgramToRadio, MessageIcon::Exclamation, Buttons::YesNoDefaultNo};
 }
 
 FileOutcome SaveAskingForProtectedFiles(const std::function<FileOutcome(ReadOnlyFiles)>& save,

@@ -29,8 +29,13 @@ bool SwitchModel(RadioSession& session, int code, Prompt& prompt, ConfigStore& s
 SettingsLoad OpenSettingsFile(RadioSession& session, const std::filesystem::path& path, Prompt& prompt,
                               ConfigStore& store);
 
-// The values a file held that their fields cannot take, in one box.
-Message OutOfRangeMessage(const std::vector<std::string>& warnings);
+// What a load could not take as it stands (parts missing, values out of
+// range, modes a receive-only channel cannot have), in one box.
+Message LoadWarningsMessage(const std::vector<std::string>& warnings);
+
+// Programming data that a file left incomplete asks first: Yes/No, No
+// being the default (and the answer without a terminal).
+Message IncompleteDataQuestion(const std::string& file, const std::vector<std::string>& missing);
 
 // A save through `save`: a write-protected file is replaced only when the
 // user says so, asked once; "No" leaves the file and says nothing more.

@@ -15,6 +15,8 @@
 
 #include "files/file_io.h"
 #include "image/codec.h"
+#include "image/defaults.h"
+#include "model/channel_plans.h"
 #include "model/field_table.h"
 #include "util/texts.h"
 
@@ -229,6 +231,7 @@ void WritePresetBytes(Writer& w, const RadioImage& image) {
 struct Reading {
     const SettingsTable& table;
     std::vector<std::string> warnings;
+    std::vector<std::string> missing;  // parts a complete file holds
 
     const std::string* Find(std::string_view section, std::string_view key) const { return table.Find(section, key); }
     std::string LookupValue(std::string_view section, std::string_view key) const {
@@ -361,20 +364,20 @@ void ApplyUsableGroups(RadioSession& s, Reading& t) {
         for (int k = 0; k <= kLmrGroup; ++k) ReadField(t, section, kStatusName, Spaced(kStatusName.key, k), groups[k]);
 }
 
-void ApplyMarineChannel(Reading& t, const std::string& section, int model, ChannelRecord& ch) {
-    const ChannelRecord plan = ch;
+void ApplyMarineChannel(Reading& t, const std::string& section, int model, int group, ChannelRecord& ch) {
     ReadRecord(t, section, kMarine, model, ch, 1);  // after the position, which placed the section
     // Whether a channel transmits is the channel's own, wherever the list
     // has moved it (the file keeps no TxDisabled).
     ch.TxDisabled = !ch.TxEnable;
-    // The plan's mask decides which bits a file may change: a receive-only
-    // channel keeps the plan's mode (the CMB broadcasts are heard on the
-    // coast frequency, Duplex 2). It belongs to the plan's channel, so it
-    // holds only while the slot still holds that channel: an insert or a
-    // delete in the list moves channels to other slots.
-    const bool planChannel = ch.BaseCh == plan.BaseCh && ch.StatusNo == plan.StatusNo && ch.StatusIcon == plan.StatusIcon;
-    if (!planChannel) ch.DuplexMask = 0xFFFF;
-    ch.Duplex = static_cast<uint8_t>((ch.Duplex & ch.DuplexMask) | (plan.Duplex & ~ch.DuplexMask));
+    // A receive-only channel keeps its plan's mode (the CMB broadcasts are
+    // heard on the coast frequency, Duplex 2) in whatever slot the file
+    // puts it; what the slot held before, from an earlier section or file,
+    // plays no part.
+    if (const auto kept = KeepReceiveOnly(group, ch)) {
+        const std::string* duplex = t.Find(section, "Duplex");
+        t.warnings.push_back("[" + section + "] Duplex" + (duplex ? "=" + *duplex : std::string(" missing")) + ": " +
+                             KeptReceiveOnlyText(*kept));
+    }
 }
 
 // Sections prefix0, prefix1, ... until the first without a "Position".
@@ -383,11 +386,20 @@ void ApplyMarineGroup(RadioSession& s, Reading& t, int group) {
     for (size_t n = 0; n <= t.sectionCount(); ++n) {
         const std::string section = Bare(kMarineSections[group], static_cast<int>(n));
         const std::string* position = t.Find(section, kPosition.key);
-        if (!position || position->empty()) return;
+        if (!position || position->empty()) {
+            // The list ends at the first section without a position.
+            for (size_t k = n + 1; k <= t.sectionCount(); ++k) {
+                const std::string later = Bare(kMarineSections[group], static_cast<int>(k));
+                if (!t.Find(later, kPosition.key)) continue;
+                t.missing.push_back("[" + later + "] and after: not read, the list ends at [" + section + "]");
+                break;
+            }
+            return;
+        }
         int16_t p = -1;
         if (!ReadInteger(t, section, kPosition.key, p, kPosition.kind.lo, kPosition.kind.hi)) continue;
         channels[static_cast<size_t>(p)].Position = p;
-        ApplyMarineChannel(t, section, s.model, channels[static_cast<size_t>(p)]);
+        ApplyMarineChannel(t, section, s.model, group, channels[static_cast<size_t>(p)]);
     }
 }
 
@@ -408,6 +420,73 @@ void ApplyPresetBytes(RadioImage& image, Reading& t) {
         const long value = NumericPrefix(t.LookupValue("PRISETCH", Bare("A", i)));
         if (value >= 0 && value <= 255) image[map::PresetBytes.address + i] = static_cast<uint8_t>(value);
     }
+}
+
+// What a complete file of the model holds: the sections and keys the writer
+// writes, in its order, less the keys that only inform ("MODEL", "TYPE",
+// "VERSION") and the directories, which the files of the classic program
+// never held.
+struct ExpectedSection {
+    std::string name;
+    std::vector<std::string> keys;
+};
+
+std::vector<ExpectedSection> CompleteFileOf(int model) {
+    RadioSession s;
+    s.model = model;
+    ResetToDefaults(s);
+    std::vector<ExpectedSection> sections;
+    const std::string text = SettingsFileText(s);
+    for (size_t at = 0, end; at < text.size(); at = end + 2) {
+        end = text.find("\r\n", at);
+        const std::string_view line(text.data() + at, end - at);
+        if (line.starts_with('[')) {
+            sections.push_back({std::string(line.substr(1, line.size() - 2)), {}});
+            continue;
+        }
+        const std::string_view key = line.substr(0, line.find('='));
+        const bool informs = sections.size() == 1 && (key == "MODEL" || key == "TYPE" || key == "VERSION");
+        if (!informs) sections.back().keys.emplace_back(key);
+    }
+    std::erase_if(sections, [](const ExpectedSection& e) {
+        return e.name.starts_with("CHMMSID") || e.name.starts_with("CHGRPID");
+    });
+    return sections;
+}
+
+// The parts of a complete file that this one lacks, a run of sections
+// lacking the same in one line: "[CHCAN60] to [PRISETCH]: missing" (a file
+// cut short), "[CHINT57] ChTag, BaseCh: missing" (cut inside a section).
+std::vector<std::string> MissingParts(const SettingsTable& table, int model) {
+    static const auto files = [] {
+        std::array<std::vector<ExpectedSection>, kModelCount> all;
+        for (int m = 0; m < kModelCount; ++m) all[static_cast<size_t>(m)] = CompleteFileOf(m);
+        return all;
+    }();
+    std::vector<std::string> lines;
+    std::string first, last, lacking;  // the run, and what its sections lack ("" for all)
+    bool inRun = false;
+    const auto endRun = [&] {
+        if (inRun)
+            lines.push_back("[" + first + "]" + (last == first ? "" : " to [" + last + "]") + lacking + ": missing");
+        inRun = false;
+    };
+    for (const ExpectedSection& section : files[static_cast<size_t>(model)]) {
+        std::string keys;
+        size_t found = 0;
+        for (const std::string& key : section.keys) {
+            if (table.Find(section.name, key)) ++found;
+            else keys += (keys.empty() ? " " : ", ") + key;
+        }
+        if (found == 0) keys.clear();
+        const bool complete = found == section.keys.size();
+        if (inRun && (complete || keys != lacking)) endRun();
+        if (complete) continue;
+        if (!inRun) first = section.name, lacking = keys, inRun = true;
+        last = section.name;
+    }
+    endRun();
+    return lines;
 }
 
 Message DifferentModel() { return {"different model!!", text::kWindowTitle, MessageIcon::Critical, Buttons::Ok}; }
@@ -439,7 +518,7 @@ FileOutcome SaveSettingsFile(const RadioSession& s, const std::filesystem::path&
 }
 
 int SettingsFileModel(const SettingsTable& table) {
-    Reading reading{table, {}};
+    Reading reading{table, {}, {}};
     int16_t model = -1;
     return ReadInteger(reading, "MAIN", "MODELTYPE", model) ? model : -1;
 }
@@ -447,10 +526,10 @@ int SettingsFileModel(const SettingsTable& table) {
 SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
     const int model = SettingsFileModel(table);
     if (model != s.model) {
-        if (TraitsOf(model).offered) return {LoadResult::SwitchModel, model, {}, "", {}};
-        return {LoadResult::OtherModel, -1, {DifferentModel()}, "", {}};
+        if (TraitsOf(model).offered) return {LoadResult::SwitchModel, model, {}, "", {}, {}};
+        return {LoadResult::OtherModel, -1, {DifferentModel()}, "", {}, {}};
     }
-    Reading t{table, {}};
+    Reading t{table, {}, MissingParts(table, s.model)};
     std::string sel1 = ReadProfileValue(table, "MAIN", "SEL1");
     std::string sel2 = ReadProfileValue(table, "MAIN", "SEL2");
     if (sel1 != "0" && sel1 != "1") sel1 = "1";
@@ -473,13 +552,15 @@ SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
     ApplyPresetBytes(s.image, t);
     WriteFlag(s.image, map::Sel1, sel1 == "1");
     WriteFlag(s.image, map::Sel2, sel2 == "1");
-    return {LoadResult::Loaded, s.model, {}, "", std::move(t.warnings)};
+    SettingsLoad load{LoadResult::Loaded, s.model, {}, "", t.missing, t.missing};
+    load.warnings.insert(load.warnings.end(), t.warnings.begin(), t.warnings.end());
+    return load;
 }
 
 SettingsLoad LoadSettingsFile(RadioSession& s, const std::filesystem::path& path) {
     const FileBytes file = ReadFileBytes(path, kLargestSettingsFile);
     if (!file.ok)
-        return {LoadResult::Unreadable, -1, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok}}, file.error, {}};
+        return {LoadResult::Unreadable, -1, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok}}, file.error, {}, {}};
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
     return ApplySettingsTable(s, SettingsTable::Parse(text));
 }

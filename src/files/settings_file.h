@@ -29,9 +29,14 @@ struct SettingsLoad {
     int requestedModel = -1;     // with SwitchModel: the file's model type (5 or 6)
     std::vector<Message> messages;
     std::string detail;          // with Unreadable: "PATH: reason"
-    // With Loaded: the values their fields cannot take, one line each
-    // ("[CHRG1] TxCTCSS=200: outside 0..50, left as it was").
+    // With Loaded: what the file lacks and the values their fields cannot
+    // take, one line each ("[CHCAN60] to [PRISETCH]: missing", "[CHRG1]
+    // TxCTCSS=200: outside 0..50, left as it was").
     std::vector<std::string> warnings;
+    // The lines of warnings that name what a complete file holds and this
+    // one lacks: the data hold other values there (the defaults, or what
+    // was loaded before), so programming them asks first.
+    std::vector<std::string> missing;
 };
 
 // Applies a parsed file to the session: the header check first, so a file

@@ -491,6 +491,8 @@ bool MainWindow::OpenFile(const std::filesystem::path& path) {
         return false;
     }
     e_.currentFile = path;
+    e_.incompleteFile = load.missing.empty() ? std::filesystem::path() : path;
+    e_.missingParts = load.missing;
     e_.dataChanged = false;
     history_->Clear();
     Remember(path);
@@ -560,13 +562,15 @@ void MainWindow::OpenImage() {
     const auto path = ChooseOpenName(kHexFilter);
     if (!path) return;
     FileOutcome outcome;
+    std::vector<std::string> warnings;
     {
         Busy busy(this);
-        outcome = OpenImageFile(s_, *path);
+        outcome = OpenImageFile(s_, *path, &warnings);
     }
     ShowAll(outcome.messages);
     LogFileFailure(e_, services_.log, procedure::kReadHexFileAs, outcome.messages, outcome.detail);
     if (!outcome.ok) return;
+    if (!warnings.empty()) services_.prompt.Show(LoadWarningsMessage(warnings));
     e_.currentFile = *path;
     e_.dataChanged = false;
     history_->Clear();
@@ -726,6 +730,11 @@ void MainWindow::TransferProgram() {
         services_.prompt.Show(ChannelIncompleteMessage(incomplete));
         return;
     }
+    // Data a file cut short left at other values reach no radio unasked.
+    const std::string file = e_.currentFile.filename().string();
+    if (!e_.incompleteFile.empty() && e_.incompleteFile == e_.currentFile &&
+        services_.prompt.Show(IncompleteDataQuestion(file, e_.missingParts)) != Answer::Yes)
+        return;
     RunTransfer(TransferMode::Program);
 }
 
@@ -765,15 +774,17 @@ void MainWindow::FileRestoreBackup() {
 bool MainWindow::RestoreBackup(const std::filesystem::path& path) {
     if (!ConfirmUnsaved()) return false;
     FileOutcome outcome;
+    std::vector<std::string> warnings;
     {
         Busy busy(this);
-        outcome = OpenImageFile(s_, path);
+        outcome = OpenImageFile(s_, path, &warnings);
     }
     ShowAll(outcome.messages);
     if (!outcome.ok) {
         if (outcome.messages.empty()) services_.prompt.Show({outcome.detail, "Restore from Backup", MessageIcon::Critical, Buttons::Ok});
         return false;
     }
+    if (!warnings.empty()) services_.prompt.Show(LoadWarningsMessage(warnings));
     TakeRadioData();  // as after a read; the backup stays as it is
     return true;
 }

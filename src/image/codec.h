@@ -1,12 +1,18 @@
 // Conversions between the memory image and the settings record.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "model/session.h"
 
 namespace kv {
 
 // Overwrites every settings field the image holds; never changes the image.
-void DecodeImage(RadioSession& session);
+// A receive-only channel keeps its plan's mode (KeepReceiveOnly): each mode
+// it had to replace comes back named ("[CHUSA35] Duplex=1: channel 70
+// receives only, kept simplex").
+std::vector<std::string> DecodeImage(RadioSession& session);
 // The first stage alone: usable groups, common setup, DSC and ATIS.
 void DecodeSetup(RadioSession& session);
 // The EXP group with the LMR and EXP usable flags it implies.

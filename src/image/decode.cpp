@@ -4,6 +4,7 @@
 #include <span>
 
 #include "image/codec.h"
+#include "model/channel_plans.h"
 #include "model/tones.h"
 
 namespace kv {
@@ -131,13 +132,22 @@ void DecodeMarineEntry(const RadioImage& image, int a, bool sel1, ChannelRecord&
     ch.StatusNo = StatusNoText(ReadBits(image, At(marine::Prefix, a)));
 }
 
-void DecodeMarineGroup(RadioSession& s, int group) {
+// A receive-only channel keeps its plan's mode in the settings wherever the
+// radio holds it, so the screens, the report, a saved file and the next
+// program agree; the image keeps what the radio held.
+void DecodeMarineGroup(RadioSession& s, int group, std::vector<std::string>& notes) {
+    static constexpr const char* kSections[] = {"CHUSA", "CHINT", "CHCAN"};
     const ChannelGroupMap& m = MarineGroupMap(group);
     MarineGroup& channels = s.settings.Marine(group);
     DecodeBitmaps(s.image, m, channels);
     DecodeNames(s, m, channels);
     const bool sel1 = s.Sel1();
-    for (int n = 0; n < m.count; ++n) DecodeMarineEntry(s.image, m.EntryAt(n), sel1, channels[n]);
+    for (int n = 0; n < m.count; ++n) {
+        DecodeMarineEntry(s.image, m.EntryAt(n), sel1, channels[n]);
+        if (const auto kept = KeepReceiveOnly(group, channels[n]))
+            notes.push_back("[" + std::string(kSections[group]) + std::to_string(n) + "] Duplex=" +
+                            std::to_string(kept->asked) + ": " + KeptReceiveOnlyText(*kept));
+    }
 }
 
 void DecodeTones(const RadioImage& image, int t, ChannelRecord& ch) {
@@ -221,9 +231,10 @@ void DecodeExpGroup(RadioSession& s) {
     groups[kExpGroup].Enable = landMobileUsable && anyEnabled(false);
 }
 
-void DecodeImage(RadioSession& s) {
+std::vector<std::string> DecodeImage(RadioSession& s) {
+    std::vector<std::string> notes;
     DecodeSetup(s);
-    for (int group = 0; group < 3; ++group) DecodeMarineGroup(s, group);
+    for (int group = 0; group < 3; ++group) DecodeMarineGroup(s, group, notes);
     DecodeBitmaps(s.image, WeatherGroup, s.settings.CHWX);
     DecodeNames(s, WeatherGroup, s.settings.CHWX);
     if (IsDscModel(s.model)) {
@@ -233,6 +244,7 @@ void DecodeImage(RadioSession& s) {
     DecodeExpGroup(s);
     DecodeLmrGroup(s, RgGroup, s.settings.CHRG);
     for (ChannelRecord& ch : s.settings.CHRG) ch.LmrExp = false;
+    return notes;
 }
 
 }  // namespace kv

@@ -147,7 +147,8 @@ void NormalizeMarineDisplay(RadioSession& s) {
     if (group > 2) return;
     long channel = s.settings.Common.LastDisplayCh;
     if (!IsValidMemoryIndex(image, group, channel)) {
-        channel = FirstEnabled(s.settings.Marine(group));
+        const int record = FirstEnabled(s.settings.Marine(group));
+        channel = record < 0 ? -1 : MarineMemoryIndex(record);
         // An EXP channel is named by its memory index, 240 + its array index.
         if (channel < 0 && FirstEnabled(s.settings.CHEXP) >= 0) channel = kFirstExpIndex + FirstEnabled(s.settings.CHEXP);
     }
@@ -210,8 +211,12 @@ void NormalizeAtisState(RadioImage& image) {
 }  // namespace
 
 bool IsValidMemoryIndex(const RadioImage& image, int group, long v) {
-    if (v >= 0 && v < kFirstExpIndex)
-        return GroupIsUsable(image, group) && BitmapBit(image, MarineGroupMap(group).enableBitmap, static_cast<int>(v));
+    // A marine index names a record of the group, counted from 1; the
+    // bitmap's bits past the 128 records are no channels.
+    if (v >= 0 && v < kFirstExpIndex) {
+        const int record = MarineRecordOf(v);
+        return record >= 0 && GroupIsUsable(image, group) && BitmapBit(image, MarineGroupMap(group).enableBitmap, record);
+    }
     if (v >= kFirstExpIndex && v < kFirstWeatherIndex)
         return ReadFlag(image, GroupUsable(kLmrGroup)) &&
                BitmapBit(image, ExpGroup.enableBitmap, static_cast<int>(v - kFirstExpIndex));

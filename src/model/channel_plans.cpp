@@ -1,5 +1,6 @@
 #include "model/channel_plans.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <span>
@@ -310,6 +311,26 @@ std::optional<ChannelRecord> PlanChannel(int group, std::string_view designation
         return ch;
     }
     return std::nullopt;
+}
+
+std::optional<KeptReceiveOnly> KeepReceiveOnly(int group, ChannelRecord& ch) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", ch.BaseCh);
+    const std::string designation = ch.StatusNo + number + ch.StatusIcon;
+    const auto plan = Plan(group);
+    const auto entry = std::find_if(plan.begin(), plan.end(), [&](const PlanEntry& e) {
+        return (e.flags & kRxOnly) && designation == e.channel;
+    });
+    ch.DuplexMask = entry == plan.end() ? 0xFFFF : 0;
+    if (entry == plan.end() || ch.Duplex == entry->duplex) return std::nullopt;
+    KeptReceiveOnly kept{entry->channel, ch.Duplex, entry->duplex};
+    ch.Duplex = entry->duplex;
+    return kept;
+}
+
+std::string KeptReceiveOnlyText(const KeptReceiveOnly& kept) {
+    static constexpr const char* kModes[] = {"simplex", "RX simplex", "duplex", "reverse duplex"};
+    return "channel " + kept.channel + " receives only, kept " + kModes[kept.kept & 3];
 }
 
 void BuildWeatherChannels(RadioSettings& settings) {

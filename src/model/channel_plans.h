@@ -42,6 +42,21 @@ void BuildChannelPlan(RadioSettings& settings, int group);
 // ("16", "01A", "1078"), enabled; nothing when the plan has no such channel.
 std::optional<ChannelRecord> PlanChannel(int group, std::string_view designation);
 
+// The receive-only channels of a plan (USA 15, channel 70 of every group,
+// the Canadian CMB broadcasts) stay receive-only wherever a list puts them:
+// a record that holds one (same number, prefix and suffix) gets the plan's
+// mode and DuplexMask 0; any other record DuplexMask 0xFFFF. What a slot
+// held before plays no part. When the record's mode had to change, what
+// changed, to be named.
+struct KeptReceiveOnly {
+    std::string channel;  // "70", "21B"
+    uint8_t asked = 0;    // the Duplex the record held
+    uint8_t kept = 0;     // the plan's mode it holds now
+};
+std::optional<KeptReceiveOnly> KeepReceiveOnly(int group, ChannelRecord& channel);
+// "channel 70 receives only, kept simplex"
+std::string KeptReceiveOnlyText(const KeptReceiveOnly& kept);
+
 // Rebuilds the weather array from the weather list.
 void BuildWeatherChannels(RadioSettings& settings);
 

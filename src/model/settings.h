@@ -176,10 +176,24 @@ struct RadioSettings {
     friend bool operator==(const RadioSettings&, const RadioSettings&) = default;
 };
 
-// Memory index: one number naming a marine slot (0..239), an EXP channel
-// (240..279) or a weather channel (280..289).
+// Memory index: one number naming a marine channel (below 240), an EXP
+// channel (240..279) or a weather channel (280..289).
 inline constexpr int kFirstExpIndex = 240;
 inline constexpr int kFirstWeatherIndex = 280;
 inline constexpr int kMemoryIndexEnd = 290;
+
+// A marine memory index counts the group's records from 1: index i + 1 names
+// record i. The priority lists have stored record + 1 and the report has
+// read p as record p - 1 since the first release, so that is what the
+// settings files users keep mean; the image checks, the current channel
+// and the factory data count the same way. 0, and 129..239 past the
+// group's 128 records, name no channel. Stored numbers are never
+// renumbered: a file or a radio keeps its values, the default priority 32
+// among them.
+constexpr int MarineMemoryIndex(int record) { return record + 1; }
+// The record a marine memory index names, or -1.
+constexpr int MarineRecordOf(long index) {
+    return index >= 1 && index <= kMarineSlots ? static_cast<int>(index - 1) : -1;
+}
 
 }  // namespace kv

@@ -82,12 +82,13 @@ bool ShowsAtis(int model) { return TraitsOf(model).reportSections & kReportAtis;
 
 // ---- Available CH Group Setup ----------------------------------------------
 
-// A marine priority p names slot p - 1 of its group; numbers that name no
-// slot (0, or past the group's slots) show as no channel. Memory indexes of
-// EXP channels and "none" (0xFFFF, negative) convert unchanged.
+// A marine priority p names record p - 1 of its group (MarineRecordOf);
+// numbers that name no record (0, or past the group's records) show as no
+// channel. Memory indexes of EXP channels and "none" (0xFFFF, negative)
+// convert unchanged.
 std::string MarinePriorityText(const MarineGroup& slots, int priority, int model) {
-    if (priority >= 1 && priority <= kMarineSlots)
-        return ChannelText(slots[static_cast<size_t>(priority - 1)].BaseCh, model);
+    if (const int record = MarineRecordOf(priority); record >= 0)
+        return ChannelText(slots[static_cast<size_t>(record)].BaseCh, model);
     if (priority >= 0 && priority < kFirstExpIndex) return "Off";
     return ChannelText(priority, model);
 }

@@ -11,23 +11,6 @@
 namespace kv::test {
 namespace {
 
-TEST(PriorityEntries, MarineEntriesNameEnabledRecordsByIndexPlusOne) {
-    RadioSession s = FreshSession(5);
-    MarineGroup& usa = s.settings.CHUSA;
-    for (auto& ch : usa) ch.Enable = false;
-    usa[0].Enable = true;
-    usa[0].BaseCh = 16;
-    usa[4].Enable = true;
-    usa[4].BaseCh = 9;
-    const auto entries = PriorityEntries(s, kUsaGroup);
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0], (ListEntry{"Off", kNoPriority}));
-    EXPECT_EQ(entries[1], (ListEntry{"16", 1}));
-    EXPECT_EQ(entries[2], (ListEntry{"09", 5}));
-    EXPECT_EQ(EntryPosition(entries, 5), 2);
-    EXPECT_EQ(EntryPosition(entries, 77), 0) << "a value naming no entry shows Off";
-}
-
 TEST(PriorityEntries, LmrEntriesAreMemoryIndexesOfLandMobileChannelsOnModel5) {
     RadioSession s = FreshSession(5);
     for (auto& ch : s.settings.CHEXP) ch = ChannelRecord{};

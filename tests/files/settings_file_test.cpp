@@ -4,7 +4,12 @@
 #include <chrono>
 #include <span>
 
+#include "editor/channel_csv.h"
 #include "files/settings_file.h"
+#include "image/address_map.h"
+#include "image/codec.h"
+#include "model/channel_plans.h"
+#include "report/report.h"
 #include "rules/channel_lists.h"
 #include "image/defaults.h"
 #include "support/random_settings.h"
@@ -175,41 +180,79 @@ TEST(SettingsLoad, AGapInTheMarineSectionsEndsThePlan) {
     EXPECT_EQ(s.settings.CHUSA[4].ChTag, "COMMERCIAL") << "the gap at 3 ended the plan";
 }
 
-TEST(SettingsLoad, ReceiveOnlyChannelsKeepThePlansMode) {
-    RadioSession s = Fresh(5);
-    Load(s, "[MAIN]\r\nMODELTYPE=5\r\n[CHUSA0]\r\nPosition=12\r\nDuplex=2\r\n[CHUSA1]\r\nPosition=13\r\nDuplex=2\r\n"
-            "[CHCAN0]\r\nPosition=21\r\nDuplex=0\r\nBaseCh=21\r\nStatusIcon=B\r\n");
-    EXPECT_EQ(s.settings.CHUSA[12].Duplex, 0) << "channel 15 is receive only";
-    EXPECT_EQ(s.settings.CHUSA[13].Duplex, 2);
-    EXPECT_EQ(s.settings.CHCAN[21].Duplex, 2) << "21B CMB SERVICE is heard on the coast frequency";
+// A receive-only channel of a plan keeps the plan's mode (0, or 2 for the
+// CMB broadcasts) in its own slot and moved, whatever the slot held before
+// (an earlier section, the file opened before), through a load, a decode
+// and a CSV import; a channel that transmits keeps its own mode in its slot.
+// Whether a channel transmits is the file's own TxEnable wherever it sits.
+TEST(SettingsLoad, ReceiveOnlyChannelsStayReceiveOnlyWhereverTheySit) {
+    const RadioSession fresh = Fresh(5);
+    const char* kSections[] = {"CHUSA", "CHINT", "CHCAN"};
+    for (int g = 0; g < 3; ++g)
+        for (int own = 0; own < PlanSize(g); ++own) {
+            const ChannelRecord& planned = fresh.settings.Marine(g)[own];
+            if (!planned.TxDisabled) continue;
+            for (const int slot : {own, 100}) {
+                RadioSession file = fresh;
+                InsertMarineRecord(file.settings.Marine(g), slot - 1, planned);
+                file.settings.Marine(g)[slot].Duplex = 1;
+                RadioSession s = fresh;
+                s.settings.Marine(g)[slot] = fresh.settings.Marine(g)[3];  // another channel there first
+                const SettingsLoad load = Load(s, SettingsFileText(file));
+                const std::string where = kSections[g] + std::to_string(slot);
+                const ChannelRecord& ch = s.settings.Marine(g)[slot];
+                EXPECT_EQ(ch.Duplex, planned.Duplex) << where;
+                EXPECT_EQ(ch.DuplexMask, 0) << where;
+                EXPECT_TRUE(ch.TxDisabled) << where << ": the file's own TxEnable";
+                ASSERT_EQ(load.warnings.size(), 1u) << where;
+                EXPECT_EQ(load.warnings[0], "[" + where + "] Duplex=1: channel " + MarineChannelLabel(planned) +
+                                                " receives only, kept " + (planned.Duplex ? "duplex" : "simplex"));
+                EncodeImage(s);
+                const Bits duplex = At(map::marine::Duplex, map::MarineGroupMap(g).EntryAt(slot));
+                EXPECT_EQ(ReadBits(s.image, duplex), planned.Duplex) << where << ": what the radio gets";
+                WriteBits(s.image, duplex, 1);
+                EXPECT_EQ(DecodeImage(s), load.warnings) << where;
+                EXPECT_EQ(s.settings.Marine(g)[slot].Duplex, planned.Duplex) << where;
+                const auto list = static_cast<ChannelList>(g);
+                EXPECT_FALSE(ImportChannelsCsv(fresh, list, ExportChannelsCsv(file, list)).settings) << where;
+            }
+            RadioSession s = fresh;  // a channel that transmits where the receive-only one stood
+            RadioSession file = fresh;
+            InsertMarineRecord(file.settings.Marine(g), own - 1, fresh.settings.Marine(g)[3]);
+            file.settings.Marine(g)[own].Duplex = 1;
+            Load(s, SettingsFileText(file));
+            EXPECT_EQ(s.settings.Marine(g)[own].Duplex, 1) << own;
+            EXPECT_EQ(s.settings.Marine(g)[own].DuplexMask, 0xFFFF) << own;
+            EXPECT_FALSE(s.settings.Marine(g)[own].TxDisabled) << own;
+        }
 }
 
-TEST(SettingsLoad, AMovedChannelKeepsItsOwnTransmitStateAndMode) {
-    // Channel 17 added after channel 13 moves every later channel down a slot,
-    // the receive-only channel 15 among them.
-    RadioSession s = Fresh(5);
-    MarineGroup& usa = s.settings.CHUSA;
-    const auto slotOf = [&](int base) {
-        return static_cast<int>(std::find_if(usa.begin(), usa.end(), [&](const ChannelRecord& ch) {
-                                    return ch.Enable && ch.BaseCh == base && ch.StatusNo.empty() && ch.StatusIcon.empty();
-                                }) - usa.begin());
+// A file cut short loads what it holds and names what it lacks, sections
+// missing alike in one line; a complete file loads without a word.
+TEST(SettingsLoad, WhatAFileLacksIsNamed) {
+    const std::string whole = SettingsFileText(Fresh(5));
+    std::string noDisplayA = whole;
+    for (size_t at; (at = noDisplayA.find("DispayA=0\r\n")) != std::string::npos;) noDisplayA.erase(at, 11);
+    const struct {
+        int model;
+        std::string text;
+        std::vector<std::string> missing;
+    } cases[] = {
+        {5, whole, {}},
+        {6, test::ReadText(std::filesystem::path(KV_TEST_SOURCE_DIR) / "files" / "golden" / "KV170X-intl.dat"), {}},
+        {5, "[MAIN]\r\nMODELTYPE=5\r\n", {"[MAIN] SEL1, SEL2: missing", "[Usable CH Group Setup] to [PRISETCH]: missing"}},
+        {5, whole.substr(0, whole.find("Duplex", whole.find("[CHINT57]"))),
+         {"[CHINT57] Duplex, TxEnable, DispayA, ScanMemory, Scramble, ChTag, StatusIcon, StatusNo, BaseCh: missing",
+          "[CHINT58] to [PRISETCH]: missing"}},
+        {5, Replaced(whole, "[CHUSA3]", "[XHUSA3]"),
+         {"[CHUSA3]: missing", "[CHUSA4] and after: not read, the list ends at [CHUSA3]"}},
+        {5, noDisplayA, {"[CHUSA0] to [CHCAN127] DispayA: missing"}},
     };
-    MarinePanel seventeen;
-    seventeen.baseCh = 17;
-    seventeen.power = PanelPower::High;
-    InsertMarineChannel(usa, slotOf(13), seventeen);
-    const int fifteen = slotOf(15);
-    ASSERT_TRUE(usa[fifteen].TxDisabled);
-    usa[fifteen - 1].Duplex = 1;  // channel 14, now where the plan keeps 15
-
-    RadioSession read = Fresh(5);
-    Load(read, SettingsFileText(s));
-    for (int i = 0; i < kMarineSlots; ++i) {
-        const ChannelRecord& saved = usa[i];
-        const ChannelRecord& back = read.settings.CHUSA[i];
-        EXPECT_EQ(back.BaseCh, saved.BaseCh) << i;
-        EXPECT_EQ(back.TxDisabled, saved.TxDisabled) << "slot " << i << ", channel " << saved.BaseCh;
-        EXPECT_EQ(back.Duplex, saved.Duplex) << "slot " << i << ", channel " << saved.BaseCh;
+    for (const auto& c : cases) {
+        RadioSession s = Fresh(c.model);
+        const SettingsLoad load = Load(s, c.text);
+        EXPECT_EQ(load.missing, c.missing) << c.text.substr(0, 60);
+        EXPECT_EQ(load.warnings, c.missing) << c.text.substr(0, 60);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "files/image_file.h"
+#include "image/address_map.h"
 #include "files/settings_file.h"
 #include "gui/field_edit.h"
 #include "gui/gui_rig.h"
@@ -523,19 +524,27 @@ TEST(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_NE(ReadText(path).find("TYPE=#TWS"), std::string::npos);
 }
 
-TEST(Files, ValuesOutOfTheirRangeAreNamedOnceAfterOpening) {
+// A file cut short: what is missing and what is out of range in one box,
+// and Program asks first.
+TEST(Files, ValuesOutOfTheirRangeAndPartsMissingAreNamedOnceAfterOpening) {
     Rig rig;
     MainWindow& w = rig.Start();
     RadioSession s = FreshSession(5);
     std::string text = SettingsFileText(s);
     text.replace(text.find("SQL=15"), 6, "SQL=99");
-    WriteText(rig.dir / "range.dat", text);
+    WriteText(rig.dir / "range.dat", text.substr(0, text.find("[CHEXP1]")));
     rig.files.names = {rig.dir / "range.dat"};
     ASSERT_TRUE(w.FileOpen());
     ASSERT_EQ(rig.prompt.shown().size(), 1u);
-    EXPECT_NE(rig.prompt.shown()[0].text.find("[Common Setup] SQL=99: outside 0..15"), std::string::npos)
-        << rig.prompt.shown()[0].text;
+    for (const char* line : {"[Common Setup] SQL=99: outside 0..15", "[CHEXP1] to [PRISETCH]: missing"})
+        EXPECT_NE(rig.prompt.shown()[0].text.find(line), std::string::npos) << rig.prompt.shown()[0].text;
     EXPECT_EQ(rig.session.settings.Common.SQL, 15);
+    PressOkWhenOpen();  // should the dialog open after all, the test fails, not hangs
+    w.TransferProgram();
+    QApplication::processEvents();
+    EXPECT_TRUE(rig.transfer.modes.empty()) << "No, the default answer";
+    ASSERT_EQ(rig.prompt.shown().size(), 2u);
+    EXPECT_EQ(rig.prompt.shown()[1].buttons, Buttons::YesNoDefaultNo);
 }
 
 TEST(ImageFiles, CtrlF3AndCtrlF2OnlyInDebugMode) {
@@ -553,10 +562,16 @@ TEST(ImageFiles, CtrlF3AndCtrlF2OnlyInDebugMode) {
     EXPECT_EQ(rig.files.filters.back(), "hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
     w.FileNew();
+    std::vector<uint8_t> bytes = test::ReadAll(rig.dir / "radio.hex");
+    bytes[map::UsaGroup.EntryAt(35) + 1] |= 0x10;  // channel 70 on the coast frequency
+    test::WriteAll(rig.dir / "radio.hex", bytes);
     rig.files.names = {rig.dir / "radio.hex"};
     w.OpenImage();
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1212121212");
     EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - radio.hex[*]");
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_NE(rig.prompt.shown()[0].text.find("[CHUSA35] Duplex=1: channel 70 receives only, kept simplex"), std::string::npos);
+    rig.Answer({});
 
     WriteText(rig.dir / "short.hex", "abc");
     rig.files.names = {rig.dir / "short.hex"};

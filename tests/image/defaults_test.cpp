@@ -36,10 +36,10 @@ TEST(Normalize, AnUnusableCurrentGroupMovesToTheNextUsableOne) {
 TEST(Normalize, AnInvalidCurrentChannelBecomesTheFirstEnabledOne) {
     RadioSession s = Fresh(5);
     s.image[70] = 0;
-    s.settings.Common.LastDisplayCh = 100;  // slot 100 of the USA plan is empty
+    s.settings.Common.LastDisplayCh = 100;  // record 99 of the USA plan is empty
     NormalizeImage(s);
-    EXPECT_EQ(ReadWordBE(s.image, 80), 0);
-    EXPECT_EQ(ReadWordBE(s.image, 82), 0);
+    EXPECT_EQ(ReadWordBE(s.image, 80), 1) << "record 0, counted from 1";
+    EXPECT_EQ(ReadWordBE(s.image, 82), 1);
 }
 
 TEST(Normalize, AGroupWithoutChannelsFallsBackToTheFirstExpChannelByItsMemoryIndex) {
@@ -69,9 +69,9 @@ TEST(Normalize, WeatherModeMovesToAnEnabledWeatherChannel) {
 TEST(Normalize, ChannelListSlotsOfDisabledChannelsAreEmptied) {
     RadioSession s = Fresh(5);
     WriteWordBE(s.image, 96, 0xFFFF);
-    s.image[98] = 60;  // slot 1: USA slot 60 is not enabled
+    s.image[98] = 60;  // slot 1: USA record 59 is not enabled
     s.image[99] = 0;
-    s.image[100] = 13;  // slot 2: channel 16 is
+    s.image[100] = 13;  // slot 2: record 12 (channel 15) is
     s.image[101] = 0;
     NormalizeImage(s);
     EXPECT_EQ(ReadWordLE(s.image, 96), 0xFFFF);
@@ -87,15 +87,18 @@ TEST(Normalize, PriorityChannelsFallBackToTheCandidates) {
     };
     const Case cases[] = {
         {5, false, 5},         // valid: stays
-        {100, false, 32},      // slot 100 empty: 32
+        {54, false, 54},       // the plan's last channel, record 53 (88A)
+        {100, false, 32},      // record 99 empty: 32
         {100, true, 18},       // 32 disabled too: 18
+        {0, false, 32},        // names no record
+        {150, false, 32},      // past the 128 records, though the bitmap's byte there is 0xFF
         {-1, false, 0xFFFF},   // none
         {290, false, 0xFFFF},  // outside every group
     };
     for (const auto& c : cases) {
         RadioSession s = Fresh(5);
         s.settings.UsableGroups[kUsaGroup].PriorityCh = static_cast<int32_t>(c.priority);
-        s.settings.CHUSA[32].Enable = !c.disable32;
+        s.settings.CHUSA[31].Enable = !c.disable32;  // what 32 names
         EncodeImage(s);
         NormalizeImage(s);
         EXPECT_EQ(ReadWordBE(s.image, 84), c.expected) << c.priority;

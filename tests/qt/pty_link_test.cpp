@@ -185,8 +185,10 @@ TEST_F(PtyLink, SettingsStoreKeepsSectionsAndKeysOnDisk) {
 
 TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
     TempDir dir;
-    const std::string out = (dir / "a.hex").string(), image = (dir / "in.hex").string();
+    const std::string out = (dir / "a.hex").string(), image = (dir / "in.hex").string(), cut = (dir / "cut.dat").string();
     ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", image}).status, 0);
+    ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", cut}).status, 0);
+    test::WriteText(cut, test::ReadText(cut).substr(0, 40000));
     test::SmallDisk full(1024);
     struct Case {
         const char* what;
@@ -215,6 +217,10 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
          kExitPartlyWrittenStatus},
         {"the answer to the first write lost", {"--synced", "--variant", "KV170", "--fault", "drop-byte@8"},
          {"program", "--port", "PORT", image}, {"part old and part new data: 1 of "}, kExitPartlyWrittenStatus},
+        {"a file cut short", {"--synced", "--variant", "KV170"}, {"program", "--port", "PORT", cut},
+         {"[CHINT100] to [PRISETCH]: missing", "(answered No: no terminal)", "nothing written: " + cut + " is incomplete"}},
+        {"a file cut short, with --yes", {}, {"program", "--port", (dir / "ttyNONE").string(), cut, "--yes"},
+         {"(answered Yes: no terminal)", "port inicialize error!!"}},
     };
     if (full.mounted())
         cases.push_back({"a full disk", {"--synced", "--variant", "KV170"},

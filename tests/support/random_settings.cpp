@@ -1,5 +1,7 @@
 #include "support/random_settings.h"
 
+#include "model/channel_plans.h"
+
 namespace kv::test {
 namespace {
 
@@ -130,7 +132,10 @@ RadioSettings RandomSettings::Make(int model, bool sel1) {
     s.Atis.AtisCode = Digits(Int(0, 10));
     for (AtisCallSign& sign : s.Atis.CallSign) sign = {Text(kCallSignChars, 3), Text(kCallSignChars, 3)};
     for (int g = 0; g < 3; ++g)
-        for (ChannelRecord& ch : s.Marine(g)) Marine(ch, sel1);
+        for (ChannelRecord& ch : s.Marine(g)) {
+            Marine(ch, sel1);
+            KeepReceiveOnly(g, ch);  // as every load leaves a receive-only channel
+        }
     for (ChannelRecord& ch : s.CHWX) {
         ch.Enable = Flag();
         ch.ScanMemory = Flag();

@@ -185,7 +185,7 @@ TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     w.PickDestination(kv150);
     EXPECT_FALSE(rig.session.Sel1());
     EXPECT_EQ(rig.store->Get("IniFilePath", "IniFileName_5"), "KV150-usa");
-    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series") << "default data are new: Save asks a name";
+    EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]") << "default data are new: Save asks a name";
     EXPECT_TRUE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(kv150))->isChecked());
 
     // A damaged file: the message, and the check mark stays where it was.

@@ -99,6 +99,15 @@ int AddMarineRow(RadioSettings& settings, int group, int row, const MarinePanel&
     return InsertAfterRow(settings, group, row, [&](MarineGroup& g, int after) { InsertMarineChannel(g, after, panel); });
 }
 
+PanelSaved SaveMarinePanel(RadioSettings& settings, int group, int row, bool adding, const MarinePanel& panel) {
+    MarineGroup& slots = settings.Marine(group);
+    const int record = adding ? RecordOfRow(slots, AddMarineRow(settings, group, row, panel)) : RecordOfRow(slots, row);
+    if (record < 0) return {};
+    ChannelRecord& ch = slots[static_cast<size_t>(record)];
+    if (!adding) WritePanel(panel, ch);
+    return {RowOfRecord(slots, record), KeepReceiveOnly(group, ch)};
+}
+
 int EntryPosition(const std::vector<ListEntry>& entries, int value) {
     for (size_t i = 0; i < entries.size(); ++i)
         if (entries[i].value == value) return static_cast<int>(i);
@@ -188,7 +197,7 @@ bool GroupBoxesUsable(int model, ScreenKind kind, const ChannelRecord& ch) {
 
 void SetChannelGroup(ChannelRecord& ch, int group, bool on) { ch.*GroupFlag(group) = on; }
 
-bool DuplexBoxUsable(const ChannelRecord& ch) { return ch.Duplex <= 1; }
+bool DuplexBoxUsable(const ChannelRecord& ch) { return ch.DuplexMask != 0 && ch.Duplex <= 1; }
 
 void SetDuplexBox(ChannelRecord& ch, bool ticked) {
     if (DuplexBoxUsable(ch)) ch.Duplex = ticked ? 1 : 0;

@@ -3,10 +3,12 @@
 // channel editor writes, and the bandwidth lock of the narrowband rule.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/screen_tree.h"
+#include "model/channel_plans.h"
 #include "model/session.h"
 #include "rules/channel_lists.h"
 #include "util/civil_date.h"
@@ -53,6 +55,16 @@ int RowOfRecord(const MarineGroup& group, int record);
 // the row of the new channel. The caller checks that the list has room.
 int InsertMarineRow(RadioSettings& settings, int group, int row, const ChannelRecord& channel);
 int AddMarineRow(RadioSettings& settings, int group, int row, const MarinePanel& panel);
+
+// Save of the add/edit panel: adding, a new channel after the row's channel;
+// editing, the panel over the row's own record. A receive-only channel of the
+// group's plan keeps the plan's mode whatever the panel asked, and `kept` says
+// so. `row` is the grid row that shows the saved channel.
+struct PanelSaved {
+    int row = -1;
+    std::optional<KeptReceiveOnly> kept;
+};
+PanelSaved SaveMarinePanel(RadioSettings& settings, int group, int row, bool adding, const MarinePanel& panel);
 
 // The position of a stored value among the entries; 0 ("Off") when none matches.
 int EntryPosition(const std::vector<ListEntry>& entries, int value);
@@ -105,7 +117,8 @@ void SetChannelGroup(ChannelRecord& channel, int group, bool on);
 
 // The duplex box of a marine channel: Duplex 1 ("RX SIMP") ticked, 0 ("TX
 // SIMP") unticked. A duplex channel (2 or 3) keeps its mode: the box is then
-// locked, and the mode is changed in the grid's panel.
+// locked, and the mode is changed in the grid's panel; so is a receive-only
+// channel (DuplexMask 0), which keeps its plan's mode.
 bool DuplexBoxUsable(const ChannelRecord& channel);
 void SetDuplexBox(ChannelRecord& channel, bool ticked);
 

@@ -171,11 +171,12 @@ void MarineGridScreen::Save() {
     p.statusNo = statusNo_->currentIndex();
     p.statusIcon = statusIcon_->currentIndex();
     p.name = name_->text().toStdString();
-    int shown = row_;
-    if (adding_) shown = AddMarineRow(c_.session.settings, choice_.group, row_, p);
-    else if (record_ >= 0) WritePanel(p, Group()[static_cast<size_t>(record_)]);
+    const PanelSaved saved = SaveMarinePanel(c_.session.settings, choice_.group, row_, adding_, p);
     ListChanged();
-    if (shown >= 0 && shown < grid_->rowCount()) grid_->setCurrentCell(shown, 0);
+    if (saved.row >= 0 && saved.row < grid_->rowCount()) grid_->setCurrentCell(saved.row, 0);
+    if (saved.kept)
+        c_.prompt.Show({"CH " + saved.kept->channel + ": " + KeptReceiveOnlyText(*saved.kept) + ".", text::kProductWord,
+                        MessageIcon::Information, Buttons::Ok});
 }
 
 void MarineGridScreen::Cancel() { ClosePanel(); }

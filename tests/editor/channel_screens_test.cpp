@@ -166,19 +166,41 @@ TEST(GroupBoxes, ShowAndChangeOnlyWhatTheRadioKeeps) {
     EXPECT_FALSE(GroupBoxTicked(5, ScreenKind::LmrChannel, off, kUsaGroup)) << "an LMR channel is in no group";
 }
 
-TEST(DuplexBox, SwitchesSimplexSidesAndLeavesDuplexModesAlone) {
+TEST(DuplexBox, SwitchesSimplexSidesAndLeavesDuplexModesAndReceiveOnlyChannelsAlone) {
     struct Case {
         int before;
         bool ticked;
         int after;
         bool usable;
-    } cases[] = {{0, true, 1, true}, {1, false, 0, true}, {2, false, 2, false}, {3, true, 3, false}};
+        uint16_t mask = 0xFFFF;
+    } cases[] = {{0, true, 1, true}, {1, false, 0, true}, {2, false, 2, false}, {3, true, 3, false}, {0, true, 0, false, 0}};
     for (const Case& c : cases) {
         ChannelRecord ch;
         ch.Duplex = static_cast<uint8_t>(c.before);
+        ch.DuplexMask = c.mask;
         EXPECT_EQ(DuplexBoxUsable(ch), c.usable);
         SetDuplexBox(ch, c.ticked);
         EXPECT_EQ(ch.Duplex, c.after) << c.before;
+    }
+}
+
+// The panel cannot give a receive-only channel another mode, edited or added
+// (after a gap), and says so; any other channel takes the mode asked.
+TEST(MarinePanel, AReceiveOnlyChannelKeepsItsPlansMode) {
+    RadioSession s = FreshSession(5);
+    s.settings.CHUSA[1].Enable = false;
+    const int row70 = RowOfRecord(s.settings.CHUSA, 35);
+    for (const auto& [row, adding, baseCh, kept] : {std::tuple{row70, false, 70, true}, std::tuple{0, true, 70, true},
+                                                    std::tuple{row70, false, 16, false}}) {
+        RadioSession t = s;
+        MarinePanel panel = PanelFromChannel(t.settings.CHUSA[35]);
+        panel.baseCh = baseCh;
+        panel.duplex = 1;
+        const PanelSaved saved = SaveMarinePanel(t.settings, kUsaGroup, row, adding, panel);
+        const ChannelRecord& ch = t.settings.CHUSA[static_cast<size_t>(RecordOfRow(t.settings.CHUSA, saved.row))];
+        EXPECT_EQ(ch.BaseCh, baseCh);
+        EXPECT_EQ(ch.Duplex, kept ? 0 : 1) << row;
+        EXPECT_EQ(saved.kept.has_value(), kept) << row;
     }
 }
 

@@ -749,7 +749,8 @@ std::vector<std::string> RowCells(const std::vector<const Column*>& columns, con
     std::vector<std::string> cells;
     for (const Column* column : columns) {
         std::string cell = Cell(*column, ch, c);
-        if (column->decimal && separator == ';') std::replace(cell.begin(), cell.end(), '.', ',');
+        const bool number = cell.find_first_of("0123456789") != std::string::npos;  // not "---.----"
+        if (column->decimal && number && separator == ';') std::replace(cell.begin(), cell.end(), '.', ',');
         // (A name's dashes for "none" are the program's own text.)
         cells.push_back(column->text && !IsNone(cell) ? SpreadsheetText(cell) : cell);
     }
@@ -956,7 +957,7 @@ struct ListReader {
         }
         for (const Column* column : columns)
             if (column->check)
-                if (const std::string why = column->check(ch, CellOf(row, column->title), context); !why.empty())
+                if (const std::string why = column->check(ch, CellText(*column, CellOf(row, column->title), separator), context); !why.empty())
                     problems.Add(row.number, column->title, why);
         const bool cellsTaken = whole && problems.Count() == problemsBefore;
         if (FamilyOf(list) == Family::Expansion && cellsTaken && !(ch == base)) CheckChannel(row, ch, changed);

@@ -907,7 +907,10 @@ struct ListReader {
             columns = std::move(order);
             return true;
         }
-        if (std::none_of(row.cells.begin(), row.cells.end(), [&](const std::string& cell) { return NamedColumn(genericOrder, cell); }))
+        // A pasted first row is a generic header only with a Frequency column: a
+        // row of ours may hold a name such as "TONE".
+        const std::vector<const Column*> named{import ? genericOrder : std::vector{FindColumn(Family::Generic, "Frequency")}};
+        if (std::none_of(row.cells.begin(), row.cells.end(), [&](const std::string& cell) { return NamedColumn(named, cell); }))
             return false;
         CheckGenericHeader(row, import);
         return true;
@@ -1439,7 +1442,7 @@ Message ChannelChangesQuestion(ChannelList list, int channels, const std::filesy
                                const std::vector<std::string>& notes) {
     Message ask = ChannelProblemsMessage(std::to_string(channels) + " " + ChannelListName(list) +
                                              (channels == 1 ? " channel" : " channels") + " from " + path.string() +
-                                             " are taken with these changes:",
+                                             (channels == 1 ? " is" : " are") + " taken with these changes:",
                                          notes);
     ask.text += "\r\n\r\nImport them?";
     ask.icon = MessageIcon::Question;

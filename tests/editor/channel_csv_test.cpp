@@ -459,10 +459,13 @@ TEST(ChannelRows, CopyAndPasteFromThisProgramOrASpreadsheet) {
     // A header of ours in another order, or the generic layout's, gives the cells' order.
     std::vector<std::string> titles = CsvColumns(5, ChannelList::Lmr), cells = ReadDelimited(copied, '\t').rows[0].cells;
     std::rotate(titles.begin(), titles.end() - 1, titles.end());
+    cells[9] = "TONE";
+    EXPECT_TRUE(PasteChannelRows(s, ChannelList::Lmr, 9, WriteDelimitedRow(cells, '\t', "\n")).settings) << "a name is no generic header";
     std::rotate(cells.begin(), cells.end() - 1, cells.end());
     const ChannelChange reordered = PasteChannelRows(s, ChannelList::Lmr, 9, WriteDelimitedRow(titles, '\t', "\n") + WriteDelimitedRow(cells, '\t', "\n"));
     ASSERT_TRUE(reordered.settings) << ::testing::PrintToString(reordered.problems);
-    EXPECT_EQ(reordered.settings->CHEXP[9], pasted.settings->CHEXP[9]);
+    EXPECT_EQ(reordered.settings->CHEXP[9].Rxfreq, pasted.settings->CHEXP[9].Rxfreq);
+    EXPECT_EQ(reordered.settings->CHEXP[9].ChTag, "TONE");
     const ChannelChange generic = PasteChannelRows(s, ChannelList::Rg, 2, "Name\tFrequency\tLocation\nBoat\t156.025\t40\n");
     ASSERT_TRUE(generic.settings) << ::testing::PrintToString(generic.problems);
     EXPECT_EQ(std::make_tuple(generic.settings->CHRG[2].ChTag, generic.settings->CHRG[2].Rxfreq, generic.settings->CHRG[2].CHDisplayL),

@@ -1,4 +1,5 @@
-// kvtool csv export and csv import: one channel list as comma-separated text.
+// kvtool csv export and csv import: one channel list as comma- or semicolon-separated
+// text, in our layout or the generic one.
 #include <memory>
 #include <ostream>
 
@@ -17,6 +18,8 @@ struct CsvOptions {
     std::string csv;  // import: the CSV file to read
     std::string output;
     int model = -1;
+    std::string layout = "kvprog";  // export: "kvprog" or "generic"
+    std::string separator = ",";    // export: "," or ";"
 };
 
 // The list named on the command line, if the file's model has it.
@@ -38,11 +41,13 @@ int RunExport(const CsvOptions& o, CommandIo& io) {
     if (const auto failed = LoadInput(io, session, o.file, o.model)) return *failed;
     const std::optional<ChannelList> list = ListOf(io, o, session);
     if (!list) return kExitFailed;
+    const CsvFormat format{o.layout == "generic" ? CsvLayout::Generic : CsvLayout::Kvprog, o.separator.at(0)};
+    if (!LayoutHoldsList(format.layout, *list)) return Fail(io, "the generic layout holds the rg, lmr and exp lists only");
     if (o.output.empty()) {
-        io.out << ExportChannelsCsv(session, *list);
+        io.out << ExportChannelsCsv(session, *list, format);
         return kExitOk;
     }
-    const std::string error = ExportChannelsCsvFile(session, *list, o.output);
+    const std::string error = ExportChannelsCsvFile(session, *list, o.output, format);
     return error.empty() ? kExitOk : Fail(io, error);
 }
 
@@ -75,11 +80,15 @@ void AddCsvCommands(CLI::App& app, CommandSet& commands) {
     exportCommand->add_option("file", exportOptions->file, "Image (.hex) or settings file (.dat)")->required();
     exportCommand->add_option("list", exportOptions->list, "usa, intl, can, wx, rg, lmr or exp")->required();
     exportCommand->add_option("-o,--output", exportOptions->output, "CSV file to write (default: standard output)");
+    exportCommand->add_option("--layout", exportOptions->layout, "kvprog (this program's columns, the default) or generic (Location, Name, Frequency, ...: rg, lmr and exp)")
+        ->check(CLI::IsMember({"kvprog", "generic"}));
+    exportCommand->add_option("--separator", exportOptions->separator, "\",\" (the default) or \";\" (numbers with a decimal comma)")
+        ->check(CLI::IsMember({",", ";"}));
     exportCommand->add_option("--model", exportOptions->model, "Model type code 0..6 (default: from the file)");
     commands.emplace_back(exportCommand, [exportOptions](CommandIo& io) { return RunExport(*exportOptions, io); });
 
     auto importOptions = std::make_shared<CsvOptions>();
-    CLI::App* importCommand = csv->add_subcommand("import", "Replace a channel list of a file with a CSV file's rows and write OUT; nothing is written when a cell is refused");
+    CLI::App* importCommand = csv->add_subcommand("import", "Replace a channel list of a file with a CSV file's rows (either layout, either separator) and write OUT; nothing is written when a cell is refused");
     importCommand->add_option("file", importOptions->file, "Image (.hex) or settings file (.dat)")->required();
     importCommand->add_option("list", importOptions->list, "usa, intl, can, wx, rg, lmr or exp")->required();
     importCommand->add_option("csv", importOptions->csv, "CSV file to read")->required();

@@ -2,11 +2,15 @@
 // (the report's converter) and how a cell's text is written into a record
 // (through the editor's own setters, so imported values obey the same cross
 // rules as typed ones). A cell that reads as the record already shows leaves
-// the record alone, so an export imports back without a change.
+// the record alone, so an export imports back without a change. The generic
+// layout's columns are rows of the same table: they show a record in that
+// layout, and on import say which of our cells a generic row makes, which
+// then go through our columns like any other row.
 #include "editor/channel_csv.h"
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <span>
@@ -27,7 +31,7 @@
 namespace kv {
 namespace {
 
-enum class Family { Marine, Weather, Expansion };
+enum class Family { Marine, Weather, Expansion, Generic };
 
 struct ListContext {
     int model = kDefaultModel;
@@ -55,6 +59,12 @@ ScreenKind EditorKind(ChannelList list) {
 std::string Upper(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -188,10 +198,12 @@ std::string ApplyWeatherName(ChannelRecord& ch, std::string_view cell, const Lis
     return "";
 }
 
-std::string ShowEnable(const ChannelRecord& ch, const ListContext& c) {
-    if (FamilyOf(c.list) != Family::Expansion || c.list == ChannelList::Rg) return EnableText(ch.Enable);
-    return EnableText(EnabledInGroup(c.model, ch, c.list == ChannelList::Lmr));
+// Whether the channel is enabled in the list shown (an LMR/EXP record in its own group's list only).
+bool EnabledInList(const ChannelRecord& ch, const ListContext& c) {
+    if (FamilyOf(c.list) != Family::Expansion || c.list == ChannelList::Rg) return ch.Enable;
+    return EnabledInGroup(c.model, ch, c.list == ChannelList::Lmr);
 }
+std::string ShowEnable(const ChannelRecord& ch, const ListContext& c) { return EnableText(EnabledInList(ch, c)); }
 std::string ApplyEnable(ChannelRecord& ch, std::string_view cell, const ListContext& c) {
     return ApplyFlag(cell, EnableText, [&](bool on) {
         if (FamilyOf(c.list) == Family::Expansion) SetChannelEnable(c.model, EditorKind(c.list), ch, on);
@@ -321,16 +333,285 @@ std::string CheckMarineFrequency(const ChannelRecord& ch, std::string_view cell,
 std::string CheckMarineRx(const ChannelRecord& ch, std::string_view cell, const ListContext&) { return CheckMarineFrequency(ch, cell, false); }
 std::string CheckMarineTx(const ChannelRecord& ch, std::string_view cell, const ListContext&) { return CheckMarineFrequency(ch, cell, true); }
 
+// ---- the generic layout ---------------------------------------------------------------
+
+// A decimal number as a whole count of 10^-decimals ("156.8" with 6 decimals
+// is 156800000); nothing when the text is no such number or is finer.
+std::optional<long long> ScaledNumber(std::string_view text, size_t decimals) {
+    const size_t dot = text.find('.');
+    const std::string_view whole = text.substr(0, dot), fraction = dot == std::string_view::npos ? "" : text.substr(dot + 1);
+    const auto digits = [](std::string_view s) { return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }); };
+    if ((whole.empty() && fraction.empty()) || whole.size() > 9 || !digits(whole) || !digits(fraction)) return std::nullopt;
+    if (fraction.size() > decimals && fraction.substr(decimals).find_first_not_of('0') != std::string_view::npos) return std::nullopt;
+    long long value = 0;
+    for (const char c : whole) value = value * 10 + (c - '0');
+    for (size_t i = 0; i < decimals; ++i) value = value * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+    return value;
+}
+
+std::string Formatted(const char* format, double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+double Mhz(long long hz) { return static_cast<double>(hz) / 1e6; }
+long long Steps(double mhz) { return std::llround(mhz * 10000.0); }  // of 100 Hz
+
+// A generic row on its way into our cells: the row's cells by the generic
+// column's title, and the cells of our list it makes, each with the generic
+// column a refusal of it names.
+struct GenericRow {
+    int model = kDefaultModel;
+    const std::vector<std::string_view>* ownTitles = nullptr;  // our list's columns
+    std::vector<std::pair<std::string_view, std::string>> cells;
+    long long topWatts = 0;  // in mW: the file's highest power written in watts
+    std::optional<long long> rxHz;
+    std::vector<std::pair<std::string, std::string>> own, blame, refusals, notes;
+
+    bool Has(std::string_view ownTitle) const {
+        return std::find(ownTitles->begin(), ownTitles->end(), ownTitle) != ownTitles->end();
+    }
+    std::optional<std::string> Cell(std::string_view title) const {
+        for (const auto& [t, cell] : cells)
+            if (t == title) return cell;
+        return std::nullopt;
+    }
+    void Set(const char* ownTitle, std::string text, const char* genericTitle) {
+        own.emplace_back(ownTitle, std::move(text));
+        blame.emplace_back(ownTitle, genericTitle);
+    }
+    void Refuse(const char* title, std::string why) {
+        const std::pair<std::string, std::string> refusal{title, std::move(why)};
+        if (std::find(refusals.begin(), refusals.end(), refusal) == refusals.end()) refusals.push_back(refusal);
+    }
+};
+using TranslateCell = void (*)(GenericRow&, const std::string&);
+
+// A frequency cell in Hz on the radio's steps of 100 Hz, or a refusal.
+std::optional<long long> RadioHz(GenericRow& g, const char* title, const std::string& text) {
+    const std::optional<long long> hz = ScaledNumber(text, 6);
+    if (!hz) g.Refuse(title, Quoted(text) + " is not a frequency in MHz");
+    else if (*hz % 100 != 0) g.Refuse(title, Quoted(text) + " is finer than the radio's steps of 100 Hz");
+    else return hz;
+    return std::nullopt;
+}
+bool InBand(int model, long long hz) { return FrequencyAllowed(model, Mhz(hz)); }
+
+std::string ShowLocation(const ChannelRecord&, const ListContext& c) { return std::to_string(c.number); }
+std::string ShowTag(const ChannelRecord& ch, const ListContext&) { return ch.ChTag; }
+std::string ShowFrequency(const ChannelRecord& ch, const ListContext&) { return Formatted("%.6f", ch.Rxfreq); }
+std::string ShowBlank(const ChannelRecord&, const ListContext&) { return ""; }
+std::string ShowStep(const ChannelRecord&, const ListContext&) { return "5.00"; }
+std::string ShowSkip(const ChannelRecord& ch, const ListContext&) { return ch.ScanMemory ? "" : "S"; }
+std::string ShowPower(const ChannelRecord& ch, const ListContext&) { return ch.LowPower ? "Low" : "High"; }
+std::string ShowMode(const ChannelRecord& ch, const ListContext& c) {
+    return ch.Narrow && TraitsOf(c.model).toneBlock ? "NFM" : "FM";
+}
+
+// Transmit at the frequency, above or below it by the offset, at the offset
+// ("split": none here, as no transmit frequency is stored), or not at all.
+std::string ShowDuplex(const ChannelRecord& ch, const ListContext&) {
+    if (!ch.TxEnable) return "off";
+    const long long rx = Steps(ch.Rxfreq), tx = Steps(ch.Txfreq);
+    return tx == rx ? "" : tx <= 0 ? "split" : tx > rx ? "+" : "-";
+}
+std::string ShowOffset(const ChannelRecord& ch, const ListContext& c) {
+    const std::string duplex = ShowDuplex(ch, c);
+    const bool offset = duplex == "+" || duplex == "-";
+    return Formatted("%.6f", offset ? static_cast<double>(std::llabs(Steps(ch.Txfreq) - Steps(ch.Rxfreq))) / 10000.0 : 0.0);
+}
+
+// A record's tones in the generic columns; columns a row does not use hold
+// the usual values, so that every cell reads as a tone or a code.
+struct GenericTones {
+    std::string tone, rTone = "88.5", cTone = "88.5", dtcs = "023", polarity = "NN", rxDtcs = "023", cross = "Tone->Tone";
+};
+GenericTones TonesOf(const ChannelRecord& ch) {
+    struct Side {
+        const char* kind = "";  // "", "Tone", "DTCS"
+        int index = 0;
+        bool reversed = false;
+    };
+    const auto side = [](int ctcss, int dcs) {
+        if (ctcss >= 1 && ctcss < kCtcssCount) return Side{"Tone", ctcss, false};  // as the report shows it: the tone first
+        if (dcs >= 1 && dcs <= 2 * kSecondDcsOffset) return Side{"DTCS", (dcs - 1) % kSecondDcsOffset + 1, dcs > kSecondDcsOffset};
+        return Side{};
+    };
+    const Side tx = side(ch.TxCTCSS, ch.TxDCS), rx = side(ch.RxCTCSS, ch.RxDCS);
+    const auto tone = [](int index) { return Formatted("%.1f", CtcssTenthsHz(index) / 10.0); };
+    const auto code = [](int index) { return Formatted("%03.0f", DcsCode(index)); };
+    GenericTones g;
+    g.polarity = {tx.reversed ? 'R' : 'N', rx.reversed ? 'R' : 'N'};
+    const std::string_view txKind = tx.kind, rxKind = rx.kind;
+    if (txKind == "Tone") g.rTone = tone(tx.index);
+    if (rxKind == "Tone") g.cTone = tone(rx.index);
+    if (txKind == "DTCS") g.dtcs = code(tx.index);
+    if (rxKind == "DTCS") g.rxDtcs = code(rx.index);
+    if (txKind.empty() && rxKind.empty()) g.tone = "";
+    else if (txKind == "Tone" && rxKind.empty()) g.tone = "Tone";
+    else if (txKind == rxKind && tx.index == rx.index) g.tone = txKind == "Tone" ? "TSQL" : "DTCS";
+    else g.tone = "Cross", g.cross = std::string(txKind) + "->" + std::string(rxKind);
+    return g;
+}
+template <std::string GenericTones::*Field>
+std::string ShowTones(const ChannelRecord& ch, const ListContext& c) {
+    return TraitsOf(c.model).toneBlock ? TonesOf(ch).*Field : GenericTones{}.*Field;
+}
+
+// Names are kept in upper case, as other tools' files seldom write them; a
+// name longer than the field is cut, and said so.
+void TranslateName(GenericRow& g, const std::string& cell) {
+    const std::string typed = FromSpreadsheetText(cell);
+    if (!g.Has("CH Name")) {
+        if (!typed.empty()) g.notes.emplace_back("Name", Quoted(typed) + " is left out: this radio keeps no names");
+        return;
+    }
+    std::string name = Upper(typed);
+    const size_t longest = static_cast<size_t>(RuleOf(Field::ChannelName).maxLength);
+    if (name.size() > longest) {
+        name.resize(longest);
+        g.notes.emplace_back("Name", Quoted(typed) + " is shortened to " + Quoted(name));
+    }
+    g.Set("CH Name", SpreadsheetText(name), "Name");
+}
+
+void TranslateFrequency(GenericRow& g, const std::string& cell) {
+    if (cell.empty()) return g.Refuse("Frequency", "a channel needs a receive frequency");
+    g.rxHz = RadioHz(g, "Frequency", cell);
+    if (g.rxHz && !InBand(g.model, *g.rxHz)) {
+        g.Refuse("Frequency", Quoted(cell) + " is outside " + FrequencyBandText(g.model));
+        g.rxHz.reset();
+    }
+    if (g.rxHz) g.Set("RX(MHz)", FrequencyText(Mhz(*g.rxHz)), "Frequency");
+}
+
+// A channel that does not transmit keeps the transmit frequency it has.
+void TranslateDuplex(GenericRow& g, const std::string& cell) {
+    const std::string duplex = Lower(cell);
+    const bool off = duplex == "off";
+    if (!off && !duplex.empty() && duplex != "+" && duplex != "-" && duplex != "split")
+        return g.Refuse("Duplex", Quoted(cell) + " is none of \"\", \"+\", \"-\", \"split\", \"off\"");
+    g.Set("TX", TxText(!off), "Duplex");
+    if (off || !g.rxHz) return;
+    long long tx = *g.rxHz;
+    if (!duplex.empty()) {
+        const std::string offset = g.Cell("Offset").value_or("");
+        const std::optional<long long> hz = RadioHz(g, "Offset", offset.empty() && duplex != "split" ? "0" : offset);
+        if (!hz) return;
+        tx = duplex == "split" ? *hz : duplex == "+" ? tx + *hz : tx - *hz;
+        if (!InBand(g.model, tx))
+            return g.Refuse("Offset", "the transmit frequency " + Formatted("%.4f", Mhz(tx)) + " MHz (Duplex " +
+                                          Quoted(cell) + ") is outside " + FrequencyBandText(g.model));
+    }
+    g.Set("TX(MHz)", FrequencyText(Mhz(tx)), duplex.empty() ? "Frequency" : "Offset");
+}
+
+// One side of the tones as our tone cell, read from the generic column `source` ("": none).
+std::optional<std::string> ToneSide(GenericRow& g, const char* source, size_t side) {
+    if (!*source) return ToneText(0, 0);
+    const std::string text = g.Cell(source).value_or("");
+    if (std::string_view(source).ends_with("ToneFreq")) {
+        const std::optional<long long> tenths = ScaledNumber(text, 1);
+        for (int i = 1; tenths && i < kCtcssCount; ++i)
+            if (CtcssTenthsHz(i) == *tenths) return ToneText(i, 0);
+        g.Refuse(source, Quoted(text) + " is no CTCSS tone of the radio (67.0 to 254.1 Hz)");
+        return std::nullopt;
+    }
+    const std::optional<long long> code = text.size() <= 3 ? ScaledNumber(text, 0) : std::nullopt;
+    int index = 0;
+    for (int i = 1; code && i < kDcsCount; ++i)
+        if (DcsCode(i) == *code) index = i;
+    if (!index) {
+        g.Refuse(source, Quoted(text) + " is no DCS code of the radio (023 to 754)");
+        return std::nullopt;
+    }
+    const std::string written = Upper(g.Cell("DtcsPolarity").value_or("")), polarity = written.empty() ? "NN" : written;
+    if (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos) {
+        g.Refuse("DtcsPolarity", Quoted(written) + " is no polarity (N or R for transmit, then for receive)");
+        return std::nullopt;
+    }
+    return DcsText(polarity[side] == 'R' ? index + kSecondDcsOffset : index);
+}
+
+void TranslateTone(GenericRow& g, const std::string& cell) {
+    const std::string tone = Upper(cell);
+    const char* tx = "";
+    const char* rx = "";
+    if (tone == "TONE") tx = "rToneFreq";
+    else if (tone == "TSQL") tx = rx = "cToneFreq";
+    else if (tone == "DTCS") tx = rx = "DtcsCode";
+    else if (tone == "CROSS") {
+        const std::string written = g.Cell("CrossMode").value_or(""), mode = Upper(written);
+        const size_t arrow = mode.find("->");
+        const auto kind = [](std::string_view k, const char* ctcss, const char* dcs) -> const char* {
+            return k.empty() ? "" : k == "TONE" ? ctcss : k == "DTCS" ? dcs : nullptr;
+        };
+        tx = arrow == std::string::npos ? nullptr : kind(mode.substr(0, arrow), "rToneFreq", "DtcsCode");
+        rx = arrow == std::string::npos ? nullptr : kind(mode.substr(arrow + 2), "cToneFreq", "RxDtcsCode");
+        if (!tx || !rx) return g.Refuse("CrossMode", Quoted(written) + " is no cross mode (Tone, DTCS or nothing on either side of ->)");
+    } else if (!tone.empty()) {
+        return g.Refuse("Tone", Quoted(cell) + " is none of \"\", \"Tone\", \"TSQL\", \"DTCS\", \"Cross\"");
+    }
+    if (!g.Has("TXT")) {
+        if (*tx || *rx) g.Refuse("Tone", "this radio keeps no tones");
+        return;
+    }
+    const std::optional<std::string> txTone = ToneSide(g, tx, 0), rxTone = ToneSide(g, rx, 1);
+    if (!txTone || !rxTone) return;
+    g.Set("TXT", *txTone, "Tone");
+    g.Set("RXT", *rxTone, "Tone");
+}
+
+void TranslateMode(GenericRow& g, const std::string& cell) {
+    const std::string mode = Upper(cell);
+    if (mode.empty()) return;
+    if (mode != "FM" && mode != "NFM") return g.Refuse("Mode", Quoted(cell) + " does not fit these radios (FM or NFM)");
+    if (g.Has("W/N")) g.Set("W/N", NarrowText(mode == "NFM"), "Mode");
+    else if (mode == "NFM") g.Refuse("Mode", "this radio has no narrow channels");
+}
+
+void TranslateSkip(GenericRow& g, const std::string& cell) {
+    const std::string skip = Upper(cell);
+    if (!skip.empty() && skip != "S") return g.Refuse("Skip", Quoted(cell) + " is neither \"\" (scanned) nor \"S\" (skipped)");
+    g.Set("MEM", MemText(skip.empty()), "Skip");
+}
+
+// A power cell in mW: "High" the most, "Low" -1, watts as written ("5.0W", "1 W").
+std::optional<long long> PowerLevel(std::string_view cell) {
+    const std::string power = Upper(cell);
+    if (power == "HIGH") return LLONG_MAX;
+    if (power == "LOW") return -1;
+    if (!power.ends_with('W')) return std::nullopt;
+    return ScaledNumber(Trim(std::string_view(power).substr(0, power.size() - 1)), 3);
+}
+
+// The radio has two levels: "Low" and any watts below the file's highest are low power.
+void TranslatePower(GenericRow& g, const std::string& cell) {
+    if (cell.empty()) return;
+    const std::optional<long long> level = PowerLevel(cell);
+    if (!level) return g.Refuse("Power", Quoted(cell) + " is no power level (High, Low or watts such as 5.0W)");
+    const bool silent = Lower(g.Cell("Duplex").value_or("")) == "off";  // has no power to choose
+    g.Set("LOW", LowText(!silent && *level < g.topWatts), "Power");
+}
+
+void TranslateComment(GenericRow& g, const std::string& cell) {
+    if (!cell.empty()) g.notes.emplace_back("Comment", Quoted(cell) + " is left out: the radio keeps no comments");
+}
+
+// ---- the table ------------------------------------------------------------------------
+
 using CheckCell = std::string (*)(const ChannelRecord&, std::string_view, const ListContext&);
 
 struct Column {
     Family family;
     const char* title;
     ShowCell show;
-    ApplyCell apply;  // null: the cell is derived (marine frequencies) or places the row ("CH")
+    ApplyCell apply = nullptr;   // null: the cell is derived (marine frequencies) or places the row ("CH")
     bool leadingSpaces = false;  // the cell's leading spaces mean something (the display)
     bool text = false;           // the user's own text (a name): written so that a spreadsheet shows it as text
     CheckCell check = nullptr;   // a derived cell: why it does not match the record the row made, or ""
+    bool decimal = false;        // a number: a semicolon file writes it with a decimal comma
+    TranslateCell translate = nullptr;  // a generic column: the cells of ours its cell makes
 };
 
 // Cells are written into a record in this order: whether a channel is
@@ -338,8 +619,8 @@ struct Column {
 const std::vector<Column>& Columns() {
     static const std::vector<Column> columns{
         {Family::Marine, "CH", ShowMarineLabel, nullptr},
-        {Family::Marine, "RX(MHz)", ShowMarineRx, nullptr, false, false, CheckMarineRx},
-        {Family::Marine, "TX(MHz)", ShowMarineTx, nullptr, false, false, CheckMarineTx},
+        {Family::Marine, "RX(MHz)", ShowMarineRx, nullptr, false, false, CheckMarineRx, true},
+        {Family::Marine, "TX(MHz)", ShowMarineTx, nullptr, false, false, CheckMarineTx, true},
         {Family::Marine, "TX", ShowTx, ApplyTx},
         {Family::Marine, "LOW", ShowLow, ApplyLow},
         {Family::Marine, "UP", ShowUp, ApplyUp},
@@ -359,8 +640,8 @@ const std::vector<Column>& Columns() {
         {Family::Expansion, "USA", ShowGroup<kUsaGroup>, ApplyGroup<kUsaGroup>},
         {Family::Expansion, "INT", ShowGroup<kIntlGroup>, ApplyGroup<kIntlGroup>},
         {Family::Expansion, "CAN", ShowGroup<kCanGroup>, ApplyGroup<kCanGroup>},
-        {Family::Expansion, "RX(MHz)", ShowRx, ApplyRx},
-        {Family::Expansion, "TX(MHz)", ShowTxFreq, ApplyTxFreq},
+        {Family::Expansion, "RX(MHz)", ShowRx, ApplyRx, false, false, nullptr, true},
+        {Family::Expansion, "TX(MHz)", ShowTxFreq, ApplyTxFreq, false, false, nullptr, true},
         {Family::Expansion, "TX", ShowTx, ApplyTx},
         {Family::Expansion, "LOW", ShowLow, ApplyLow},
         {Family::Expansion, "UP", ShowUp, ApplyUp},
@@ -368,9 +649,32 @@ const std::vector<Column>& Columns() {
         {Family::Expansion, "VS", ShowVs, ApplyVs},
         {Family::Expansion, "CH Name", ShowName, ApplyName, false, true},
         {Family::Expansion, "W/N", ShowNarrow, ApplyNarrow},
-        {Family::Expansion, "RXT", ShowRxTone, ApplyRxTone},
+        {Family::Expansion, "RXT", ShowRxTone, ApplyRxTone, false, false, nullptr, true},
         {Family::Expansion, "CMP", ShowCmp, ApplyCmp},
-        {Family::Expansion, "TXT", ShowTxTone, ApplyTxTone},
+        {Family::Expansion, "TXT", ShowTxTone, ApplyTxTone, false, false, nullptr, true},
+
+        // The generic layout, in its own order; an import translates its cells in this order.
+        {Family::Generic, "Location", ShowLocation},
+        {.family = Family::Generic, .title = "Name", .show = ShowTag, .text = true, .translate = TranslateName},
+        {.family = Family::Generic, .title = "Frequency", .show = ShowFrequency, .decimal = true, .translate = TranslateFrequency},
+        {.family = Family::Generic, .title = "Duplex", .show = ShowDuplex, .translate = TranslateDuplex},
+        {.family = Family::Generic, .title = "Offset", .show = ShowOffset, .decimal = true},
+        {.family = Family::Generic, .title = "Tone", .show = ShowTones<&GenericTones::tone>, .translate = TranslateTone},
+        {.family = Family::Generic, .title = "rToneFreq", .show = ShowTones<&GenericTones::rTone>, .decimal = true},
+        {.family = Family::Generic, .title = "cToneFreq", .show = ShowTones<&GenericTones::cTone>, .decimal = true},
+        {Family::Generic, "DtcsCode", ShowTones<&GenericTones::dtcs>},
+        {Family::Generic, "DtcsPolarity", ShowTones<&GenericTones::polarity>},
+        {Family::Generic, "RxDtcsCode", ShowTones<&GenericTones::rxDtcs>},
+        {Family::Generic, "CrossMode", ShowTones<&GenericTones::cross>},
+        {.family = Family::Generic, .title = "Mode", .show = ShowMode, .translate = TranslateMode},
+        {.family = Family::Generic, .title = "TStep", .show = ShowStep, .decimal = true},
+        {.family = Family::Generic, .title = "Skip", .show = ShowSkip, .translate = TranslateSkip},
+        {.family = Family::Generic, .title = "Power", .show = ShowPower, .translate = TranslatePower},
+        {.family = Family::Generic, .title = "Comment", .show = ShowBlank, .translate = TranslateComment},
+        {Family::Generic, "URCALL", ShowBlank},
+        {Family::Generic, "RPT1CALL", ShowBlank},
+        {Family::Generic, "RPT2CALL", ShowBlank},
+        {Family::Generic, "DVCODE", ShowBlank},
     };
     return columns;
 }
@@ -379,6 +683,20 @@ const Column* FindColumn(Family family, std::string_view title) {
     for (const Column& column : Columns())
         if (column.family == family && title == column.title) return &column;
     return nullptr;
+}
+
+// The column a header cell names, in any case.
+const Column* NamedColumn(const std::vector<const Column*>& columns, std::string_view cell) {
+    for (const Column* column : columns)
+        if (Upper(Trim(cell)) == Upper(column->title)) return column;
+    return nullptr;
+}
+
+std::vector<const Column*> GenericColumns() {
+    std::vector<const Column*> columns;
+    for (const Column& column : Columns())
+        if (column.family == Family::Generic) columns.push_back(&column);
+    return columns;
 }
 
 ReportChannelList ReportListOf(int model, ChannelList list) {
@@ -393,7 +711,8 @@ ReportChannelList ReportListOf(int model, ChannelList list) {
 
 // The report's titles (separated by two or more spaces), then the columns
 // the editor changes that the report leaves out.
-std::vector<const Column*> ListColumns(int model, ChannelList list) {
+std::vector<const Column*> ListColumns(int model, ChannelList list, CsvLayout layout = CsvLayout::Kvprog) {
+    if (layout == CsvLayout::Generic) return GenericColumns();
     const Family family = FamilyOf(list);
     std::vector<const Column*> columns;
     const std::string header = ChannelListHeader(model, ReportListOf(model, list));
@@ -408,6 +727,7 @@ std::vector<const Column*> ListColumns(int model, ChannelList list) {
         case Family::Marine: extra = {"MEM"}; break;
         case Family::Weather: extra = {"ENABLE", "MEM"}; if (HasNames(model)) extra.push_back("CH Name"); break;
         case Family::Expansion: extra = {"ENABLE", "TX", "MEM"}; break;
+        case Family::Generic: break;
     }
     for (const char* title : extra) {
         const Column* column = FindColumn(family, title);
@@ -424,19 +744,25 @@ std::string NormalCell(const Column& column, std::string_view text) {
     return Upper(column.leadingSpaces ? TrimRight(text) : Trim(text));
 }
 
-std::vector<std::string> RowCells(const std::vector<const Column*>& columns, const ChannelRecord& ch, const ListContext& c) {
+std::vector<std::string> RowCells(const std::vector<const Column*>& columns, const ChannelRecord& ch, const ListContext& c,
+                                  char separator = ',') {
     std::vector<std::string> cells;
     for (const Column* column : columns) {
-        const std::string cell = Cell(*column, ch, c);
+        std::string cell = Cell(*column, ch, c);
+        const bool number = cell.find_first_of("0123456789") != std::string::npos;  // not "---.----"
+        if (column->decimal && number && separator == ';') std::replace(cell.begin(), cell.end(), '.', ',');
         // (A name's dashes for "none" are the program's own text.)
         cells.push_back(column->text && !IsNone(cell) ? SpreadsheetText(cell) : cell);
     }
     return cells;
 }
 
-// The cell's text as the user meant it (without a spreadsheet's text mark).
-std::string CellText(const Column& column, std::string_view cell) {
-    return column.text ? FromSpreadsheetText(cell) : std::string(cell);
+// The cell's text as the user meant it (without a spreadsheet's text mark;
+// a semicolon file's numbers with a decimal point).
+std::string CellText(const Column& column, std::string_view cell, char separator) {
+    std::string text = column.text ? FromSpreadsheetText(cell) : std::string(cell);
+    if (column.decimal && separator == ';') std::replace(text.begin(), text.end(), ',', '.');
+    return text;
 }
 
 // The records a list shows, in order: a marine list's listed channels, every record of the others.
@@ -458,6 +784,17 @@ std::vector<int> ShownRecords(const RadioSettings& s, ChannelList list) {
     return records;
 }
 
+// The records an export writes: the generic layout holds the enabled channels only.
+std::vector<int> ExportedRecords(const RadioSession& s, ChannelList list, CsvLayout layout) {
+    std::vector<int> records = ShownRecords(s.settings, list);
+    if (layout == CsvLayout::Generic) {
+        const ListContext context{s.model, list, {}, 0};
+        const std::span<const ChannelRecord> all = ListRecords(s.settings, list);
+        std::erase_if(records, [&](int r) { return !EnabledInList(all[static_cast<size_t>(r)], context); });
+    }
+    return records;
+}
+
 // ---- reading rows -------------------------------------------------------------------
 
 class Problems {
@@ -476,23 +813,44 @@ private:
 struct ListReader {
     const RadioSession& session;
     ChannelList list;
-    std::vector<const Column*> columns;
+    char separator;
+    std::vector<const Column*> columns;       // our list's, in the order of our layout's cells
+    std::vector<const Column*> generic;       // a generic text's columns in the order of its cells (null: unknown); empty: our layout
+    std::vector<const Column*> genericOrder;  // the generic layout's columns in translation order
+    std::vector<std::string_view> ownTitles;  // our list's columns
     ListContext context;
     Problems problems;
     std::vector<std::string> notes;
-    int taken = 0;  // rows placed
+    int taken = 0;            // rows placed
+    long long topWatts = 0;   // the highest power in watts (mW) a generic text writes
+    std::vector<std::pair<std::string, std::string>> blame;  // of a generic row: our column, the generic one it came from
 
-    // A text cell a row changed, to be checked against what the radio keeps.
-    struct TextCell {
+    // A cell a row changed, to be checked against what the radio keeps.
+    struct ChangedCell {
         int number;  // the row in the text
         int row;     // the row of the list it went into
         const Column* column;
+        std::string title;  // the column of the text
     };
-    std::vector<const Column*> lastText;  // of the row last applied
-    std::vector<TextCell> textCells;
+    std::vector<ChangedCell> lastChanged;  // of the row last applied
+    std::vector<ChangedCell> changedCells;
 
-    ListReader(const RadioSession& s, ChannelList l)
-        : session(s), list(l), columns(ListColumns(s.model, l)), context{s.model, l, s.today(), 0} {}
+    ListReader(const RadioSession& s, ChannelList l, char sep)
+        : session(s), list(l), separator(sep), columns(ListColumns(s.model, l)), genericOrder(GenericColumns()),
+          context{s.model, l, s.today(), 0} {
+        for (const Column* column : columns) ownTitles.push_back(column->title);
+    }
+
+    bool Generic() const { return !generic.empty(); }
+    const std::vector<const Column*>& CellColumns() const { return Generic() ? generic : columns; }
+    const char* NumberTitle() const { return Generic() ? "Location" : "CH"; }
+
+    // The text's column a problem with one of our cells names.
+    std::string Blame(std::string_view title) const {
+        for (const auto& [own, theirs] : blame)
+            if (own == title) return theirs;
+        return std::string(title);
+    }
 
     size_t IndexOf(std::string_view title) const {
         for (size_t i = 0; i < columns.size(); ++i)
@@ -500,11 +858,12 @@ struct ListReader {
         return columns.size();
     }
 
-    bool IsHeader(const TextRow& row) const {
-        if (row.cells.size() != columns.size()) return false;
-        for (size_t i = 0; i < columns.size(); ++i)
-            if (Upper(Trim(row.cells[i])) != Upper(columns[i]->title)) return false;
-        return true;
+    const std::string& CellOf(const TextRow& row, std::string_view title) const {
+        static const std::string kNone;
+        const std::vector<const Column*>& cells = CellColumns();
+        for (size_t i = 0; i < cells.size() && i < row.cells.size(); ++i)
+            if (cells[i] && title == cells[i]->title) return row.cells[i];
+        return kNone;
     }
 
     void CheckHeader(const TextRow& row) {
@@ -519,97 +878,182 @@ struct ListReader {
         }
     }
 
+    // The generic layout's columns, in any order; an import needs "Location" to place its rows.
+    void CheckGenericHeader(const TextRow& row, bool import) {
+        for (size_t i = 0; i < row.cells.size(); ++i) {
+            const Column* column = NamedColumn(genericOrder, row.cells[i]);
+            const auto before = std::find(generic.begin(), generic.end(), column);
+            if (!column)
+                problems.Add(row.number, std::to_string(i + 1), Quoted(Trim(row.cells[i])) + " is no column of the generic layout");
+            else if (before != generic.end())
+                problems.Add(row.number, std::to_string(i + 1),
+                             Quoted(column->title) + " is in column " + std::to_string(before - generic.begin() + 1) + " already");
+            generic.push_back(column && before == generic.end() ? column : nullptr);
+        }
+        for (const char* needed : {"Location", "Frequency"})
+            if ((import || needed != std::string_view("Location")) && std::find(generic.begin(), generic.end(), FindColumn(Family::Generic, needed)) == generic.end())
+                problems.Add(row.number, needed, "missing; the generic layout's rows need it");
+        if (!LayoutHoldsList(CsvLayout::Generic, list))
+            problems.Add(row.number, "1", "the generic layout holds RG, LMR and EXP channels, not " + ChannelListName(list) + " ones");
+    }
+
+    // A header row: our columns in any order (which then is the cells' order), or the generic layout's.
+    bool TakeHeader(const TextRow& row, bool import) {
+        std::vector<const Column*> order;
+        for (const std::string& cell : row.cells)
+            if (const Column* column = NamedColumn(columns, cell); column && std::find(order.begin(), order.end(), column) == order.end())
+                order.push_back(column);
+        if (order.size() == columns.size() && row.cells.size() == columns.size()) {
+            columns = std::move(order);
+            return true;
+        }
+        // A pasted first row is a generic header only with a Frequency column: a
+        // row of ours may hold a name such as "TONE".
+        const std::vector<const Column*> named{import ? genericOrder : std::vector{FindColumn(Family::Generic, "Frequency")}};
+        if (std::none_of(row.cells.begin(), row.cells.end(), [&](const std::string& cell) { return NamedColumn(named, cell); }))
+            return false;
+        CheckGenericHeader(row, import);
+        return true;
+    }
+
     // A row with a cell for every column, or a problem naming the first cell too few or too many.
     bool HasShape(const TextRow& row) {
-        if (row.cells.size() < columns.size()) {
-            problems.Add(row.number, columns[row.cells.size()]->title,
-                         "missing; the row has " + std::to_string(row.cells.size()) + " cells, the list " +
-                             std::to_string(columns.size()));
+        const std::vector<const Column*>& cells = CellColumns();
+        const char other = separator == ';' ? ',' : ';';
+        if (separator != '\t' && row.cells.size() == 1 && cells.size() > 1 && row.cells[0].find(other) != std::string::npos) {
+            problems.Add(row.number, "1", std::string("the row is separated by \"") + other + "\", the header by \"" + separator + "\"");
             return false;
         }
-        if (row.cells.size() > columns.size()) {
-            problems.Add(row.number, std::to_string(columns.size() + 1),
-                         "the " + ChannelListName(list) + " list has " + std::to_string(columns.size()) + " columns");
+        if (row.cells.size() < cells.size()) {
+            const Column* missing = cells[row.cells.size()];
+            problems.Add(row.number, missing ? missing->title : std::to_string(row.cells.size() + 1),
+                         "missing; the row has " + std::to_string(row.cells.size()) + " cells, the list " + std::to_string(cells.size()));
+            return false;
+        }
+        if (row.cells.size() > cells.size()) {
+            problems.Add(row.number, std::to_string(cells.size() + 1),
+                         "the " + ChannelListName(list) + " list has " + std::to_string(cells.size()) + " columns");
             return false;
         }
         return true;
     }
 
-    const std::string& CellOf(const TextRow& row, std::string_view title) const { return row.cells[IndexOf(title)]; }
-
     // The row written over `base`: every cell that reads otherwise than the
-    // base shows it goes through its column's rule.
-    ChannelRecord Apply(const TextRow& row, const ChannelRecord& base, int number) {
+    // base shows it goes through its column's rule. `whole`: no cell of the
+    // row was refused before, so the channel is checked as the editor would.
+    ChannelRecord Apply(const TextRow& row, const ChannelRecord& base, int number, bool whole = true) {
         context.number = number;
         ChannelRecord ch = base;
         std::vector<bool> changed(columns.size(), false);
         const size_t problemsBefore = problems.Count();
-        lastText.clear();
+        lastChanged.clear();
         for (const Column& column : Columns()) {
             const size_t i = IndexOf(column.title);
             if (column.family != FamilyOf(list) || i == columns.size() || !column.apply) continue;
-            const std::string cell = CellText(column, row.cells[i]);
+            const std::string cell = CellText(column, row.cells[i], separator);
             if (NormalCell(column, cell) == NormalCell(column, Cell(column, base, context))) continue;
             changed[i] = true;
             if (const std::string why = column.apply(ch, cell, context); !why.empty())
-                problems.Add(row.number, column.title, why);
-            else if (column.text)
-                TextTaken(row, column, cell, ch);
+                problems.Add(row.number, Blame(column.title), why);
+            else
+                Changed(row, column, cell, ch);
         }
         for (const Column* column : columns)
             if (column->check)
-                if (const std::string why = column->check(ch, CellOf(row, column->title), context); !why.empty())
+                if (const std::string why = column->check(ch, CellText(*column, CellOf(row, column->title), separator), context); !why.empty())
                     problems.Add(row.number, column->title, why);
-        const bool cellsTaken = problems.Count() == problemsBefore;
+        const bool cellsTaken = whole && problems.Count() == problemsBefore;
         if (FamilyOf(list) == Family::Expansion && cellsTaken && !(ch == base)) CheckChannel(row, ch, changed);
         return ch;
     }
 
+    // A generic row written over `base`: its cells make ours (the channel
+    // enabled, numbered as the list numbers it when it has no number yet), and
+    // the cells it leaves out read as the record shows them.
+    ChannelRecord TakeGeneric(const TextRow& row, const ChannelRecord& base, int number) {
+        context.number = number;
+        GenericRow g;
+        g.model = context.model;
+        g.ownTitles = &ownTitles;
+        g.topWatts = topWatts;
+        for (size_t i = 0; i < generic.size(); ++i)
+            if (generic[i]) g.cells.emplace_back(generic[i]->title, Trim(CellText(*generic[i], row.cells[i], separator)));
+        for (const Column* column : genericOrder)
+            if (column->translate)
+                if (const std::optional<std::string> cell = g.Cell(column->title)) column->translate(g, *cell);
+        TextRow own{row.number, RowCells(columns, base, context)};
+        const auto set = [&](std::string_view title, const std::string& text) {
+            if (const size_t i = IndexOf(title); i < columns.size()) own.cells[i] = text;
+        };
+        set("ENABLE", EnableText(true));
+        if (Trim(base.CHDisplayL).empty()) set("CHD", std::to_string(number));
+        for (const auto& [title, text] : g.own) set(title, text);
+        for (const auto& [title, why] : g.refusals) problems.Add(row.number, title, why);
+        for (const auto& [title, what] : g.notes) notes.push_back("row " + std::to_string(row.number) + ", column " + title + ": " + what);
+        blame = std::move(g.blame);
+        blame.insert(blame.end(), {{"CHD", "Location"}, {"ENABLE", "Location"}});
+        ChannelRecord ch = Apply(own, base, number, g.refusals.empty());
+        blame.clear();
+        return ch;
+    }
+
+    ChannelRecord Take(const TextRow& row, const ChannelRecord& base, int number) {
+        return Generic() ? TakeGeneric(row, base, number) : Apply(row, base, number);
+    }
+
     // A name is kept in upper case, as it is typed: said, not done in silence.
-    // What else the radio would not keep is checked once the list is whole.
-    void TextTaken(const TextRow& row, const Column& column, std::string_view cell, const ChannelRecord& ch) {
+    // What else the radio would not keep of a name or a receive tone is
+    // checked once the list is whole.
+    void Changed(const TextRow& row, const Column& column, std::string_view cell, const ChannelRecord& ch) {
+        const std::string title = Blame(column.title);
         const std::string typed(Trim(cell)), shown = Cell(column, ch, context);
-        if (typed != shown && Upper(typed) == Upper(shown))
-            notes.push_back("row " + std::to_string(row.number) + ", column " + column.title + ": " + Quoted(typed) +
-                            " is kept as " + Quoted(shown));
-        lastText.push_back(&column);
+        if (column.text && typed != shown && Upper(typed) == Upper(shown))
+            notes.push_back("row " + std::to_string(row.number) + ", column " + title + ": " + Quoted(typed) + " is kept as " + Quoted(shown));
+        // A receive tone shares its bits with CMP: a reversed code and CMP do not go together.
+        if (column.text || column.apply == ApplyRxTone) lastChanged.push_back({row.number, 0, &column, title});
     }
 
     // The row last applied went into row `row` of the list.
-    void Placed(int number, int row) {
+    void Placed(int row) {
         ++taken;
-        for (const Column* column : lastText) textCells.push_back({number, row, column});
-        lastText.clear();
+        for (ChangedCell& cell : lastChanged) {
+            cell.row = row;
+            changedCells.push_back(std::move(cell));
+        }
+        lastChanged.clear();
     }
 
-    // Every name the rows changed as the radio would hold it: programmed and read back.
+    // Every name and receive tone the rows changed as the radio would hold it: programmed and read back.
     void CheckKept(const RadioSettings& settings) {
-        if (textCells.empty() || problems.Any()) return;
+        if (changedCells.empty() || problems.Any()) return;
         RadioSession programmed = session;
         programmed.settings = settings;
         AsProgrammed(programmed);
         const std::vector<int> records = ShownRecords(settings, list);
-        for (const TextCell& cell : textCells) {
+        for (const ChangedCell& cell : changedCells) {
             const size_t record = static_cast<size_t>(records.at(static_cast<size_t>(cell.row)));
             const std::string wanted = Cell(*cell.column, ListRecords(settings, list)[record], context);
             const std::string kept = Cell(*cell.column, ListRecords(programmed.settings, list)[record], context);
             if (wanted != kept)
-                problems.Add(cell.number, cell.column->title,
-                             "the radio would not keep " + Quoted(wanted) + " (it would hold " + Quoted(kept) + ")");
+                problems.Add(cell.number, cell.title, "the radio would not keep " + Quoted(wanted) + " (it would hold " + Quoted(kept) + ")");
         }
     }
 
     // What the single-channel editor asks of a channel it changed: an enabled
     // one has a receive frequency and a channel number, and one the
-    // narrowband rule names is narrow (written so, unless the row asks for wide).
+    // narrowband rule names is narrow (written so, unless the row asks for
+    // wide; a generic row's wide channel is taken narrow, and said so).
     void CheckChannel(const TextRow& row, ChannelRecord& ch, const std::vector<bool>& changed) {
         const bool enabled = list == ChannelList::Rg ? ch.Enable : EnabledInGroup(context.model, ch, list == ChannelList::Lmr);
-        if (enabled && !(ch.Rxfreq > 0)) problems.Add(row.number, "RX(MHz)", "an enabled channel needs a receive frequency");
+        if (enabled && !(ch.Rxfreq > 0)) problems.Add(row.number, Blame("RX(MHz)"), "an enabled channel needs a receive frequency");
         else if (enabled && !ChannelComplete(FrequencyText(ch.Rxfreq), ch.CHDisplayL))
-            problems.Add(row.number, "CHD", "an enabled channel needs a channel number");
+            problems.Add(row.number, Blame("CHD"), "an enabled channel needs a channel number");
         if (!BandwidthFor(context.model, ch, context.today).forceNarrow || ch.Narrow) return;
         const size_t narrow = IndexOf("W/N");
-        if (narrow < columns.size() && changed[narrow])
+        if (Generic())
+            notes.push_back("row " + std::to_string(row.number) + ", column " + Blame("W/N") +
+                            ": wide is taken as narrow (NFM): a land-mobile channel in 150 - 174 MHz must be narrow");
+        else if (narrow < columns.size() && changed[narrow])
             problems.Add(row.number, "W/N", "a land-mobile channel in 150 - 174 MHz must be narrow");
         ch.Narrow = true;
     }
@@ -655,22 +1099,41 @@ struct ListReader {
         return ch;
     }
 
-    // The rows after the header (required) or an optional header. Empty
-    // cells past the last column (a spreadsheet pads rows to its widest) go.
-    std::vector<const TextRow*> DataRows(DelimitedText& text, bool headerRequired) {
-        std::vector<const TextRow*> rows;
-        for (TextRow& row : text.rows) {
-            while (row.cells.size() > columns.size() && Trim(row.cells.back()).empty()) row.cells.pop_back();
-            rows.push_back(&row);
+    // The rows after the header (required: an import) or an optional header
+    // (a paste). Empty cells past the last column (a spreadsheet pads rows to
+    // its widest) go.
+    std::vector<const TextRow*> DataRows(DelimitedText& text, bool import) {
+        std::vector<TextRow*> rows;
+        for (TextRow& row : text.rows) rows.push_back(&row);
+        if (rows.empty()) {
+            if (import) problems.Add(1, "1", "the header row is missing");
+            return {};
         }
-        if (!rows.empty() && (headerRequired || IsHeader(*rows.front()))) {
-            CheckHeader(*rows.front());
+        TextRow header = *rows.front();
+        while (header.cells.size() > 1 && Trim(header.cells.back()).empty()) header.cells.pop_back();
+        if (TakeHeader(header, import)) {
             rows.erase(rows.begin());
-        } else if (headerRequired) {
-            problems.Add(1, "1", "the header row is missing");
+        } else if (import) {
+            if (std::any_of(header.cells.begin(), header.cells.end(), [&](const std::string& cell) { return NamedColumn(columns, cell); }))
+                CheckHeader(header);
+            else
+                problems.Add(header.number, "1", "the header names no column of the " + ChannelListName(list) + " list (" +
+                                                     columns[0]->title + ", " + columns[1]->title +
+                                                     ", ...) nor of the generic layout (Location, Name, Frequency, ...)");
+            rows.erase(rows.begin());
         }
-        std::erase_if(rows, [&](const TextRow* row) { return !HasShape(*row); });
-        return rows;
+        if (Generic() && !LayoutHoldsList(CsvLayout::Generic, list)) return {};
+        const size_t width = CellColumns().size();
+        std::vector<const TextRow*> data;
+        for (TextRow* row : rows) {
+            while (row->cells.size() > width && Trim(row->cells.back()).empty()) row->cells.pop_back();
+            if (HasShape(*row)) data.push_back(row);
+        }
+        if (const Column* power = FindColumn(Family::Generic, "Power"); Generic())
+            for (const TextRow* row : data)
+                if (const auto level = PowerLevel(Trim(CellText(*power, CellOf(*row, "Power"), separator))); level && *level != LLONG_MAX)
+                    topWatts = std::max(topWatts, *level);
+        return data;
     }
 
     ChannelChange Result(RadioSettings settings) {
@@ -739,7 +1202,7 @@ ChannelChange ImportMarine(ListReader& r, const std::vector<const TextRow*>& row
     RadioSettings settings = r.session.settings;
     const MarineGroup& old = r.session.settings.Marine(group);
     MarineGroup& slots = settings.Marine(group);
-    if (rows.empty()) r.problems.Add(2, "CH", "a marine list keeps at least one channel");
+    if (rows.empty() && !r.Generic()) r.problems.Add(2, "CH", "a marine list keeps at least one channel");
     if (rows.size() > static_cast<size_t>(kMaxMarineRows)) r.problems.Add(rows[kMaxMarineRows]->number, "CH", TooMany(kMaxMarineRows));
     const std::vector<int> listed = ListedRecords(old);
     const std::vector<int> places = MarinePlaces(old, std::min(rows.size(), static_cast<size_t>(kMaxMarineRows)));
@@ -750,7 +1213,7 @@ ChannelChange ImportMarine(ListReader& r, const std::vector<const TextRow*>& row
         if (const auto ch = r.MarineRow(*rows[i], atPlace)) {
             slots[slot] = *ch;
             slots[slot].Position = old[slot].Position;
-            r.Placed(rows[i]->number, static_cast<int>(i));
+            r.Placed(static_cast<int>(i));
         }
         taken[slot] = true;
     }
@@ -766,22 +1229,22 @@ ChannelChange ImportFixed(ListReader& r, const std::vector<const TextRow*>& rows
     const std::span<ChannelRecord> records = FixedRecords(settings, r.list);
     std::vector<int> placedBy(records.size(), 0);
     for (const TextRow* row : rows) {
-        const std::string_view text = Trim(r.CellOf(*row, "CH"));
+        const std::string_view text = Trim(r.CellOf(*row, r.NumberTitle()));
         const bool numeric = !text.empty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
         const int number = numeric ? std::stoi(std::string(text)) : 0;
         if (number < 1 || number > static_cast<int>(records.size())) {
-            r.problems.Add(row->number, "CH", Quoted(text) + " is no channel of the " + ChannelListName(r.list) + " list (1 to " + std::to_string(records.size()) + ")");
+            r.problems.Add(row->number, r.NumberTitle(), Quoted(text) + " is no channel of the " + ChannelListName(r.list) + " list (1 to " + std::to_string(records.size()) + ")");
             continue;
         }
         int& placed = placedBy[static_cast<size_t>(number - 1)];
         if (placed) {
-            r.problems.Add(row->number, "CH", "channel " + std::to_string(number) + " is in row " + std::to_string(placed) + " already");
+            r.problems.Add(row->number, r.NumberTitle(), "channel " + std::to_string(number) + " is in row " + std::to_string(placed) + " already");
             continue;
         }
         placed = row->number;
         ChannelRecord& ch = records[static_cast<size_t>(number - 1)];
-        ch = r.Apply(*row, ch, number);
-        r.Placed(row->number, number - 1);
+        ch = r.Take(*row, ch, number);
+        r.Placed(number - 1);
     }
     return r.Result(std::move(settings));
 }
@@ -833,43 +1296,55 @@ std::optional<ChannelList> ListOfScreen(ScreenKind kind, int group) {
     }
 }
 
-std::vector<std::string> CsvColumns(int model, ChannelList list) {
+bool LayoutHoldsList(CsvLayout layout, ChannelList list) {
+    return layout == CsvLayout::Kvprog || FamilyOf(list) == Family::Expansion;
+}
+
+char ListSeparatorFor(char decimalPoint) { return decimalPoint == ',' ? ';' : ','; }
+
+std::vector<std::string> CsvColumns(int model, ChannelList list, CsvLayout layout) {
     std::vector<std::string> titles;
-    for (const Column* column : ListColumns(model, list)) titles.emplace_back(column->title);
+    for (const Column* column : ListColumns(model, list, layout)) titles.emplace_back(column->title);
     return titles;
 }
 
 namespace {
 // The rows of a list (only some of them, by their rows, when `only` is given).
-std::vector<std::vector<std::string>> ListRows(const RadioSession& s, ChannelList list, const std::vector<int>* only) {
-    const std::vector<const Column*> columns = ListColumns(s.model, list);
+std::vector<std::vector<std::string>> ListRows(const RadioSession& s, ChannelList list, const std::vector<int>* only,
+                                               CsvFormat format = {}) {
+    const std::vector<const Column*> columns = ListColumns(s.model, list, format.layout);
     ListContext context{s.model, list, {}, 0};
     const std::span<const ChannelRecord> records = ListRecords(s.settings, list);
-    const std::vector<int> shown = ShownRecords(s.settings, list);
+    const std::vector<int> shown = ExportedRecords(s, list, format.layout);
     std::vector<std::vector<std::string>> rows;
     for (size_t row = 0; row < shown.size(); ++row) {
         if (only && std::find(only->begin(), only->end(), static_cast<int>(row)) == only->end()) continue;
         context.number = shown[row] + 1;
-        rows.push_back(RowCells(columns, records[static_cast<size_t>(shown[row])], context));
+        rows.push_back(RowCells(columns, records[static_cast<size_t>(shown[row])], context, format.separator));
     }
     return rows;
 }
 }  // namespace
 
-int ChannelRowCount(const RadioSession& s, ChannelList list) { return static_cast<int>(ShownRecords(s.settings, list).size()); }
+int ChannelRowCount(const RadioSession& s, ChannelList list, CsvLayout layout) {
+    return static_cast<int>(ExportedRecords(s, list, layout).size());
+}
 
-std::string ExportChannelsCsv(const RadioSession& s, ChannelList list) {
-    std::string text = WriteDelimitedRow(CsvColumns(s.model, list), ',', "\r\n");
-    for (const auto& row : ListRows(s, list, nullptr)) text += WriteDelimitedRow(row, ',', "\r\n");
+std::string ExportChannelsCsv(const RadioSession& s, ChannelList list, CsvFormat format) {
+    std::string text = WriteDelimitedRow(CsvColumns(s.model, list, format.layout), format.separator, "\r\n");
+    for (const auto& row : ListRows(s, list, nullptr, format)) text += WriteDelimitedRow(row, format.separator, "\r\n");
     return text;
 }
 
 namespace {
-// `source` names the text in a refusal of it as a whole ("PATH: ").
+// `source` names the text in a refusal of it as a whole ("PATH: "). The
+// header's separator is the file's.
 ChannelChange ImportCsvText(const RadioSession& s, ChannelList list, std::string_view csv, const std::string& source) {
-    DelimitedText text = ReadDelimited(csv, ',');
+    const char separator = HeaderSeparator(csv);
+    if (!separator) return {std::nullopt, {source + "row 1: the header mixes \",\" and \";\" as separators"}, {}, 0};
+    DelimitedText text = ReadDelimited(csv, separator);
     if (!text.error.empty()) return {std::nullopt, {source + text.error}, {}, 0};
-    ListReader reader(s, list);
+    ListReader reader(s, list, separator);
     const std::vector<const TextRow*> rows = reader.DataRows(text, true);
     return FamilyOf(list) == Family::Marine ? ImportMarine(reader, rows) : ImportFixed(reader, rows);
 }
@@ -886,8 +1361,8 @@ ChannelChange ImportChannelsCsvFile(const RadioSession& s, ChannelList list, con
     return ImportCsvText(s, list, text, path.string() + ": ");
 }
 
-std::string ExportChannelsCsvFile(const RadioSession& s, ChannelList list, const std::filesystem::path& path) {
-    const std::string text = ExportChannelsCsv(s, list);
+std::string ExportChannelsCsvFile(const RadioSession& s, ChannelList list, const std::filesystem::path& path, CsvFormat format) {
+    const std::string text = ExportChannelsCsv(s, list, format);
     return WriteFileAtomically(path, text.data(), text.size());
 }
 
@@ -908,7 +1383,7 @@ std::string CopyChannelRows(const RadioSession& s, ChannelList list, const std::
 ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int selected, std::string_view tsv) {
     DelimitedText text = ReadDelimited(tsv, '\t');
     if (!text.error.empty()) return {std::nullopt, {text.error}, {}, 0};
-    ListReader reader(s, list);
+    ListReader reader(s, list, '\t');
     const std::vector<const TextRow*> rows = reader.DataRows(text, false);
     RadioSettings settings = s.settings;
     if (FamilyOf(list) == Family::Marine) {
@@ -923,7 +1398,7 @@ ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int sele
             const auto ch = reader.MarineRow(*rows[i], nullptr);
             if (!ch) continue;
             row = InsertMarineRow(settings, group, row, *ch);
-            reader.Placed(rows[i]->number, row);
+            reader.Placed(row);
         }
         return reader.Result(std::move(settings));
     }
@@ -934,8 +1409,8 @@ ChannelChange PasteChannelRows(const RadioSession& s, ChannelList list, int sele
             reader.problems.Add(rows[i]->number, "CH", TooMany(static_cast<int>(records.size())));
             break;
         }
-        records[at] = reader.Apply(*rows[i], records[at], static_cast<int>(at) + 1);
-        reader.Placed(rows[i]->number, static_cast<int>(at));
+        records[at] = reader.Take(*rows[i], records[at], static_cast<int>(at) + 1);
+        reader.Placed(static_cast<int>(at));
     }
     return reader.Result(std::move(settings));
 }
@@ -958,9 +1433,21 @@ Message ChannelsTakenMessage(ChannelList list, int channels, std::string_view ho
     return taken;
 }
 
-Message NoChannelListMessage() {
-    return {"Select a channel list (USA, INTL, CANADA, Weather, RG, LMR or EXP) first.", text::kWindowTitle,
-            MessageIcon::Information, Buttons::Ok};
+Message NoChannelListMessage(CsvLayout layout) {
+    const std::string lists = layout == CsvLayout::Generic ? "RG, LMR or EXP" : "USA, INTL, CANADA, Weather, RG, LMR or EXP";
+    return {"Select a channel list (" + lists + ") first.", text::kWindowTitle, MessageIcon::Information, Buttons::Ok};
+}
+
+Message ChannelChangesQuestion(ChannelList list, int channels, const std::filesystem::path& path,
+                               const std::vector<std::string>& notes) {
+    Message ask = ChannelProblemsMessage(std::to_string(channels) + " " + ChannelListName(list) +
+                                             (channels == 1 ? " channel" : " channels") + " from " + path.string() +
+                                             (channels == 1 ? " is" : " are") + " taken with these changes:",
+                                         notes);
+    ask.text += "\r\n\r\nImport them?";
+    ask.icon = MessageIcon::Question;
+    ask.buttons = Buttons::OkCancel;
+    return ask;
 }
 
 std::optional<RadioSettings> DeleteMarineRows(const RadioSession& s, int group, const std::vector<int>& rows) {

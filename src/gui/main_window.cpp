@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QRadioButton>
 #include <QSet>
 #include <QShortcut>
@@ -407,15 +408,22 @@ std::optional<ChannelList> MainWindow::ShownChannelList() {
     return list;
 }
 
-bool MainWindow::ExportChannels() {
+bool MainWindow::ExportChannels(CsvLayout layout) {
     const std::optional<ChannelList> list = ShownChannelList();
     if (!list) return false;
+    if (!LayoutHoldsList(layout, *list)) {
+        services_.prompt.Show(NoChannelListMessage(layout));
+        return false;
+    }
     auto path = ChooseSaveName(kCsvFilter, SuggestedCsvName(e_.currentFile, *list));
     if (!path) return false;
     if (!path->has_extension()) path->replace_extension(".csv");
-    const std::string error = ExportChannelsCsvFile(s_, *list, *path);
+    // A spreadsheet of a comma-decimal locale reads ";"; the other tools read the generic layout with ",".
+    const QString point = QLocale().decimalPoint();
+    const char separator = layout == CsvLayout::Generic || point.isEmpty() ? ',' : ListSeparatorFor(point.at(0).toLatin1());
+    const std::string error = ExportChannelsCsvFile(s_, *list, *path, {layout, separator});
     if (!error.empty()) services_.prompt.Show({error, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok});
-    else services_.prompt.Show(ChannelsTakenMessage(*list, ChannelRowCount(s_, *list), "exported to", *path));
+    else services_.prompt.Show(ChannelsTakenMessage(*list, ChannelRowCount(s_, *list, layout), "exported to", *path));
     return error.empty();
 }
 
@@ -430,8 +438,12 @@ bool MainWindow::ImportChannels() {
         services_.prompt.Show(ChannelProblemsMessage("Nothing was imported from " + path->string() + ".", change.problems));
         return false;
     }
+    // What the import changes as it takes the cells is asked before it applies.
+    if (!change.notes.empty() &&
+        services_.prompt.Show(ChannelChangesQuestion(*list, change.channels, *path, change.notes)) != Answer::Ok)
+        return false;
     if (*change.settings != s_.settings) ApplyChange("Import " + ChannelListName(*list) + " channels", *change.settings);
-    services_.prompt.Show(ChannelsTakenMessage(*list, change.channels, "imported from", *path, change.notes));
+    services_.prompt.Show(ChannelsTakenMessage(*list, change.channels, "imported from", *path));
     return true;
 }
 

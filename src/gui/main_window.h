@@ -66,7 +66,8 @@ public:
     bool Print();        // the printed pages, through the printer dialog
     bool ExportPdf();    // the printed pages as a PDF file
     // File > Export/Import Channels (CSV): the list whose screen is shown.
-    bool ExportChannels();
+    // Our layout with the locale's list separator, or the generic layout (commas).
+    bool ExportChannels(CsvLayout layout = CsvLayout::Kvprog);
     bool ImportChannels();
 
     // File > recent files: opens one after the unsaved-changes question.

@@ -49,6 +49,7 @@ void MainWindow::BuildFileMenu() {
     RebuildRecentMenu();
     file->addSeparator();
     AddCommand(file, "Export Channels (CSV)...", "mnuFileExportCsv", [this] { ExportChannels(); });
+    AddCommand(file, "Export Channels (Generic CSV)...", "mnuFileExportGenericCsv", [this] { ExportChannels(CsvLayout::Generic); });
     AddCommand(file, "Import Channels (CSV)...", "mnuFileImportCsv", [this] { ImportChannels(); });
     file->addSeparator();
     AddCommand(file, "E&xit", "mnuFileExit", [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -1,5 +1,7 @@
 #include "util/delimited_text.h"
 
+#include <algorithm>
+
 namespace kv {
 namespace {
 
@@ -74,6 +76,18 @@ DelimitedText ReadDelimited(std::string_view text, char separator) {
     }
     endRow(text.size());
     return out;
+}
+
+char HeaderSeparator(std::string_view text) {
+    bool quoted = false, comma = false, semicolon = false;
+    for (const char c : text.substr(0, std::min(text.size(), kLongestDelimitedRow))) {
+        if (c == '"') quoted = !quoted;
+        else if (quoted) continue;
+        else if (c == ',') comma = true;
+        else if (c == ';') semicolon = true;
+        else if ((c == '\n' || c == '\r') && (comma || semicolon)) break;
+    }
+    return comma && semicolon ? 0 : semicolon ? ';' : ',';
 }
 
 std::string WriteDelimitedRow(const std::vector<std::string>& cells, char separator, std::string_view lineEnd) {

@@ -28,6 +28,11 @@ struct DelimitedText {
 
 DelimitedText ReadDelimited(std::string_view text, char separator);
 
+// The separator of a text whose first line is a header: ';' when that line
+// holds semicolons and no commas outside quotes, else ','; 0 when it holds
+// both (spreadsheets of comma-decimal locales write ';').
+char HeaderSeparator(std::string_view text);
+
 // One row: cells quoted where they hold the separator, a quote, a line break
 // or spaces at either end, then the line end.
 std::string WriteDelimitedRow(const std::vector<std::string>& cells, char separator, std::string_view lineEnd);

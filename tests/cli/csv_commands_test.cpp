@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/kvtool_run.h"
 #include "support/temp_dir.h"
 
@@ -26,6 +28,16 @@ TEST(KvtoolCsv, ExportsAndImportsAListUnchanged) {
     const test::ToolRun one = Kvtool({"csv", "import", dat, "usa", csv, "-o", out});
     EXPECT_THAT(one.err, HasSubstr("warning: " + csv + ": The USA priority channel "));
     EXPECT_THAT(one.err, HasSubstr(" is not in the imported list: the priority becomes Off."));
+    // Semicolons, and the generic layout; the docs' example of each layout.
+    ASSERT_EQ(Kvtool({"csv", "export", dat, "lmr", "--separator", ";", "-o", csv}).status, 0);
+    EXPECT_THAT(test::ReadText(csv), ::testing::StartsWith("CH;CHD;ENABLE;RX(MHz)"));
+    ASSERT_EQ(Kvtool({"csv", "import", dat, "lmr", csv, "-o", out}).status, 0);
+    EXPECT_EQ(test::ReadText(out), test::ReadText(dat));
+    EXPECT_THAT(Kvtool({"csv", "export", dat, "rg", "--layout", "generic"}).out, ::testing::StartsWith("Location,Name,Frequency,Duplex,"));
+    const std::filesystem::path examples = std::filesystem::path(KV_TEST_SOURCE_DIR) / ".." / "docs" / "examples";
+    EXPECT_EQ(Kvtool({"csv", "import", dat, "lmr", (examples / "lmr-kvprog.csv").string(), "-o", out}).status, 0);
+    EXPECT_THAT(Kvtool({"csv", "import", dat, "lmr", (examples / "lmr-generic.csv").string(), "-o", out}).err,
+                HasSubstr("row 7, column Comment: \"receive only\" is left out"));
 }
 
 TEST(KvtoolCsv, FailsWithEveryBadCellAndLeavesOutAlone) {
@@ -50,6 +62,7 @@ TEST(KvtoolCsv, FailsWithEveryBadCellAndLeavesOutAlone) {
         std::string error;
     } failures[] = {
         {{"csv", "export", dat, "marine"}, "LIST must be one of usa, intl, can, wx, rg, lmr, exp"},
+        {{"csv", "export", dat, "usa", "--layout", "generic"}, "the generic layout holds the rg, lmr and exp lists only"},
         {{"csv", "export", (dir / "missing.dat").string(), "usa"}, "missing.dat"},
         {{"csv", "import", dat, "usa", (dir / "missing.csv").string(), "-o", out},
          "kvtool: " + (dir / "missing.csv").string() + ": No such file"},  // named once

@@ -13,6 +13,7 @@
 #include "files/settings_file.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
+#include "rules/field_rules.h"
 #include "support/sessions.h"
 #include "support/temp_dir.h"
 #include "util/delimited_text.h"
@@ -112,19 +113,72 @@ std::string Join(const std::vector<std::string>& lines) {
 TEST(ChannelCsv, EveryListOfEveryModelImportsBackUnchanged) {
     std::vector<RadioSession> sessions = DefaultSessions();
     sessions.push_back(BusySession(5));
+    sessions.push_back(BusySession(6));
     sessions.push_back(BusySession(2));
     sessions.push_back(HostileSession());
+    const CsvFormat formats[] = {{CsvLayout::Kvprog, ','}, {CsvLayout::Kvprog, ';'}, {CsvLayout::Generic, ','}, {CsvLayout::Generic, ';'}};
     for (const RadioSession& s : sessions)
-        for (ChannelList list : kAllLists) {
-            if (!ModelHasList(s.model, list)) continue;
-            const std::string csv = ExportChannelsCsv(s, list);
-            const ChannelChange change = ImportChannelsCsv(s, list, csv);
-            const std::string where = s.ModelName() + " " + ChannelListName(list);
-            ASSERT_TRUE(change.settings) << where << ": " << ::testing::PrintToString(change.problems);
-            RadioSession after = s;
-            after.settings = *change.settings;
-            EXPECT_EQ(SettingsFileText(after), SettingsFileText(s)) << where;
-        }
+        for (ChannelList list : kAllLists)
+            for (const CsvFormat& format : formats) {
+                if (!ModelHasList(s.model, list) || !LayoutHoldsList(format.layout, list)) continue;
+                const std::string csv = ExportChannelsCsv(s, list, format);
+                const ChannelChange change = ImportChannelsCsv(s, list, csv);
+                const std::string where = s.ModelName() + " " + ChannelListName(list) + " " + csv.substr(0, 10);
+                ASSERT_TRUE(change.settings) << where << ": " << ::testing::PrintToString(change.problems);
+                RadioSession after = s;
+                after.settings = *change.settings;
+                EXPECT_EQ(SettingsFileText(after), SettingsFileText(s)) << where;
+                if (format.layout == CsvLayout::Kvprog) continue;
+                // Into a radio without those channels: the same channels come back.
+                RadioSession fresh = test::FreshSession(s.model);
+                const ChannelChange taken = ImportChannelsCsv(fresh, list, csv);
+                ASSERT_TRUE(taken.settings) << where << ": " << ::testing::PrintToString(taken.problems);
+                fresh.settings = *taken.settings;
+                EXPECT_EQ(ExportChannelsCsv(fresh, list, format), csv) << where;
+            }
+}
+
+// Rows of every Duplex, Tone and CrossMode kind, polarity, mode, skip and power, as one file.
+TEST(GenericCsv, EveryKindOfRowGivesTheChannelItNames) {
+    const struct {
+        const char* row;
+        double rx, tx;
+        bool transmit;
+        int txCtcss, rxCtcss, txDcs, rxDcs;
+        bool narrow, scanned, low;
+    } cases[] = {
+        {"1,Yard,151.82,,0,,88.5,88.5,023,NN,023,Tone->Tone,NFM,,High,", 151.82, 151.82, true, 0, 0, 0, 0, true, true, false},
+        {"2,,158.115,+,4.6,Tone,100.0,,,,,,NFM,S,5.0W,", 158.115, 162.715, true, 13, 0, 0, 0, true, false, false},
+        {"3,,159.48,-,1.2,TSQL,88.5,123.0,,,,,NFM,,1W,", 159.48, 158.28, true, 19, 19, 0, 0, true, true, true},
+        {"4,,156,split,160.2,DTCS,,,245,NR,,,NFM,,Low,", 156.0, 160.2, true, 0, 0, 41, 145, true, true, true},
+        {"5,,162,off,,Cross,67.0,254.1,,,,Tone->Tone,NFM,,Low,", 162.0, 0, false, 1, 50, 0, 0, true, true, false},
+        {"6,,140,,,Cross,,,023,RN,,DTCS->,FM,,,", 140.0, 140.0, true, 0, 0, 105, 0, false, true, false},
+        {"7,,140,,,Cross,,,,NN,754,->DTCS,NFM,,,", 140.0, 140.0, true, 0, 0, 0, 104, true, true, false},
+        {"8,,140,,,Cross,88.5,,,NR,023,Tone->DTCS,NFM,,,", 140.0, 140.0, true, 9, 0, 0, 105, true, true, false},
+        {"9,,140,,,Cross,,67.0,754,NN,,DTCS->Tone,NFM,,,", 140.0, 140.0, true, 0, 1, 104, 0, true, true, false},
+        {"10,,140,,,Cross,,88.5,,,,->Tone,NFM,,,", 140.0, 140.0, true, 0, 9, 0, 0, true, true, false},
+        {"11,,140,,,Cross,,,023,NN,754,DTCS->DTCS,NFM,,,", 140.0, 140.0, true, 0, 0, 1, 104, true, true, false},
+        {"12,Marina-Haven-West,151.82,,,,,,,,,,FM,,,night", 151.82, 151.82, true, 0, 0, 0, 0, true, true, false},
+    };
+    std::string csv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,Skip,Power,Comment\r\n";
+    for (const auto& c : cases) csv += std::string(c.row) + "\r\n";
+    const ChannelChange change = ImportChannelsCsv(test::FreshSession(5), ChannelList::Lmr, csv);
+    ASSERT_TRUE(change.settings) << ::testing::PrintToString(change.problems);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        const ChannelRecord& ch = change.settings->CHEXP[i];
+        EXPECT_TRUE(EnabledInGroup(5, ch, true)) << c.row;
+        EXPECT_EQ(ch.CHDisplayL, PadChannelNumber(std::to_string(i + 1))) << c.row;
+        EXPECT_EQ(std::vector<double>({ch.Rxfreq, ch.Txfreq}), std::vector<double>({c.rx, c.tx})) << c.row;
+        EXPECT_EQ(std::vector<int>({ch.TxEnable, ch.TxCTCSS, ch.RxCTCSS, ch.TxDCS, ch.RxDCS, ch.Narrow, ch.ScanMemory, ch.LowPower}),
+                  std::vector<int>({c.transmit, c.txCtcss, c.rxCtcss, c.txDcs, c.rxDcs, c.narrow, c.scanned, c.low}))
+            << c.row;
+    }
+    EXPECT_EQ(change.settings->CHEXP[0].ChTag, "YARD");
+    EXPECT_EQ(change.settings->CHEXP[11].ChTag, "MARINA-HAVEN");
+    EXPECT_THAT(change.notes, ElementsAre("row 13, column Name: \"Marina-Haven-West\" is shortened to \"MARINA-HAVEN\"",
+                                          "row 13, column Comment: \"night\" is left out: the radio keeps no comments",
+                                          HasSubstr("row 13, column Mode: wide is taken as narrow (NFM)")));
 }
 
 TEST(ChannelCsv, ReadsLikeThePrintoutWithExactFrequenciesAndEveryRecord) {
@@ -167,6 +221,11 @@ TEST(ChannelCsv, RefusesTheWholeFileNamingEveryBadCell) {
     shortRow[5].erase(shortRow[5].rfind(','));
     std::vector<std::string> wrongHeader = Lines(ExportChannelsCsv(s, ChannelList::Rg));
     wrongHeader[0].replace(wrongHeader[0].find("RX(MHz)"), 7, "RX");
+    std::vector<std::string> reversedWithCmp = Lines(ExportChannelsCsv(s, ChannelList::Lmr));
+    reversedWithCmp[3].replace(reversedWithCmp[3].find("97.4Hz,---"), 10, "023I,CMP");
+    const auto generic = [](const std::string& row) {
+        return "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,Skip,Power\r\n" + row + "\r\n";
+    };
     const struct {
         const char* what;
         ChannelList list;
@@ -200,12 +259,36 @@ TEST(ChannelCsv, RefusesTheWholeFileNamingEveryBadCell) {
          "row 2, column CH Name: the radio would not keep \"1.5-2\" (it would hold \"1\")"},
         {"name the radio drops", ChannelList::Wx, WithCell(s, ChannelList::Wx, 4, "CH Name", "'=1+2"),
          "row 4, column CH Name: the radio would not keep \"=1+2\" (it would hold \"\")"},
+        {"reversed code with CMP", ChannelList::Lmr, Join(reversedWithCmp), "row 4, column RXT: the radio would not keep \"023I\""},
+        {"mixed header", ChannelList::Lmr, "CH,CHD;ENABLE\r\n", "row 1: the header mixes \",\" and \";\""},
+        {"mixed row", ChannelList::Rg, ExportChannelsCsv(s, ChannelList::Rg, {CsvLayout::Kvprog, ';'}) + "1,a,b\r\n",
+         "row 10, column 1: the row is separated by \",\", the header by \";\""},
+        {"neither layout", ChannelList::Lmr, "Kanal;Frequenz\r\n", "row 1, column 1: the header names no column of the LMR list (CH, CHD, ...) nor"},
+        {"unknown column", ChannelList::Lmr, "Location,Frequency,Foo\r\n", "row 1, column 3: \"Foo\" is no column of the generic layout"},
+        {"column twice", ChannelList::Lmr, "Location,Frequency,frequency\r\n", "row 1, column 3: \"Frequency\" is in column 2 already"},
+        {"no location", ChannelList::Lmr, "Name,Frequency\r\n", "row 1, column Location: missing"},
+        {"generic marine", ChannelList::Usa, generic("1,,156.8,,,,,,,,,,FM,,"), "not USA ones"},
+        {"mode", ChannelList::Lmr, generic("1,,151.82,,,,,,,,,,AM,,"), "row 2, column Mode: \"AM\" does not fit these radios"},
+        {"polarity", ChannelList::Lmr, generic("1,,151.82,,,DTCS,,,023,NX,,,NFM,,"), "row 2, column DtcsPolarity: \"NX\" is no polarity"},
+        {"tone", ChannelList::Rg, generic("1,,151.82,,,Tone,69.4,,,,,,NFM,,"), "row 2, column rToneFreq: \"69.4\" is no CTCSS tone"},
+        {"code", ChannelList::Exp, generic("1,,151.82,,,Cross,,,024,,,DTCS->,NFM,,"), "row 2, column DtcsCode: \"024\" is no DCS code"},
+        {"cross mode", ChannelList::Lmr, generic("1,,151.82,,,Cross,,,,,,Tone-DTCS,NFM,,"), "row 2, column CrossMode: \"Tone-DTCS\" is no cross mode"},
+        {"band", ChannelList::Lmr, generic("1,,180.000000,,,,,,,,,,NFM,,"), "row 2, column Frequency: \"180.000000\" is outside 134.0000 - 174.0000 MHz"},
+        {"transmit band", ChannelList::Lmr, generic("1,,173.5,+,1,,,,,,,,NFM,,"), "row 2, column Offset: the transmit frequency 174.5000 MHz"},
+        {"finer than 100 Hz", ChannelList::Lmr, generic("1,,156.80625,,,,,,,,,,NFM,,"), "row 2, column Frequency: \"156.80625\" is finer than"},
+        {"duplex", ChannelList::Lmr, generic("1,,151.82,dup,,,,,,,,,NFM,,"), "row 2, column Duplex: \"dup\" is none of"},
+        {"skip", ChannelList::Lmr, generic("1,,151.82,,,,,,,,,,NFM,P,"), "row 2, column Skip: \"P\" is neither"},
+        {"power", ChannelList::Lmr, generic("1,,151.82,,,,,,,,,,NFM,,Mid"), "row 2, column Power: \"Mid\" is no power level"},
+        {"location", ChannelList::Rg, generic("9,,151.82,,,,,,,,,,NFM,,"), "row 2, column Location: \"9\" is no channel of the RG list (1 to 8)"},
+        {"name character", ChannelList::Lmr, generic("1,Ch (1),151.82,,,,,,,,,,NFM,,"), "row 2, column Name: \"CH (1)\" holds a character"},
     };
     for (const auto& c : cases) {
         const ChannelChange change = ImportChannelsCsv(s, c.list, c.csv);
         EXPECT_FALSE(change.settings) << c.what;
         EXPECT_THAT(change.problems, ::testing::Contains(HasSubstr(c.problem))) << c.what;
     }
+    EXPECT_THAT(ImportChannelsCsv(test::FreshSession(0), ChannelList::Rg, generic("1,,156.8,,,Tone,88.5,,,,,,NFM,,")).problems,
+                ElementsAre("row 2, column Tone: this radio keeps no tones", "row 2, column Mode: this radio has no narrow channels"));
     // Two bad cells: both are named.
     std::vector<std::string> twoBad = Lines(WithCell(s, ChannelList::Lmr, 4, "RXT", "x"));
     twoBad[6].replace(twoBad[6].find("---.----"), 8, "abc");
@@ -303,6 +386,8 @@ TEST(DelimitedText, ReadsWhatSpreadsheetsWrite) {
     }
     EXPECT_EQ(ReadDelimited("a\r\n\r\nb\r\n", ',').rows.at(1).number, 3) << "rows are counted as the file's lines";
     EXPECT_EQ(WriteDelimitedRow({"a,b", "say \"hi\"", " x", "plain"}, ',', "\r\n"), "\"a,b\",\"say \"\"hi\"\"\",\" x\",plain\r\n");
+    for (const auto& [text, separator] : {std::pair{"a,b\r\nc;d", ','}, {"\r\na;b\r\nc,d", ';'}, {"\"a;b\",c", ','}, {"a;b,c", '\0'}})
+        EXPECT_EQ(HeaderSeparator(text), separator) << text;
 }
 
 TEST(SpreadsheetText, FormulasShowAsTextAndComeBackAsTheyWere) {
@@ -371,6 +456,20 @@ TEST(ChannelRows, CopyAndPasteFromThisProgramOrASpreadsheet) {
     const std::string recopied = CopyChannelRows(after, ChannelList::Lmr, {9, 10});
     EXPECT_EQ(WithoutNumbers(recopied), WithoutNumbers(copied)) << "the same cells but for the channel numbers";
     EXPECT_THAT(PasteChannelRows(s, ChannelList::Lmr, 39, copied).problems, ElementsAre(HasSubstr("row 2, column CH: Too many entries")));
+    // A header of ours in another order, or the generic layout's, gives the cells' order.
+    std::vector<std::string> titles = CsvColumns(5, ChannelList::Lmr), cells = ReadDelimited(copied, '\t').rows[0].cells;
+    std::rotate(titles.begin(), titles.end() - 1, titles.end());
+    cells[9] = "TONE";
+    EXPECT_TRUE(PasteChannelRows(s, ChannelList::Lmr, 9, WriteDelimitedRow(cells, '\t', "\n")).settings) << "a name is no generic header";
+    std::rotate(cells.begin(), cells.end() - 1, cells.end());
+    const ChannelChange reordered = PasteChannelRows(s, ChannelList::Lmr, 9, WriteDelimitedRow(titles, '\t', "\n") + WriteDelimitedRow(cells, '\t', "\n"));
+    ASSERT_TRUE(reordered.settings) << ::testing::PrintToString(reordered.problems);
+    EXPECT_EQ(reordered.settings->CHEXP[9].Rxfreq, pasted.settings->CHEXP[9].Rxfreq);
+    EXPECT_EQ(reordered.settings->CHEXP[9].ChTag, "TONE");
+    const ChannelChange generic = PasteChannelRows(s, ChannelList::Rg, 2, "Name\tFrequency\tLocation\nBoat\t156.025\t40\n");
+    ASSERT_TRUE(generic.settings) << ::testing::PrintToString(generic.problems);
+    EXPECT_EQ(std::make_tuple(generic.settings->CHRG[2].ChTag, generic.settings->CHRG[2].Rxfreq, generic.settings->CHRG[2].CHDisplayL),
+              std::make_tuple(std::string("BOAT"), 156.025, std::string("3 "))) << "numbered as the list numbers it, whatever its Location";
 
     // A spreadsheet's rows, with its header, are inserted into a marine list after the selection.
     const std::string sheet = "CH\tRX(MHz)\tTX(MHz)\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"

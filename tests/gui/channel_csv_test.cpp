@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -149,6 +150,35 @@ TEST(ChannelsCsvMenu, ExportsAndImportsTheListOnShow) {
     rig.window->SelectNodeByKey("Common");
     rig.Trigger("mnuFileExportCsv");
     EXPECT_EQ(rig.prompt.shown().back(), NoChannelListMessage());
+    rig.window->SelectNodeByKey("PU");
+    rig.Trigger("mnuFileExportGenericCsv");
+    EXPECT_EQ(rig.prompt.shown().back(), NoChannelListMessage(CsvLayout::Generic));
+}
+
+TEST(ChannelsCsvMenu, OwnLayoutInTheLocalesSeparatorGenericInCommasChangesAskedFirst) {
+    GridRig rig("PR", "grdChannels");
+    rig.session.settings.CHRG[0].Enable = true;
+    const auto path = rig.dir / "rg.csv";
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    rig.files.names = {path};
+    rig.Trigger("mnuFileExportCsv");
+    EXPECT_EQ(ReadText(path), ExportChannelsCsv(rig.session, ChannelList::Rg, {CsvLayout::Kvprog, ';'}));
+    rig.files.names = {path};
+    rig.Trigger("mnuFileExportGenericCsv");
+    QLocale::setDefault(before);
+    EXPECT_EQ(ReadText(path), ExportChannelsCsv(rig.session, ChannelList::Rg, {CsvLayout::Generic, ','}));
+    EXPECT_EQ(rig.prompt.shown().back().text, "1 RG channel exported to " + path.string() + ".");
+
+    WriteText(path, "Location,Name,Frequency\r\n2,Marina-Haven-West,156.025\r\n");
+    const RadioSettings exported = rig.session.settings;
+    for (const Answer answer : {Answer::Cancel, Answer::Ok}) {
+        rig.Answer({answer});
+        rig.files.names = {path};
+        rig.Trigger("mnuFileImportCsv");
+        EXPECT_THAT(rig.prompt.shown().front().text, HasSubstr("row 2, column Name: \"Marina-Haven-West\" is shortened to \"MARINA-HAVEN\""));
+        EXPECT_EQ(rig.session.settings.CHRG[1].ChTag, answer == Answer::Ok ? "MARINA-HAVEN" : exported.CHRG[1].ChTag);
+    }
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuFile")->actions()),
               QStringList({"&New", "&Open", "&Save", "Save &As...", "&Print", "Export PDF...", "P&rint to File",
                            "Restore from &Backup...", "Recent &Files", "Export Channels (CSV)...",
-                           "Import Channels (CSV)...", "E&xit"}));
+                           "Export Channels (Generic CSV)...", "Import Channels (CSV)...", "E&xit"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEdit")->actions()), QStringList({"&Undo", "&Redo", "&Model"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions()), QStringList({"&KV170 Series", "&KV170X Series"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions(), false).size(), 4);

@@ -82,10 +82,12 @@ void GridTable::Refill(const std::vector<std::string>& titles, const std::vector
             item->setTextAlignment(isName(c) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
             setItem(r, c, item);
         }
+    QHeaderView* header = horizontalHeader();
+    for (int c = 0; c < columnCount(); ++c) header->setSectionResizeMode(c, QHeaderView::Interactive);
     resizeColumnsToContents();
     const int air = fontMetrics().averageCharWidth() * 2;
     for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, columnWidth(c) + air);
-    horizontalHeader()->setStretchLastSection(!headers.isEmpty() && isName(static_cast<int>(headers.size()) - 1));
+    if (const int last = columnCount() - 1; last >= 0 && isName(last)) header->setSectionResizeMode(last, QHeaderView::Stretch);
     setUpdatesEnabled(true);
 }
 

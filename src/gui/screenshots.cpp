@@ -47,6 +47,13 @@ QPalette DarkPalette() {
     return p;
 }
 
+// As the desktop changes its theme: every widget takes the new colours.
+void SetPalette(const QPalette& palette) {
+    QApplication::setPalette(palette);
+    QEvent changed(QEvent::ApplicationPaletteChange);
+    for (QWidget* widget : QApplication::allWidgets()) QCoreApplication::sendEvent(widget, &changed);
+}
+
 // Every screen and dialog at one window size, into `folder`.
 int SaveAll(MainWindow& window, const QString& folder, QSize size) {
     QDir().mkpath(folder);
@@ -113,9 +120,9 @@ int SaveScreenshots(MainWindow& window, const QString& folder) {
     for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)})
         saved += SaveAll(window, QDir(folder).filePath(QString("%1x%2").arg(size.width()).arg(size.height())), size);
     const QPalette light = QApplication::palette();
-    QApplication::setPalette(DarkPalette());
+    SetPalette(DarkPalette());
     saved += SaveAll(window, QDir(folder).filePath("dark"), QSize(1024, 768));
-    QApplication::setPalette(light);
+    SetPalette(light);
     return saved;
 }
 

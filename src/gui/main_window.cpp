@@ -153,6 +153,7 @@ void MainWindow::BuildScreens() {
     tree_ = new QTreeWidget(splitter);
     tree_->setObjectName("tvTreeView");
     tree_->setAccessibleName("Screens");
+    tree_->setAccessibleDescription(text::kSelectionHint);
     // The caption, and a channel's name beside it.
     tree_->setColumnCount(2);
     tree_->setHeaderHidden(true);
@@ -379,7 +380,7 @@ Screen* MainWindow::CurrentScreen() const {
 // and channel names.
 void MainWindow::FitToScreen() {
     const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::min(room.width(), 1100), std::min(room.height(), 760));
+    resize(std::min(room.width() - 40, 1100), std::min(room.height() - 60, 760));  // the frame fits too
     // The captions at their depth, a name of 12 characters and the scroll bar.
     const QFontMetrics metrics = tree_->fontMetrics();
     const int captions = 2 * tree_->indentation() + metrics.horizontalAdvance("Available CH Group Setup");

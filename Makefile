@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 
 KVPROG     = $(BUILD)/bin/kvprog
 
-.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench bench-link bench-startup screenshots package clean
+.PHONY: all setup configure build run test check-sanitize fuzz fuzz-smoke bench bench-link bench-startup bench-screens screenshots package clean
 
 all: build
 
@@ -37,10 +37,14 @@ run: build
 	  scripts/run-without-display.sh $(BUILD)/bin; \
 	fi
 
-# A PNG of every screen and dialog, drawn offscreen.
+# A PNG of every screen and dialog, drawn offscreen at 1024x768 and 1920x1080
+# and in a dark theme (build/screenshots), then all again at a scale factor of 2
+# (build/screenshots-scale-2).
 screenshots: build
 	QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(BUILD)/screenshot-config \
 	  $(KVPROG) --screenshots $(BUILD)/screenshots
+	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(BUILD)/screenshot-config \
+	  $(KVPROG) --screenshots $(BUILD)/screenshots-scale-2
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -64,7 +68,7 @@ fuzz: setup
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=20
 
-bench: build bench-startup
+bench: build bench-startup bench-screens
 	$(BUILD)/bin/kvcore_bench
 	$(BUILD)/bin/fleet_bench
 
@@ -77,6 +81,10 @@ bench-startup: build
 	@for i in 1 2 3 4 5; do \
 	  QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(BUILD)/bench-config $(KVPROG) --benchmark-startup 2>/dev/null; \
 	done
+
+# Every change of screen timed, with every group in use and the largest grid full.
+bench-screens: build
+	@QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(BUILD)/bench-config $(KVPROG) --benchmark-screens 2>/dev/null
 
 # A Debian package of the installation, in build/.
 package: build

@@ -29,7 +29,7 @@ for prefix in "$dest/usr" "$work/moved"; do
   "$prefix/bin/kvtool" new --destination KV170-usa -o "$work/new.dat" || fail "kvtool new from $prefix"
   shots=$work/shots-$(basename "$prefix")
   "$prefix/bin/kvprog" --screenshots "$shots" >/dev/null 2>"$work/kvprog.err" || fail "kvprog from $prefix"
-  [ "$(ls "$shots" | wc -l)" -gt 10 ] || fail "kvprog from $prefix drew no screens"
+  [ "$(find "$shots" -name "*.png" | wc -l)" -gt 10 ] || fail "kvprog from $prefix drew no screens"
   ! grep -q "no default data" "$work/kvprog.err" || fail "kvprog from $prefix did not find its data"
   for program in kvprog kvtool kvradio-sim; do
     "$prefix/bin/$program" --version | grep -q "^$program [0-9]" || fail "$program --version"

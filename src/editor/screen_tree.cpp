@@ -26,7 +26,7 @@ std::string Fit(std::string_view text, size_t n) {
 
 ScreenNode RgNode(const ChannelRecord& ch, int number) {
     const std::string display = LcdText(Fit(ch.CHDisplayL, 2) + Fit(ch.CHDisplayR, 2));
-    return {"RG" + std::to_string(number) + "[" + display + "]", "R" + std::to_string(number), {}};
+    return {"RG" + std::to_string(number) + "[" + display + "]", "R" + std::to_string(number), {}, ch.ChTag};
 }
 
 // A marine group's node with a child per listed channel, keyed by the
@@ -34,7 +34,8 @@ ScreenNode RgNode(const ChannelRecord& ch, int number) {
 ScreenNode MarineGroupNode(const MarineGroup& group, const char* caption, const std::string& key) {
     ScreenNode node{caption, key, {}};
     for (const int i : ListedRecords(group))
-        node.children.push_back({MarineChannelLabel(group[static_cast<size_t>(i)]), key + std::to_string(i + 1), {}});
+        node.children.push_back({MarineChannelLabel(group[static_cast<size_t>(i)]), key + std::to_string(i + 1), {},
+                                 group[static_cast<size_t>(i)].ChTag});
     return node;
 }
 
@@ -48,7 +49,7 @@ ScreenNode ExpansionGroup(const RadioSession& s, bool lmrGroup) {
         const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
         const bool enabled = EnabledInGroup(s.model, ch, lmrGroup);
         const std::string number = std::to_string(i + 1);
-        top.children.push_back({number + (enabled ? "[Enable]" : ""), prefix + number, {}});
+        top.children.push_back({number + (enabled ? "[Enable]" : ""), prefix + number, {}, ch.ChTag});
     }
     return top;
 }

@@ -16,6 +16,7 @@ struct ScreenNode {
     std::string caption;
     std::string key;
     std::vector<ScreenNode> children;
+    std::string name{};  // a channel node's channel name, shown beside its caption
     friend bool operator==(const ScreenNode&, const ScreenNode&) = default;
 };
 

@@ -31,6 +31,7 @@ AtisScreen::AtisScreen(ScreenContext context, QWidget* parent) : Screen(context,
     tabs_->addTab(BuildCommonTab(), "ATIS Setup");
     tabs_->addTab(BuildCallSignTab(), "Call Sign");
     layout->addWidget(tabs_);
+    OrderTabsAsShown(this);
     connect(tabs_, &QTabWidget::currentChanged, this, &AtisScreen::OnTabChanged);
     connect(qApp, &QApplication::focusChanged, this, &AtisScreen::OnFocusChanged);
 }
@@ -71,10 +72,9 @@ QWidget* AtisScreen::BuildCommonTab() {
     layout->addWidget(killerPanel_);
 
     auto* codeRow = new QHBoxLayout;
-    auto* codeLabel = new QLabel("ATIS Code", panel);
-    codeLabel->setObjectName("lblATIScode");
     code_ = new FieldEdit(Field::AtisCode, "txtATIScode", [this] { return Building(); }, panel);
-    code_->setMaximumWidth(160);
+    auto* codeLabel = LabelFor("ATIS Code", code_, panel);
+    codeLabel->setObjectName("lblATIScode");
     connect(code_, &FieldEdit::edited, this, [this] { MarkChanged(); });
     codeRow->addWidget(codeLabel);
     codeRow->addWidget(code_);
@@ -87,24 +87,29 @@ QWidget* AtisScreen::BuildCommonTab() {
 QWidget* AtisScreen::BuildCallSignTab() {
     auto* panel = new QWidget;
     panel->setObjectName("pictATISCallSign");
-    auto* grid = new QGridLayout(panel);
-    grid->addWidget(new QLabel("No.", panel), 0, 0);
-    grid->addWidget(new QLabel("MID", panel), 0, 1);
-    grid->addWidget(new QLabel("Display", panel), 0, 2);
-    grid->addWidget(new QLabel("No.", panel), 0, 4);
-    grid->addWidget(new QLabel("MID", panel), 0, 5);
-    grid->addWidget(new QLabel("Display", panel), 0, 6);
+    // Two columns of ten entries, numbered from 1: Tab goes down the first, then the second.
+    auto* columns = new QHBoxLayout(panel);
+    QGridLayout* grid = nullptr;
     for (int i = 0; i < kCallSigns; ++i) {
-        // Two columns of ten entries, numbered from 1.
-        const int row = 1 + i % 10, col = i < 10 ? 0 : 4;
+        if (i % 10 == 0) {
+            grid = new QGridLayout;
+            columns->addLayout(grid);
+            columns->addSpacing(fontMetrics().averageCharWidth() * 3);
+            grid->addWidget(new QLabel("No.", panel), 0, 0);
+            grid->addWidget(new QLabel("MID", panel), 0, 1);
+            grid->addWidget(new QLabel("Display", panel), 0, 2);
+            grid->setRowStretch(11, 1);
+        }
+        const int row = 1 + i % 10;
         auto* number = new QLabel(QString::number(i + 1), panel);
         number->setObjectName(Indexed("lblATISNo", i));
         mids_[i] = new FieldEdit(Field::AtisMid, Indexed("txtATISMid", i), [this] { return Building(); }, panel);
         displays_[i] = new FieldEdit(Field::AtisDisp, Indexed("txtATISDisp", i), [this] { return Building(); }, panel);
-        for (FieldEdit* edit : {mids_[i], displays_[i]}) edit->setMaximumWidth(60);
-        grid->addWidget(number, row, col);
-        grid->addWidget(mids_[i], row, col + 1);
-        grid->addWidget(displays_[i], row, col + 2);
+        Name(mids_[i], QString("MID %1").arg(i + 1));
+        Name(displays_[i], QString("Display %1").arg(i + 1));
+        grid->addWidget(number, row, 0);
+        grid->addWidget(mids_[i], row, 1);
+        grid->addWidget(displays_[i], row, 2);
         connect(mids_[i], &FieldEdit::edited, this, [this, i] {
             c_.session.settings.Atis.CallSign[i].MID = mids_[i]->text().toStdString();
             MarkChanged();
@@ -115,9 +120,7 @@ QWidget* AtisScreen::BuildCallSignTab() {
             MarkChanged();
         });
     }
-    grid->setColumnMinimumWidth(3, 24);
-    grid->setColumnStretch(7, 1);
-    grid->setRowStretch(11, 1);
+    columns->addStretch();
     return panel;
 }
 

@@ -48,7 +48,7 @@ void ChannelEditorScreen::BuildControls() {
     txPower_ = check("Power Up", "chkCTXPower");
     scan_ = check("Scan Memory", "chkCScan");
     comp_ = check("", "chkComp");
-    compLabel_ = new QLabel("Compander", this);
+    compLabel_ = LabelFor("Compander", comp_, this);
     compLabel_->setObjectName("lblComp");
     auto* bandwidth = new QButtonGroup(this);
     wide_[0] = new QRadioButton("Wide", this);
@@ -85,7 +85,7 @@ void ChannelEditorScreen::BuildLayout() {
     auto* form = new QGridLayout;
     int r = 0;
     const auto put = [&](const char* label, QWidget* a, QWidget* b = nullptr) {
-        auto* title = new QLabel(label, this);
+        auto* title = LabelFor(label, a, this);
         form->addWidget(title, r, 0);
         form->addWidget(a, r, 1);
         if (b) form->addWidget(b, r, 2);
@@ -99,7 +99,16 @@ void ChannelEditorScreen::BuildLayout() {
     };
     form->addWidget(enable_, r++, 1);
     notMarine_ = {enable_};
-    append(notMarine_, put("CH Display", number_[0], number_[1]));
+    // The two halves of the display side by side.
+    auto* display = new QWidget(this);
+    auto* halves = new QHBoxLayout(display);
+    halves->setContentsMargins(0, 0, 0, 0);
+    halves->addWidget(number_[0]);
+    halves->addWidget(number_[1]);
+    halves->addStretch();
+    const std::vector<QWidget*> displayRow = put("CH Display", display);
+    static_cast<QLabel*>(displayRow.front())->setBuddy(number_[0]);
+    append(notMarine_, displayRow);
     put("CH Name", tag_);
     put("RX[MHz]", rx_);
     put("TX[MHz]", tx_);
@@ -116,9 +125,15 @@ void ChannelEditorScreen::BuildLayout() {
     form->addWidget(comp_, r++, 1);
     append(notMarine_, {compLabel_, comp_});
     append(notMarine_, put("Scramble", scramble_));
+    // The second control of a row: the row's label and its own part.
+    const std::pair<QWidget*, const char*> seconds[] = {{number_[0], "CH Display left"}, {number_[1], "CH Display right"},
+                                                        {ctcss_[0], "CTCSS TX"}, {ctcss_[1], "CTCSS RX"},
+                                                        {dcs_[0], "DCS TX"}, {dcs_[1], "DCS RX"}};
+    for (const auto& [control, name] : seconds) Name(control, name);
     form->setColumnStretch(3, 1);
     layout->addLayout(form);
     layout->addStretch();
+    OrderTabsAsShown(this);
 }
 
 // The check boxes and the bandwidth buttons.
@@ -215,6 +230,7 @@ void ChannelEditorScreen::ConnectFields() {
         ch->ChTag = tag_->text().toStdString();
         tag_->clearChanged();
         Changed();
+        if (host_.refreshCaptions) host_.refreshCaptions();  // the tree shows the name
     });
     for (int side = 0; side < 2; ++side) {
         connect(number_[side], &FieldEdit::edited, this, [this, side] {

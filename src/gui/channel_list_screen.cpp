@@ -48,6 +48,7 @@ void ChannelListScreen::Fill() {
             rows.push_back(ExpansionGridRow(ch, i + 1));
         }
     }
+    grid_->setAccessibleName(title_->text());
     grid_->Refill(ExpansionGridTitles(), rows);
 }
 

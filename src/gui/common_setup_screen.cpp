@@ -4,6 +4,8 @@
 #include <QVBoxLayout>
 #include <QSvgWidget>
 
+#include "gui/screen_widgets.h"
+
 namespace kv {
 
 CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : Screen(context, parent) {
@@ -19,10 +21,10 @@ CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : S
     int row = 0;
     for (const CommonList list : kCommonLists) {
         const CommonListLayout& layout = LayoutOf(list);
-        auto* label = new QLabel(QString(layout.label) + ":", this);
-        label->setObjectName(QString(layout.objectName).replace("cmb", "lbl"));
         auto* combo = new QComboBox(this);
         combo->setObjectName(layout.objectName);
+        auto* label = LabelFor(QString(layout.label) + ":", combo, this);
+        label->setObjectName(QString(layout.objectName).replace("cmb", "lbl"));
         for (const std::string& entry : layout.entries) combo->addItem(QString::fromStdString(entry));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, list](int entry) { OnChosen(list, entry); });
         grid->addWidget(label, row, 0);
@@ -38,6 +40,7 @@ CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : S
     grid->setColumnStretch(3, 1);
     outer->addLayout(grid);
     outer->addStretch();
+    OrderTabsAsShown(this);
     // The rotary-knob beep is not offered on these radios.
     lists_[CommonList::Rotary]->hide();
     labels_[CommonList::Rotary]->hide();

@@ -4,6 +4,9 @@
 #include <QFocusEvent>
 #include <QStackedWidget>
 #include <QVariant>
+#include <algorithm>
+
+#include "gui/screen_widgets.h"
 
 namespace kv {
 
@@ -38,6 +41,10 @@ FieldEdit::FieldEdit(Field field, const QString& objectName, std::function<bool(
     setValidator(new FieldValidator(this));
     if (RuleOf(field).maxLength > 0) setMaxLength(RuleOf(field).maxLength);
     setProperty("kvHint", QString::fromUtf8(RuleOf(field).hint));
+    setAccessibleDescription(QString::fromUtf8(RuleOf(field).hint));
+    // As wide as the longest value it takes (a frequency: "---.----").
+    const int longest = RuleOf(field).maxLength > 0 ? RuleOf(field).maxLength : 8;
+    FitCharacters(this, std::max(longest, 4) + 1);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (building_ && building_()) return;

@@ -69,6 +69,7 @@ void FleetDialog::BuildLayout() {
     auto* ports = new QGroupBox("Ports", this);
     portList_ = Named(new QListWidget(ports), "lstPorts");
     portList_->setMaximumHeight(90);
+    portList_->setAccessibleName("Ports");
     backup_ = Named(new QCheckBox("Back up each radio before programming", ports), "chkBackup");
     verify_ = Named(new QCheckBox("Verify after programming", ports), "chkVerify");
     backup_->setChecked(choices_.backup);
@@ -86,6 +87,8 @@ void FleetDialog::BuildLayout() {
     table_->setHorizontalHeaderLabels({"Label", "Port", "State", "Progress", "Result"});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->setAccessibleName("Radios");
+    table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(kState, 240);
 

@@ -14,12 +14,29 @@ GridTable::GridTable(const QString& objectName, QWidget* parent) : QTableWidget(
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid; the arrows move in it.
+    setTabKeyNavigation(false);
+    setWordWrap(false);
     verticalHeader()->setVisible(false);
-    setFont(QFont("Liberation Mono"));
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FitRowsToFont();
     setProperty("kvHint", QString(text::kGridHint));
+    setAccessibleDescription(text::kGridHint);
     connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (activate) activate(row);
     });
+}
+
+// A row is one line of the font with a little air, whatever the scale.
+void GridTable::FitRowsToFont() {
+    const int height = fontMetrics().lineSpacing() + fontMetrics().lineSpacing() / 2;
+    verticalHeader()->setMinimumSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+void GridTable::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) FitRowsToFont();
 }
 
 std::vector<int> GridTable::SelectedRows() const {
@@ -38,6 +55,7 @@ void GridTable::keyPressEvent(QKeyEvent* event) {
         {event->matches(QKeySequence::Copy), &copy},
         {event->matches(QKeySequence::Paste), &paste},
         {event->key() == Qt::Key_Delete, &remove},
+        {event->key() == Qt::Key_Insert, &insert},
     };
     for (const auto& [pressed, command] : commands)
         if (pressed && *command) {
@@ -47,6 +65,8 @@ void GridTable::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
+// Columns as wide as their contents; a name column last takes the room left.
+// Short codes stand centred; names read from the left.
 void GridTable::Refill(const std::vector<std::string>& titles, const std::vector<std::vector<std::string>>& rows) {
     setUpdatesEnabled(false);
     clear();
@@ -54,11 +74,20 @@ void GridTable::Refill(const std::vector<std::string>& titles, const std::vector
     QStringList headers;
     for (const std::string& t : titles) headers << Q(t);
     setHorizontalHeaderLabels(headers);
+    const auto isName = [&headers](int c) { return headers[c].contains("Name", Qt::CaseInsensitive); };
     setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount() && c < static_cast<int>(rows[static_cast<size_t>(r)].size()); ++c)
-            setItem(r, c, new QTableWidgetItem(Q(rows[static_cast<size_t>(r)][static_cast<size_t>(c)])));
+        for (int c = 0; c < columnCount() && c < static_cast<int>(rows[static_cast<size_t>(r)].size()); ++c) {
+            auto* item = new QTableWidgetItem(Q(rows[static_cast<size_t>(r)][static_cast<size_t>(c)]));
+            item->setTextAlignment(isName(c) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            setItem(r, c, item);
+        }
+    QHeaderView* header = horizontalHeader();
+    for (int c = 0; c < columnCount(); ++c) header->setSectionResizeMode(c, QHeaderView::Interactive);
     resizeColumnsToContents();
+    const int air = fontMetrics().averageCharWidth() * 2;
+    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, columnWidth(c) + air);
+    if (const int last = columnCount() - 1; last >= 0 && isName(last)) header->setSectionResizeMode(last, QHeaderView::Stretch);
     setUpdatesEnabled(true);
 }
 

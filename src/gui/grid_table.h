@@ -13,7 +13,7 @@ class GridTable : public QTableWidget {
 public:
     GridTable(const QString& objectName, QWidget* parent);
     std::function<void(int row)> activate;
-    std::function<void()> copy, paste, remove;
+    std::function<void()> copy, paste, remove, insert;
     // The selected rows, in order.
     std::vector<int> SelectedRows() const;
     // Fills titles and cells, with drawing suspended.
@@ -21,6 +21,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FitRowsToFont();
 };
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 //   kvprog [/D] [--demo]             the window; "/D" turns on debug mode; --demo adds a
 //                                    simulated radio to Options > SerialPort and selects it
 //   kvprog --benchmark-startup       prints the time to the "General" screen and exits
+//   kvprog --benchmark-screens       prints how long each change of screen takes and exits
 //   kvprog --screenshots FOLDER      saves a PNG of every screen and dialog and exits
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
 
     const auto has = [&](const char* flag) { return std::find(arguments.begin(), arguments.end(), flag) != arguments.end(); };
     const bool benchmark = has("--benchmark-startup");
+    const bool benchmarkScreens = has("--benchmark-screens");
     QString screenshots;
     for (size_t i = 0; i + 1 < arguments.size(); ++i)
         if (arguments[i] == "--screenshots") screenshots = QString::fromStdString(arguments[i + 1]);
@@ -113,6 +115,9 @@ int main(int argc, char* argv[]) {
         if (benchmark) {
             std::printf("kvprog start-up to the General screen: %.1f ms since process start, %.1f ms since main\n",
                         SecondsSinceProcessStart() * 1000.0, static_cast<double>(sinceMain.nsecsElapsed()) / 1e6);
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+        } else if (benchmarkScreens) {
+            kv::BenchmarkScreens(main, session);
             QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
         } else if (!screenshots.isEmpty()) {
             const int saved = kv::SaveScreenshots(main, screenshots);

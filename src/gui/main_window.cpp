@@ -7,9 +7,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSet>
 #include <QShortcut>
 #include <QSplitter>
@@ -29,6 +32,7 @@
 #include "gui/common_setup_screen.h"
 #include "gui/fleet_dialog.h"
 #include "gui/report_preview.h"
+#include "gui/screen_widgets.h"
 #include "print/report_printer.h"
 #include "gui/transfer_dialog.h"
 #include "image/defaults.h"
@@ -46,8 +50,6 @@ constexpr const char* kCsvFilter = "csv files(*.csv)|*.csv|All files(*.*)|*.*";
 // The undo step of the narrowband conversion a save may make.
 constexpr const char* kNarrowingStep = "Narrow bandwidth";
 constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 std::vector<PortEntry> PortEntries(const std::vector<PortMenuEntry>& menu) {
     std::vector<PortEntry> entries;
@@ -80,7 +82,8 @@ QWidget* TitledPage(const char* objectName, const QString& caption, QLabel** cap
     auto* label = new QLabel(caption, page);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    layout->addWidget(label);
+    label->setMaximumWidth(label->fontMetrics().averageCharWidth() * 70);  // lines a reader can follow
+    layout->addWidget(label, 0, Qt::AlignCenter);
     if (captionLabel) *captionLabel = label;
     return page;
 }
@@ -129,7 +132,7 @@ MainWindow::MainWindow(RadioSession& session, EditorState& editor, MainWindowSer
         const QWidget* focus = QApplication::focusWidget();
         HelpContext(focus ? HelpContextOf(focus->objectName().toStdString()) : 0);
     });
-    resize(820, 560);
+    FitToScreen();
     QApplication::restoreOverrideCursor();
 }
 
@@ -150,14 +153,19 @@ void MainWindow::BuildScreens() {
     splitter->setObjectName("splitter");
     tree_ = new QTreeWidget(splitter);
     tree_->setObjectName("tvTreeView");
+    tree_->setAccessibleName("Screens");
+    tree_->setAccessibleDescription(text::kSelectionHint);
+    // The caption, and a channel's name beside it.
+    tree_->setColumnCount(2);
     tree_->setHeaderHidden(true);
-    tree_->setMinimumWidth(215);  // "Available CH Group Setup" in full
+    tree_->header()->setStretchLastSection(true);
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     stack_ = new QStackedWidget(splitter);
     stack_->setObjectName("pictScreens");
     splitter->addWidget(tree_);
     splitter->addWidget(stack_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 600});
+    splitter->setCollapsible(0, false);
     setCentralWidget(splitter);
 
     // The general page carries the logo.
@@ -208,10 +216,13 @@ void MainWindow::BuildScreens() {
          {ScreenKind::MarineChannel, ScreenKind::RgChannel, ScreenKind::LmrChannel, ScreenKind::ExpChannel})
         screens_[kind] = editor;
 
-    for (QWidget* page : {general, empty, screens_[ScreenKind::Blank], screens_[ScreenKind::Common],
-                          screens_[ScreenKind::Atis], screens_[ScreenKind::Usable], screens_[ScreenKind::MarineGrid],
-                          screens_[ScreenKind::WeatherGrid], static_cast<QWidget*>(lists), static_cast<QWidget*>(editor)})
-        stack_->addWidget(page);
+    // Grids and pages of their own take the whole area; forms keep their width.
+    for (QWidget* page : {general, empty, screens_[ScreenKind::Blank], screens_[ScreenKind::MarineGrid],
+                          static_cast<QWidget*>(lists)})
+        stack_->addWidget(areas_[page] = ScrolledScreen(page, true));
+    for (QWidget* page : {screens_[ScreenKind::Common], screens_[ScreenKind::Atis], screens_[ScreenKind::Usable],
+                          screens_[ScreenKind::WeatherGrid], static_cast<QWidget*>(editor)})
+        stack_->addWidget(areas_[page] = ScrolledScreen(page, false));
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, &MainWindow::OnTreeChanged);
 }
@@ -237,6 +248,7 @@ void MainWindow::AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenN
     for (const ScreenNode& node : nodes) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
         item->setText(0, Q(node.caption));
+        item->setText(1, Q(node.name));
         item->setData(0, Qt::UserRole, Q(node.key));
         AddTreeNodes(item, node.children);
     }
@@ -258,17 +270,20 @@ void MainWindow::RebuildTreeKeepingSelection() {
 
 // On model 5 one channel edit can change the captions of two nodes.
 void MainWindow::RefreshCaptions() {
-    std::map<QString, QString> captions;
-    const std::function<void(const std::vector<ScreenNode>&)> collect = [&](const std::vector<ScreenNode>& nodes) {
-        for (const ScreenNode& node : nodes) {
-            captions[Q(node.key).toUpper()] = Q(node.caption);
+    std::map<QString, const ScreenNode*> nodes;
+    const std::vector<ScreenNode> tree = BuildScreenTree(s_);
+    const std::function<void(const std::vector<ScreenNode>&)> collect = [&](const std::vector<ScreenNode>& level) {
+        for (const ScreenNode& node : level) {
+            nodes[Q(node.key).toUpper()] = &node;
             collect(node.children);
         }
     };
-    collect(BuildScreenTree(s_));
+    collect(tree);
     for (QTreeWidgetItem* item : tree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
-        if (auto found = captions.find(item->data(0, Qt::UserRole).toString().toUpper()); found != captions.end())
-            item->setText(0, found->second);
+        if (auto found = nodes.find(item->data(0, Qt::UserRole).toString().toUpper()); found != nodes.end()) {
+            item->setText(0, Q(found->second->caption));
+            item->setText(1, Q(found->second->name));
+        }
 }
 
 void MainWindow::PrintToFile() {
@@ -349,14 +364,33 @@ void MainWindow::ShowScreen(const ScreenChoice& choice) {
     QWidget* page = screens_.at(choice.kind);
     if (auto* channels = dynamic_cast<ChannelScreen*>(page)) channels->SetChoice(choice);
     if (auto* screen = dynamic_cast<Screen*>(page)) screen->Fill();
-    stack_->setCurrentWidget(page);
+    stack_->setCurrentWidget(areas_.at(page));
 }
 
 QString MainWindow::CurrentKey() const {
     return currentNode_ ? currentNode_->data(0, Qt::UserRole).toString() : QString();
 }
 
-Screen* MainWindow::CurrentScreen() const { return dynamic_cast<Screen*>(stack_->currentWidget()); }
+Screen* MainWindow::CurrentScreen() const {
+    for (const auto& [page, area] : areas_)
+        if (area == stack_->currentWidget()) return dynamic_cast<Screen*>(page);
+    return nullptr;
+}
+
+// A window that fits the screen it opens on, the tree as wide as its captions
+// and channel names.
+void MainWindow::FitToScreen() {
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(room.width() - 40, 1100), std::min(room.height() - 60, 760));  // the frame fits too
+    // The captions at their depth, a name of 12 characters and the scroll bar.
+    const QFontMetrics metrics = tree_->fontMetrics();
+    const int captions = 2 * tree_->indentation() + metrics.horizontalAdvance("Available CH Group Setup");
+    const int treeWidth = captions + metrics.horizontalAdvance("COMMERCIAL12") + 4 * metrics.averageCharWidth() +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    tree_->setMinimumWidth(captions);
+    if (auto* splitter = qobject_cast<QSplitter*>(centralWidget()))
+        splitter->setSizes({treeWidth, std::max(width() - treeWidth, 400)});
+}
 
 QWidget* MainWindow::ScreenWidget(ScreenKind kind) const { return screens_.at(kind); }
 

@@ -113,6 +113,7 @@ private:
     void BuildHelpMenu();
     void BuildToolbar();
     void BuildScreens();
+    void FitToScreen();
     void MakeNewSettings(bool startUp);
     void StartUnnamedData();
     void AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes);
@@ -154,6 +155,7 @@ private:
     QStackedWidget* stack_ = nullptr;
     QLabel* status_ = nullptr;
     std::map<ScreenKind, QWidget*> screens_;
+    std::map<QWidget*, QWidget*> areas_;  // the scroll area of each page of the stack
     QTreeWidgetItem* currentNode_ = nullptr;
     ScreenChoice shown_;
     std::vector<ScreenNode> treeShown_;  // what the tree shows, to rebuild it only when it changed

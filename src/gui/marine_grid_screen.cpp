@@ -2,8 +2,10 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/screen_widgets.h"
 #include "model/channel_plans.h"
@@ -23,11 +25,14 @@ MarineGridScreen::MarineGridScreen(ScreenContext context, ChannelHost host, QWid
 
 void MarineGridScreen::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
+    title_ = Title("", "lblMarineTitle", this);
+    layout->addWidget(title_);
     grid_ = new GridTable("grdMarine", this);
     layout->addWidget(grid_, 1);
 
     buttons_ = new QWidget(this);
     auto* buttonRow = new QHBoxLayout(buttons_);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
     const auto button = [this, buttonRow](const char* text, const char* name) {
         auto* b = new QPushButton(text, buttons_);
         b->setObjectName(name);
@@ -43,6 +48,7 @@ void MarineGridScreen::BuildLayout() {
     panel_ = BuildPanel();
     layout->addWidget(panel_);
     panel_->hide();
+    OrderTabsAsShown(this);
 }
 
 // The add/edit panel: the fields of one marine channel, Save and Cancel.
@@ -69,15 +75,19 @@ QWidget* MarineGridScreen::BuildPanel() {
              {"Base CH", baseCh_}, {"SIMP/DUP", simpDup_}, {"TX Power", txPower_}, {"Power Up", powUp_},
              {"Status No.", statusNo_}, {"Status Icon", statusIcon_}, {"CH Name", name_},
              {"RX[MHz]", rxShown_}, {"TX[MHz]", txShown_}}) {
-        form->addWidget(new QLabel(label, panel), r, 0);
+        form->addWidget(LabelFor(label, control, panel), r, 0);
         form->addWidget(control, r++, 1);
     }
     save_ = new QPushButton("Save", panel);
     save_->setObjectName("cmdSave");
     cancel_ = new QPushButton("Cancel", panel);
     cancel_->setObjectName("cmdCancel");
-    form->addWidget(save_, r, 0);
-    form->addWidget(cancel_, r, 1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(save_);
+    buttonRow->addWidget(cancel_);
+    buttonRow->addStretch();
+    form->addLayout(buttonRow, r, 0, 1, 3);
+    form->setColumnStretch(2, 1);
     return panel;
 }
 
@@ -85,6 +95,11 @@ void MarineGridScreen::ConnectSignals() {
     grid_->activate = [this](int) { Edit(); };
     WireGrid(grid_);
     grid_->remove = [this] { Delete(); };
+    grid_->insert = [this] { Add(); };
+    // Escape leaves the panel as Cancel does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), panel_);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &MarineGridScreen::Cancel);
     connect(add_, &QPushButton::clicked, this, &MarineGridScreen::Add);
     connect(edit_, &QPushButton::clicked, this, &MarineGridScreen::Edit);
     connect(delete_, &QPushButton::clicked, this, &MarineGridScreen::Delete);
@@ -101,6 +116,9 @@ void MarineGridScreen::Fill() {
     const MarineGroup& group = Group();
     for (const ChannelRecord& ch : group)
         if (ch.Enable) rows.push_back(MarineGridRow(ch));
+    static const char* const groups[] = {"USA", "INTL", "CANADA"};
+    title_->setText(QString("%1 Channel").arg(groups[std::clamp(choice_.group, 0, 2)]));
+    grid_->setAccessibleName(title_->text());
     grid_->Refill(MarineGridTitles(), rows);
 }
 
@@ -146,6 +164,7 @@ void MarineGridScreen::OpenPanel(bool adding, int row) {
     ShowPanelFrequencies();
     buttons_->hide();
     panel_->show();
+    baseCh_->setFocus();
     // The panel takes room from the grid: the row being edited stays in view.
     // (Once the layout has given the panel its room.)
     QTimer::singleShot(0, grid_, [grid = grid_] {
@@ -174,12 +193,16 @@ void MarineGridScreen::Save() {
     const PanelSaved saved = SaveMarinePanel(c_.session.settings, choice_.group, row_, adding_, p);
     ListChanged();
     if (saved.row >= 0 && saved.row < grid_->rowCount()) grid_->setCurrentCell(saved.row, 0);
+    grid_->setFocus();
     if (saved.kept)
         c_.prompt.Show({"CH " + saved.kept->channel + ": " + KeptReceiveOnlyText(*saved.kept) + ".", text::kProductWord,
                         MessageIcon::Information, Buttons::Ok});
 }
 
-void MarineGridScreen::Cancel() { ClosePanel(); }
+void MarineGridScreen::Cancel() {
+    ClosePanel();
+    grid_->setFocus();
+}
 
 // The list's channels are also the group node's children in the tree.
 void MarineGridScreen::ListChanged() {

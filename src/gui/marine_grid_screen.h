@@ -36,6 +36,7 @@ private:
     void ClosePanel();
     void ListChanged();
 
+    QLabel* title_ = nullptr;
     GridTable* grid_ = nullptr;
     QWidget* buttons_ = nullptr;
     QPushButton *add_ = nullptr, *edit_ = nullptr, *delete_ = nullptr, *save_ = nullptr, *cancel_ = nullptr;

@@ -28,6 +28,7 @@ ReportPreview::ReportPreview(const RadioSession& session, Prompt& prompt, FileCh
     layout->setMenuBar(bar);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName("txtPrn");
+    text_->setAccessibleName("Report");
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(QFont("Liberation Mono"));

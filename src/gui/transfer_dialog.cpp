@@ -84,7 +84,7 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
     progressFrame_->setFixedHeight(20);
     fill_ = new QLabel(progressFrame_);
     fill_->setObjectName("lblPercent");
-    fill_->setStyleSheet("background-color: #1f5fbf;");
+    fill_->setStyleSheet("background-color: palette(highlight);");  // the desktop theme's colour
     layout->addWidget(progressFrame_);
 
     auto* buttons = new QHBoxLayout;

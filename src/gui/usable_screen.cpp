@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/screen_widgets.h"
 #include "report/converters.h"
@@ -20,7 +21,7 @@ UsableScreen::UsableScreen(ScreenContext context, ChannelHost host, QWidget* par
 void UsableScreen::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Title("Available CH Group Setup", "lblUsableTitle", this));
-    auto* row = new QHBoxLayout;
+    boxGrid_ = new QGridLayout;
     const QStringList offOn{"Off", "On"};
     for (int k = 0; k < kGroups; ++k) {
         auto* box = new QGroupBox(this);
@@ -31,7 +32,7 @@ void UsableScreen::BuildLayout() {
         usable_[k]->setObjectName(Indexed("chkUsable", k));
         grid->addWidget(usable_[k], 0, 0, 1, 2);
         const auto addRow = [&](int r, const char* label, const char* labelName, QLabel*& labelOut, QWidget* control) {
-            labelOut = new QLabel(label, box);
+            labelOut = LabelFor(label, control, box);
             labelOut->setObjectName(Indexed(labelName, k));
             grid->addWidget(labelOut, r, 0);
             grid->addWidget(control, r, 1);
@@ -47,13 +48,38 @@ void UsableScreen::BuildLayout() {
         addRow(2, "TX TOT", "lblUsableTot", totLabel_[k], tot_[k]);
         addRow(3, "Status Icon", "lblUsableSts", statusLabel_[k], status_[k]);
         addRow(4, "Status Name", "lblUsable", nameLabel_[k], names_[k]);
-        row->addWidget(box);
+        grid->setColumnStretch(2, 1);
     }
-    layout->addLayout(row);
+    layout->addLayout(boxGrid_);
     usableExp_ = new QCheckBox("EXP CH Usable", this);
     usableExp_->setObjectName("chkUsableEXP");
     layout->addWidget(usableExp_);
     layout->addStretch();
+    PlaceBoxes(4);
+    OrderTabsAsShown(this);
+}
+
+// Four boxes side by side where they fit, else two rows of two.
+void UsableScreen::PlaceBoxes(int columns) {
+    if (columns != columns_) {
+        columns_ = columns;
+        for (int k = 0; k < kGroups; ++k) boxGrid_->addWidget(boxes_[k], k / columns, k % columns);
+        for (int c = 0; c < kGroups; ++c) boxGrid_->setColumnStretch(c, c < columns ? 1 : 0);
+    }
+    // The screen may be narrower than four boxes: they then go in two rows.
+    setMinimumWidth(BoxesWidth(2));
+}
+
+int UsableScreen::BoxesWidth(int columns) const {
+    int box = 0;
+    for (const QWidget* b : boxes_) box = std::max(box, b->minimumSizeHint().width());
+    const QMargins margins = layout()->contentsMargins();
+    return columns * box + (columns - 1) * boxGrid_->horizontalSpacing() + margins.left() + margins.right();
+}
+
+void UsableScreen::resizeEvent(QResizeEvent* event) {
+    ChannelScreen::resizeEvent(event);
+    PlaceBoxes(width() >= BoxesWidth(4) ? 4 : 2);
 }
 
 void UsableScreen::ConnectSignals() {

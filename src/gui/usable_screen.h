@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <array>
 #include <vector>
@@ -21,6 +22,9 @@ public:
 
 private:
     void BuildLayout();
+    void PlaceBoxes(int columns);
+    int BoxesWidth(int columns) const;
+    void resizeEvent(QResizeEvent* event) override;
     void ConnectSignals();
     void FillPriority(int k);
     void UpdateEnables();
@@ -32,6 +36,8 @@ private:
     std::array<QWidget*, kGroups> boxes_{};
     std::array<std::vector<ListEntry>, kGroups> priorityEntries_{};
     QCheckBox* usableExp_ = nullptr;
+    QGridLayout* boxGrid_ = nullptr;
+    int columns_ = 0;
 };
 
 }  // namespace kv

@@ -33,6 +33,10 @@ void WeatherScreen::BuildLayout() {
         scan_[i] = new QCheckBox(this);
         scan_[i]->setObjectName(Indexed("chkDScan", i));
         names_[i] = new FieldEdit(Field::WeatherName, Indexed("txtDTagName", i), [this] { return Building(); }, this);
+        const QString channel = list[static_cast<size_t>(i)].label;
+        Name(enable_[i], "Enable " + channel);
+        Name(scan_[i], "Scan " + channel);
+        Name(names_[i], "CH Name " + channel);
         grid->addWidget(enable_[i], i + 1, 1);
         grid->addWidget(scan_[i], i + 1, 2);
         grid->addWidget(names_[i], i + 1, 3);
@@ -40,6 +44,7 @@ void WeatherScreen::BuildLayout() {
     grid->setColumnStretch(4, 1);
     layout->addLayout(grid);
     layout->addStretch();
+    OrderTabsAsShown(this);
 }
 
 void WeatherScreen::ConnectSignals() {

@@ -63,6 +63,7 @@ TEST(ScreenTree, LmrAndExpGroupsNameTheirChannels) {
     s.settings.CHEXP[0].LmrExp = true;
     s.settings.CHEXP[1].Enable = true;
     s.settings.CHEXP[1].LmrExp = false;
+    s.settings.CHEXP[1].ChTag = "HARBOR";
     const auto tree = BuildScreenTree(s);
     EXPECT_EQ(Keys(tree), (std::vector<std::string>{"General", "Program", "LMRChannel", "ExpChannel"}));
     const ScreenNode& lmr = Top(tree, "LMRChannel");
@@ -75,6 +76,7 @@ TEST(ScreenTree, LmrAndExpGroupsNameTheirChannels) {
     const ScreenNode& exp = Top(tree, "ExpChannel");
     EXPECT_EQ(exp.children[0].caption, "1");
     EXPECT_EQ(exp.children[1].caption, "2[Enable]");
+    EXPECT_EQ(lmr.children[1].name + exp.children[1].name, "HARBORHARBOR") << "the name beside the number";
 
     s.model = 1;
     EXPECT_EQ(Top(BuildScreenTree(s), "LMRChannel").caption, "EXP Channel");
@@ -86,11 +88,13 @@ TEST(ScreenTree, RgCaptionsShowTheSegmentDisplay) {
     RadioSession s = test::FreshSession(5);
     s.settings.CHRG[2].CHDisplayL = "B";
     s.settings.CHRG[2].CHDisplayR = "RT";
+    s.settings.CHRG[2].ChTag = "MARINA";
     const auto tree = BuildScreenTree(s);
     const ScreenNode& rg = Top(tree, "PR");
     ASSERT_EQ(rg.children.size(), 8u);
     EXPECT_EQ(rg.children[2].caption, "RG3[b rt]");
     EXPECT_EQ(rg.children[2].key, "R3");
+    EXPECT_EQ(rg.children[2].name, "MARINA");
 }
 
 TEST(ScreenTree, MarineGroupNodesListTheirChannelsByRecordNumber) {
@@ -102,12 +106,14 @@ TEST(ScreenTree, MarineGroupNodesListTheirChannelsByRecordNumber) {
     s.settings.CHUSA[1] = s.settings.CHUSA[0];
     s.settings.CHUSA[1].BaseCh = 22;
     s.settings.CHUSA[1].StatusIcon = "A";
+    s.settings.CHUSA[1].ChTag = "CALLING";
     const auto tree = BuildScreenTree(s);
     const ScreenNode& usa = Top(tree, "PU");
     ASSERT_EQ(usa.children.size(), 2u);
     EXPECT_EQ(usa.children[0].caption, "16");
     EXPECT_EQ(usa.children[1].caption, "22A");
     EXPECT_EQ(usa.children[1].key, "PU2");
+    EXPECT_EQ(usa.children[1].name, "CALLING");
     const ScreenChoice choice = ScreenForNode(usa.children[1].key, usa.key);
     EXPECT_EQ(choice.kind, ScreenKind::MarineChannel);
     EXPECT_EQ(choice.index, 2);

@@ -61,9 +61,9 @@ int SaveAll(MainWindow& window, const QString& folder, QSize size) {
     const auto shot = [&](const QString& name) { return window.grab().save(QDir(folder).filePath(name + ".png")); };
     window.resize(size);
     // The LMR group switched on for its screens, and off again afterwards.
+    window.SelectNodeByKey("Usable");
     auto* lmr = window.findChild<QCheckBox*>("chkUsable_3");
     const bool lmrWasOn = lmr && lmr->isChecked();
-    window.SelectNodeByKey("Usable");
     if (lmr && !lmrWasOn) lmr->click();
     const std::pair<const char*, const char*> screens[] = {
         {"General", "main-general"}, {"Program", "main-programmable"}, {"Common", "main-common-setup"},

@@ -37,10 +37,12 @@ FileOutcome ReadImageFile(RadioSession& s, const std::filesystem::path& path, bo
     const bool modelOk = word(map::ProductWord.address) == expected && word(map::SecondProductWord(s.model)) == expected;
     const auto productByte = RequiredProductByte(s.model);
     const bool productOk = !productByte || file.bytes[map::ProductByte] == *productByte;
-    const std::vector<std::string> values{path.string(), s.ModelName()};
-    if (!modelOk) outcome.messages.push_back(Advised(Advice::ImageModel, text::kReadFromRadio, MessageIcon::Critical, Buttons::Ok, values));
-    if (!productOk)
-        outcome.messages.push_back(Advised(Advice::ImageProduct, text::kReadFromRadio, MessageIcon::Critical, Buttons::Ok, values));
+    const auto refused = [&](Advice advice) {
+        outcome.messages.push_back(
+            Advised(advice, text::kReadFromRadio, MessageIcon::Critical, Buttons::Ok, {path.string(), s.ModelName()}));
+    };
+    if (!modelOk) refused(Advice::ImageModel);
+    if (!productOk) refused(Advice::ImageProduct);
     if (!modelOk || !productOk) {
         outcome.detail = path.string() + ": " + outcome.messages.front().text;
         if (!showMessages) outcome.messages.clear();
@@ -59,7 +61,8 @@ FileOutcome OpenImageFile(RadioSession& s, const std::filesystem::path& path, st
         return {false, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok,
                          AdviceText(Advice::FileRead, {length.error})}}, length.error};
     if (!ImageFileSizeOk(s.model, length.length))
-        return {false, {{text::kBadFile, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok, LengthAdvice(s, path)}},
+        return {false,
+                {{text::kBadFile, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok, LengthAdvice(s, path)}},
                 path.string() + ": " + text::kBadFile};
     FileOutcome outcome = ReadImageFile(s, path, true);
     if (!outcome.ok) return outcome;

@@ -4,7 +4,6 @@
 #include "util/texts.h"
 
 namespace kv {
-KV_TEXTS_CONTEXT(Messages)
 namespace {
 
 std::string Joined(const std::vector<std::string>& items) {
@@ -64,7 +63,7 @@ std::string DestinationErrorDetail(int model, const DestinationBits& radio, cons
     return text + "\r\n" + AdviceText(advice, {name});
 }
 
-std::string PortShown(const std::string& port) { return port.empty() ? KV_TEXT("the chosen port") : port; }
+std::string PortShown(const std::string& port) { return port.empty() ? KV_TEXT("Messages", "the chosen port") : port; }
 
 std::string RegionMismatchDetail(int model, bool sel1, uint8_t radioRegion, uint8_t dataRegion) {
     const auto name = [&](uint8_t region) {

@@ -54,11 +54,10 @@ std::string VerifyFailureText(const RadioSession& session, const std::vector<uin
 // Where the backup of a program is, and how to write it back.
 std::string RestoreBackupText(const std::string& backupPath);
 
-KV_TEXTS_CONTEXT(Messages)
-inline constexpr const char* kNothingWritten = KV_TEXT("Nothing was written to the radio.");
+inline constexpr const char* kNothingWritten = KV_TEXT("Messages", "Nothing was written to the radio.");
 inline constexpr const char* kWrittenNotVerified =
-    KV_TEXT("Every block was written; the read-back to verify them did not complete.");
+    KV_TEXT("Messages", "Every block was written; the read-back to verify them did not complete.");
 inline constexpr const char* kNothingChanges =
-    KV_TEXT("The radio already holds this data: the write changes nothing.\r\nWrite it anyway?");
+    KV_TEXT("Messages", "The radio already holds this data: the write changes nothing.\r\nWrite it anyway?");
 
 }  // namespace kv

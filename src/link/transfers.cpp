@@ -224,9 +224,9 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
         const auto bits = [](uint8_t selection, uint8_t region) {
             return DestinationBits{(selection & 1u << map::Sel1.top) != 0, (selection & 1u << map::Sel2.top) != 0, region};
         };
-        const std::string detail =
-            DestinationErrorDetail(s_.model, bits(at(clone::SelectionByte), radioRegion),
-                                   bits(s_.image[clone::SelectionByte], s_.region), state_.TransferMode, state_.Frontend);
+        const std::string detail = DestinationErrorDetail(s_.model, bits(at(clone::SelectionByte), radioRegion),
+                                                          bits(s_.image[clone::SelectionByte], s_.region),
+                                                          state_.TransferMode, state_.Frontend);
         // A read replaces the data, the destination with them: it may take the radio's.
         if (state_.TransferMode == TransferMode::Read &&
             link_.context().prompt.Show({text::kDestinationError, title, MessageIcon::Exclamation,

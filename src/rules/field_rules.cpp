@@ -10,7 +10,6 @@
 #include "util/texts.h"
 
 namespace kv {
-KV_TEXTS_CONTEXT(Messages)
 namespace {
 
 using namespace std::string_view_literals;
@@ -25,16 +24,16 @@ bool OneOf(char c, std::string_view set) { return set.find(c) != std::string_vie
 constexpr std::string_view kSegmentLetters = "AbCdEFGHIJLnoPqrtSUy";
 
 constexpr std::array<FieldRule, 10> kRules{{
-    {10, KV_TEXT("Numeric Only. Indispensable 10 figures."), KV_TEXT("ATISNo")},
-    {3, KV_TEXT("Numeric Only. Indispensable 3 figures."), nullptr},
-    {3, KV_TEXT("Indispensable 3 figures."), nullptr},
-    {12, KV_TEXT("A maximum of 12 characters"), nullptr},
-    {12, KV_TEXT("A maximum of 12 characters"), nullptr},
-    {2, KV_TEXT("Indispensable 2 figures."), nullptr},
-    {2, KV_TEXT("Indispensable 2 figures."), nullptr},
-    {0, KV_TEXT("Rx frequency"), KV_TEXT("Rx frequency")},
-    {0, KV_TEXT("Tx frequency"), KV_TEXT("Tx frequency")},
-    {4, KV_TEXT("max 4 charactors."), nullptr},
+    {10, KV_TEXT("Messages", "Numeric Only. Indispensable 10 figures."), KV_TEXT("Messages", "ATISNo")},
+    {3, KV_TEXT("Messages", "Numeric Only. Indispensable 3 figures."), nullptr},
+    {3, KV_TEXT("Messages", "Indispensable 3 figures."), nullptr},
+    {12, KV_TEXT("Messages", "A maximum of 12 characters"), nullptr},
+    {12, KV_TEXT("Messages", "A maximum of 12 characters"), nullptr},
+    {2, KV_TEXT("Messages", "Indispensable 2 figures."), nullptr},
+    {2, KV_TEXT("Messages", "Indispensable 2 figures."), nullptr},
+    {0, KV_TEXT("Messages", "Rx frequency"), KV_TEXT("Messages", "Rx frequency")},
+    {0, KV_TEXT("Messages", "Tx frequency"), KV_TEXT("Messages", "Tx frequency")},
+    {4, KV_TEXT("Messages", "max 4 charactors."), nullptr},
 }};
 
 std::string_view Trim(std::string_view s) {

@@ -61,7 +61,7 @@ struct AdviceRow {
     Advice id;
     const char* text;    // the main text
     const char* detail;  // one line
-    bool window;         // shown by the window, so translated (kvtool's own rows are not)
+    bool window = true;  // shown by the window, so translated (kvtool's own rows are not)
 };
 
 // The table, a row per `Advice` in its order.

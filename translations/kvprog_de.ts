@@ -143,7 +143,7 @@ Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>A read replaces all the data with the radio&apos;s. Switch to %1 and read the radio?</source>
-        <translation>Das Lesen ersetzt alle Daten durch die des Funkgeräts. Zu %1 wechseln und das Funkgerät lesen?</translation>
+        <translation>Das Auslesen ersetzt alle Daten durch die des Funkgeräts. Zu %1 wechseln und das Funkgerät auslesen?</translation>
     </message>
     <message>
         <source>The radio is set for %1; the data are for %2.</source>
@@ -171,11 +171,11 @@ Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>Could not read %1. Check the file&apos;s name and that you may read it.</source>
-        <translation>%1 konnte nicht gelesen werden. Prüfen Sie den Namen der Datei und ob Sie sie lesen dürfen.</translation>
+        <translation>Lesen nicht möglich: %1. Prüfen Sie den Namen der Datei und ob Sie sie lesen dürfen.</translation>
     </message>
     <message>
         <source>Could not write %1. Check that the folder exists, that you may write to it and that the disk has room, or save under another name.</source>
-        <translation>%1 konnte nicht geschrieben werden. Prüfen Sie, ob der Ordner existiert, ob Sie darin schreiben dürfen und ob der Datenträger Platz hat, oder speichern Sie unter einem anderen Namen.</translation>
+        <translation>Schreiben nicht möglich: %1. Prüfen Sie, ob der Ordner existiert, ob Sie darin schreiben dürfen und ob der Datenträger Platz hat, oder speichern Sie unter einem anderen Namen.</translation>
     </message>
     <message>
         <source>%1 is not an image file of a %2: its length does not fit. Open an image file of this model, or choose the file&apos;s model under Edit &gt; Model first.</source>
@@ -389,11 +389,11 @@ Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>No backups yet: every read of a radio is kept here.</source>
-        <translation>Noch keine Sicherungen: Jedes Lesen eines Funkgeräts wird hier aufbewahrt.</translation>
+        <translation>Noch keine Sicherungen: Jedes Auslesen eines Funkgeräts wird hier aufbewahrt.</translation>
     </message>
     <message>
         <source>Every read of a radio is kept here, newest first:</source>
-        <translation>Jedes Lesen eines Funkgeräts wird hier aufbewahrt, das neueste zuerst:</translation>
+        <translation>Jedes Auslesen eines Funkgeräts wird hier aufbewahrt, das neueste zuerst:</translation>
     </message>
     <message>
         <source>Restore</source>

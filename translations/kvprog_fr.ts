@@ -131,7 +131,7 @@ Write it anyway?</source>
     </message>
     <message>
         <source>The radio reports %1; the data are for %2.</source>
-        <translation>La radio indique %1 ; les données sont pour %2.</translation>
+        <translation>La radio indique %1 ; les données sont destinées à %2.</translation>
     </message>
     <message>
         <source>Data for one destination are not programmed into a radio of another. Read this radio (Transfer &gt; Read) to change what it holds.</source>
@@ -147,7 +147,7 @@ Write it anyway?</source>
     </message>
     <message>
         <source>The radio is set for %1; the data are for %2.</source>
-        <translation>La radio est réglée pour %1 ; les données sont pour %2.</translation>
+        <translation>La radio est réglée pour %1 ; les données sont destinées à %2.</translation>
     </message>
     <message>
         <source>The radio on %1 is not of the %2 series the data are for. Choose the radio&apos;s series under Edit &gt; Model, then try again.</source>

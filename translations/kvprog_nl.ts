@@ -143,7 +143,7 @@ Toch schrijven?</translation>
     </message>
     <message>
         <source>A read replaces all the data with the radio&apos;s. Switch to %1 and read the radio?</source>
-        <translation>Lezen vervangt alle gegevens door die van de marifoon. Overschakelen naar %1 en de marifoon lezen?</translation>
+        <translation>Uitlezen vervangt alle gegevens door die van de marifoon. Overschakelen naar %1 en de marifoon uitlezen?</translation>
     </message>
     <message>
         <source>The radio is set for %1; the data are for %2.</source>
@@ -171,11 +171,11 @@ Toch schrijven?</translation>
     </message>
     <message>
         <source>Could not read %1. Check the file&apos;s name and that you may read it.</source>
-        <translation>Kon %1 niet lezen. Controleer de naam van het bestand en of u het mag lezen.</translation>
+        <translation>Lezen mislukt: %1. Controleer de naam van het bestand en of u het mag lezen.</translation>
     </message>
     <message>
         <source>Could not write %1. Check that the folder exists, that you may write to it and that the disk has room, or save under another name.</source>
-        <translation>Kon %1 niet schrijven. Controleer of de map bestaat, of u erin mag schrijven en of de schijf ruimte heeft, of sla op onder een andere naam.</translation>
+        <translation>Schrijven mislukt: %1. Controleer of de map bestaat, of u erin mag schrijven en of de schijf ruimte heeft, of sla op onder een andere naam.</translation>
     </message>
     <message>
         <source>%1 is not an image file of a %2: its length does not fit. Open an image file of this model, or choose the file&apos;s model under Edit &gt; Model first.</source>
@@ -389,11 +389,11 @@ Toch schrijven?</translation>
     </message>
     <message>
         <source>No backups yet: every read of a radio is kept here.</source>
-        <translation>Nog geen back-ups: elke keer dat een marifoon wordt gelezen, wordt die hier bewaard.</translation>
+        <translation>Nog geen back-ups: elke uitlezing van een marifoon wordt hier bewaard.</translation>
     </message>
     <message>
         <source>Every read of a radio is kept here, newest first:</source>
-        <translation>Elke keer dat een marifoon is gelezen, wordt die hier bewaard, nieuwste eerst:</translation>
+        <translation>Elke uitlezing van een marifoon wordt hier bewaard, nieuwste eerst:</translation>
     </message>
     <message>
         <source>Restore</source>

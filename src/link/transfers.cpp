@@ -209,14 +209,16 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
     const int wordA = at(wordAt) << 8 | at(wordAt + 1);
     const int wordB = at(last - 1) << 8 | at(last);
     const std::vector<std::string> radio{PortShown(state_.PortName), SeriesWord(s_.model)};
-    if (wordA != wordB || wordA != IdentificationWord(s_.model)) {
+    const bool otherModel = wordA != wordB || wordA != IdentificationWord(s_.model);
+    if (otherModel) {
         state_.ErrorFlag = true;
         link_.ShowError(text::kModelTypeError, title, AdviceText(Advice::RadioModel, radio));
     }
     const auto product = RequiredProductByte(s_.model);
     if (product && (map::ProductByte > last || at(map::ProductByte) != *product)) {
         state_.ErrorFlag = true;
-        link_.ShowError(text::kProductError, title, AdviceText(Advice::RadioProduct, radio));
+        // Its detail says the radio is of the series: so only when the model check passed.
+        link_.ShowError(text::kProductError, title, otherModel ? "" : AdviceText(Advice::RadioProduct, radio));
     }
     if (state_.ErrorFlag) return;
     const uint8_t radioRegion = at(map::RegionByte);

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
 
 #include "util/advice.h"
 
@@ -13,6 +14,8 @@ namespace {
 constexpr const char* kContext = "Messages";  // the core's texts:
 constexpr const char* kObjectName = "kvTranslation";
 constexpr const char* kQtObjectName = "kvQtTranslation";
+// No text is marked with more lines than this, so a long message costs a few lookups a line.
+constexpr size_t kMostLinesMarkedAsOne = 8;
 constexpr const char* kSection = "Language";
 constexpr const char* kKey = "Code";
 
@@ -100,7 +103,7 @@ QString Translated(const std::string& english) {
     if (!ours) return QString::fromStdString(Joined(lines, 0, lines.size(), "\n"));
     std::vector<std::string> shown;
     for (size_t i = 0; i < lines.size();) {
-        size_t end = lines.size();
+        size_t end = std::min(lines.size(), i + kMostLinesMarkedAsOne);
         std::string found;
         for (; end > i && found.empty(); --end) found = Lookup(*ours, Joined(lines, i, end, "\r\n"));
         if (found.empty()) {

@@ -6,6 +6,7 @@
 
 #include "image/address_map.h"
 #include "link_rig.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -229,6 +230,8 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
     const std::string sel2 = "Destination Error !!\r\nThe radio reports KV170-usa (SEL2 set); the data are for "
                              "KV170-usa (SEL2 clear).\r\nA read replaces all the data with the radio's. Switch to "
                              "KV170-usa and read the radio?";
+    const std::string product =
+        text::kProductError + ("\r\n" + AdviceText(Advice::RadioProduct, {"the chosen port", "KV170"}));
     using enum TransferOutcome;
     struct Case {
         const char* name;
@@ -241,7 +244,7 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
     const Case cases[] = {
         {"model 6 radio", DefaultSession(5), changed(map::ProductByte, 3, 6), {text::kModelTypeError}},
         {"words differ", DefaultSession(5), changed(kImageSize - 1, 0), {text::kModelTypeError}},
-        {"product", DefaultSession(5), changed(map::ProductByte, 2), {text::kProductError}},
+        {"product", DefaultSession(5), changed(map::ProductByte, 2), {product}},
         {"both", DefaultSession(5), ProgrammedRadio(6), {text::kModelTypeError, text::kProductError}},
         {"destination", DefaultSession(5, true), ProgrammedRadio(5, false), {toKv150}},
         {"destination, switched", DefaultSession(5, true), ProgrammedRadio(5, false), {toKv150, text::kComplete},
@@ -260,8 +263,10 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
         LinkRig rig(c.tool, c.radio, test::Synced(), c.answers);
         const RadioSession before = rig.session;
         EXPECT_EQ(rig.Read(), c.outcome) << c.name;
-        // A destination's box in full, with what it leaves out; the others' text.
-        const auto shown = [](const Message& m) { return m.text == text::kDestinationError ? TextWithDetail(m) : m.text; };
+        // A destination's and a product's box in full, with what they leave out; the others' text.
+        const auto shown = [](const Message& m) {
+            return m.text == text::kDestinationError || m.text == text::kProductError ? TextWithDetail(m) : m.text;
+        };
         EXPECT_EQ(test::TextsOf(rig.prompt, shown), c.texts) << c.name;
         EXPECT_EQ(rig.prompt.shown().back().caption, text::kReadFromRadio) << c.name;
         const bool destination = c.texts[0].starts_with(text::kDestinationError);

@@ -15,6 +15,8 @@ DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
 id=io.github.kvprog.KvProg
 for f in bin/kvprog bin/kvtool bin/kvradio-sim \
          share/kvprog/manual.html share/kvprog/images/main-general.png share/kvprog/KV170-usa_019A.ini \
+         share/kvprog/translations/kvprog_nl.qm share/kvprog/translations/kvprog_de.qm \
+         share/kvprog/translations/kvprog_sv.qm share/kvprog/translations/kvprog_fr.qm \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/128x128/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
@@ -22,8 +24,11 @@ for f in bin/kvprog bin/kvtool bin/kvradio-sim \
   [ -e "$dest/usr/$f" ] || fail "not installed: $f"
 done
 
-# The installed programs, from the installed tree and from a moved copy.
+# The installed programs, from the installed tree and from a moved copy; the
+# window in German (Options > Language), which it finds beside its data.
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config
+mkdir -p "$work/config/TLN58"
+printf '[Language]\nCode=de\n' >"$work/config/TLN58/TLN58.ini"
 for prefix in "$dest/usr" "$work/moved"; do
   [ "$prefix" = "$work/moved" ] && cp -a "$dest/usr" "$work/moved"
   "$prefix/bin/kvtool" new --destination KV170-usa -o "$work/new.dat" || fail "kvtool new from $prefix"
@@ -31,6 +36,7 @@ for prefix in "$dest/usr" "$work/moved"; do
   "$prefix/bin/kvprog" --screenshots "$shots" >/dev/null 2>"$work/kvprog.err" || fail "kvprog from $prefix"
   [ "$(find "$shots" -name "*.png" | wc -l)" -gt 10 ] || fail "kvprog from $prefix drew no screens"
   ! grep -q "no default data" "$work/kvprog.err" || fail "kvprog from $prefix did not find its data"
+  ! grep -q "no translation" "$work/kvprog.err" || fail "kvprog from $prefix did not find its translations"
   for program in kvprog kvtool kvradio-sim; do
     "$prefix/bin/$program" --version | grep -q "^$program [0-9]" || fail "$program --version"
   done
@@ -53,7 +59,7 @@ done
 deb=$(ls "$work"/package/kvprog_*.deb)
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/kvprog usr/bin/kvtool usr/share/kvprog/KV170-usa_019A.ini usr/share/applications/$id.desktop \
-         usr/share/man/man1/kvtool.1; do
+         usr/share/man/man1/kvtool.1 usr/share/kvprog/translations/kvprog_de.qm; do
   grep -q "\./$f\$" <<<"$contents" || fail "not in the package: $f"
 done
 info=$(dpkg-deb -I "$deb")

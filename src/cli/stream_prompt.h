@@ -12,7 +12,7 @@ class StreamPrompt : public Prompt {
 public:
     explicit StreamPrompt(std::ostream& out) : out_(out) {}
     Answer Show(const Message& message) override {
-        std::string text = message.text;
+        std::string text = TextWithDetail(message);
         for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
         out_ << message.caption << ": " << text << "\n";
         return SafeAnswer(message.buttons);

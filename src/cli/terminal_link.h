@@ -55,7 +55,7 @@ public:
     TerminalPrompt(std::ostream& err, bool interactive, bool yes) : err_(err), interactive_(interactive), yes_(yes) {}
 
     Answer Show(const Message& m) override {
-        err_ << "\n" << m.caption << ": " << Flatten(m.text) << "\n";
+        err_ << "\n" << m.caption << ": " << Flatten(TextWithDetail(m)) << "\n";
         if (m.buttons == Buttons::Ok) return Answer::Ok;
         if (interactive_) return Ask(m.buttons);
         const Answer answer = yes_ && ++asked_[m.text] <= kAutoYesLimit ? Affirmative(m.buttons) : SafeAnswer(m.buttons);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -103,9 +104,8 @@ int HelpContextOf(std::string_view objectName) {
 
 Message HelpNotShown(bool manualPresent, const std::filesystem::path& manual) {
     if (!manualPresent) return {text::kNoHelp, text::kProductWord, MessageIcon::Information, Buttons::Ok};
-    std::string text = text::kHelpNotOpened;
-    if (!manual.empty()) text += "\r\nThe manual is " + manual.string() + "; open it in a web browser.";
-    return {text, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
+    if (manual.empty()) return {text::kHelpNotOpened, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
+    return Advised(Advice::HelpManual, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok, {manual.string()});
 }
 
 }  // namespace kv

@@ -18,6 +18,9 @@ struct FileOutcome {
     std::string detail;             // for a failure to read or write: "PATH: reason"
 };
 
+// "FileSave Error!!" for a write that failed with `error` ("PATH: reason").
+Message FileSaveMessage(const std::string& error);
+
 // Reads a file as the current model's image and replaces the image only when
 // the model and product checks pass. With showMessages the check failures
 // are returned as messages; without (default data files), the region code is

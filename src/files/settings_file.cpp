@@ -18,6 +18,7 @@
 #include "image/defaults.h"
 #include "model/channel_plans.h"
 #include "model/field_table.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -489,7 +490,10 @@ std::vector<std::string> MissingParts(const SettingsTable& table, int model) {
     return lines;
 }
 
-Message DifferentModel() { return {"different model!!", text::kWindowTitle, MessageIcon::Critical, Buttons::Ok}; }
+Message DifferentModel(const SettingsTable& table) {
+    return Advised(Advice::SettingsModel, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok,
+                   {ReadProfileValue(table, "MAIN", "MODELTYPE")});
+}
 
 }  // namespace
 
@@ -514,7 +518,7 @@ FileOutcome SaveSettingsFile(const RadioSession& s, const std::filesystem::path&
     const std::string text = SettingsFileText(s);
     const std::string error = WriteFileAtomically(path, text.data(), text.size(), readOnly);
     if (error.empty()) return {true, {}, ""};
-    return {false, {{text::kFileSaveError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok}}, error};
+    return {false, {FileSaveMessage(error)}, error};
 }
 
 int SettingsFileModel(const SettingsTable& table) {
@@ -527,7 +531,7 @@ SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
     const int model = SettingsFileModel(table);
     if (model != s.model) {
         if (TraitsOf(model).offered) return {LoadResult::SwitchModel, model, {}, "", {}, {}};
-        return {LoadResult::OtherModel, -1, {DifferentModel()}, "", {}, {}};
+        return {LoadResult::OtherModel, -1, {DifferentModel(table)}, "", {}, {}};
     }
     Reading t{table, {}, MissingParts(table, s.model)};
     std::string sel1 = ReadProfileValue(table, "MAIN", "SEL1");
@@ -560,7 +564,10 @@ SettingsLoad ApplySettingsTable(RadioSession& s, const SettingsTable& table) {
 SettingsLoad LoadSettingsFile(RadioSession& s, const std::filesystem::path& path) {
     const FileBytes file = ReadFileBytes(path, kLargestSettingsFile);
     if (!file.ok)
-        return {LoadResult::Unreadable, -1, {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok}}, file.error, {}, {}};
+        return {LoadResult::Unreadable, -1,
+                {{text::kFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok,
+                  AdviceText(Advice::FileRead, {file.error})}},
+                file.error, {}, {}};
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
     return ApplySettingsTable(s, SettingsTable::Parse(text));
 }

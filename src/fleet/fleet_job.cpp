@@ -20,7 +20,7 @@ class FleetPrompt : public Prompt {
 public:
     Answer Show(const Message& m) override {
         const bool trouble = m.icon == MessageIcon::Critical || m.icon == MessageIcon::Exclamation;
-        if (trouble && first_.empty()) first_ = Flat(m.text);
+        if (trouble && first_.empty()) first_ = Flat(TextWithDetail(m));
         return m.buttons == Buttons::Ok ? Answer::Ok : SafeAnswer(m.buttons);
     }
     const std::string& first() const { return first_; }

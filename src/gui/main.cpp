@@ -20,6 +20,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_services.h"
 #include "qt/qt_platform.h"
+#include "qt/translations.h"
 #include "sim/demo_radio.h"
 #include "util/version.h"
 
@@ -77,6 +78,12 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path folder = kv::DataFolder(programFolder);
     if (const std::string note = kv::MissingDataNote(programFolder); !note.empty())
         std::fprintf(stderr, "kvprog: %s\n", note.c_str());
+    // The window speaks the language chosen under Options > Language, else the system's.
+    const std::string language = kv::qt::ReadLanguageChoice(store);
+    const std::filesystem::path translations = kv::qt::TranslationsFolder(folder);
+    if (kv::qt::UseLanguage(translations, language) == "en" && !language.empty() && language != "en")
+        std::fprintf(stderr, "kvprog: no translation into \"%s\" in %s: the window speaks English\n", language.c_str(),
+                     translations.c_str());
 
     kv::FileErrorLog errorLog(kv::qt::ErrorLogPath(), editor.debug);
     kv::LinkTransferJob transfers(

@@ -5,6 +5,7 @@
 #include <QToolBar>
 
 #include "files/session_commands.h"
+#include "gui/language_menu.h"
 #include "gui/main_window.h"
 #include "util/texts.h"
 
@@ -113,6 +114,7 @@ void MainWindow::BuildOptionsMenu() {
     }
     // The list of ports is read again each time the submenu opens.
     connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RebuildPortMenu);
+    AddLanguageMenu(options, services_.store, services_.prompt, services_.programFolder);
 }
 
 void MainWindow::BuildHelpMenu() {

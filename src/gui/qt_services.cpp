@@ -1,5 +1,6 @@
 #include "gui/qt_services.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,11 +13,13 @@
 #include "link/port_list.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
+#include "qt/translations.h"
 
 #include <QDesktopServices>
 #include <QPrintDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QUrl>
 #include <algorithm>
@@ -56,15 +59,47 @@ Answer AnswerOf(int button) {
     }
 }
 
+// The buttons in the window's language, also where Qt's own translations are missing.
+void TranslateButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("kv::MessageBoxPrompt", "OK")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("kv::MessageBoxPrompt", "Cancel")},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("kv::MessageBoxPrompt", "&Yes")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("kv::MessageBoxPrompt", "&No")},
+        {QMessageBox::Retry, QT_TRANSLATE_NOOP("kv::MessageBoxPrompt", "Retry")},
+    };
+    for (const auto& [button, name] : names)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QCoreApplication::translate("kv::MessageBoxPrompt", name));
+}
+
+// A message box is as wide as its layout asks: a short text under a long
+// caption would cut the title off. The title bar's font is the window
+// manager's, usually bold; room for its icon and buttons besides.
+void KeepTitleWhole(QMessageBox& box) {
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + 8 * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 }  // namespace
 
+std::unique_ptr<QMessageBox> MessageBoxOf(const Message& message, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(IconOf(message.icon), qt::Translated(message.caption),
+                                             qt::Translated(message.text), ButtonsOf(message.buttons), parent);
+    if (!message.detail.empty()) box->setInformativeText(qt::Translated(message.detail));
+    if (message.buttons == Buttons::YesNoDefaultNo) box->setDefaultButton(QMessageBox::No);
+    TranslateButtons(*box);
+    KeepTitleWhole(*box);
+    return box;
+}
+
 Answer MessageBoxPrompt::Show(const Message& message) {
-    QString text = QString::fromStdString(message.text);
-    text.replace("\r\n", "\n");
-    QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption), text, ButtonsOf(message.buttons),
-                    parent_ ? parent_() : nullptr);
-    if (message.buttons == Buttons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
-    return AnswerOf(box.exec());
+    return AnswerOf(MessageBoxOf(message, parent_ ? parent_() : nullptr)->exec());
 }
 
 std::optional<std::filesystem::path> DialogFileChooser::OpenName(const std::filesystem::path& folder,
@@ -103,18 +138,24 @@ std::vector<PortMenuEntry> DevicePortSource::Ports() {
     std::vector<PortMenuEntry> ports;
     for (int i = 0; i < list.ComCount(); ++i)
         ports.push_back({list.Entry(i).number, list.RefComName(i), list.Entry(i).name});
-    if (!simulated_.empty()) ports.push_back({list.ComCount() + 1, kSimulatedRadioCaption, simulated_});
+    if (!simulated_.empty())
+        ports.push_back({list.ComCount() + 1,
+                         QCoreApplication::translate("kv::DevicePortSource", kSimulatedRadioCaption).toStdString(),
+                         simulated_});
     return ports;
 }
 
 std::optional<std::filesystem::path> DialogBackupChooser::Choose(const std::vector<BackupEntry>& entries) {
     QDialog dialog(parent_());
     dialog.setObjectName("frmBackups");
-    dialog.setWindowTitle("Restore from Backup");
+    dialog.setWindowTitle(QCoreApplication::translate("kv::DialogBackupChooser", "Restore from Backup"));
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(entries.empty() ? "No backups yet: every read of a radio is kept here."
-                                                 : "Every read of a radio is kept here, newest first:",
-                                 &dialog));
+    const char* none =
+        QT_TRANSLATE_NOOP("kv::DialogBackupChooser", "No backups yet: every read of a radio is kept here.");
+    const char* some =
+        QT_TRANSLATE_NOOP("kv::DialogBackupChooser", "Every read of a radio is kept here, newest first:");
+    const char* heading = entries.empty() ? none : some;
+    layout->addWidget(new QLabel(QCoreApplication::translate("kv::DialogBackupChooser", heading), &dialog));
     auto* list = new QListWidget(&dialog);
     list->setObjectName("lstBackups");
     list->setMinimumWidth(560);
@@ -124,7 +165,9 @@ std::optional<std::filesystem::path> DialogBackupChooser::Choose(const std::vect
     }
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText("Restore");
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("kv::DialogBackupChooser", "Restore"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("kv::MessageBoxPrompt", "Cancel"));
     buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
     QObject::connect(list, &QListWidget::currentRowChanged, &dialog, [&](int row) {
         buttons->button(QDialogButtonBox::Ok)->setEnabled(row >= 0 && entries[static_cast<size_t>(row)].problem.empty());

@@ -2,12 +2,19 @@
 // browser for the manual, and the computer's serial ports.
 #pragma once
 
+#include <QMessageBox>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "gui/services.h"
 
 namespace kv {
+
+// The box a message shows, in the window's language: the message's text,
+// its detail as the informative text beneath, and a width that keeps the
+// title whole.
+std::unique_ptr<QMessageBox> MessageBoxOf(const Message& message, QWidget* parent);
 
 class MessageBoxPrompt : public Prompt {
 public:
@@ -70,6 +77,6 @@ private:
 // The fleet's ports: each a serial port on a Qt thread of its own.
 FleetLinks SerialFleetLinks();
 
-inline constexpr const char* kSimulatedRadioCaption = "Simulated radio";
+inline constexpr const char* kSimulatedRadioCaption = QT_TRANSLATE_NOOP("kv::DevicePortSource", "Simulated radio");
 
 }  // namespace kv

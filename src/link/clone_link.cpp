@@ -5,6 +5,7 @@
 
 #include "link/link_texts.h"
 #include "link/wire.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -190,7 +191,7 @@ LinkResult CloneLink::ExpectOk() {
 
 bool CloneLink::Connect() {
     state_.CancelFlag = false;
-    exchangeFailed_ = cableSilent_ = false;
+    exchangeFailed_ = cableSilent_ = troubleTold_ = false;
     if (!PortInit()) return ShowPortError();
     Note("sending '#CMDSY'...");
     Waiting(CableWaitText(state_.PortName));
@@ -217,9 +218,9 @@ bool CloneLink::Connect() {
 
 bool CloneLink::ConnectFailed() {
     Note("sync failed!!");
+    NoteFailure();
     ShowError(text::kCommunicationError);
     ClosePort();
-    NoteFailure();
     return false;
 }
 
@@ -248,6 +249,7 @@ bool CloneLink::SendModeCommand() {
     switch (r.result) {
         case LinkResult::Received:
             if (r.text == wire::kModeAccepted || r.text == wire::kUnknownAnswer) return true;
+            NoteFailure();
             ShowError(r.text == wire::kRefusal ? text::kAcmdError : text::kLinkError);
             return false;
         case LinkResult::Cancelled:
@@ -291,7 +293,8 @@ bool CloneLink::Resync() {
 // ---- Requests ---------------------------------------------------------------
 
 bool CloneLink::AskResync() {
-    const Message ask{text::kConfirmSync, title_, MessageIcon::Question, Buttons::OkCancel};
+    const Message ask =
+        Advised(Advice::ConfirmSync, title_, MessageIcon::Question, Buttons::OkCancel, {PortShown(state_.PortName)});
     return c_.prompt.Show(ask) == Answer::Ok && Resync();
 }
 
@@ -352,7 +355,8 @@ bool CloneLink::CheckStatus() {
         }
         if (status == Status::Busy) {
             // The only Retry/Cancel box: Cancel is its default button.
-            const Message busy{text::kRadioBusy, title_, MessageIcon::Exclamation, Buttons::RetryCancel};
+            const Message busy = Advised(Advice::RadioBusy, title_, MessageIcon::Exclamation, Buttons::RetryCancel,
+                                         {PortShown(state_.PortName)});
             if (c_.prompt.Show(busy) == Answer::Retry) continue;
             Note("status check.. NG!!");
             return false;  // the radio answered: the user chose to stop
@@ -447,9 +451,19 @@ void CloneLink::Note(const std::string& text) {
     if (c_.pauseOnNotes) Pause(kNotePause);
 }
 
-void CloneLink::ShowError(const std::string& text, const std::string& caption) {
+std::string CloneLink::TroubleDetail() const {
+    if (!openError_.empty()) return openError_;
+    if (cableSilent_) return NoEchoText(state_.PortName, static_cast<int>(kCableEchoTimeout.count()));
+    return exchangeFailed_ ? PortCheckAdvice(state_.PortName) : "";
+}
+
+void CloneLink::ShowError(const std::string& text, const std::string& caption, std::string detail) {
     Waiting("");  // the wait is over
-    c_.prompt.Show({text, caption, MessageIcon::Critical, Buttons::Ok});
+    if (detail.empty() && text != text::kCancelled && !troubleTold_) {
+        detail = TroubleDetail();
+        troubleTold_ = !detail.empty();
+    }
+    c_.prompt.Show({text, caption, MessageIcon::Critical, Buttons::Ok, std::move(detail)});
 }
 
 }  // namespace kv

@@ -75,6 +75,11 @@ public:
     // The last Connect heard not even the cable's echo of its first bytes:
     // nothing is on the port.
     bool cableSilent() const { return cableSilent_; }
+    // What to check after a failed connection or exchange: why the port did
+    // not open, that nothing answers on it, or the port advice; empty when
+    // nothing failed. The first failure box after the trouble carries it.
+    std::string TroubleDetail() const;
+    bool troubleTold() const { return troubleTold_; }
 
     // Port handling.
     bool PortInit() { return OpenPort("frmRadio102.PortInit", true); }
@@ -116,7 +121,8 @@ public:
     // What the transfer waits for, shown in every mode; empty once blocks move.
     void Waiting(const std::string& text) { c_.events.Waiting(text); }
     void Pause(std::chrono::milliseconds duration) { c_.clock.Sleep(duration); }
-    void ShowError(const std::string& text, const std::string& caption);
+    // A failure box; without a detail of its own, it carries the trouble's.
+    void ShowError(const std::string& text, const std::string& caption, std::string detail = "");
     void ShowError(const std::string& text) { ShowError(text, title_); }
 
 private:
@@ -161,6 +167,7 @@ private:
     std::string title_;
     std::string openError_;
     bool exchangeFailed_ = false;
+    bool troubleTold_ = false;
 };
 
 }  // namespace kv

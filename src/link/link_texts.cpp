@@ -1,5 +1,6 @@
 #include "link/link_texts.h"
 
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -10,8 +11,6 @@ std::string Joined(const std::vector<std::string>& items) {
     for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
     return text;
 }
-
-std::string PortOrChosen(const std::string& port) { return port.empty() ? "the chosen port" : port; }
 
 std::optional<Destination> DestinationOf(int model, const DestinationBits& bits) {
     return DestinationFor(model, bits.sel1, bits.region);
@@ -46,82 +45,73 @@ std::string ReadOptions(int model, const DestinationBits& radio) {
 
 }  // namespace
 
-std::string DestinationErrorText(int model, const DestinationBits& radio, const DestinationBits& data, TransferMode mode,
-                                 Frontend frontend) {
+std::string DestinationErrorDetail(int model, const DestinationBits& radio, const DestinationBits& data,
+                                   TransferMode mode, Frontend frontend) {
+    using enum Advice;
     const std::string name = NameOf(model, radio);
     const bool window = frontend == Frontend::Window;
-    std::string text = std::string(text::kDestinationError) + "\r\nThe radio reports " +
-                       Described(model, radio, data) + "; the data are for " + Described(model, data, radio) + ".\r\n";
+    std::string text = AdviceText(DestinationReports, {Described(model, radio, data), Described(model, data, radio)});
     if (mode == TransferMode::Read) {
-        text += "A read replaces all the data with the radio's. Switch to " + name + " and read the radio?";
+        text += "\r\n" + AdviceText(DestinationRead, {name});
         if (const std::string options = ReadOptions(model, radio); !window && !options.empty())
-            text += "\r\n(kvtool read " + options + " reads it without this question.)";
+            text += "\r\n" + AdviceText(DestinationReadKvtool, {options});
         return text;
     }
-    text += "Data for one destination are not programmed into a radio of another. ";
     const bool named = DestinationOf(model, radio).has_value();
-    if (window)
-        return text + "Read this radio (Transfer > Read) to change what it holds" +
-               (named ? ", or choose " + name + " in the Region menu to start from its default data." : ".");
-    return text + "Program a file made for " + name + ": read this radio (kvtool read) and change that file" +
-           (named ? ", or start from its default data (kvtool new --destination " + name + ")." : ".");
+    const Advice advice = window ? (named ? DestinationProgramOrRegion : DestinationProgram)
+                                 : (named ? DestinationProgramKvtoolOrNew : DestinationProgramKvtool);
+    return text + "\r\n" + AdviceText(advice, {name});
 }
 
-std::string PortCheckAdvice(const std::string& port) {
-    const std::string at = PortOrChosen(port);
-    return "The radio did not answer properly on " + at +
-           ". Check that the radio is switched on and in PC-programming mode, that the cable is seated at both "
-           "ends, and that " + at + " is the port the cable is on.";
+std::string PortShown(const std::string& port) { return port.empty() ? KV_TEXT("Messages", "the chosen port") : port; }
+
+std::string RegionMismatchDetail(int model, bool sel1, uint8_t radioRegion, uint8_t dataRegion) {
+    const auto name = [&](uint8_t region) {
+        const auto destination = DestinationFor(model, sel1, region);
+        return destination ? destination->name : std::to_string(region);
+    };
+    return AdviceText(Advice::RegionUnmatched, {name(radioRegion), name(dataRegion)});
 }
+
+std::string PortCheckAdvice(const std::string& port) { return AdviceText(Advice::PortCheck, {PortShown(port)}); }
 
 std::string MissingPortNote(const std::string& port) {
     return port + ", the port chosen before, is not present: no port is chosen (Options > SerialPort).";
 }
 
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing) {
-    const std::string what = PortOrChosen(port) + " does not exist. ";
-    if (existing.empty()) return what + "This computer has no serial port now: plug in the programming cable.";
-    return what + "The ports that do: " + Joined(existing) + ".";
+    if (existing.empty()) return AdviceText(Advice::PortMissingNoPorts, {PortShown(port)});
+    return AdviceText(Advice::PortMissing, {PortShown(port), Joined(existing)});
 }
 
 std::string PortPermissionText(const std::string& port, const std::string& group, const std::string& vendor,
                                const std::string& product) {
-    const std::string at = PortOrChosen(port);
-    if (!group.empty())
-        return at + ": permission denied. Join the group that owns the device (sudo usermod -aG " + group +
-               " $USER), then log in again.";
-    const bool known = !vendor.empty() && !product.empty();
-    return at + ": permission denied. The device allows only its owner. Grant access with a udev rule for the "
-                "adapter: a file /etc/udev/rules.d/70-kvprog.rules holding the line SUBSYSTEM==\"tty\", "
-                "ATTRS{idVendor}==\"" + (known ? vendor : "VVVV") + "\", ATTRS{idProduct}==\"" +
-           (known ? product : "PPPP") + "\", GROUP=\"dialout\", MODE=\"0660\"" +
-           (known ? "" : " (udevadm info -a -n " + at + " shows the adapter's idVendor and idProduct)") +
-           "; then join dialout (sudo usermod -aG dialout $USER), log in again and plug the adapter in again.";
+    using enum Advice;
+    if (!group.empty()) return AdviceText(PortPermissionGroup, {PortShown(port), group});
+    if (vendor.empty() || product.empty()) return AdviceText(PortPermissionRuleUnknown, {PortShown(port)});
+    return AdviceText(PortPermissionRule, {PortShown(port), vendor, product});
 }
 
 std::string PortBusyText(const std::string& port, const std::string& holder) {
-    const std::string who = holder.empty() ? "another program" : holder;
-    return PortOrChosen(port) + " is busy: " + who + " holds it. Close " + (holder.empty() ? "that program" : holder) +
-           " and try again.";
+    if (holder.empty()) return AdviceText(Advice::PortBusyUnknown, {PortShown(port)});
+    return AdviceText(Advice::PortBusy, {PortShown(port), holder});
 }
 
-std::string PartlyWrittenText(int written, int total) {
-    return "The radio now holds part old and part new data: " + std::to_string(written) + " of " +
-           std::to_string(total) + " blocks were written. Write again, or restore the backup.";
+Message PartlyWrittenMessage(int written, int total, const std::string& caption) {
+    return Advised(Advice::PartlyWritten, caption, MessageIcon::Exclamation, Buttons::Ok,
+                   {std::to_string(written), std::to_string(total)});
 }
 
 std::string NoEchoText(const std::string& port, int seconds) {
-    return "Nothing came back from " + PortOrChosen(port) + " within " + std::to_string(seconds) +
-           " s, not even the echo the programming cable gives of every byte: no cable answers on that port.\r\n" +
-           PortCheckAdvice(port);
+    return AdviceText(Advice::NoEcho, {PortShown(port), std::to_string(seconds)}) + "\r\n" + PortCheckAdvice(port);
 }
 
 std::string CableWaitText(const std::string& port) {
-    return "Testing the cable on " + PortOrChosen(port) + ": waiting for its echo...";
+    return "Testing the cable on " + PortShown(port) + ": waiting for its echo...";
 }
 
 std::string RadioWaitText(const std::string& port) {
-    return "Waiting for the radio on " + PortOrChosen(port) + " to answer...";
+    return "Waiting for the radio on " + PortShown(port) + " to answer...";
 }
 
 }  // namespace kv

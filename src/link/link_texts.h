@@ -9,6 +9,7 @@
 
 #include "link/transfer_state.h"
 #include "model/models.h"
+#include "util/prompt.h"
 
 namespace kv {
 
@@ -19,11 +20,17 @@ struct DestinationBits {
     uint8_t region = kNoRegion;
 };
 
-// "Destination Error !!", then the destination the radio reports, the one the
-// data are for, and what to do. A read ends in the question whether to take
-// the radio's destination and read.
-std::string DestinationErrorText(int model, const DestinationBits& radio, const DestinationBits& data, TransferMode mode,
-                                 Frontend frontend);
+// What "Destination Error !!" leaves out: the destination the radio reports,
+// the one the data are for, and what to do. A read ends in the question
+// whether to take the radio's destination and read.
+std::string DestinationErrorDetail(int model, const DestinationBits& radio, const DestinationBits& data,
+                                   TransferMode mode, Frontend frontend);
+
+// The port as the messages name it: its device, or "the chosen port".
+std::string PortShown(const std::string& port);
+
+// What "The region selection is unmatched." leaves out: the radio's region and the data's.
+std::string RegionMismatchDetail(int model, bool sel1, uint8_t radioRegion, uint8_t dataRegion);
 
 // After a failed exchange: the port by name and what to check.
 std::string PortCheckAdvice(const std::string& port);
@@ -44,7 +51,7 @@ std::string PortPermissionText(const std::string& port, const std::string& group
 std::string PortBusyText(const std::string& port, const std::string& holder);
 
 // After a program transfer that failed or was cancelled after its first write.
-std::string PartlyWrittenText(int written, int total);
+Message PartlyWrittenMessage(int written, int total, const std::string& caption);
 
 // After a connection that heard not even the cable's echo within `seconds`:
 // nothing answers on the port; then the port advice.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "image/codec.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -142,7 +143,7 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
         r.outcome = TransferOutcome::Failed;
         return r;
     }
-    Ask(link, std::string(text::kComplete) + "\r\n" + kVerified, MessageIcon::Information, Buttons::Ok);
+    link.context().prompt.Show(Advised(Advice::Verified, text::kProgramToRadio, MessageIcon::Information, Buttons::Ok));
     r.step = SafeProgramStep::Done;
     return r;
 }

@@ -11,6 +11,7 @@
 #include "files/backups.h"
 #include "link/program_preview.h"
 #include "link/transfers.h"
+#include "util/texts.h"
 
 namespace kv {
 
@@ -53,11 +54,10 @@ std::string VerifyFailureText(const RadioSession& session, const std::vector<uin
 // Where the backup of a program is, and how to write it back.
 std::string RestoreBackupText(const std::string& backupPath);
 
-inline constexpr const char* kVerified = "Verified: the radio holds every byte that was written.";
-inline constexpr const char* kNothingWritten = "Nothing was written to the radio.";
+inline constexpr const char* kNothingWritten = KV_TEXT("Messages", "Nothing was written to the radio.");
 inline constexpr const char* kWrittenNotVerified =
-    "Every block was written; the read-back to verify them did not complete.";
+    KV_TEXT("Messages", "Every block was written; the read-back to verify them did not complete.");
 inline constexpr const char* kNothingChanges =
-    "The radio already holds this data: the write changes nothing.\r\nWrite it anyway?";
+    KV_TEXT("Messages", "The radio already holds this data: the write changes nothing.\r\nWrite it anyway?");
 
 }  // namespace kv

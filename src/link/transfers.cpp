@@ -7,6 +7,7 @@
 #include "image/codec.h"
 #include "image/defaults.h"
 #include "rules/narrowband.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -137,16 +138,11 @@ void TransferRunner::TellTrouble(TransferOutcome outcome) {
     if (outcome == TransferOutcome::Completed || outcome == TransferOutcome::Declined) return;
     Prompt& prompt = link_.context().prompt;
     const std::string& title = link_.title();
-    if (!link_.openError().empty())
-        prompt.Show({link_.openError(), title, MessageIcon::Critical, Buttons::Ok});
-    else if (link_.cableSilent())
-        prompt.Show({NoEchoText(state_.PortName, static_cast<int>(timing::kCableEchoTimeout.count())), title,
-                     MessageIcon::Critical, Buttons::Ok});
-    else if (link_.exchangeFailed())
-        prompt.Show({PortCheckAdvice(state_.PortName), title, MessageIcon::Critical, Buttons::Ok});
-    if (blocksWritten_ > 0)
-        prompt.Show({PartlyWrittenText(blocksWritten_, ProgramBlockCount(s_)), title, MessageIcon::Exclamation,
-                     Buttons::Ok});
+    // What to check goes with the box that reported the failure; a failure
+    // that showed none (a connection that never synchronised) gets one.
+    if (const std::string detail = link_.TroubleDetail(); !detail.empty() && !link_.troubleTold())
+        prompt.Show({text::kCommunicationError, title, MessageIcon::Critical, Buttons::Ok, detail});
+    if (blocksWritten_ > 0) prompt.Show(PartlyWrittenMessage(blocksWritten_, ProgramBlockCount(s_), title));
 }
 
 bool TransferRunner::OpenTransfer(const std::string& title) {
@@ -212,14 +208,17 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
     const int wordAt = clone::IdentificationWord(s_.model);
     const int wordA = at(wordAt) << 8 | at(wordAt + 1);
     const int wordB = at(last - 1) << 8 | at(last);
-    if (wordA != wordB || wordA != IdentificationWord(s_.model)) {
+    const std::vector<std::string> radio{PortShown(state_.PortName), SeriesWord(s_.model)};
+    const bool otherModel = wordA != wordB || wordA != IdentificationWord(s_.model);
+    if (otherModel) {
         state_.ErrorFlag = true;
-        link_.ShowError(text::kModelTypeError, title);
+        link_.ShowError(text::kModelTypeError, title, AdviceText(Advice::RadioModel, radio));
     }
     const auto product = RequiredProductByte(s_.model);
     if (product && (map::ProductByte > last || at(map::ProductByte) != *product)) {
         state_.ErrorFlag = true;
-        link_.ShowError(text::kProductError, title);
+        // Its detail says the radio is of the series: so only when the model check passed.
+        link_.ShowError(text::kProductError, title, otherModel ? "" : AdviceText(Advice::RadioProduct, radio));
     }
     if (state_.ErrorFlag) return;
     const uint8_t radioRegion = at(map::RegionByte);
@@ -227,22 +226,24 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
         const auto bits = [](uint8_t selection, uint8_t region) {
             return DestinationBits{(selection & 1u << map::Sel1.top) != 0, (selection & 1u << map::Sel2.top) != 0, region};
         };
-        const std::string text =
-            DestinationErrorText(s_.model, bits(at(clone::SelectionByte), radioRegion),
-                                 bits(s_.image[clone::SelectionByte], s_.region), state_.TransferMode, state_.Frontend);
+        const std::string detail = DestinationErrorDetail(s_.model, bits(at(clone::SelectionByte), radioRegion),
+                                                          bits(s_.image[clone::SelectionByte], s_.region),
+                                                          state_.TransferMode, state_.Frontend);
         // A read replaces the data, the destination with them: it may take the radio's.
         if (state_.TransferMode == TransferMode::Read &&
-            link_.context().prompt.Show({text, title, MessageIcon::Exclamation, Buttons::YesNoDefaultNo}) == Answer::Yes)
+            link_.context().prompt.Show({text::kDestinationError, title, MessageIcon::Exclamation,
+                                         Buttons::YesNoDefaultNo, detail}) == Answer::Yes)
             return;
         state_.ErrorFlag = true;
-        if (state_.TransferMode != TransferMode::Read) link_.ShowError(text, title);
+        if (state_.TransferMode != TransferMode::Read) link_.ShowError(text::kDestinationError, title, detail);
         return;
     }
     if (!s_.traits().region || radioRegion == s_.region || radioRegion == kNoRegion) return;
     const std::string question = std::string(text::kRegionUnmatched) + "\r\n" +
                                  (state_.TransferMode == TransferMode::Program ? text::kAskWrite : text::kAskRead);
-    if (link_.context().prompt.Show({question, title, MessageIcon::Exclamation, Buttons::YesNo}) == Answer::No)
-        state_.ErrorFlag = true;
+    const Message ask{question, title, MessageIcon::Exclamation, Buttons::YesNo,
+                      RegionMismatchDetail(s_.model, s_.Sel1(), radioRegion, s_.region)};
+    if (link_.context().prompt.Show(ask) == Answer::No) state_.ErrorFlag = true;
 }
 
 void TransferRunner::Progress(int address) {

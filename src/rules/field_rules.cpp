@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "model/model_traits.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -23,16 +24,16 @@ bool OneOf(char c, std::string_view set) { return set.find(c) != std::string_vie
 constexpr std::string_view kSegmentLetters = "AbCdEFGHIJLnoPqrtSUy";
 
 constexpr std::array<FieldRule, 10> kRules{{
-    {10, "Numeric Only. Indispensable 10 figures.", "ATISNo"},
-    {3, "Numeric Only. Indispensable 3 figures.", nullptr},
-    {3, "Indispensable 3 figures.", nullptr},
-    {12, "A maximum of 12 characters", nullptr},
-    {12, "A maximum of 12 characters", nullptr},
-    {2, "Indispensable 2 figures.", nullptr},
-    {2, "Indispensable 2 figures.", nullptr},
-    {0, "Rx frequency", "Rx frequency"},
-    {0, "Tx frequency", "Tx frequency"},
-    {4, "max 4 charactors.", nullptr},
+    {10, KV_TEXT("Messages", "Numeric Only. Indispensable 10 figures."), KV_TEXT("Messages", "ATISNo")},
+    {3, KV_TEXT("Messages", "Numeric Only. Indispensable 3 figures."), nullptr},
+    {3, KV_TEXT("Messages", "Indispensable 3 figures."), nullptr},
+    {12, KV_TEXT("Messages", "A maximum of 12 characters"), nullptr},
+    {12, KV_TEXT("Messages", "A maximum of 12 characters"), nullptr},
+    {2, KV_TEXT("Messages", "Indispensable 2 figures."), nullptr},
+    {2, KV_TEXT("Messages", "Indispensable 2 figures."), nullptr},
+    {0, KV_TEXT("Messages", "Rx frequency"), KV_TEXT("Messages", "Rx frequency")},
+    {0, KV_TEXT("Messages", "Tx frequency"), KV_TEXT("Messages", "Tx frequency")},
+    {4, KV_TEXT("Messages", "max 4 charactors."), nullptr},
 }};
 
 std::string_view Trim(std::string_view s) {
@@ -164,12 +165,18 @@ std::string FrequencyText(double mhz) {
     return buffer.data();
 }
 
-// Land-mobile models tune from 134 MHz, the others from 137 MHz; models 0
-// and 3 in 25 kHz steps only.
+namespace {
+
+// Land-mobile models tune from 134 MHz, the others from 137 MHz; all up to 174 MHz.
+double LowestFrequency(int model) { return TraitsOf(model).landMobileBand ? 134.0 : 137.0; }
+constexpr double kHighestFrequency = 174.0;
+
+}  // namespace
+
+// Models 0 and 3 take 25 kHz steps only.
 bool FrequencyAllowed(int model, double mhz) {
-    const ModelTraits& t = TraitsOf(model);
-    if (!(mhz >= (t.landMobileBand ? 134.0 : 137.0) && mhz <= 174.0)) return false;
-    return std::llround(mhz * 10000.0) % t.frequencyStep == 0;
+    if (!(mhz >= LowestFrequency(model) && mhz <= kHighestFrequency)) return false;
+    return std::llround(mhz * 10000.0) % TraitsOf(model).frequencyStep == 0;
 }
 
 CheckResult<double> CheckFrequency(int model, std::string_view typed, double stored, CheckMode mode) {
@@ -183,19 +190,24 @@ CheckResult<double> CheckFrequency(int model, std::string_view typed, double sto
 }
 
 Message DataErrorMessage(const char* title) {
-    return {text::kFieldDataError, title ? title : "", MessageIcon::Exclamation, Buttons::Ok};
+    Message m{text::kFieldDataError, title ? title : "", MessageIcon::Exclamation, Buttons::Ok};
+    // The ATIS code is the one field this box refuses alone; a frequency's box names its band.
+    if (title && std::string_view(title) == RuleOf(Field::AtisCode).errorTitle) m.detail = AdviceText(Advice::AtisCode);
+    return m;
 }
 
 std::string FrequencyBandText(int model) {
-    const ModelTraits& t = TraitsOf(model);
-    std::string band = t.landMobileBand ? "134.0000 - 174.0000 MHz" : "137.0000 - 174.0000 MHz";
-    if (t.frequencyStep == kStep25kHz) band += ", in steps of 25 kHz";
+    std::string band = FrequencyText(LowestFrequency(model)) + " - " + FrequencyText(kHighestFrequency) + " MHz";
+    if (TraitsOf(model).frequencyStep == kStep25kHz) band += ", in steps of 25 kHz";
     return band;
 }
 
 Message FrequencyErrorMessage(Field field, int model) {
-    Message m = DataErrorMessage(RuleOf(field).errorTitle);
-    m.text += "\r\n" + FrequencyBandText(model);
+    const char* title = RuleOf(field).errorTitle;
+    Message m = DataErrorMessage(title);
+    const bool steps = TraitsOf(model).frequencyStep == kStep25kHz;
+    m.detail = AdviceText(steps ? Advice::FrequencyInSteps : Advice::Frequency,
+                          {title, FrequencyText(LowestFrequency(model)), FrequencyText(kHighestFrequency)});
     return m;
 }
 
@@ -204,18 +216,17 @@ bool ChannelComplete(std::string_view rxText, std::string_view firstNumber) {
 }
 
 Message ChannelIncompleteMessage(std::string_view channels) {
-    std::string text = std::string(text::kFieldDataError) + "\r\n" + text::kPleaseInputCorrectData;
-    if (!channels.empty()) text += "\r\n\r\nNo receive frequency or channel number: " + std::string(channels);
-    return {text, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok};
+    Message m{text::kIncompleteChannel, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok};
+    if (!channels.empty()) m.detail = AdviceText(Advice::ChannelsIncomplete, {std::string(channels)});
+    return m;
 }
 
 Message ChannelIncompleteMessage(std::string_view channel, std::string_view rxText, std::string_view firstNumber) {
     const bool noRx = rxText.find("---") != std::string_view::npos, noNumber = Trim(firstNumber).empty();
-    std::string lacks = noRx ? "no receive frequency (RX[MHz])" : "";
-    if (noNumber) lacks += (noRx ? " and " : "") + std::string("no channel number (CH Display)");
+    using enum Advice;
     Message m = ChannelIncompleteMessage();
-    m.text += "\r\n\r\n" + std::string(channel) + " is enabled but has " + lacks + ". Enter " +
-              (noRx && noNumber ? "them" : "it") + ", untick Enable, or undo.";
+    m.detail = AdviceText(noRx && noNumber ? ChannelNoReceiveNoNumber : noRx ? ChannelNoReceive : ChannelNoNumber,
+                          {std::string(channel)});
     return m;
 }
 

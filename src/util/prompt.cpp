@@ -2,6 +2,10 @@
 
 namespace kv {
 
+std::string TextWithDetail(const Message& message) {
+    return message.detail.empty() ? message.text : message.text + "\r\n" + message.detail;
+}
+
 Answer SafeAnswer(Buttons buttons) {
     switch (buttons) {
         case Buttons::Ok: return Answer::Ok;

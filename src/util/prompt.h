@@ -1,6 +1,9 @@
 // Everything the user must be told or asked goes through a Prompt, with the
-// exact text, caption, icon and buttons. The GUI shows message boxes, kvtool
-// writes to the terminal, tests script the answers and record every text.
+// exact text, caption, icon and buttons, and where the user must act, a
+// detail that says what is wrong and what to do (the box's informative text,
+// kept apart from the system's own text above it). The GUI shows message
+// boxes, kvtool writes to the terminal, tests script the answers and record
+// every message.
 #pragma once
 
 #include <deque>
@@ -20,6 +23,7 @@ struct Message {
     std::string caption;
     MessageIcon icon = MessageIcon::Critical;
     Buttons buttons = Buttons::Ok;
+    std::string detail{};  // what is wrong and what to do; lines separated by CR LF
     friend bool operator==(const Message&, const Message&) = default;
 };
 
@@ -28,6 +32,9 @@ public:
     virtual ~Prompt() = default;
     virtual Answer Show(const Message& message) = 0;
 };
+
+// The text and the detail below it, as a terminal or a log shows them.
+std::string TextWithDetail(const Message& message);
 
 // The answer a box gives when nobody can answer it: OK, or the safe choice
 // (Cancel, No) of a question.

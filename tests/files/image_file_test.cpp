@@ -8,6 +8,7 @@
 #include "image/defaults.h"
 #include "support/small_disk.h"
 #include "support/temp_dir.h"
+#include "util/advice.h"
 #include "util/texts.h"
 #include "support/sessions.h"
 
@@ -97,7 +98,8 @@ TEST(ImageFile, AFileOfAnotherLengthIsABadFile) {
         const FileOutcome outcome = OpenImageFile(s, dir / "b.hex");
         EXPECT_FALSE(outcome.ok) << model << ": " << length;
         ASSERT_EQ(outcome.messages.size(), 1u);
-        EXPECT_EQ(outcome.messages[0], (Message{text::kBadFile, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok}));
+        EXPECT_EQ(outcome.messages[0], (Message{text::kBadFile, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok,
+                                                AdviceText(Advice::ImageLength, {(dir / "b.hex").string(), s.ModelName()})}));
         EXPECT_EQ(s.image, before.image);
     }
 }

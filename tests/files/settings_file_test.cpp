@@ -14,6 +14,7 @@
 #include "image/defaults.h"
 #include "support/random_settings.h"
 #include "support/temp_dir.h"
+#include "util/advice.h"
 #include "util/texts.h"
 #include "support/sessions.h"
 
@@ -104,13 +105,15 @@ TEST(SettingsTable, LargeJunkParsesInLinearTime) {
 // ---- Header check -----------------------------------------------------------------
 
 TEST(SettingsLoad, AnotherModelChangesNothing) {
-    for (const char* main : {"[MAIN]\r\nSEL1=1\r\n", "[MAIN]\r\nMODELTYPE=abc\r\n", "[MAIN]\r\nMODELTYPE=2\r\n", ""}) {
+    for (const auto& [main, named] : {std::pair{"[MAIN]\r\nSEL1=1\r\n", ""}, {"[MAIN]\r\nMODELTYPE=abc\r\n", "abc"},
+                                      {"[MAIN]\r\nMODELTYPE=2\r\n", "2"}, {"", ""}}) {
         RadioSession s = Fresh(5);
         const RadioSession before = s;
         const SettingsLoad load = Load(s, std::string(main) + "[Common Setup]\r\nSQL=3\r\n");
         EXPECT_EQ(load.result, LoadResult::OtherModel) << main;
         ASSERT_EQ(load.messages.size(), 1u);
-        EXPECT_EQ(load.messages[0], (Message{"different model!!", text::kWindowTitle, MessageIcon::Critical, Buttons::Ok}));
+        EXPECT_EQ(load.messages[0].text, "different model!!");
+        EXPECT_EQ(load.messages[0].detail, AdviceText(Advice::SettingsModel, {named}));
         EXPECT_EQ(s.settings, before.settings);
         EXPECT_EQ(s.image, before.image);
     }

@@ -302,7 +302,7 @@ TEST(ChannelEditor, ARefusedFrequencyStaysToBeMendedAndOnlyTheTreeRestoresIt) {
     Type(rx, "999.0000");
     Focus(rig.Find<FieldEdit>("txtCTag"));  // moving on inside the screen validates
     ASSERT_EQ(rig.prompt.shown().size(), 1u);
-    EXPECT_EQ(rig.prompt.shown()[0].text, "Data Error!!\r\n134.0000 - 174.0000 MHz");
+    EXPECT_EQ(rig.prompt.shown()[0], FrequencyErrorMessage(Field::RxFrequency, rig.session.model));
     EXPECT_EQ(rig.prompt.shown()[0].caption, "Rx frequency");
     EXPECT_EQ(rx->text(), "999.0000") << "the typing is left to mend";
     EXPECT_TRUE(rx->hasFocus()) << "the focus goes back to the field";
@@ -388,7 +388,7 @@ TEST(ChannelEditor, AnEnabledChannelNeedsAReceiveFrequencyAndANumber) {
     QApplication::processEvents();  // the unused press goes now, not in a later test
     EXPECT_TRUE(rig.transfer.modes.empty());
     ASSERT_EQ(rig.prompt.shown().size(), 3u);
-    EXPECT_NE(rig.prompt.shown()[2].text.find("LMR CH 1"), std::string::npos) << rig.prompt.shown()[2].text;
+    EXPECT_NE(rig.prompt.shown()[2].detail.find("LMR CH 1"), std::string::npos) << rig.prompt.shown()[2].detail;
 }
 
 TEST(ChannelEditor, ViewingAChannelWritesNothing) {

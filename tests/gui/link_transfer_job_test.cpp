@@ -87,8 +87,8 @@ TEST(TransferDialogOnTheLink, CancelStopsTheReadAndKeepsTheData) {
     EXPECT_EQ(session.settings, before);
 }
 
-// The window tells what kvtool tells: the protocol's message, then which
-// port is missing and which ports there are.
+// The window tells what kvtool tells: the protocol's message, and beneath it
+// which port is missing and which ports there are.
 TEST(LinkTransferJob, APortThatIsNotThereFailsAndSaysWhichPortsThereAre) {
     RadioSession session = test::FreshSession(5);
     ScriptedPrompt prompt;
@@ -98,9 +98,9 @@ TEST(LinkTransferJob, APortThatIsNotThereFailsAndSaysWhichPortsThereAre) {
     EXPECT_EQ(job.Run(TransferMode::Read, events), TransferOutcome::NotConnected);
     std::vector<std::string> present;
     for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);
-    ASSERT_EQ(prompt.shown().size(), 2u);
+    ASSERT_EQ(prompt.shown().size(), 1u);
     EXPECT_EQ(prompt.shown()[0].text, text::kPortInitError);
-    EXPECT_EQ(prompt.shown()[1].text, PortMissingText(port, present));
+    EXPECT_EQ(prompt.shown()[0].detail, PortMissingText(port, present));
 }
 
 }  // namespace

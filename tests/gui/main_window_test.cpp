@@ -233,7 +233,7 @@ TEST_F(AtisTest, ANineDigitCodeIsRefusedAndKeepsTheUserOnTheScreen) {
     Type(code, "123456789");
     EXPECT_FALSE(w->ValidateActiveField());
     ASSERT_FALSE(rig.prompt.shown().empty());
-    EXPECT_EQ(rig.prompt.shown().back(), (Message{"Data Error!!", "ATISNo", MessageIcon::Exclamation, Buttons::Ok}));
+    EXPECT_EQ(rig.prompt.shown().back(), DataErrorMessage("ATISNo"));
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1111122222");
     EXPECT_FALSE(w->FileSave()) << "a refused field stops a save";
     EXPECT_EQ(w->CurrentKey(), "ATIS");
@@ -622,9 +622,10 @@ TEST(Help, F1OnAControlOpensItsTopic) {
     EXPECT_TRUE(rig.prompt.shown().empty());
     rig.help.available = false;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"The help could not be opened: no web browser could be started.\r\n"
-                                                          "The manual is " + (rig.dir / "manual.html").string() +
-                                                          "; open it in a web browser."});
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_EQ(TextWithDetail(rig.prompt.shown()[0]), "The help could not be opened: no web browser could be started.\r\n"
+                                                     "The manual is " + (rig.dir / "manual.html").string() +
+                                                     "; open it in a web browser.");
 }
 
 // In debug mode a file that cannot be read or written is logged under the

@@ -8,6 +8,7 @@
 #include "image/codec.h"
 #include "link/safe_program.h"
 #include "sim/demo_radio.h"
+#include "util/advice.h"
 
 namespace kv {
 namespace {
@@ -58,9 +59,9 @@ TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVe
     PressOkWhenOpen();
     r.window->TransferProgram();
     std::vector<std::string> texts;
-    for (const Message& m : r.rig.prompt.shown()) texts.push_back(m.text);
+    for (const Message& m : r.rig.prompt.shown()) texts.push_back(TextWithDetail(m));
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[1], std::string("Complete!!\r\n") + kVerified);
+    EXPECT_EQ(texts[1], std::string("Complete!!\r\n") + AdviceText(Advice::Verified));
     EXPECT_EQ(ReadName(r.RadioNow(), {static_cast<uint16_t>(map::UsaGroup.NameAt(13)), 12}), "CALL");
 
     // A backup of the radio as it was: its channel 16 is DISTRESS again.

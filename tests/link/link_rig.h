@@ -19,10 +19,11 @@ namespace kv::test {
 
 using Texts = std::vector<std::string>;
 
-// The text of every message the prompt showed, in order.
-inline Texts TextsOf(const ScriptedPrompt& prompt) {
+// The text of every message the prompt showed, in order (or what `shown` makes of each).
+inline Texts TextsOf(const ScriptedPrompt& prompt,
+                     const std::function<std::string(const Message&)>& shown = [](const Message& m) { return m.text; }) {
     Texts texts;
-    for (const Message& m : prompt.shown()) texts.push_back(m.text);
+    for (const Message& m : prompt.shown()) texts.push_back(shown(m));
     return texts;
 }
 

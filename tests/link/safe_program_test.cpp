@@ -4,6 +4,7 @@
 
 #include "link/program_preview.h"
 #include "link_rig.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -85,7 +86,8 @@ TEST(SafeProgram, AConfirmedWriteIsVerified) {
     EXPECT_EQ(r.outcome, TransferOutcome::Completed);
     EXPECT_EQ(r.step, SafeProgramStep::Done);
     EXPECT_EQ(rig.Shown().size(), 2u) << "the preview, then the end: nothing between write and verify";
-    EXPECT_EQ(rig.Shown().back(), std::string(text::kComplete) + "\r\n" + kVerified);
+    EXPECT_EQ(rig.Shown().back(), text::kComplete);
+    EXPECT_EQ(rig.prompt.shown().back().detail, AdviceText(Advice::Verified));
     EXPECT_EQ(ReadName(rig.radio.image(), {static_cast<uint16_t>(map::UsaGroup.NameAt(13)), 12}), "CALL");
 }
 

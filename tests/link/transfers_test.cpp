@@ -6,6 +6,7 @@
 
 #include "image/address_map.h"
 #include "link_rig.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -91,15 +92,15 @@ TEST(Transfers, EveryFaultEndsTheTransferAtItsRequestAndChangesNothing) {
         const int at = sim::ParseFault(c.fault)->at;
         EXPECT_EQ(rig.Run(c.mode), TransferOutcome::Failed) << c.fault;
         EXPECT_EQ(rig.radio.blockRequests(), at) << c.fault << ": nothing sent after it";
-        // Then the port to check, and what a broken write left behind: a
+        // The last box names the port to check; then what a broken write left behind: a
         // write whose answer was lost counts, the radio may hold it; one it refused does not.
         Texts texts = c.texts;
-        texts.push_back(PortCheckAdvice(""));
         const int written = at - kFirstWrite + (c.fault.starts_with("error") ? 0 : 1);
         if (c.mode == TransferMode::Program && at >= kFirstWrite && written > 0)
-            texts.push_back(PartlyWrittenText(written, ProgramBlockCount(rig.session)));
+            texts.push_back(PartlyWrittenMessage(written, ProgramBlockCount(rig.session), "").text);
         EXPECT_EQ(rig.Shown(), texts) << c.fault;
         EXPECT_EQ(rig.prompt.shown()[c.texts.size() - 1].caption, c.caption) << c.fault;
+        EXPECT_EQ(rig.prompt.shown()[c.texts.size() - 1].detail, PortCheckAdvice("")) << c.fault;
         EXPECT_TRUE(rig.session.settings == before.settings) << c.fault;
         EXPECT_TRUE(c.mode == TransferMode::Program || rig.session.image == before.image) << c.fault;
         EXPECT_FALSE(rig.line.IsOpen()) << c.fault;
@@ -112,7 +113,7 @@ TEST(ProgramTransfer, AnAnswerWithoutItsDataIsRefusedAndTheNextAttemptWritesTheR
     LinkRig rig(DefaultSession(5), ProgrammedRadio(5), WithFault("short-data@6"));
     const uint8_t own = rig.radio.image()[clone::RadioOwnedByte];
     EXPECT_EQ(rig.Program(), TransferOutcome::Failed);
-    EXPECT_EQ(rig.Shown(), (Texts{text::kDataError, text::kCommunicationError, PortCheckAdvice("")}));
+    EXPECT_EQ(rig.Shown(), (Texts{text::kDataError, text::kCommunicationError}));
     EXPECT_TRUE(rig.radio.written().empty()) << "nothing written without the radio's own byte";
     EXPECT_EQ(rig.runner.blocksWritten(), 0);
     rig.prompt = ScriptedPrompt();
@@ -146,11 +147,11 @@ private:
 TEST(Transfers, ASendThatNeverDrainsEndsWithinItsDeadlineAndNamesThePort) {
     using namespace std::chrono_literals;
     const std::string port = "/dev/ttyS0";
-    const Texts failed{text::kCommunicationError, PortCheckAdvice(port)};
-    const Texts noCable{text::kCommunicationError, NoEchoText(port, 3)};
+    const Texts failed{text::kCommunicationError + ("\r\n" + PortCheckAdvice(port))};
+    const Texts noCable{text::kCommunicationError + ("\r\n" + NoEchoText(port, 3))};
     Texts partly = failed;
     // The write the line gave up on may have left in part: it counts.
-    partly.push_back(PartlyWrittenText(101, ProgramBlockCount(DefaultSession(5))));
+    partly.push_back(TextWithDetail(PartlyWrittenMessage(101, ProgramBlockCount(DefaultSession(5)), "")));
     struct Case {
         const char* what;
         TransferMode mode;
@@ -178,7 +179,7 @@ TEST(Transfers, ASendThatNeverDrainsEndsWithinItsDeadlineAndNamesThePort) {
         RadioSession session = DefaultSession(5);
         TransferRunner runner(link, session);
         EXPECT_EQ(runner.Run(), c.outcome) << c.what;
-        EXPECT_EQ(test::TextsOf(prompt), c.texts) << c.what;
+        EXPECT_EQ(test::TextsOf(prompt, TextWithDetail), c.texts) << c.what;
         ASSERT_TRUE(line.stalledAt) << c.what;
         EXPECT_LE(clock.Now() - *line.stalledAt, c.bound) << c.what;
     }
@@ -195,7 +196,7 @@ TEST(Transfers, CancelEndsAReadWithCanAndAProgramWithout) {
         EXPECT_EQ(rig.line.sent().ends_with("\x18"), mode == TransferMode::Read) << TransferTitle(mode);
         EXPECT_EQ(std::ranges::count(rig.Shown(), std::string(text::kCommunicationError)), 0) << TransferTitle(mode);
         // Writes 8 to 99 were acknowledged and write 100 sent before the cancel: the radio is partly written.
-        const Texts partly{PartlyWrittenText(at - 7, ProgramBlockCount(rig.session))};
+        const Texts partly{PartlyWrittenMessage(at - 7, ProgramBlockCount(rig.session), "").text};
         EXPECT_EQ(rig.Shown(), mode == TransferMode::Program ? partly : Texts{}) << TransferTitle(mode);
         EXPECT_LT(rig.clock.Now(), std::chrono::seconds(30)) << TransferTitle(mode) << ": the ACK came at once";
         EXPECT_TRUE(mode == TransferMode::Program || rig.session.image == before.image) << "a cancelled read keeps the image";
@@ -229,6 +230,8 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
     const std::string sel2 = "Destination Error !!\r\nThe radio reports KV170-usa (SEL2 set); the data are for "
                              "KV170-usa (SEL2 clear).\r\nA read replaces all the data with the radio's. Switch to "
                              "KV170-usa and read the radio?";
+    const std::string product =
+        text::kProductError + ("\r\n" + AdviceText(Advice::RadioProduct, {"the chosen port", "KV170"}));
     using enum TransferOutcome;
     struct Case {
         const char* name;
@@ -241,7 +244,7 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
     const Case cases[] = {
         {"model 6 radio", DefaultSession(5), changed(map::ProductByte, 3, 6), {text::kModelTypeError}},
         {"words differ", DefaultSession(5), changed(kImageSize - 1, 0), {text::kModelTypeError}},
-        {"product", DefaultSession(5), changed(map::ProductByte, 2), {text::kProductError}},
+        {"product", DefaultSession(5), changed(map::ProductByte, 2), {product}},
         {"both", DefaultSession(5), ProgrammedRadio(6), {text::kModelTypeError, text::kProductError}},
         {"destination", DefaultSession(5, true), ProgrammedRadio(5, false), {toKv150}},
         {"destination, switched", DefaultSession(5, true), ProgrammedRadio(5, false), {toKv150, text::kComplete},
@@ -260,7 +263,11 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
         LinkRig rig(c.tool, c.radio, test::Synced(), c.answers);
         const RadioSession before = rig.session;
         EXPECT_EQ(rig.Read(), c.outcome) << c.name;
-        EXPECT_EQ(rig.Shown(), c.texts) << c.name;
+        // A destination's and a product's box in full, with what they leave out; the others' text.
+        const auto shown = [](const Message& m) {
+            return m.text == text::kDestinationError || m.text == text::kProductError ? TextWithDetail(m) : m.text;
+        };
+        EXPECT_EQ(test::TextsOf(rig.prompt, shown), c.texts) << c.name;
         EXPECT_EQ(rig.prompt.shown().back().caption, text::kReadFromRadio) << c.name;
         const bool destination = c.texts[0].starts_with(text::kDestinationError);
         EXPECT_EQ(rig.prompt.shown()[0].buttons,
@@ -273,14 +280,15 @@ TEST(ModelCheck, TheRadioMustBeTheSessionsModelProductDestinationAndRegion) {
 }
 
 TEST(ModelCheck, ADestinationErrorNamesBothDestinationsAndWhatToDo) {
-    const std::string head = "Destination Error !!\r\nThe radio reports ";
+    const std::string head = "The radio reports ";
     const std::string refused = "Data for one destination are not programmed into a radio of another. ";
     const std::string read = "A read replaces all the data with the radio's. Switch to ";
     LinkRig rig(DefaultSession(5, true), ProgrammedRadio(5, false));
     EXPECT_EQ(rig.Program(), TransferOutcome::Failed);
-    EXPECT_EQ(rig.Shown(), Texts{head + "KV150-usa; the data are for KV170-usa.\r\n" + refused +
+    EXPECT_EQ(rig.Shown(), Texts{text::kDestinationError});
+    EXPECT_EQ(rig.prompt.shown()[0].detail, head + "KV150-usa; the data are for KV170-usa.\r\n" + refused +
                                  "Read this radio (Transfer > Read) to change what it holds, or choose KV150-usa in "
-                                 "the Region menu to start from its default data."});
+                                 "the Region menu to start from its default data.");
     EXPECT_TRUE(rig.radio.written().empty());
     using enum TransferMode;
     const struct {
@@ -304,7 +312,7 @@ TEST(ModelCheck, ADestinationErrorNamesBothDestinationsAndWhatToDo) {
              "Program a file made for KV150: read this radio (kvtool read) and change that file."},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DestinationErrorText(c.model, c.radio, c.data, c.mode, Frontend::Kvtool), c.text) << c.model;
+        EXPECT_EQ(DestinationErrorDetail(c.model, c.radio, c.data, c.mode, Frontend::Kvtool), c.text) << c.model;
 }
 
 TEST(ModelCheck, BusyRadioIsNotReadyAfterCancel) {

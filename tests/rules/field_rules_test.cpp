@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "rules/field_rules.h"
+#include "util/advice.h"
 
 namespace kv {
 namespace {
@@ -206,19 +207,25 @@ TEST(CheckFrequency, RefusedValuesNeverReachTheTarget) {
 
 TEST(Messages, DataErrorCarriesTheFieldTitle) {
     const Message m = DataErrorMessage(RuleOf(Field::AtisCode).errorTitle);
-    EXPECT_EQ(m, (Message{"Data Error!!", "ATISNo", MessageIcon::Exclamation, Buttons::Ok}));
+    EXPECT_EQ(m, (Message{"Data Error!!", "ATISNo", MessageIcon::Exclamation, Buttons::Ok, AdviceText(Advice::AtisCode)}));
     EXPECT_EQ(DataErrorMessage(RuleOf(Field::RxFrequency).errorTitle).caption, "Rx frequency");
     EXPECT_EQ(DataErrorMessage(RuleOf(Field::TxFrequency).errorTitle).caption, "Tx frequency");
     EXPECT_EQ(ChannelIncompleteMessage().text, "Data Error!!\r\nPlease input correct data.");
     EXPECT_EQ(ChannelIncompleteMessage().caption, "PC Program for KV150/KV170 Series");
-    // The editor's refusal: the same text first, then the channel and what it lacks.
+    // The editor's refusal: the same text, and beneath it the channel and what it lacks.
     for (const auto& [rx, number] : {std::pair{"---.----", "5 "}, {"150.0000", " "}, {"---.----", ""}}) {
-        const std::string text = ChannelIncompleteMessage("LMR Channel 5", rx, number).text;
-        EXPECT_TRUE(text.starts_with("Data Error!!\r\nPlease input correct data.\r\n\r\nLMR Channel 5 ")) << text;
-        EXPECT_EQ(text.find("receive frequency") != std::string::npos, rx[0] == '-') << text;
-        EXPECT_EQ(text.find("channel number") != std::string::npos, number[0] != '5') << text;
+        const Message refused = ChannelIncompleteMessage("LMR Channel 5", rx, number);
+        EXPECT_EQ(refused.text, ChannelIncompleteMessage().text);
+        EXPECT_TRUE(refused.detail.starts_with("LMR Channel 5 ")) << refused.detail;
+        EXPECT_EQ(refused.detail.find("receive frequency") != std::string::npos, rx[0] == '-') << refused.detail;
+        EXPECT_EQ(refused.detail.find("channel number") != std::string::npos, number[0] != '5') << refused.detail;
     }
-    EXPECT_EQ(FrequencyErrorMessage(Field::TxFrequency, 0).text, "Data Error!!\r\n137.0000 - 174.0000 MHz, in steps of 25 kHz");
+    // A frequency's box names the field and the model's band.
+    const Message band = FrequencyErrorMessage(Field::TxFrequency, 0);
+    EXPECT_EQ(band.text, "Data Error!!");
+    EXPECT_EQ(band.detail, AdviceText(Advice::FrequencyInSteps, {"Tx frequency", "137.0000", "174.0000"}));
+    EXPECT_EQ(FrequencyErrorMessage(Field::RxFrequency, 5).detail,
+              AdviceText(Advice::Frequency, {"Rx frequency", "134.0000", "174.0000"}));
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+#include "qt/translations.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <fstream>
+
+#include "link/link_texts.h"
+#include "support/temp_dir.h"
+#include "util/advice.h"
+
+namespace kv {
+namespace {
+
+const std::filesystem::path kBuilt = KV_TRANSLATIONS_DIR;
+
+struct Translations : ::testing::Test {
+    void SetUp() override {
+        if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    int argc = 1;
+    char name[8] = "kvtest";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+};
+
+QString English(const std::string& text) { return QString::fromStdString(text).replace("\r\n", "\n"); }
+
+// The window finds the row each line of the table came from, with its
+// values, and every language translates the rows the window shows, each
+// value kept in its place.
+TEST_F(Translations, EveryRowOfTheMessageTableIsFoundAgainAndTranslatedWithItsValues) {
+    const std::vector<std::string> values{"<1>", "<2>", "<3>"};
+    for (const AdviceRow& row : AdviceRows())
+        for (const char* source : {row.text, row.detail}) {
+            const std::string line = Filled(source, values);
+            EXPECT_EQ(line.find('%'), std::string::npos) << source << ": a value more than the rows take";
+            if (line == source) continue;  // looked up as it stands
+            const auto match = MatchSource(line);
+            ASSERT_TRUE(match) << source;
+            EXPECT_STREQ(match->source, source);
+            EXPECT_EQ(match->values, std::vector(values.begin(), values.begin() + match->values.size())) << source;
+        }
+    for (const char* language : {"nl", "de", "sv", "fr"}) {
+        ASSERT_EQ(qt::UseLanguage(kBuilt, language), language) << "its .qm file loads";
+        for (const AdviceRow& row : AdviceRows())
+            for (const char* source : {row.text, row.detail}) {
+                const std::string line = Filled(source, values);
+                const QString shown = qt::Translated(line);
+                // kvtool's own rows stay English; their main text is the window's too.
+                EXPECT_EQ(shown != English(line), row.window || source == row.text) << language << ": " << source;
+                for (const std::string& value : values)
+                    EXPECT_EQ(shown.contains(value.c_str()), line.find(value) != std::string::npos)
+                        << language << ": " << source;
+            }
+    }
+    qt::UseLanguage(kBuilt, "en");
+}
+
+// No word is lost where no translation can be had: the text stays English.
+TEST_F(Translations, AnUnknownLanguageOrAMissingOrDamagedFileLeavesEnglish) {
+    test::TempDir dir;
+    std::filesystem::copy_file(kBuilt / "kvprog_de.qm", dir / "kvprog_de.qm");
+    std::ofstream(dir / "kvprog_fr.qm") << "not a translation";
+    const std::string text = std::string(text::kCommunicationError) + "\r\n" + PortCheckAdvice("/dev/ttyS0");
+    for (const char* language : {"es", "fr", "nl", "en", "xx"}) {
+        ASSERT_EQ(qt::UseLanguage(dir.path(), "de"), "de");  // the one before is put away
+        EXPECT_NE(qt::Translated(text), English(text));
+        EXPECT_EQ(qt::UseLanguage(dir.path(), language), "en") << language;
+        EXPECT_EQ(qt::Translated(text), English(text)) << language;
+    }
+}
+
+}  // namespace
+}  // namespace kv

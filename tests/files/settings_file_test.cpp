@@ -32,16 +32,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-// The first line in which two texts differ, with its section, for messages.
-std::string FirstDifference(const std::string& a, const std::string& b) {
-    size_t at = 0;
-    while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
-    const size_t section = a.rfind('[', at);
-    const size_t lineStart = a.rfind('\n', at) + 1;
-    return a.substr(section, a.find('\r', section) - section) + " | " + a.substr(lineStart, a.find('\r', at) - lineStart) +
-           " vs " + b.substr(lineStart, b.find('\r', at) - lineStart);
-}
-
 SettingsLoad Load(RadioSession& s, const std::string& text) { return ApplySettingsTable(s, SettingsTable::Parse(text)); }
 
 // ---- The section table -----------------------------------------------------------
@@ -350,11 +340,7 @@ TEST(SettingsSave, KillerFlagsAreWrittenForModelZeroOnlyAndReadOnDscModels) {
 // channel's own enable (not its group's) come back.
 TEST(SettingsSave, LandMobileEnablesSurviveALoadOverDefaults) {
     RadioSession s = Fresh(5);
-    ChannelRecord& ch = s.settings.CHEXP[2];
-    ch.Enable = true;
-    ch.LmrExp = true;
-    ch.Txfreq = ch.Rxfreq = 155.5;
-    s.settings.UsableGroups[kLmrGroup].Enable = true;
+    test::UseLmrChannel(s.settings, 2, 155.5);
     s.settings.UsableGroups[kExpGroup].Enable = false;
     s.settings.CHRG[1].Enable = true;
     RadioSession loaded = Fresh(5);
@@ -429,7 +415,7 @@ TEST_P(SettingsForEveryModel, ASavedFileLoadsBackToTheSameFile) {
         for (size_t n = 0; n < s.settings.CHEXP.size() && TraitsOf(model).toneBlock != 0; ++n)
             ASSERT_EQ(loaded.settings.CHEXP[n].ChTag, s.settings.CHEXP[n].ChTag) << "model " << model << " LMR/EXP " << n;
         const std::string again = SettingsFileText(loaded);
-        ASSERT_TRUE(again == saved) << "model " << model << " seed " << seed << ": " << FirstDifference(saved, again);
+        ASSERT_TRUE(again == saved) << "model " << model << " seed " << seed << ": " << test::FirstDifference(saved, again);
     }
 }
 

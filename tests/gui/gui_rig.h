@@ -15,8 +15,8 @@
 #include "files/default_data.h"
 #include "gui/main_window.h"
 #include "gui/transfer_dialog.h"
-#include "link/serial_line.h"
 #include "qt/qt_platform.h"
+#include "support/doubles.h"
 #include "support/temp_dir.h"
 
 namespace kv::test {
@@ -57,17 +57,6 @@ public:
     bool Open(const std::filesystem::path&, const std::string& anchor) override {
         anchors.push_back(anchor);
         return available;
-    }
-};
-
-// Records what the window logs, whatever the mode: the window decides.
-class RecordingLog : public ErrorLog {
-public:
-    std::vector<std::string> procedures;
-    std::vector<std::string> descriptions;
-    void Log(const std::string& procedure, long, const std::string& description) override {
-        procedures.push_back(procedure);
-        descriptions.push_back(description);
     }
 };
 
@@ -165,12 +154,6 @@ struct Rig {
     T* Find(const QString& name) const {
         return window->findChild<T*>(name);
     }
-};
-
-// Real time, without the protocol's settling pauses: the simulated radio needs none.
-class UnpausedClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
 };
 
 // The keys of the tree's nodes under parentKey (the top nodes for none).

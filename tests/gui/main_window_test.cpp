@@ -25,12 +25,6 @@ QStringList Captions(const QList<QAction*>& actions, bool visibleOnly = true) {
     return out;
 }
 
-std::vector<std::string> Texts(const ScriptedPrompt& prompt) {
-    std::vector<std::string> texts;
-    for (const Message& m : prompt.shown()) texts.push_back(m.text);
-    return texts;
-}
-
 TEST(FirstStart, AnEmptyStoreStartsWithTheKv170UsaOnPortOne) {
     Rig rig;
     MainWindow& w = rig.Start();
@@ -179,7 +173,7 @@ TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     rig.Answer({Answer::Cancel});
     w.PickDestination(kv150);
     EXPECT_TRUE(rig.session.Sel1());
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"Do yo want to change to KV150-usa?"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"Do yo want to change to KV150-usa?"});
 
     rig.Answer({Answer::Ok});
     w.PickDestination(kv150);
@@ -192,7 +186,7 @@ TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     WriteText(rig.dir / "KV170-usa_019A.ini", "short");
     rig.Answer({Answer::Ok});
     w.PickDestination(1 - kv150);
-    EXPECT_EQ(Texts(rig.prompt), (std::vector<std::string>{"Do yo want to change to KV170-usa?", "IniFileRead Error!!"}));
+    EXPECT_EQ(TextsOf(rig.prompt), (std::vector<std::string>{"Do yo want to change to KV170-usa?", "IniFileRead Error!!"}));
     EXPECT_TRUE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(kv150))->isChecked());
     EXPECT_FALSE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(1 - kv150))->isChecked());
     EXPECT_FALSE(rig.session.Sel1());
@@ -411,7 +405,7 @@ TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
             if (command.transfer) PressOkWhenOpen();  // also where no dialog should open: a fault fails, not hangs
             command.run(rig);
 
-            const auto texts = Texts(rig.prompt);
+            const auto texts = TextsOf(rig.prompt);
             EXPECT_EQ(std::count(texts.begin(), texts.end(), "TWS data has changed.\r\nDo you want to save changes?"),
                       asks ? 1 : 0);
             EXPECT_EQ(rig.session.settings.Atis.AtisCode == marker, !(goesOn && command.replaces));
@@ -481,7 +475,7 @@ TEST(Files, AFileOfTheOtherSeriesAsksToSwitch) {
     rig.files.names = {rig.dir / "x.dat"};
     EXPECT_FALSE(w.FileOpen());
     EXPECT_EQ(rig.session.model, 5);
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"Do yo want to program the KV170X series?"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"Do yo want to program the KV170X series?"});
 
     rig.Answer({Answer::Ok});
     rig.files.names = {rig.dir / "x.dat"};
@@ -500,7 +494,7 @@ TEST(Files, ABrokenFileLeavesTheDataAsTheyWere) {
     rig.files.names = {rig.dir / "bad.dat"};
     EXPECT_FALSE(w.FileOpen());
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "5555555555");
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"different model!!"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"different model!!"});
     EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]");
 }
 
@@ -515,7 +509,7 @@ TEST(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
     rig.Answer({Answer::No});
     rig.files.names = {path};
     EXPECT_FALSE(w.FileSaveAs());
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{question}) << "no error after the user's No";
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{question}) << "no error after the user's No";
     EXPECT_EQ(ReadText(path), "old");
 
     rig.Answer({Answer::Yes});
@@ -576,7 +570,7 @@ TEST(ImageFiles, CtrlF3AndCtrlF2OnlyInDebugMode) {
     WriteText(rig.dir / "short.hex", "abc");
     rig.files.names = {rig.dir / "short.hex"};
     w.OpenImage();
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"bad file!!"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"bad file!!"});
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1212121212");
 }
 
@@ -622,7 +616,7 @@ TEST(Help, F1OnAControlOpensItsTopic) {
     EXPECT_TRUE(rig.prompt.shown().empty());
     rig.help.available = false;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"The help could not be opened: no web browser could be started.\r\n"
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"The help could not be opened: no web browser could be started.\r\n"
                                                           "The manual is " + (rig.dir / "manual.html").string() +
                                                           "; open it in a web browser."});
 }
@@ -661,9 +655,9 @@ TEST(ErrorLog, FileFailuresInDebugModeUnderTheirProcedures) {
         Rig rig(true);
         rig.Start();
         c.run(rig);
-        EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{c.message});
-        ASSERT_EQ(rig.log.procedures, std::vector<std::string>{c.procedure});
-        EXPECT_NE(rig.log.descriptions[0].find(rig.dir.path().string()), std::string::npos) << rig.log.descriptions[0];
+        EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{c.message});
+        ASSERT_EQ(rig.log.lines.size(), 1u);
+        EXPECT_TRUE(rig.log.lines[0].starts_with(c.procedure + (" -> 0" + rig.dir.path().string()))) << rig.log.lines[0];
     }
 }
 

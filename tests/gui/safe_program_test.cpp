@@ -57,8 +57,7 @@ TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVe
     r.rig.Answer({Answer::Ok});
     PressOkWhenOpen();
     r.window->TransferProgram();
-    std::vector<std::string> texts;
-    for (const Message& m : r.rig.prompt.shown()) texts.push_back(m.text);
+    const test::Texts texts = test::TextsOf(r.rig.prompt);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1], std::string("Complete!!\r\n") + kVerified);
     EXPECT_EQ(ReadName(r.RadioNow(), {static_cast<uint16_t>(map::UsaGroup.NameAt(13)), 12}), "CALL");

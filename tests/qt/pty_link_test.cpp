@@ -42,11 +42,6 @@ struct SimProcess : sim::SimProcess {
     explicit SimProcess(std::vector<std::string> args) : sim::SimProcess(KVRADIO_SIM_PATH, std::move(args)) {}
 };
 
-class NoPauseClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
-};
-
 struct PtyLink : ::testing::Test {
     void SetUp() override {
         if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
@@ -63,7 +58,7 @@ struct PtyLink : ::testing::Test {
     char* argv[2] = {name, nullptr};
     std::unique_ptr<QCoreApplication> app;
     TempDir dir;
-    NoPauseClock clock;
+    test::UnpausedClock clock;
     ScriptedPrompt prompt;
     NullEvents events;
     TransferState state;

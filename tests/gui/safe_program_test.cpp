@@ -92,9 +92,9 @@ TEST(ProgramFromTheWindow, TheDialogShowsTheChoicesAndTheWindowRemembersThem) {
     EXPECT_EQ(LoadProgramChoices(*r.rig.store).verify, true);
 }
 
-TEST(RestoreFromBackup, ADamagedBackupIsListedButNotRestored) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+using RestoreFromBackup = test::Window;
+
+TEST_F(RestoreFromBackup, ADamagedBackupIsListedButNotRestored) {
     std::filesystem::create_directories(rig.dir / "backups");
     test::WriteText(rig.dir / "backups" / "2026-12-07_15-00-00_KV170-usa.hex", "short");
     rig.backups.picks = {0};

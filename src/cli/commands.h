@@ -13,6 +13,10 @@
 
 #include "model/session.h"
 
+namespace kv {
+class Clock;
+}
+
 namespace kv::cli {
 
 inline constexpr int kExitOk = 0;
@@ -28,6 +32,7 @@ inline constexpr int kExitPartlyWritten = 3;
 struct CommandIo {
     std::ostream& out;
     std::ostream& err;
+    Clock* linkClock = nullptr;  // the radio link's; the machine's steady clock when none
 };
 
 using CommandRunner = std::function<int(CommandIo&)>;

@@ -104,8 +104,9 @@ private:
         options.backup = o_.backup;
         options.verify = o_.verify;
         options.askToConnect = !o_.yes;
-        options.openPort = [](const std::string& port) {
-            return FleetOptions::PortLine{nullptr, std::make_shared<qt::QtSerialLine>(port)};
+        options.openPort = [clock = io_.linkClock](const std::string& port) {
+            const std::shared_ptr<Clock> given(clock, [](Clock*) {});  // not ours to delete
+            return FleetOptions::PortLine{clock ? given : nullptr, std::make_shared<qt::QtSerialLine>(port)};
         };
         options.startThread = qt::StartQtThread;
         options.keep = [](const RadioSession& s, const std::vector<uint8_t>& read) {

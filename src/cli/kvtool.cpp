@@ -60,7 +60,7 @@ int RunParsed(CLI::App& app, CommandSet& commands, CommandIo& io, const std::vec
 
 }  // namespace
 
-int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Clock* linkClock) {
     CLI::App app{"kvtool: programming data of the KV150/KV170 Series radios from the command line", "kvtool"};
     app.require_subcommand(1);
     app.set_version_flag("--version", VersionText(), "Print the version and exit");
@@ -72,7 +72,7 @@ int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     AddFleetCommand(app, commands);
     AddCompareCommands(app, commands);
 
-    CommandIo io{out, err};
+    CommandIo io{out, err, linkClock};
     const int status = RunParsed(app, commands, io, args);
     return CheckedOutput(io, status, TroubleStatus(app));
 }

@@ -6,8 +6,14 @@
 #include <string>
 #include <vector>
 
+namespace kv {
+class Clock;
+}
+
 namespace kv::cli {
 
-int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The radio link's pauses and deadlines run on `linkClock`, the machine's
+// steady clock when none is given (tests give one without the pauses).
+int RunKvtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Clock* linkClock = nullptr);
 
 }  // namespace kv::cli

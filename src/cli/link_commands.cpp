@@ -133,8 +133,8 @@ public:
         state_.PortName = portName;
         state_.Frontend = Frontend::Kvtool;
         SerialLine& line = o.trace ? static_cast<SerialLine&>(tracing_) : serial_;
-        link_ = std::make_unique<CloneLink>(
-            LinkContext{line, clock_, prompt_, events_, &log_, false}, state_);
+        kv::Clock& linkClock = io.linkClock ? *io.linkClock : clock_;
+        link_ = std::make_unique<CloneLink>(LinkContext{line, linkClock, prompt_, events_, &log_, false}, state_);
     }
     CloneLink& link() { return *link_; }
     TerminalEvents& events() { return events_; }

@@ -288,7 +288,8 @@ TEST(Kvtool, ASettingsFileTooLargeToBeOneIsRefusedAtOnce) {
     EXPECT_NE(run.err.find("file too large"), std::string::npos) << run.err;
 }
 
-TEST(KvtoolPrint, AFullDiskLeavesTheOldPdfAndSaysSo) {
+// A PDF that does not fit leaves the old one; a read that would not fit is not started.
+TEST(Kvtool, AFullDiskLeavesTheOldFileAndStartsNoRead) {
     test::SmallDisk disk(16 * 1024);
     if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
     TempDir dir;
@@ -300,6 +301,10 @@ TEST(KvtoolPrint, AFullDiskLeavesTheOldPdfAndSaysSo) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("report.pdf"), std::string::npos) << run.err;
     EXPECT_EQ(test::ReadText(pdf), "old");
+    const std::string hex = (disk / "a.hex").string();
+    const ToolRun read = Kvtool({"read", "--port", (dir / "ttyNONE").string(), "-o", hex});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find("nothing read: " + hex + ": No space left on device"), std::string::npos) << read.err;
     EXPECT_EQ(disk.FileCount(), 1u) << "no temporary file left";
 }
 

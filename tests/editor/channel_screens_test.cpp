@@ -254,12 +254,8 @@ TEST(IncompleteChannels, NameTheEnabledChannelsTheRadioCouldNotUse) {
     for (auto* list : {&s.settings.CHEXP}) for (auto& ch : *list) ch.Enable = false;
     for (auto& ch : s.settings.CHRG) ch.Enable = false;
     EXPECT_EQ(IncompleteChannels(s), "");
-    auto& groups = s.settings.UsableGroups;
-    groups[kLmrGroup].Enable = true;
-    groups[kExpGroup].Enable = false;
-    ChannelRecord& lmr = s.settings.CHEXP[2];
-    lmr.Enable = lmr.LmrExp = true;
-    lmr.Rxfreq = 150.5;
+    s.settings.UsableGroups[kExpGroup].Enable = false;
+    ChannelRecord& lmr = UseLmrChannel(s.settings, 2, 150.5);
     lmr.CHDisplayL = "  ";
     ChannelRecord& exp = s.settings.CHEXP[4];  // its group is off: the radio gets it disabled
     exp.Enable = true;

@@ -5,6 +5,7 @@
 #include "editor/common_setup_options.h"
 #include "editor/main_window_logic.h"
 #include "editor/transfer_dialog_logic.h"
+#include "support/doubles.h"
 #include "support/temp_dir.h"
 
 namespace kv {
@@ -66,14 +67,6 @@ TEST(ConfirmUnsavedChanges, TheThreeAnswers) {
     }
 }
 
-class RecordingLog : public ErrorLog {
-public:
-    std::vector<std::string> lines;
-    void Log(const std::string& procedure, long number, const std::string& description) override {
-        lines.push_back(procedure + " -> " + std::to_string(number) + description);
-    }
-};
-
 TEST(LogFileFailure, OnlyUnexpectedFailuresAndOnlyInDebugMode) {
     const Message readError{"FileRead Error!!", "PC Program for KV150/KV170 Series", MessageIcon::Exclamation};
     const Message saveError{"FileSave Error!!", "PC Program for KV150/KV170 Series", MessageIcon::Exclamation};
@@ -89,7 +82,7 @@ TEST(LogFileFailure, OnlyUnexpectedFailuresAndOnlyInDebugMode) {
     for (const auto& c : cases) {
         EditorState state;
         state.debug = c.debug;
-        RecordingLog log;
+        test::RecordingLog log;
         EXPECT_EQ(LogFileFailure(state, &log, "frmMain.SaveFileAs", c.messages, "/x/boat.dat: No such file or directory"),
                   c.logged);
         const std::vector<std::string> expected =

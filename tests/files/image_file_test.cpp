@@ -6,6 +6,7 @@
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "image/defaults.h"
+#include "support/doubles.h"
 #include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "util/advice.h"
@@ -20,12 +21,6 @@ using test::TempDir;
 using test::WriteAll;
 
 RadioSession Fresh(int model) { return test::FreshSession(model); }
-
-std::vector<std::string> Texts(const FileOutcome& outcome) {
-    std::vector<std::string> texts;
-    for (const Message& m : outcome.messages) texts.push_back(m.text);
-    return texts;
-}
 
 class EveryModel : public ::testing::TestWithParam<int> {};
 INSTANTIATE_TEST_SUITE_P(ImageFile, EveryModel, ::testing::Range(0, kModelCount));
@@ -82,7 +77,7 @@ TEST(ImageFile, FailedChecksLeaveTheImageAndSettingsUntouched) {
         const RadioSession before = target;
         const FileOutcome outcome = OpenImageFile(target, dir / "a.hex");
         EXPECT_FALSE(outcome.ok) << c.what;
-        EXPECT_EQ(Texts(outcome), c.messages) << c.what;
+        EXPECT_EQ(test::TextsOf(outcome.messages), c.messages) << c.what;
         EXPECT_EQ(outcome.messages.front().caption, text::kReadFromRadio);
         EXPECT_EQ(target.image, before.image) << c.what;
         EXPECT_EQ(target.settings, before.settings) << c.what;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <span>
 
 #include "editor/channel_csv.h"
 #include "files/settings_file.h"
+#include "files/settings_table.h"
 #include "image/address_map.h"
 #include "image/codec.h"
 #include "model/channel_plans.h"
@@ -31,16 +31,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     EXPECT_NE(at, std::string::npos) << from;
     if (at != std::string::npos) text.replace(at, from.size(), to);
     return text;
-}
-
-// The first line in which two texts differ, with its section, for messages.
-std::string FirstDifference(const std::string& a, const std::string& b) {
-    size_t at = 0;
-    while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
-    const size_t section = a.rfind('[', at);
-    const size_t lineStart = a.rfind('\n', at) + 1;
-    return a.substr(section, a.find('\r', section) - section) + " | " + a.substr(lineStart, a.find('\r', at) - lineStart) +
-           " vs " + b.substr(lineStart, b.find('\r', at) - lineStart);
 }
 
 SettingsLoad Load(RadioSession& s, const std::string& text) { return ApplySettingsTable(s, SettingsTable::Parse(text)); }
@@ -353,11 +343,7 @@ TEST(SettingsSave, KillerFlagsAreWrittenForModelZeroOnlyAndReadOnDscModels) {
 // channel's own enable (not its group's) come back.
 TEST(SettingsSave, LandMobileEnablesSurviveALoadOverDefaults) {
     RadioSession s = Fresh(5);
-    ChannelRecord& ch = s.settings.CHEXP[2];
-    ch.Enable = true;
-    ch.LmrExp = true;
-    ch.Txfreq = ch.Rxfreq = 155.5;
-    s.settings.UsableGroups[kLmrGroup].Enable = true;
+    test::UseLmrChannel(s.settings, 2, 155.5);
     s.settings.UsableGroups[kExpGroup].Enable = false;
     s.settings.CHRG[1].Enable = true;
     RadioSession loaded = Fresh(5);
@@ -365,17 +351,6 @@ TEST(SettingsSave, LandMobileEnablesSurviveALoadOverDefaults) {
     EXPECT_TRUE(loaded.settings.UsableGroups[kLmrGroup].Enable);
     EXPECT_TRUE(loaded.settings.CHEXP[2].Enable);
     EXPECT_TRUE(loaded.settings.CHRG[1].Enable);
-}
-
-TEST(SettingsSave, DscModelsKeepTheirDirectories) {
-    RadioSession s = Fresh(0);
-    s.settings.CHMMSID[0] = {true, "HARBOUR", "366123456"};
-    s.settings.CHGRPID[1] = {true, "FLEET", "036612345"};
-    RadioSession loaded = Fresh(0);
-    Load(loaded, SettingsFileText(s));
-    EXPECT_EQ(loaded.settings.CHMMSID, s.settings.CHMMSID);
-    EXPECT_EQ(loaded.settings.CHGRPID, s.settings.CHGRPID);
-    EXPECT_EQ(SettingsFileText(Fresh(5)).find("CHMMSID"), std::string::npos);
 }
 
 TEST(SettingsSave, BytesOfEveryValueSurvive) {
@@ -408,31 +383,24 @@ TEST_P(SettingsForEveryModel, ASavedFileLoadsBackToTheSameFile) {
         test::RandomSettings random(seed);
         random.plainNames = true;
         RadioSession s = Fresh(model);
-        const RadioSettings defaults = s.settings;
         s.settings = random.Make(model, s.Sel1());
-        for (int g = 0; g < 3; ++g)
-            for (int n = 0; n < kMarineSlots; ++n) {
-                ChannelRecord& ch = s.settings.Marine(g)[n];
-                ch.Position = static_cast<int16_t>(n);
-                ch.DuplexMask = defaults.Marine(g)[n].DuplexMask;
-                if (ch.DuplexMask == 0) ch.Duplex = defaults.Marine(g)[n].Duplex;  // receive only
-            }
-        for (auto& group : s.settings.UsableGroups) group.StatusName = "NAME";
-        // The file takes offsets of -12..+12 hours only (the image clamps the rest).
+        // What the file cannot hold: offsets beyond -12..+12 hours (the image clamps them), outer spaces of plain texts.
         s.settings.Common.OffsetTime = std::clamp<int16_t>(s.settings.Common.OffsetTime, 0, 24);
-        // Plain texts lose their outer spaces (a one-character left part gets one back).
-        for (std::span<ChannelRecord> list : {std::span<ChannelRecord>(s.settings.CHEXP), std::span<ChannelRecord>(s.settings.CHRG)})
-            for (ChannelRecord& ch : list)
-                if (!ch.CHDisplayR.empty() && ch.CHDisplayR.front() == ' ') ch.CHDisplayR.erase(0, 1);
+        const auto asRead = [](std::string& text) { text = SettingsTable::Parse("[S]\nK=" + text).LookupValue("S", "K"); };
+        for (UsableGroupSetup& group : s.settings.UsableGroups) asRead(group.StatusName);
+        for (ChannelRecord& ch : s.settings.CHEXP) asRead(ch.CHDisplayR);
+        for (ChannelRecord& ch : s.settings.CHRG) asRead(ch.CHDisplayR);
         const std::string saved = SettingsFileText(s);
         RadioSession loaded = Fresh(model);
         ASSERT_EQ(Load(loaded, saved).result, LoadResult::Loaded);
         // A field left out of both the save and the load passes the file comparison:
-        // the land-mobile names (models with tones) are checked on the records.
-        for (size_t n = 0; n < s.settings.CHEXP.size() && TraitsOf(model).toneBlock != 0; ++n)
+        // the land-mobile names (models with tones) and the directories (DSC) are checked on the records.
+        for (size_t n = 0; n < s.settings.CHEXP.size() && HasTones(model); ++n)
             ASSERT_EQ(loaded.settings.CHEXP[n].ChTag, s.settings.CHEXP[n].ChTag) << "model " << model << " LMR/EXP " << n;
+        ASSERT_TRUE(!TraitsOf(model).dsc || (loaded.settings.CHMMSID == s.settings.CHMMSID &&
+                                             loaded.settings.CHGRPID == s.settings.CHGRPID)) << "directories " << model;
         const std::string again = SettingsFileText(loaded);
-        ASSERT_TRUE(again == saved) << "model " << model << " seed " << seed << ": " << FirstDifference(saved, again);
+        ASSERT_TRUE(again == saved) << "model " << model << " seed " << seed << ": " << test::FirstDifference(saved, again);
     }
 }
 

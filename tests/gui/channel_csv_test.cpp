@@ -1,4 +1,4 @@
-// Copy and paste of grid rows, Delete of marine rows and File > Export/Import
+// Copy and paste of grid rows and File > Export/Import
 // Channels (CSV), through the window's keys and menu.
 #include <QAction>
 #include <QClipboard>
@@ -15,6 +15,7 @@
 #include "gui/gui_rig.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
+#include "support/sessions.h"
 #include "util/delimited_text.h"
 
 namespace kv::test {
@@ -73,12 +74,7 @@ TEST(GridRows, SpreadsheetRowsPasteIntoAMarineListAsOneChange) {
 
 TEST(GridRows, CopiedLandMobileRowsPasteOverTheSelectedOnes) {
     GridRig rig("LMRChannel", "grdChannels");
-    ChannelRecord& ch = rig.session.settings.CHEXP[1];
-    ch.Enable = ch.LmrExp = ch.TxEnable = ch.Narrow = true;
-    ch.TXPower = 3;
-    ch.CHDisplayL = "7 ";
-    ch.Rxfreq = ch.Txfreq = 157.013;
-    ch.ChTag = "HARBOUR";
+    UseLmrChannel(rig.session.settings, 1, 157.013).ChTag = "HARBOUR";
     rig.window->SelectNodeByKey("LMRChannel");
     rig.SelectRows({1, 2});
     rig.Press(QKeySequence::Copy);
@@ -89,17 +85,6 @@ TEST(GridRows, CopiedLandMobileRowsPasteOverTheSelectedOnes) {
     EXPECT_EQ(rig.session.settings.CHEXP[20].Rxfreq, 157.013);
     EXPECT_TRUE(rig.session.settings.CHEXP[20].Enable);
     EXPECT_EQ(rig.grid->item(20, 1)->text(), "ENABLE");
-    EXPECT_TRUE(rig.editor.dataChanged);
-}
-
-TEST(GridRows, DeleteRemovesTheSelectedMarineRows) {
-    GridRig rig("PU", "grdMarine");
-    const RadioSettings before = rig.session.settings;
-    rig.SelectRows({0, 2});
-    QTest::keyClick(rig.grid, Qt::Key_Delete);
-    EXPECT_EQ(MarineChannelLabel(rig.session.settings.CHUSA[0]), MarineChannelLabel(before.CHUSA[1]));
-    EXPECT_EQ(rig.session.settings.CHUSA[1].BaseCh, before.CHUSA[3].BaseCh);
-    EXPECT_EQ(ListedChannelCount(rig.session.settings.CHUSA), ListedChannelCount(before.CHUSA) - 2);
     EXPECT_TRUE(rig.editor.dataChanged);
 }
 

@@ -4,10 +4,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <deque>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "editor/transfer_dialog_logic.h"
@@ -15,8 +18,8 @@
 #include "files/default_data.h"
 #include "gui/main_window.h"
 #include "gui/transfer_dialog.h"
-#include "link/serial_line.h"
 #include "qt/qt_platform.h"
+#include "support/doubles.h"
 #include "support/temp_dir.h"
 
 namespace kv::test {
@@ -57,17 +60,6 @@ public:
     bool Open(const std::filesystem::path&, const std::string& anchor) override {
         anchors.push_back(anchor);
         return available;
-    }
-};
-
-// Records what the window logs, whatever the mode: the window decides.
-class RecordingLog : public ErrorLog {
-public:
-    std::vector<std::string> procedures;
-    std::vector<std::string> descriptions;
-    void Log(const std::string& procedure, long, const std::string& description) override {
-        procedures.push_back(procedure);
-        descriptions.push_back(description);
     }
 };
 
@@ -114,6 +106,14 @@ public:
     }
 };
 
+// The default data files, written once for the whole run: each write syncs the file to the disk.
+inline const TempDir& DefaultDataFiles() {
+    static const TempDir folder;
+    static const std::string error = WriteDefaultDataFiles(folder.path());
+    EXPECT_EQ(error, "");
+    return folder;
+}
+
 struct Rig {
     TempDir dir;
     std::unique_ptr<qt::SettingsStore> store;
@@ -132,7 +132,9 @@ struct Rig {
     std::unique_ptr<MainWindow> window;
 
     explicit Rig(bool debug = false, bool defaultData = true) {
-        if (defaultData) WriteDefaultDataFiles(dir.path());
+        if (defaultData)
+            for (const auto& file : std::filesystem::directory_iterator(DefaultDataFiles().path()))
+                std::filesystem::copy_file(file.path(), dir / file.path().filename().string());
         std::filesystem::create_directory(documents());
         WriteText(dir / "manual.html", "<html></html>");
         store = std::make_unique<qt::SettingsStore>(dir / "TLN58.conf");
@@ -167,11 +169,23 @@ struct Rig {
     }
 };
 
-// Real time, without the protocol's settling pauses: the simulated radio needs none.
-class UnpausedClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
+// A started window, active, for the tests that set up nothing before the start.
+struct Window : ::testing::Test {
+    Rig rig;
+    MainWindow& w = rig.Start();
+    void SetUp() override { QApplication::setActiveWindow(&w); }
 };
+
+// Types into a field as a user does: the focus, everything selected, the
+// keys; then, when `leave` is given, the focus on to it as a click gives it.
+inline void TypeInto(QWidget* field, const QString& text, QWidget* leave = nullptr) {
+    field->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+    QTest::keyClicks(field, text);
+    if (!leave) return;
+    leave->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+}
 
 // The keys of the tree's nodes under parentKey (the top nodes for none).
 inline QStringList NodeKeys(QTreeWidget* tree, const QString& parentKey = {}) {

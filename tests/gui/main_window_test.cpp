@@ -18,22 +18,25 @@
 namespace kv::test {
 namespace {
 
+// The entries' captions, each with its shortcut where it has one.
 QStringList Captions(const QList<QAction*>& actions, bool visibleOnly = true) {
     QStringList out;
     for (QAction* a : actions)
-        if (!a->isSeparator() && (!visibleOnly || a->isVisible())) out << a->text();
+        if (!a->isSeparator() && (!visibleOnly || a->isVisible()))
+            out << a->text() + (a->shortcut().isEmpty() ? "" : "\t" + a->shortcut().toString());
     return out;
 }
 
-std::vector<std::string> Texts(const ScriptedPrompt& prompt) {
-    std::vector<std::string> texts;
-    for (const Message& m : prompt.shown()) texts.push_back(m.text);
-    return texts;
-}
+using Menus = Window;
+using Tree = Window;
+using EditModel = Window;
+using RegionMenu = Window;
+using CommonSetup = Window;
+using Exit = Window;
+using Files = Window;
+using Help = Window;
 
-TEST(FirstStart, AnEmptyStoreStartsWithTheKv170UsaOnPortOne) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Window, AnEmptyStoreStartsWithTheKv170UsaOnPortOne) {
     EXPECT_EQ(rig.session.model, 5);
     EXPECT_TRUE(rig.session.Sel1());
     EXPECT_EQ(w.CurrentKey(), "General");
@@ -78,16 +81,16 @@ TEST(FirstStart, TheRememberedPortByItsDeviceElseByItsNumber) {
     }
 }
 
-TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Menus, TopLevelMenusAndTheirEntriesInOrder) {
     EXPECT_EQ(Captions(w.menuBar()->actions()),
               QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuFile")->actions()),
-              QStringList({"&New", "&Open", "&Save", "Save &As...", "&Print", "Export PDF...", "P&rint to File",
-                           "Restore from &Backup...", "Recent &Files", "Export Channels (CSV)...",
-                           "Export Channels (Generic CSV)...", "Import Channels (CSV)...", "E&xit"}));
-    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEdit")->actions()), QStringList({"&Undo", "&Redo", "&Model"}));
+              QStringList({"&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S", "Save &As...\tCtrl+Shift+S",
+                           "&Print\tCtrl+P", "Export PDF...", "P&rint to File", "Restore from &Backup...", "Recent &Files",
+                           "Export Channels (CSV)...", "Export Channels (Generic CSV)...",
+                           "Import Channels (CSV)...", "E&xit\tCtrl+Q"}));
+    EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEdit")->actions()),
+              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Model"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions()), QStringList({"&KV170 Series", "&KV170X Series"}));
     EXPECT_EQ(Captions(rig.Find<QMenu>("mnuEditModel")->actions(), false).size(), 4);
     EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_0")->isEnabled());
@@ -101,9 +104,7 @@ TEST(Menus, TopLevelMenusAndTheirEntriesInOrder) {
     EXPECT_FALSE(rig.Find<QAction>("tbrDiagnosticHelp")) << "only in debug mode";
 }
 
-TEST(Menus, TheSerialPortListIsReadAgainWhenItOpens) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Menus, TheSerialPortListIsReadAgainWhenItOpens) {
     QMenu* ports = rig.Find<QMenu>("mnuOptionsSerialPort");
     EXPECT_EQ(Captions(ports->actions()), QStringList({"/dev/ttyS0", "/dev/ttyUSB0 FT232R USB UART"}));
     rig.ports.ports.clear();
@@ -119,9 +120,7 @@ TEST(Menus, TheSerialPortListIsReadAgainWhenItOpens) {
     EXPECT_EQ(rig.store->Get("ComPath", "ComName"), "/dev/ttyUSB0");
 }
 
-TEST(Tree, FollowsTheModel) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Tree, FollowsTheModel) {
     auto* tree = rig.Find<QTreeWidget>("tvTreeView");
     EXPECT_EQ(NodeKeys(tree, "General"), QStringList({"Usable", "Common", "ATIS"}));
     EXPECT_TRUE(NodeKeys(tree, "Program").contains("PW"));
@@ -135,9 +134,7 @@ TEST(Tree, FollowsTheModel) {
     EXPECT_EQ(w.CurrentKey(), "General");
 }
 
-TEST(EditModel, AsksAndSwitchesOnlyOnOk) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(EditModel, AsksAndSwitchesOnlyOnOk) {
     rig.Answer({Answer::Cancel});
     w.EditModel(6);
     EXPECT_EQ(rig.session.model, 5);
@@ -158,20 +155,15 @@ TEST(EditModel, AsksAndSwitchesOnlyOnOk) {
     EXPECT_TRUE(rig.prompt.shown().empty()) << "the current model asks nothing";
 
     // A refused field keeps the model and puts the clicked check mark back.
-    QApplication::setActiveWindow(&w);
     w.SelectNodeByKey("ATIS");
-    auto* code = rig.Find<FieldEdit>("txtATIScode");
-    code->setFocus();
-    QTest::keyClicks(code, "123");
+    TypeInto(rig.Find<FieldEdit>("txtATIScode"), "123");
     rig.Find<QAction>("mnuEditModelKind_5")->trigger();
     EXPECT_EQ(rig.session.model, 6);
     EXPECT_TRUE(rig.Find<QAction>("mnuEditModelKind_6")->isChecked());
     EXPECT_FALSE(rig.Find<QAction>("mnuEditModelKind_5")->isChecked());
 }
 
-TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     const auto& names = w.destinationMenu().list.names;
     const int kv150 = static_cast<int>(std::find(names.begin(), names.end(), "KV150-usa") - names.begin());
     rig.files.names = {rig.dir / "boat"};
@@ -179,7 +171,7 @@ TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     rig.Answer({Answer::Cancel});
     w.PickDestination(kv150);
     EXPECT_TRUE(rig.session.Sel1());
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"Do yo want to change to KV150-usa?"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"Do yo want to change to KV150-usa?"});
 
     rig.Answer({Answer::Ok});
     w.PickDestination(kv150);
@@ -192,35 +184,26 @@ TEST(RegionMenu, ChangesDestinationOrSaysIniFileReadError) {
     WriteText(rig.dir / "KV170-usa_019A.ini", "short");
     rig.Answer({Answer::Ok});
     w.PickDestination(1 - kv150);
-    EXPECT_EQ(Texts(rig.prompt), (std::vector<std::string>{"Do yo want to change to KV170-usa?", "IniFileRead Error!!"}));
+    EXPECT_EQ(TextsOf(rig.prompt), (std::vector<std::string>{"Do yo want to change to KV170-usa?", "IniFileRead Error!!"}));
     EXPECT_TRUE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(kv150))->isChecked());
     EXPECT_FALSE(rig.Find<QAction>(QString("mnuDestinationChild_%1").arg(1 - kv150))->isChecked());
     EXPECT_FALSE(rig.session.Sel1());
 }
 
-class AtisTest : public testing::Test {
-protected:
+struct AtisTest : Window {
     void SetUp() override {
-        w = &rig.Start();
-        QApplication::setActiveWindow(w);
-        w->SelectNodeByKey("ATIS");
+        Window::SetUp();
+        w.SelectNodeByKey("ATIS");
         code = rig.Find<FieldEdit>("txtATIScode");
         ASSERT_TRUE(code);
     }
-    void Type(QWidget* field, const QString& text) {
-        field->setFocus();
-        QTest::keyClicks(field, text);
-    }
-    Rig rig;
-    MainWindow* w = nullptr;
     FieldEdit* code = nullptr;
 };
 
 TEST_F(AtisTest, ANineDigitCodeIsRefusedAndKeepsTheUserOnTheScreen) {
     rig.session.settings.Atis.AtisCode = "1111122222";
-    w->SelectNodeByKey("ATIS");
-    code->clear();
-    Type(code, "12a345 6789");
+    w.SelectNodeByKey("ATIS");
+    TypeInto(code, "12a345 6789");
     EXPECT_EQ(code->text(), "123456789") << "letters and spaces are not typed";
     ASSERT_TRUE(code->hasFocus());
     rig.Find<QTreeWidget>("tvTreeView")->setCurrentItem(
@@ -228,18 +211,22 @@ TEST_F(AtisTest, ANineDigitCodeIsRefusedAndKeepsTheUserOnTheScreen) {
     // The tree took the focus: the refused code is silently put back.
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1111122222");
 
-    w->SelectNodeByKey("ATIS");
-    code->clear();
-    Type(code, "123456789");
-    EXPECT_FALSE(w->ValidateActiveField());
+    w.SelectNodeByKey("ATIS");
+    TypeInto(code, "123456789");
+    EXPECT_FALSE(w.ValidateActiveField());
     ASSERT_FALSE(rig.prompt.shown().empty());
     EXPECT_EQ(rig.prompt.shown().back(), DataErrorMessage("ATISNo"));
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1111122222");
-    EXPECT_FALSE(w->FileSave()) << "a refused field stops a save";
-    EXPECT_EQ(w->CurrentKey(), "ATIS");
+    EXPECT_FALSE(w.FileSave()) << "a refused field stops a save";
+    rig.editor.dataChanged = true;
+    rig.Answer({Answer::Yes});
+    rig.files.names = {rig.dir / "exit.dat"};
+    EXPECT_FALSE(w.close()) << "and Exit, its question answered Yes";
+    EXPECT_FALSE(std::filesystem::exists(rig.dir / "exit.dat"));
+    EXPECT_EQ(w.CurrentKey(), "ATIS");
 
-    Type(code, "0");
-    EXPECT_TRUE(w->ValidateActiveField());
+    TypeInto(code, "1234567890");
+    EXPECT_TRUE(w.ValidateActiveField());
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1234567890");
     EXPECT_TRUE(rig.editor.dataChanged);
 }
@@ -249,19 +236,18 @@ TEST_F(AtisTest, MidsArePaddedWhenLeftAndGroupsStoreOnlyTheirOwnFlag) {
     tabs->setCurrentIndex(1);
     auto* mid = rig.Find<FieldEdit>("txtATISMid_4");
     auto* display = rig.Find<FieldEdit>("txtATISDisp_4");
-    Type(mid, "7");
-    Type(display, "aB-1");
+    TypeInto(mid, "7");
+    TypeInto(display, "aB-1");
     EXPECT_EQ(mid->text(), "007");
     EXPECT_EQ(rig.session.settings.Atis.CallSign[4].MID, "007");
     EXPECT_EQ(rig.session.settings.Atis.CallSign[4].Display, "aB1");
     auto* empty = rig.Find<FieldEdit>("txtATISMid_5");
-    Type(empty, "");
-    display->setFocus();
+    TypeInto(empty, "", display);
     EXPECT_EQ(empty->text(), "");
 
     tabs->setCurrentIndex(0);
     rig.session.settings.Atis.UsableAtisChGroup = {true, true, true, true};
-    w->SelectNodeByKey("ATIS");
+    w.SelectNodeByKey("ATIS");
     rig.editor.dataChanged = false;
     rig.Find<QCheckBox>("chkATISChGroup_1")->click();
     EXPECT_EQ(rig.session.settings.Atis.UsableAtisChGroup, (std::array<bool, 4>{true, false, true, true}));
@@ -269,70 +255,29 @@ TEST_F(AtisTest, MidsArePaddedWhenLeftAndGroupsStoreOnlyTheirOwnFlag) {
 }
 
 TEST_F(AtisTest, KillerGroupsOnlyForModelTypesZeroAndThree) {
-    EXPECT_FALSE(rig.Find<QWidget>("pictATISKiller")->isVisibleTo(w));
+    EXPECT_FALSE(rig.Find<QWidget>("pictATISKiller")->isVisibleTo(&w));
     rig.session.model = 0;
-    w->SelectNodeByKey("General");
-    w->SelectNodeByKey("ATIS");
-    EXPECT_TRUE(rig.Find<QWidget>("pictATISKiller")->isVisibleTo(w));
+    w.SelectNodeByKey("General");
+    w.SelectNodeByKey("ATIS");
+    EXPECT_TRUE(rig.Find<QWidget>("pictATISKiller")->isVisibleTo(&w));
 }
 
-TEST(CommonSetup, ListsWriteTheirFieldsAndScanOffLocksResume) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(CommonSetup, ScanOffLocksResumeAndTheWeatherAlertFollowsTheModel) {
     rig.session.settings.Common.SCAN = true;
     w.SelectNodeByKey("Common");
-    EXPECT_FALSE(rig.editor.dataChanged) << "filling the screen is no edit";
-    auto* weather = rig.Find<QComboBox>("cmbCommonWeater");
-    weather->setCurrentIndex(0);
-    EXPECT_EQ(rig.session.settings.Common.Weater, 0);
-    weather->setCurrentIndex(1);
-    EXPECT_EQ(rig.session.settings.Common.Weater, 3);
-    EXPECT_TRUE(rig.editor.dataChanged);
-
     auto* resume = rig.Find<QComboBox>("cmbCommonResume");
     EXPECT_TRUE(resume->isEnabled());
     rig.Find<QComboBox>("cmbCommonScan")->setCurrentIndex(0);
-    EXPECT_FALSE(rig.session.settings.Common.SCAN);
     EXPECT_FALSE(resume->isEnabled());
     EXPECT_FALSE(rig.Find<QComboBox>("cmbCommonPTTSCAN")->isEnabled());
     EXPECT_FALSE(rig.Find<QComboBox>("cmbCommonRotary")->isVisibleTo(&w));
+    auto* weather = rig.Find<QComboBox>("cmbCommonWeater");
     EXPECT_TRUE(weather->isVisibleTo(&w));
 
     rig.Answer({Answer::No, Answer::Ok});  // the edits go, the model changes
     w.EditModel(6);
     w.SelectNodeByKey("Common");
     EXPECT_FALSE(weather->isVisibleTo(&w)) << "model 6 has no weather alert";
-}
-
-TEST(Exit, TheThreeAnswersAndTheGeometry) {
-    struct Case {
-        std::deque<Answer> answers;
-        bool invalidField;
-        bool closes, saved;
-    } cases[] = {
-        {{Answer::Cancel}, false, false, false},
-        {{Answer::No}, false, true, false},
-        {{Answer::Yes}, false, true, true},
-        {{Answer::Yes}, true, false, false},
-    };
-    for (const Case& c : cases) {
-        Rig rig;
-        MainWindow& w = rig.Start();
-        rig.files.names = {rig.dir / "exit.dat"};
-        rig.editor.dataChanged = true;
-        if (c.invalidField) {
-            QApplication::setActiveWindow(&w);
-            w.SelectNodeByKey("ATIS");
-            auto* code = rig.Find<FieldEdit>("txtATIScode");
-            code->setFocus();
-            QTest::keyClicks(code, "123");
-        }
-        rig.Answer(c.answers);
-        EXPECT_EQ(w.close(), c.closes);
-        EXPECT_EQ(std::filesystem::exists(rig.dir / "exit.dat"), c.saved);
-        EXPECT_EQ(rig.prompt.shown().at(0).text, "TWS data has changed.\r\nDo you want to save changes?");
-        EXPECT_EQ(rig.store->Get("Settings", "MainWidth").has_value(), c.closes);
-    }
 }
 
 QStringList CheckedActions(const Rig& rig) {
@@ -343,9 +288,10 @@ QStringList CheckedActions(const Rig& rig) {
     return names;
 }
 
-// Every command that replaces the data asks the question of Exit first while
-// they are unsaved, and clears the undo history once it goes on; programming
-// the radio replaces nothing and asks nothing.
+// Exit, and every command that replaces the data, asks first while they are
+// unsaved; a command that goes on clears the undo history, Exit closes the
+// window and keeps its geometry; programming the radio replaces nothing and
+// asks nothing.
 TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
     const auto destination = [](Rig& r, const char* name) {
         const auto& names = r.window->destinationMenu().list.names;
@@ -354,26 +300,27 @@ TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
     };
     const struct {
         const char* command;
-        bool replaces, transfer;
+        bool asks, replaces, transfer;
         std::deque<Answer> ownAnswers;  // the command's own question
         std::function<void(Rig&)> run;
     } commands[] = {
-        {"File > New", true, false, {}, [](Rig& r) { r.Find<QAction>("mnuFileNew")->trigger(); }},
-        {"File > Open", true, false, {},
+        {"File > New", true, true, false, {}, [](Rig& r) { r.Find<QAction>("mnuFileNew")->trigger(); }},
+        {"File > Open", true, true, false, {},
          [](Rig& r) {
              r.files.names.push_back(r.dir / "other.dat");
              r.Find<QAction>("mnuFileOpen")->trigger();
          }},
-        {"Ctrl+F2", true, false, {},
+        {"Ctrl+F2", true, true, false, {},
          [](Rig& r) {
              r.files.names.push_back(r.dir / "other.hex");
              r.window->OpenImage();
          }},
-        {"Edit > Model", true, false, {Answer::Ok}, [](Rig& r) { r.Find<QAction>("mnuEditModelKind_6")->trigger(); }},
-        {"Region", true, false, {Answer::Ok}, [&](Rig& r) { destination(r, "KV150-usa"); }},
-        {"Transfer > Read", true, true, {}, [](Rig& r) { r.Find<QAction>("mnuTransferRead")->trigger(); }},
-        {"Transfer > Program", false, true, {}, [](Rig& r) { r.Find<QAction>("mnuTransferProgram")->trigger(); }},
-        {"Restore from Backup", true, false, {}, [](Rig& r) { r.window->RestoreBackup(r.dir / "other.hex"); }},
+        {"Edit > Model", true, true, false, {Answer::Ok}, [](Rig& r) { r.Find<QAction>("mnuEditModelKind_6")->trigger(); }},
+        {"Region", true, true, false, {Answer::Ok}, [&](Rig& r) { destination(r, "KV150-usa"); }},
+        {"Transfer > Read", true, true, true, {}, [](Rig& r) { r.Find<QAction>("mnuTransferRead")->trigger(); }},
+        {"Transfer > Program", false, false, true, {}, [](Rig& r) { r.Find<QAction>("mnuTransferProgram")->trigger(); }},
+        {"Restore from Backup", true, true, false, {}, [](Rig& r) { r.window->RestoreBackup(r.dir / "other.hex"); }},
+        {"Exit", true, false, false, {}, [](Rig& r) { r.Find<QAction>("mnuFileExit")->trigger(); }},
     };
     const struct {
         bool changed;
@@ -401,7 +348,7 @@ TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
             const QStringList checks = CheckedActions(rig);
             const QString title = w.windowTitle();
 
-            const bool asks = c.changed && command.replaces;
+            const bool asks = c.changed && command.asks, exits = command.asks && !command.replaces;
             const bool goesOn = !asks || c.answer == Answer::No || (c.answer == Answer::Yes && c.saveNamed);
             std::deque<Answer> answers = command.ownAnswers;
             if (asks) answers.push_front(c.answer);
@@ -411,7 +358,7 @@ TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
             if (command.transfer) PressOkWhenOpen();  // also where no dialog should open: a fault fails, not hangs
             command.run(rig);
 
-            const auto texts = Texts(rig.prompt);
+            const auto texts = TextsOf(rig.prompt);
             EXPECT_EQ(std::count(texts.begin(), texts.end(), "TWS data has changed.\r\nDo you want to save changes?"),
                       asks ? 1 : 0);
             EXPECT_EQ(rig.session.settings.Atis.AtisCode == marker, !(goesOn && command.replaces));
@@ -422,6 +369,8 @@ TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
             }
             EXPECT_EQ(rig.transfer.modes.size(), command.transfer && goesOn ? 1u : 0u);
             EXPECT_EQ(w.history().stack().canUndo(), !(goesOn && command.replaces));
+            EXPECT_EQ(w.isVisible(), !(goesOn && exits));
+            EXPECT_EQ(rig.store->Get("Settings", "MainWidth").has_value(), goesOn && exits) << "the geometry as it closed";
             if (!goesOn) {
                 EXPECT_EQ(CheckedActions(rig), checks);
                 EXPECT_EQ(w.windowTitle(), title);
@@ -433,9 +382,7 @@ TEST(UnsavedChanges, CommandsThatReplaceTheDataAskFirst) {
     }
 }
 
-TEST(Exit, AMinimisedWindowKeepsTheStoredGeometry) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Exit, AMinimisedWindowKeepsTheStoredGeometry) {
     w.showMinimized();
     QApplication::processEvents();
     if (!w.isMinimized()) GTEST_SKIP() << "this platform does not minimise";
@@ -443,9 +390,7 @@ TEST(Exit, AMinimisedWindowKeepsTheStoredGeometry) {
     EXPECT_FALSE(rig.store->Get("Settings", "MainWidth"));
 }
 
-TEST(Files, SaveAsThenOpenRestoresTheData) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Files, SaveAsThenOpenRestoresTheData) {
     rig.session.settings.Atis.AtisCode = "2468024680";
     rig.editor.dataChanged = true;
     rig.files.names = {rig.dir / "boat"};
@@ -470,9 +415,7 @@ TEST(Files, SaveAsThenOpenRestoresTheData) {
     EXPECT_NE(ReadText(rig.dir / "boat.dat").find("Atis Code=#1\r\n"), std::string::npos);
 }
 
-TEST(Files, AFileOfTheOtherSeriesAsksToSwitch) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Files, AFileOfTheOtherSeriesAsksToSwitch) {
     RadioSession other = FreshSession(6);
     other.settings.Atis.AtisCode = "1357913579";
     ASSERT_TRUE(SaveSettingsFile(other, rig.dir / "x.dat").ok);
@@ -481,7 +424,7 @@ TEST(Files, AFileOfTheOtherSeriesAsksToSwitch) {
     rig.files.names = {rig.dir / "x.dat"};
     EXPECT_FALSE(w.FileOpen());
     EXPECT_EQ(rig.session.model, 5);
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"Do yo want to program the KV170X series?"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"Do yo want to program the KV170X series?"});
 
     rig.Answer({Answer::Ok});
     rig.files.names = {rig.dir / "x.dat"};
@@ -492,21 +435,17 @@ TEST(Files, AFileOfTheOtherSeriesAsksToSwitch) {
     EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series - x.dat[*]");
 }
 
-TEST(Files, ABrokenFileLeavesTheDataAsTheyWere) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Files, ABrokenFileLeavesTheDataAsTheyWere) {
     rig.session.settings.Atis.AtisCode = "5555555555";
     WriteText(rig.dir / "bad.dat", "[MAIN]\r\nMODELTYPE=2\r\n[ATIS Setup (Common)]\r\nAtis Code=#1\r\n");
     rig.files.names = {rig.dir / "bad.dat"};
     EXPECT_FALSE(w.FileOpen());
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "5555555555");
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"different model!!"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"different model!!"});
     EXPECT_EQ(w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]");
 }
 
-TEST(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
     const auto path = rig.dir / "kept.dat";
     WriteText(path, "old");
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
@@ -515,7 +454,7 @@ TEST(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
     rig.Answer({Answer::No});
     rig.files.names = {path};
     EXPECT_FALSE(w.FileSaveAs());
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{question}) << "no error after the user's No";
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{question}) << "no error after the user's No";
     EXPECT_EQ(ReadText(path), "old");
 
     rig.Answer({Answer::Yes});
@@ -526,9 +465,7 @@ TEST(Files, AWriteProtectedFileIsReplacedOnlyWhenTheUserSaysSo) {
 
 // A file cut short: what is missing and what is out of range in one box,
 // and Program asks first.
-TEST(Files, ValuesOutOfTheirRangeAndPartsMissingAreNamedOnceAfterOpening) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Files, ValuesOutOfTheirRangeAndPartsMissingAreNamedOnceAfterOpening) {
     RadioSession s = FreshSession(5);
     std::string text = SettingsFileText(s);
     text.replace(text.find("SQL=15"), 6, "SQL=99");
@@ -576,13 +513,11 @@ TEST(ImageFiles, CtrlF3AndCtrlF2OnlyInDebugMode) {
     WriteText(rig.dir / "short.hex", "abc");
     rig.files.names = {rig.dir / "short.hex"};
     w.OpenImage();
-    EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{"bad file!!"});
+    EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{"bad file!!"});
     EXPECT_EQ(rig.session.settings.Atis.AtisCode, "1212121212");
 }
 
-TEST(Help, TheManualOpensAtTheContextAnchor) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Help, TheManualOpensAtTheContextAnchor) {
     w.HelpContents();
     w.HelpContext(1054);
     EXPECT_EQ(rig.help.anchors, (std::vector<std::string>{"", "topic-1054"}));
@@ -595,19 +530,16 @@ TEST(Help, TheManualOpensAtTheContextAnchor) {
 }
 
 // F1 opens the manual at the anchor of the control that has the focus.
-TEST(Help, F1OnAControlOpensItsTopic) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    QApplication::setActiveWindow(&w);
-    // The numbers of the names are the editor's: here each kind of control.
+TEST_F(Help, F1OnAControlOpensItsTopic) {
+    // The numbers of the names are the editor's: here one control of each kind.
     const struct {
         const char* node;
         const char* control;
         const char* anchor;
     } cases[] = {
-        {"General", "tvTreeView", "topic-1054"}, {"PU", "grdMarine", "topic-1022"},
-        {"PW", "chkDEnable_2", "topic-1028"},    {"R1", "txtCTag", "topic-1034"},
-        {"R1", "cmbScramble", "topic-1064"},     {"ATIS", "txtATIScode", ""},  // no topic of its own: the contents
+        {"General", "tvTreeView", "topic-1054"}, {"PU", "grdMarine", "topic-1022"}, {"PW", "chkDEnable_2", "topic-1028"},
+        {"R1", "txtCTag", "topic-1034"},         {"R1", "cmbScramble", "topic-1064"},
+        {"ATIS", "txtATIScode", ""},  // no topic of its own: the contents
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(w.SelectNodeByKey(c.node)) << c.node;
@@ -622,10 +554,9 @@ TEST(Help, F1OnAControlOpensItsTopic) {
     EXPECT_TRUE(rig.prompt.shown().empty());
     rig.help.available = false;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    ASSERT_EQ(rig.prompt.shown().size(), 1u);
-    EXPECT_EQ(TextWithDetail(rig.prompt.shown()[0]), "The help could not be opened: no web browser could be started.\r\n"
-                                                     "The manual is " + (rig.dir / "manual.html").string() +
-                                                     "; open it in a web browser.");
+    EXPECT_EQ(TextsOf(rig.prompt, TextWithDetail), std::vector<std::string>{"The help could not be opened: no web browser could be started.\r\n"
+                                                          "The manual is " + (rig.dir / "manual.html").string() +
+                                                          "; open it in a web browser."});
 }
 
 // In debug mode a file that cannot be read or written is logged under the
@@ -662,9 +593,9 @@ TEST(ErrorLog, FileFailuresInDebugModeUnderTheirProcedures) {
         Rig rig(true);
         rig.Start();
         c.run(rig);
-        EXPECT_EQ(Texts(rig.prompt), std::vector<std::string>{c.message});
-        ASSERT_EQ(rig.log.procedures, std::vector<std::string>{c.procedure});
-        EXPECT_NE(rig.log.descriptions[0].find(rig.dir.path().string()), std::string::npos) << rig.log.descriptions[0];
+        EXPECT_EQ(TextsOf(rig.prompt), std::vector<std::string>{c.message});
+        ASSERT_EQ(rig.log.lines.size(), 1u);
+        EXPECT_TRUE(rig.log.lines[0].starts_with(c.procedure + (" -> 0" + rig.dir.path().string()))) << rig.log.lines[0];
     }
 }
 

@@ -58,8 +58,7 @@ TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVe
     r.rig.Answer({Answer::Ok});
     PressOkWhenOpen();
     r.window->TransferProgram();
-    std::vector<std::string> texts;
-    for (const Message& m : r.rig.prompt.shown()) texts.push_back(TextWithDetail(m));
+    const test::Texts texts = test::TextsOf(r.rig.prompt, TextWithDetail);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1], std::string("Complete!!\r\n") + AdviceText(Advice::Verified));
     EXPECT_EQ(ReadName(r.RadioNow(), {static_cast<uint16_t>(map::UsaGroup.NameAt(13)), 12}), "CALL");
@@ -94,9 +93,9 @@ TEST(ProgramFromTheWindow, TheDialogShowsTheChoicesAndTheWindowRemembersThem) {
     EXPECT_EQ(LoadProgramChoices(*r.rig.store).verify, true);
 }
 
-TEST(RestoreFromBackup, ADamagedBackupIsListedButNotRestored) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+using RestoreFromBackup = test::Window;
+
+TEST_F(RestoreFromBackup, ADamagedBackupIsListedButNotRestored) {
     std::filesystem::create_directories(rig.dir / "backups");
     test::WriteText(rig.dir / "backups" / "2026-12-07_15-00-00_KV170-usa.hex", "short");
     rig.backups.picks = {0};

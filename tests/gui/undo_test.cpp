@@ -13,6 +13,7 @@
 #include "gui/gui_rig.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
+#include "support/sessions.h"
 #include "support/temp_dir.h"
 
 namespace kv::test {
@@ -30,10 +31,12 @@ QString UsaNode(const RadioSettings& settings, const std::string& label) {
     return {};
 }
 
-TEST(Undo, TypingANameIsOneStepTheMenuNamesAndUndoShowsAtOnce) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    QApplication::setActiveWindow(&w);
+using Undo = Window;
+using Shortcuts = Window;
+using RecentFiles = Window;
+using FileDialogs = Window;
+
+TEST_F(Undo, TypingANameIsOneStepTheMenuNamesAndUndoShowsAtOnce) {
     const QString node = UsaNode(rig.session.settings, "16");
     ASSERT_TRUE(w.SelectNodeByKey(node));
     auto* name = rig.Find<FieldEdit>("txtCTag");
@@ -41,10 +44,7 @@ TEST(Undo, TypingANameIsOneStepTheMenuNamesAndUndoShowsAtOnce) {
     EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo");
     EXPECT_FALSE(rig.Find<QAction>("mnuEditUndo")->isEnabled());
 
-    name->setFocus();
-    name->selectAll();
-    QTest::keyClicks(name, "HARBOR");
-    rig.Find<QTreeWidget>("tvTreeView")->setFocus();
+    TypeInto(name, "HARBOR", rig.Find<QTreeWidget>("tvTreeView"));
     EXPECT_EQ(w.history().stack().count(), 1) << "the keys of one field make one step";
     EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Name of USA channel 16");
     EXPECT_TRUE(rig.editor.dataChanged);
@@ -68,7 +68,7 @@ TEST(Undo, TypingANameIsOneStepTheMenuNamesAndUndoShowsAtOnce) {
 
 // One edit on each kind of screen: the step's name, and after undo the
 // screen shows the value from before, at once.
-TEST(Undo, EachScreenShowsTheUndoneValue) {
+TEST_F(Undo, EachScreenShowsTheUndoneValue) {
     const struct {
         const char* node;
         const char* control;
@@ -82,9 +82,6 @@ TEST(Undo, EachScreenShowsTheUndoneValue) {
         {"R2", "txtCTag", "&Undo Name of RG channel 2"},
     };
     for (const auto& c : cases) {
-        Rig rig;
-        MainWindow& w = rig.Start();
-        QApplication::setActiveWindow(&w);
         ASSERT_TRUE(w.SelectNodeByKey(c.node)) << c.node;
         auto* control = rig.Find<QWidget>(c.control);
         ASSERT_NE(control, nullptr) << c.control;
@@ -94,13 +91,8 @@ TEST(Undo, EachScreenShowsTheUndoneValue) {
             return static_cast<QLineEdit*>(control)->text();
         };
         const QString before = shown();
-        if (auto* box = qobject_cast<QCheckBox*>(control)) {
-            box->toggle();
-        } else {
-            control->setFocus();
-            QTest::keyClicks(control, "7");
-            rig.Find<QTreeWidget>("tvTreeView")->setFocus();
-        }
+        if (auto* box = qobject_cast<QCheckBox*>(control)) box->toggle();
+        else TypeInto(control, "7", rig.Find<QTreeWidget>("tvTreeView"));
         ASSERT_NE(shown(), before) << c.control;
         EXPECT_EQ(MenuText(rig, "mnuEditUndo"), c.label);
         ASSERT_TRUE(w.EditUndo()) << c.control;
@@ -110,27 +102,12 @@ TEST(Undo, EachScreenShowsTheUndoneValue) {
     }
 }
 
-TEST(Undo, AFrequencyAndTheNarrowLockItBringsAreOneStep) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    QApplication::setActiveWindow(&w);
+TEST_F(Undo, AFrequencyAndTheNarrowLockItBringsAreOneStep) {
     RadioSettings wide = rig.session.settings;
-    wide.UsableGroups[kLmrGroup].Enable = true;
-    ChannelRecord& ch = wide.CHEXP[0];
-    ch.Enable = true;
-    ch.LmrExp = true;
-    ch.Rxfreq = ch.Txfreq = 140.0;
-    ch.CHDisplayL = "1 ";
-    ch.Narrow = false;
-    SetTransmit(ch, true);
+    UseLmrChannel(wide);
     w.ApplyChange("Set up", wide);
     ASSERT_TRUE(w.SelectNodeByKey("L1"));
-    auto* tx = rig.Find<FieldEdit>("txtCTF");
-    tx->setFocus();
-    tx->selectAll();
-    QTest::keyClicks(tx, "155.0000");
-    rig.Find<QCheckBox>("chkCScan")->setFocus(Qt::TabFocusReason);  // moving on stores the frequency
-    QApplication::processEvents();
+    TypeInto(rig.Find<FieldEdit>("txtCTF"), "155.0000", rig.Find<QCheckBox>("chkCScan"));  // moving on stores it
     ASSERT_TRUE(rig.session.settings.CHEXP[0].Narrow);
     EXPECT_TRUE(rig.Find<QRadioButton>("optCWide_1")->isChecked()) << "the screen shows the lock";
     EXPECT_FALSE(rig.Find<QRadioButton>("optCWide_0")->isEnabled());
@@ -141,9 +118,7 @@ TEST(Undo, AFrequencyAndTheNarrowLockItBringsAreOneStep) {
     EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Set up");
 }
 
-TEST(Undo, TheChangedMarkFollowsTheSavedState) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(Undo, TheChangedMarkFollowsTheSavedState) {
     ASSERT_TRUE(w.SelectNodeByKey("Common"));
     auto* scan = rig.Find<QComboBox>("cmbCommonScan");
     ASSERT_NE(scan, nullptr);
@@ -186,37 +161,9 @@ TEST(Undo, TheChangedMarkFollowsTheSavedState) {
     EXPECT_EQ(ReadText(rig.dir / "boat.dat"), saved) << "undone to the saved state: the same file";
 }
 
-TEST(Undo, MarineAddAndDeleteAreStepsTheGridFollows) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    ASSERT_TRUE(w.SelectNodeByKey("PU"));
-    auto* grid = rig.Find<QTableWidget>("grdMarine");
-    const int rows = grid->rowCount();
-    grid->setCurrentCell(0, 0);
-    rig.Find<QPushButton>("cmdAdd")->click();
-    rig.Find<QPushButton>("cmdSave")->click();
-    EXPECT_EQ(grid->rowCount(), rows + 1);
-    EXPECT_TRUE(MenuText(rig, "mnuEditUndo").startsWith("&Undo Add USA channel ")) << MenuText(rig, "mnuEditUndo").toStdString();
-    grid->setCurrentCell(3, 0);
-    rig.Find<QPushButton>("cmdDelete")->click();
-    EXPECT_EQ(MenuText(rig, "mnuEditUndo"), "&Undo Delete USA channels") << "the grid deletes its selected rows as one change";
-    EXPECT_EQ(grid->rowCount(), rows);
-
-    const RadioSettings afterBoth = rig.session.settings;
-    ASSERT_TRUE(w.EditUndo());
-    EXPECT_EQ(grid->rowCount(), rows + 1);
-    ASSERT_TRUE(w.EditUndo());
-    EXPECT_EQ(grid->rowCount(), rows);
-    EXPECT_FALSE(w.EditUndo()) << "nothing more to undo";
-    ASSERT_TRUE(w.EditRedo());
-    ASSERT_TRUE(w.EditRedo());
-    EXPECT_TRUE(rig.session.settings == afterBoth);
-    EXPECT_EQ(grid->rowCount(), rows);
-}
-
-TEST(Undo, UndoingTheAddOfTheChannelShownShowsItsGroup) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+// An added marine channel is a step: undone while its own node is shown, the
+// group's grid is shown without it; redone, it is back.
+TEST_F(Undo, AMarineAddIsAStepTheGridAndTheTreeFollow) {
     ASSERT_TRUE(w.SelectNodeByKey("PU"));
     auto* grid = rig.Find<QTableWidget>("grdMarine");
     const int rows = grid->rowCount();
@@ -224,25 +171,28 @@ TEST(Undo, UndoingTheAddOfTheChannelShownShowsItsGroup) {
     grid->setCurrentCell(rows - 1, 0);
     rig.Find<QPushButton>("cmdAdd")->click();
     rig.Find<QPushButton>("cmdSave")->click();
-    const QString added = QString("PU%1").arg(rows + 1);
-    ASSERT_TRUE(w.SelectNodeByKey(added));
+    EXPECT_EQ(grid->rowCount(), rows + 1);
+    EXPECT_TRUE(MenuText(rig, "mnuEditUndo").startsWith("&Undo Add USA channel ")) << MenuText(rig, "mnuEditUndo").toStdString();
+    const RadioSettings added = rig.session.settings;
+    const QString node = QString("PU%1").arg(rows + 1);
+    ASSERT_TRUE(w.SelectNodeByKey(node));
     ASSERT_TRUE(w.EditUndo());
-    EXPECT_FALSE(TreeHas(rig, added));
+    EXPECT_FALSE(TreeHas(rig, node));
     EXPECT_EQ(w.CurrentKey(), "PU");
     EXPECT_EQ(grid->rowCount(), rows);
+    EXPECT_FALSE(w.EditUndo()) << "nothing more to undo";
+    ASSERT_TRUE(w.EditRedo());
+    EXPECT_TRUE(rig.session.settings == added);
+    EXPECT_EQ(grid->rowCount(), rows + 1);
 }
 
 // Undo and redo go back to states the user has been through: no field's
 // check refuses them. Typing that a field refuses is what Undo takes back.
-TEST(Undo, NoFieldCheckRefusesUndoOrRedo) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    QApplication::setActiveWindow(&w);
+TEST_F(Undo, NoFieldCheckRefusesUndoOrRedo) {
     w.SelectNodeByKey("ATIS");
     auto* code = rig.Find<FieldEdit>("txtATIScode");
     const QString before = code->text();
-    code->setFocus();
-    QTest::keyClicks(code, "123");  // an ATIS code has ten digits
+    TypeInto(code, "123");  // an ATIS code has ten digits
     EXPECT_TRUE(w.EditUndo());
     EXPECT_EQ(code->text(), before);
 
@@ -254,42 +204,14 @@ TEST(Undo, NoFieldCheckRefusesUndoOrRedo) {
     w.ApplyChange("Set up", setUp);
     ASSERT_TRUE(w.SelectNodeByKey("L1"));
     rig.Find<QCheckBox>("chkCEnable")->click();
-    auto* rx = rig.Find<FieldEdit>("txtCRF");
-    rx->setFocus();
-    QTest::keyClicks(rx, "150");  // still typing: the first Undo takes the frequency back
+    TypeInto(rig.Find<FieldEdit>("txtCRF"), "150");  // still typing: the first Undo takes the frequency back
     for (const bool undo : {true, true, false, false}) EXPECT_TRUE(undo ? w.EditUndo() : w.EditRedo()) << undo;
     EXPECT_TRUE(rig.session.settings.CHEXP[0].Enable);
     EXPECT_DOUBLE_EQ(rig.session.settings.CHEXP[0].Rxfreq, 150.0);
     EXPECT_TRUE(rig.prompt.shown().empty());
 }
 
-TEST(Shortcuts, TheFileMenuCommandsAndUndoRedo) {
-    Rig rig;
-    rig.Start();
-    const struct {
-        const char* action;
-        QList<QKeySequence> keys;
-    } cases[] = {
-        {"mnuFileNew", {QKeySequence("Ctrl+N")}},
-        {"mnuFileOpen", {QKeySequence("Ctrl+O")}},
-        {"mnuFileSave", {QKeySequence("Ctrl+S")}},
-        {"mnuFileSaveAs", {QKeySequence("Ctrl+Shift+S")}},
-        {"mnuFilePrint", {QKeySequence("Ctrl+P")}},
-        {"mnuFileExit", {QKeySequence("Ctrl+Q")}},
-        {"mnuEditUndo", {QKeySequence("Ctrl+Z")}},
-        {"mnuEditRedo", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}},
-    };
-    for (const auto& c : cases) {
-        auto* action = rig.Find<QAction>(c.action);
-        ASSERT_NE(action, nullptr) << c.action;
-        EXPECT_EQ(action->shortcuts(), c.keys) << c.action;
-    }
-}
-
-TEST(Shortcuts, CtrlZUndoesAndCtrlYRedoes) {
-    Rig rig;
-    MainWindow& w = rig.Start();
-    QApplication::setActiveWindow(&w);
+TEST_F(Shortcuts, CtrlZUndoesAndCtrlYRedoes) {
     ASSERT_TRUE(w.SelectNodeByKey("Usable"));
     rig.Find<QCheckBox>("chkUsable_1")->toggle();
     const bool toggled = rig.session.settings.UsableGroups[kIntlGroup].Enable;
@@ -301,9 +223,7 @@ TEST(Shortcuts, CtrlZUndoesAndCtrlYRedoes) {
     EXPECT_EQ(rig.session.settings.UsableGroups[kIntlGroup].Enable, toggled);
 }
 
-TEST(RecentFiles, SavedAndOpenedFilesAreListedNewestFirstAndOpenAgain) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(RecentFiles, SavedAndOpenedFilesAreListedNewestFirstAndOpenAgain) {
     EXPECT_FALSE(rig.Find<QMenu>("mnuFileRecent")->isEnabled()) << "none yet";
     for (const char* name : {"a", "b"}) {
         rig.files.names = {rig.dir / name};
@@ -333,9 +253,7 @@ TEST(RecentFiles, SavedAndOpenedFilesAreListedNewestFirstAndOpenAgain) {
     EXPECT_EQ(recent(), QStringList({"&1 " + a}));
 }
 
-TEST(FileDialogs, StartInTheFolderLastUsedElseTheDocuments) {
-    Rig rig;
-    MainWindow& w = rig.Start();
+TEST_F(FileDialogs, StartInTheFolderLastUsedElseTheDocuments) {
     std::filesystem::create_directory(rig.dir / "boats");
     rig.files.names = {std::nullopt};
     w.FileOpen();

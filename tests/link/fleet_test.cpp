@@ -201,9 +201,7 @@ TEST(FleetSetup, SaysWhatIsMissingThenWhomToConnectWhere) {
     EXPECT_EQ(setup.Problems(), (std::vector<std::string>{"Choose the programming every radio gets.",
                                                           "Load the radios' CSV.", "Tick the ports to program on."}));
     RadioSession templ = DefaultSession(5);
-    templ.settings.CHEXP[0].Enable = templ.settings.CHEXP[0].LmrExp = true;
-    templ.settings.CHEXP[0].CHDisplayL = "";  // no channel number
-    templ.settings.UsableGroups[kLmrGroup].Enable = true;
+    test::UseLmrChannel(templ.settings).CHDisplayL = "";  // no channel number
     setup.SetTemplate(templ, "fleet.dat");
     setup.SetRadios("label,port\nBoat 1,\nBoat 2,ttyUSB1\n", "boats.csv");
     setup.SetPorts({"/dev/ttyUSB0"});

@@ -13,19 +13,10 @@
 #include "link/transfers.h"
 #include "sim/radio_simulator.h"
 #include "sim/simulated_line.h"
+#include "support/doubles.h"
 #include "support/sessions.h"
 
 namespace kv::test {
-
-using Texts = std::vector<std::string>;
-
-// The text of every message the prompt showed, in order (or what `shown` makes of each).
-inline Texts TextsOf(const ScriptedPrompt& prompt,
-                     const std::function<std::string(const Message&)>& shown = [](const Message& m) { return m.text; }) {
-    Texts texts;
-    for (const Message& m : prompt.shown()) texts.push_back(shown(m));
-    return texts;
-}
 
 // The image of the session's settings, as a programmed radio holds it.
 inline void Encode(RadioSession& s) {

@@ -23,15 +23,6 @@ const int kReadBlocks = static_cast<int>(ReadBlocks(kImageSize - 1).size());
 
 sim::SimOptions WithFault(const std::string& fault) { return {true, {*sim::ParseFault(fault)}}; }
 
-// A wide land-mobile channel: after the narrowband deadline it must become narrow.
-void AddWideLmrChannel(RadioSession& s) {
-    s.settings.UsableGroups[kLmrGroup].Enable = true;
-    ChannelRecord& ch = s.settings.CHEXP[0];
-    ch.Enable = ch.LmrExp = true;
-    ch.Rxfreq = ch.Txfreq = 160.0;
-    ch.Narrow = false;
-}
-
 TEST(ReadTransfer, TakesTheRadiosMemoryAndDecodesIt) {
     // The 8 KB image of model type 1 has no product byte to ask for; the
     // simulated radio refuses any address beyond it.
@@ -206,7 +197,7 @@ TEST(Transfers, CancelEndsAReadWithCanAndAProgramWithout) {
 
 TEST(ReadTransfer, NarrowbandRuleRunsAfterTheRead) {
     RadioSession wide = DefaultSession(5);
-    AddWideLmrChannel(wide);
+    test::UseLmrChannel(wide.settings, 0, 160.0);  // wide: after the deadline it must become narrow
     test::Encode(wide);
     RadioSession tool = DefaultSession(5);
     tool.today = [] { return CivilDate{2014, 1, 1}; };
@@ -399,7 +390,7 @@ TEST(ProgramTransfer, WritesExactlyTheTableAndKeepsTheRadiosOwnBytes) {
 TEST(ProgramTransfer, NoAnswerToTheNarrowbandQuestionWritesNothing) {
     RadioSession tool = DefaultSession(5);
     tool.today = [] { return CivilDate{2014, 1, 1}; };
-    AddWideLmrChannel(tool);
+    test::UseLmrChannel(tool.settings, 0, 160.0);
     LinkRig rig(tool, ProgrammedRadio(5), test::Synced(), {Answer::No});
     EXPECT_EQ(rig.Program(), TransferOutcome::Declined);
     EXPECT_EQ(rig.line.sent().find("#CEPWR"), std::string::npos);

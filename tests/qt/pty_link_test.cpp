@@ -24,7 +24,6 @@
 #include "qt/qt_serial_line.h"
 #include "sim/sim_process.h"
 #include "support/kvtool_run.h"
-#include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "util/texts.h"
 
@@ -40,11 +39,6 @@ using test::ToolRun;
 // kvradio-sim as a child process on its own pseudo-terminal.
 struct SimProcess : sim::SimProcess {
     explicit SimProcess(std::vector<std::string> args) : sim::SimProcess(KVRADIO_SIM_PATH, std::move(args)) {}
-};
-
-class NoPauseClock : public SteadyClock {
-public:
-    void Sleep(Duration) override {}
 };
 
 struct PtyLink : ::testing::Test {
@@ -63,7 +57,7 @@ struct PtyLink : ::testing::Test {
     char* argv[2] = {name, nullptr};
     std::unique_ptr<QCoreApplication> app;
     TempDir dir;
-    NoPauseClock clock;
+    test::UnpausedClock clock;
     ScriptedPrompt prompt;
     NullEvents events;
     TransferState state;
@@ -90,7 +84,8 @@ TEST_F(PtyLink, WakesTheRadioProgramsItAndReadsItBack) {
 }
 
 // What a port that does not open says, by cause: a second opening of a held
-// port, a device the user may not open, a device that is not there.
+// port, a device the user may not open (a device that is not there: the
+// transfer job's test and kvtool's).
 TEST_F(PtyLink, APortThatDoesNotOpenSaysWhyAndWhatToDo) {
     SimProcess sim({"--synced"});
     ASSERT_FALSE(sim.device().empty());
@@ -142,13 +137,6 @@ TEST_F(PtyLink, APortThatDoesNotOpenSaysWhyAndWhatToDo) {
     EXPECT_EQ(denied, PortPermissionText(device, ""));
     EXPECT_NE(denied.find("allows only its owner. Grant access with a udev rule"), std::string::npos) << denied;
     EXPECT_NE(denied.find("udevadm info -a -n " + device), std::string::npos) << denied;
-
-    // Missing: the ports that are there instead.
-    std::vector<std::string> present;
-    for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);
-    const std::string missing = (dir / "ttyNONE").string();
-    EXPECT_EQ(qt::DescribeOpenFailure(missing, QSerialPort::DeviceNotFoundError, "No such file or directory"),
-              PortMissingText(missing, present));
 }
 
 TEST(PortHolder, IsTheProcessItsLockFileNames) {
@@ -189,7 +177,6 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
     ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", image}).status, 0);
     ASSERT_EQ(Kvtool({"new", "--variant", "KV170", "-o", cut}).status, 0);
     test::WriteText(cut, test::ReadText(cut).substr(0, 40000));
-    test::SmallDisk full(1024);
     struct Case {
         const char* what;
         std::vector<std::string> radio;  // kvradio-sim's options; none: no radio
@@ -202,8 +189,7 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
          {"port inicialize error!!", (dir / "ttyNONE").string() + " does not exist. ", "port"}},
         {"unknown kind of file", {}, {"read", "--port", "/dev/null", "-o", (dir / "a.txt").string()}, {"unknown kind"}},
         {"missing file", {}, {"program", "--port", "/dev/null", (dir / "in.dat").string()}, {"No such file"}},
-        {"no folder for the output", {"--synced", "--variant", "KV170"},
-         {"read", "--port", "PORT", "--variant", "KV170", "-o", (dir / "none" / "a.hex").string()},
+        {"no folder for the output", {}, {"read", "--port", (dir / "ttyNONE").string(), "-o", (dir / "none" / "a.hex").string()},
          {"nothing read: " + (dir / "none" / "a.hex").string() + ": No such file or directory"}},
         {"cable pulled", {"--synced", "--variant", "KV170", "--fault", "hangup@8"},
          {"read", "--port", "PORT", "--variant", "KV170", "-o", out},
@@ -222,10 +208,6 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
         {"a file cut short, with --yes", {}, {"program", "--port", (dir / "ttyNONE").string(), cut, "--yes"},
          {"(answered Yes: no terminal)", "port inicialize error!!"}},
     };
-    if (full.mounted())
-        cases.push_back({"a full disk", {"--synced", "--variant", "KV170"},
-                         {"read", "--port", "PORT", "--variant", "KV170", "-o", (full / "a.hex").string()},
-                         {"nothing read: " + (full / "a.hex").string() + ": No space left on device"}});
     for (const Case& c : cases) {
         std::optional<SimProcess> sim;
         if (!c.radio.empty()) sim.emplace(c.radio);
@@ -239,7 +221,6 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
             EXPECT_NE(run.err.find(reason), std::string::npos) << c.what << ": " << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.what;
     }
-    EXPECT_TRUE(!full.mounted() || full.FileCount() == 0) << "the check leaves nothing behind";
 }
 
 // A port whose sends never drain, as a built-in port with no device behind
@@ -366,7 +347,9 @@ TEST(KvtoolLink, CtrlCCancelsTheRead) {
     pid_t pid = -1;
     ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
-    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    // Ctrl-C once the read is under way.
+    for (int i = 0; i < 1000 && test::ReadText(dir / "err").find("read: ") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     kill(pid, SIGINT);
     int status = 0;
     waitpid(pid, &status, 0);

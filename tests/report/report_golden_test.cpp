@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "model/models.h"
 #include "report/report.h"
@@ -16,17 +15,6 @@ namespace kv {
 namespace {
 
 std::string GoldenPath(int model) { return std::string(KV_REPORT_GOLDEN_DIR) + "/model" + std::to_string(model) + ".txt"; }
-
-// The first line where two reports part, for a readable failure.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-    std::istringstream e(expected), a(actual);
-    for (int line = 1;; ++line) {
-        std::string el, al;
-        const bool moreExpected = static_cast<bool>(std::getline(e, el));
-        if (!std::getline(a, al) && !moreExpected) return "no line differs";
-        if (el != al) return "line " + std::to_string(line) + ":\n  expected [" + el + "]\n  actual   [" + al + "]";
-    }
-}
 
 class ReportGolden : public testing::TestWithParam<int> {};
 
@@ -39,7 +27,7 @@ TEST_P(ReportGolden, MatchesTheReviewedFileByteForByte) {
     }
     const std::string golden = test::ReadText(GoldenPath(model));
     ASSERT_FALSE(golden.empty()) << GoldenPath(model);
-    EXPECT_TRUE(report == golden) << FirstDifference(golden, report);
+    EXPECT_TRUE(report == golden) << test::FirstDifference(golden, report);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllModelTypes, ReportGolden, testing::Range(0, kModelCount),

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/narrowband.h"
+#include "support/sessions.h"
 
 namespace kv {
 namespace {
@@ -12,11 +13,7 @@ RadioSession WithLmrChannel(double txfreq, CivilDate today, int model = 5) {
     RadioSession s;
     s.model = model;
     s.today = [today] { return today; };
-    s.settings.UsableGroups[kLmrGroup].Enable = true;
-    ChannelRecord& ch = s.settings.CHEXP[4];
-    ch.Enable = true;
-    ch.LmrExp = true;
-    ch.Txfreq = txfreq;
+    test::UseLmrChannel(s.settings, 4, txfreq);
     return s;
 }
 

@@ -1,4 +1,4 @@
-// kvtool run in-process: its exit status and what it printed.
+// kvtool run in-process, without the link's settling pauses: its exit status and what it printed.
 #pragma once
 
 #include <sstream>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/kvtool.h"
+#include "support/doubles.h"
 
 namespace kv::test {
 
@@ -17,7 +18,8 @@ struct ToolRun {
 
 inline ToolRun Kvtool(const std::vector<std::string>& args) {
     std::ostringstream out, err;
-    const int status = cli::RunKvtool(args, out, err);
+    UnpausedClock clock;
+    const int status = cli::RunKvtool(args, out, err, &clock);
     return {status, out.str(), err.str()};
 }
 

@@ -1,6 +1,7 @@
 #include "support/random_settings.h"
 
 #include "model/channel_plans.h"
+#include "rules/channel_lists.h"
 
 namespace kv::test {
 namespace {
@@ -44,10 +45,8 @@ void RandomSettings::Marine(ChannelRecord& ch, bool sel1) {
     ch.ScanMemory = Flag();
     ch.ChTag = ChannelName();
     ch.BaseCh = static_cast<int16_t>(Int(0, 255));
-    ch.TxEnable = Int(0, 3) != 0;
-    ch.TXPower = static_cast<uint8_t>(ch.TxEnable ? Int(1, 3) : 0);
-    ch.LowPower = ch.TXPower == 1;
-    ch.TxDisabled = !ch.TxEnable;
+    SetTransmit(ch, Int(0, 3) != 0);
+    SetLowPowerOnly(ch, Flag());
     ch.Duplex = static_cast<uint8_t>(Int(0, 3));
     ch.PowUp = Flag();
     ch.Scramble = static_cast<int16_t>(Int(0, 7));
@@ -61,9 +60,8 @@ void RandomSettings::LandMobile(ChannelRecord& ch, int model) {
     ch.Enable = Flag();
     ch.ScanMemory = Flag();
     ch.ChTag = ChannelName();
-    ch.TXPower = static_cast<uint8_t>(Int(0, 3));
-    ch.LowPower = ch.TXPower == 1;
-    ch.TxEnable = ch.TXPower != 0;  // power code 0: no transmission
+    SetTransmit(ch, Int(0, 3) != 0);
+    SetLowPowerOnly(ch, Flag());
     ch.ClockShift = Flag();
     ch.PowUp = Flag();
     ch.Scramble = static_cast<int16_t>(Int(0, 7));
@@ -77,11 +75,9 @@ void RandomSettings::LandMobile(ChannelRecord& ch, int model) {
     ch.Rxfreq = Int(0, 3) == 0 ? 0.0 : (1000000 + Int(1, 999999)) / 10000.0;
     ch.Txfreq = Int(0, 3) == 0 ? 0.0 : (1000000 + Int(1, 999999)) / 10000.0;
     if (HasTones(model)) {
-        ch.TxCTCSS = static_cast<int16_t>(Int(0, 62));
-        ch.RxCTCSS = static_cast<int16_t>(Int(0, 62));
-        ch.TxDCS = static_cast<int16_t>(Int(0, 208));
-        ch.RxDCS = static_cast<int16_t>(Int(0, 208));
-        ch.RxComp = ch.RxDCS <= 104 && Flag();
+        for (const bool transmit : {true, false})  // a tone of either kind, or none
+            Flag() ? SelectCtcss(ch, transmit, Int(0, 62)) : SelectDcs(ch, transmit, Int(0, 208));
+        ch.RxComp = Flag();
     }
 }
 
@@ -132,9 +128,11 @@ RadioSettings RandomSettings::Make(int model, bool sel1) {
     s.Atis.AtisCode = Digits(Int(0, 10));
     for (AtisCallSign& sign : s.Atis.CallSign) sign = {Text(kCallSignChars, 3), Text(kCallSignChars, 3)};
     for (int g = 0; g < 3; ++g)
-        for (ChannelRecord& ch : s.Marine(g)) {
+        for (int n = 0; n < kMarineSlots; ++n) {
+            ChannelRecord& ch = s.Marine(g)[n];
             Marine(ch, sel1);
-            KeepReceiveOnly(g, ch);  // as every load leaves a receive-only channel
+            ch.Position = static_cast<int16_t>(n);  // each record in its own slot
+            KeepReceiveOnly(g, ch);                 // as every load leaves a receive-only channel
         }
     for (ChannelRecord& ch : s.CHWX) {
         ch.Enable = Flag();

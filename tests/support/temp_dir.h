@@ -1,9 +1,11 @@
-// A folder of its own for one test, removed afterwards.
+// A folder of its own for one test, removed afterwards; files read and
+// written whole, and where two texts part.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,19 @@ inline void WriteText(const std::filesystem::path& path, const std::string& text
 inline void WriteAll(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The first line where two texts part, under the last section header before it, for a readable failure.
+inline std::string FirstDifference(const std::string& expected, const std::string& actual) {
+    std::istringstream e(expected), a(actual);
+    std::string section;
+    for (int line = 1;; ++line) {
+        std::string el, al;
+        const bool moreExpected = static_cast<bool>(std::getline(e, el));
+        if (!std::getline(a, al) && !moreExpected) return "no line differs";
+        if (el != al) return "line " + std::to_string(line) + section + ":\n  expected [" + el + "]\n  actual   [" + al + "]";
+        if (el.starts_with("[")) section = " in " + el;
+    }
 }
 
 }  // namespace kv::test

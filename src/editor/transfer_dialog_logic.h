@@ -6,6 +6,7 @@
 #include <string>
 
 #include "link/transfer_state.h"
+#include "util/texts.h"
 
 namespace kv {
 
@@ -19,8 +20,8 @@ struct ProgramChoices {
 class ConfigStore;
 ProgramChoices LoadProgramChoices(const ConfigStore& store);
 void SaveProgramChoices(ConfigStore& store, const ProgramChoices& choices);
-inline constexpr const char* kBackupChoice = "Back up the radio before programming";
-inline constexpr const char* kVerifyChoice = "Verify after programming";
+inline constexpr const char* kBackupChoice = KV_TEXT("Messages", "Back up the radio before programming");
+inline constexpr const char* kVerifyChoice = KV_TEXT("Messages", "Verify after programming");
 
 // One transfer, read or program, run when OK is pressed. Messages go
 // through the job's own prompt with the dialog's title.

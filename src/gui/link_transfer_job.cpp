@@ -4,6 +4,7 @@
 #include "link/safe_program.h"
 #include "link/transfers.h"
 #include "qt/qt_serial_line.h"
+#include "util/advice.h"
 
 namespace kv {
 
@@ -39,8 +40,8 @@ TransferOutcome LinkTransferJob::Run(TransferMode mode, TransferEvents& events) 
     if (outcome == TransferOutcome::Completed && mode == TransferMode::Read && !backupFolder_.empty()) {
         const SavedBackup kept = SaveReadBackup(backupFolder_, session_, std::chrono::system_clock::now());
         if (!kept.error.empty())
-            prompt_.Show({"The read could not be kept in the backups folder: " + kept.error,
-                          TransferTitle(TransferMode::Read), MessageIcon::Exclamation, Buttons::Ok});
+            prompt_.Show(Advised(Advice::BackupNotKept,
+                          TransferTitle(TransferMode::Read), MessageIcon::Exclamation, Buttons::Ok, {kept.error}));
     }
     return outcome;
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/services.h"
+#include "qt/translations.h"
 
 namespace kv {
 namespace {
@@ -27,13 +28,13 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
     LoadPictures();
     setObjectName("frmRadio_102");
     setModal(true);
-    setWindowTitle(QString::fromStdString(TransferTitle(mode)));
+    setWindowTitle(qt::Translated(TransferTitle(mode)));
     QFont arial("Arial");
     setFont(arial);
     resize(465, 290);
 
     auto* layout = new QVBoxLayout(this);
-    auto* message = new QLabel(QString::fromStdString(TransferInstructions()).replace("\r\n", "\n"), this);
+    auto* message = new QLabel(qt::Translated(TransferInstructions()), this);
     message->setObjectName("lblmess");
     layout->addWidget(message);
 
@@ -63,7 +64,7 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
 
     if (mode == TransferMode::Program && choices) {
         const auto box = [&](const char* caption, const char* name, bool& choice) {
-            auto* check = new QCheckBox(caption, this);
+            auto* check = new QCheckBox(qt::Term(caption), this);
             check->setObjectName(name);
             check->setChecked(choice);
             connect(check, &QCheckBox::toggled, this, [&choice](bool on) { choice = on; });
@@ -88,11 +89,11 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
     layout->addWidget(progressFrame_);
 
     auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton("OK", this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName("cmdOK");
-    cancel_ = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName("cmdCancel");
-    help_ = new QPushButton("Help", this);
+    help_ = new QPushButton(tr("Help"), this);
     help_->setObjectName("cmdHelp");
     help_->hide();
     buttons->addStretch();
@@ -164,9 +165,9 @@ void TransferDialog::Note(const std::string& text) {
     Pause(500, pauseScale_);
 }
 
-void TransferDialog::Phase(const std::string& text) { phase_->setText(QString::fromStdString(text)); }
+void TransferDialog::Phase(const std::string& text) { phase_->setText(qt::Translated(text)); }
 
-void TransferDialog::Waiting(const std::string& text) { waiting_->setText(QString::fromStdString(text)); }
+void TransferDialog::Waiting(const std::string& text) { waiting_->setText(qt::Translated(text)); }
 
 bool TransferDialog::Pump() {
     QApplication::processEvents();

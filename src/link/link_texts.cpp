@@ -76,7 +76,7 @@ std::string RegionMismatchDetail(int model, bool sel1, uint8_t radioRegion, uint
 std::string PortCheckAdvice(const std::string& port) { return AdviceText(Advice::PortCheck, {PortShown(port)}); }
 
 std::string MissingPortNote(const std::string& port) {
-    return port + ", the port chosen before, is not present: no port is chosen (Options > SerialPort).";
+    return AdviceText(Advice::MissingPort, {port});
 }
 
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing) {
@@ -107,11 +107,11 @@ std::string NoEchoText(const std::string& port, int seconds) {
 }
 
 std::string CableWaitText(const std::string& port) {
-    return "Testing the cable on " + PortShown(port) + ": waiting for its echo...";
+    return AdviceText(Advice::CableWait, {PortShown(port)});
 }
 
 std::string RadioWaitText(const std::string& port) {
-    return "Waiting for the radio on " + PortShown(port) + " to answer...";
+    return AdviceText(Advice::RadioWait, {PortShown(port)});
 }
 
 }  // namespace kv

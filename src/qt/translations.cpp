@@ -45,7 +45,9 @@ std::string Joined(const std::vector<std::string>& lines, size_t from, size_t to
     return text;
 }
 
-std::string TranslatedLine(const QTranslator& ours, const std::string& line) {
+// A value is a marked text, or a line of a row itself (a problem of a CSV
+// file in the line that names its row and column); no deeper.
+std::string TranslatedLine(const QTranslator& ours, const std::string& line, bool nested = false) {
     const auto match = MatchSource(line);
     if (!match) return line;
     const std::string source = Lookup(ours, match->source);
@@ -53,6 +55,7 @@ std::string TranslatedLine(const QTranslator& ours, const std::string& line) {
     std::vector<std::string> values = match->values;
     for (std::string& value : values)
         if (std::string translated = Lookup(ours, value); !translated.empty()) value = std::move(translated);
+        else if (!nested) value = TranslatedLine(ours, value, true);
     return Filled(source, values);
 }
 
@@ -96,6 +99,8 @@ std::string UseLanguage(const std::filesystem::path& folder, const std::string& 
     }
     return "en";
 }
+
+QString Term(const std::string& english) { return QCoreApplication::translate(kContext, english.c_str()); }
 
 QString Translated(const std::string& english) {
     const QTranslator* ours = Ours();

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <fstream>
 
+#include "editor/channel_csv.h"
 #include "link/link_texts.h"
 #include "support/temp_dir.h"
 #include "util/advice.h"
@@ -30,9 +31,10 @@ QString English(const std::string& text) { return QString::fromStdString(text).r
 // values, and every language translates the rows the window shows, each
 // value kept in its place.
 TEST_F(Translations, EveryRowOfTheMessageTableIsFoundAgainAndTranslatedWithItsValues) {
-    const std::vector<std::string> values{"<1>", "<2>", "<3>"};
+    const std::vector<std::string> values{"<1>", "<2>", "<3>", "<4>"};
     for (const AdviceRow& row : AdviceRows())
         for (const char* source : {row.text, row.detail}) {
+            if (!*source) continue;
             const std::string line = Filled(source, values);
             EXPECT_EQ(line.find('%'), std::string::npos) << source << ": a value more than the rows take";
             if (line == source) continue;  // looked up as it stands
@@ -45,6 +47,7 @@ TEST_F(Translations, EveryRowOfTheMessageTableIsFoundAgainAndTranslatedWithItsVa
         ASSERT_EQ(qt::UseLanguage(kBuilt, language), language) << "its .qm file loads";
         for (const AdviceRow& row : AdviceRows())
             for (const char* source : {row.text, row.detail}) {
+                if (!*source) continue;
                 const std::string line = Filled(source, values);
                 const QString shown = qt::Translated(line);
                 // kvtool's own rows stay English; their main text is the window's too.
@@ -53,6 +56,27 @@ TEST_F(Translations, EveryRowOfTheMessageTableIsFoundAgainAndTranslatedWithItsVa
                     EXPECT_EQ(shown.contains(value.c_str()), line.find(value) != std::string::npos)
                         << language << ": " << source;
             }
+    }
+    qt::UseLanguage(kBuilt, "en");
+}
+
+// A line of a CSV file's problems is translated whole, what is wrong in the
+// cell too; the column keeps the title the file has, whatever the language.
+TEST_F(Translations, ACsvProblemIsTranslatedWholeAndNamesTheFilesOwnColumn) {
+    std::vector<std::string> titles;
+    for (int model : {4, 5, 6})
+        for (int list = 0; list <= static_cast<int>(ChannelList::Exp); ++list)
+            for (CsvLayout layout : {CsvLayout::Kvprog, CsvLayout::Generic})
+                for (const std::string& title : CsvColumns(model, static_cast<ChannelList>(list), layout)) titles.push_back(title);
+    for (const char* language : {"nl", "de", "sv", "fr"}) {
+        ASSERT_EQ(qt::UseLanguage(kBuilt, language), language);
+        for (const std::string& title : titles) {
+            const std::string why = AdviceText(Advice::CsvNotFrequency, {"\"1x\""});
+            const QString shown = qt::Translated(AdviceText(Advice::CsvCell, {"3", title, why}));
+            const QString column = " " + QString::fromStdString(title);
+            EXPECT_TRUE(shown.contains(column + ":") || shown.contains(column + " :")) << language << ": " << shown.toStdString();
+            EXPECT_FALSE(shown.contains("row 3") || shown.contains("frequency in")) << language << ": " << shown.toStdString();
+        }
     }
     qt::UseLanguage(kBuilt, "en");
 }

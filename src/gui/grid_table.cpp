@@ -77,7 +77,8 @@ void GridTable::Refill(const std::vector<std::string>& titles, const std::vector
     QStringList headers;
     for (const std::string& t : titles) headers << QCoreApplication::translate("Columns", t.c_str());
     setHorizontalHeaderLabels(headers);
-    const auto isName = [&headers](int c) { return headers[c].contains("Name", Qt::CaseInsensitive); };
+    // Whether a column holds names is a fact of its English title.
+    const auto isName = [&titles](int c) { return Q(titles[static_cast<size_t>(c)]).contains("Name", Qt::CaseInsensitive); };
     setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount() && c < static_cast<int>(rows[static_cast<size_t>(r)].size()); ++c) {

@@ -60,7 +60,7 @@ int SaveScreenshots(MainWindow& window, const QString& folder) {
         dialog.Progress({.percent = 40});
         saved += dialog.grab().save(QDir(folder).filePath(mode == TransferMode::Read ? "transfer-read.png" : "transfer-program.png"));
     }
-    TransferDialog debug(TransferMode::Read, true, nullptr, &window, 0);
+    TransferDialog debug(TransferMode::Read, true, nullptr, &window);
     debug.resize(465, 290);
     debug.Note("status check.. OK");
     debug.Progress({.percent = 75});

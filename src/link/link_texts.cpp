@@ -110,6 +110,11 @@ std::string PartlyWrittenText(int written, int total) {
            std::to_string(total) + " blocks were written. Write again, or restore the backup.";
 }
 
+std::string RadioChangedText() {
+    return "The radio no longer holds what it held when it was read: another radio, or its memory changed. "
+           "Nothing was written. Program again to read it afresh.";
+}
+
 std::string NoEchoText(const std::string& port, int seconds) {
     return "Nothing came back from " + PortOrChosen(port) + " within " + std::to_string(seconds) +
            " s, not even the echo the programming cable gives of every byte: no cable answers on that port.\r\n" +

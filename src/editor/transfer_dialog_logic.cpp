@@ -54,10 +54,9 @@ void TransferDialogState::Start(TransferJob& job, TransferMode mode) {
     });
 }
 
-std::optional<TransferOutcome> TransferDialogState::Poll(WorkerStatus& status) {
+std::optional<TransferOutcome> TransferDialogState::Serve() {
     // A message box runs the window's events: the timer may tick inside it.
     if (!worker_ || asking_) return std::nullopt;
-    status = worker_->Status();
     if (const auto message = worker_->Question()) {
         Prompt* prompt = job_->prompt();
         asking_ = true;
@@ -67,7 +66,7 @@ std::optional<TransferOutcome> TransferDialogState::Poll(WorkerStatus& status) {
     }
     if (!ended_) return std::nullopt;
     std::exchange(join_, {})();
-    status = worker_->Status();
+    last_ = worker_->Status();
     worker_.reset();
     job_->Finish(mode_, outcome_);
     busy_ = false;

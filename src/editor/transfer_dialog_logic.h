@@ -64,10 +64,12 @@ public:
 
     // Prepares the job on this thread and starts it on its own.
     void Start(TransferJob& job, TransferMode mode);
-    // The timer's tick: what the worker reported last; a message it waits on
-    // is shown through the job's prompt and answered. Once the worker has
-    // ended, the job finishes here and its outcome is given.
-    std::optional<TransferOutcome> Poll(WorkerStatus& status);
+    // The timer's tick, in two halves: what the worker reported last (to be
+    // shown before any message), then Serve: a message it waits on is shown
+    // through the job's prompt and answered; once the worker has ended, the
+    // job finishes here and its outcome is given.
+    WorkerStatus Status() const { return worker_ ? worker_->Status() : last_; }
+    std::optional<TransferOutcome> Serve();
 
     bool busy() const { return busy_; }
     bool cancelRequested() const { return cancel_; }
@@ -80,6 +82,7 @@ private:
     TransferMode mode_ = TransferMode::Read;
     SteadyClock steady_;
     std::unique_ptr<WorkerLink> worker_;
+    WorkerStatus last_;
     std::function<void()> join_;
     std::atomic<bool> ended_{false};
     TransferOutcome outcome_ = TransferOutcome::Failed;

@@ -129,15 +129,17 @@ void TransferDialog::Start() {
 }
 
 void TransferDialog::Poll() {
-    WorkerStatus status;
-    const std::optional<TransferOutcome> outcome = state_.Poll(status);
-    if (state_.busy() || outcome) {
+    if (!state_.busy()) return;
+    const auto show = [this](const WorkerStatus& status) {
         Progress(status.progress);
         Phase(PhaseLine(status));
         Waiting(status.waiting);
         if (status.notes > 0) Note(status.note);
-    }
+    };
+    show(state_.Status());  // before a message the worker waits on
+    const std::optional<TransferOutcome> outcome = state_.Serve();
     if (!outcome) return;
+    show(state_.Status());
     timer_.stop();
     QApplication::restoreOverrideCursor();
     Waiting("");

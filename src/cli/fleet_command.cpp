@@ -48,7 +48,7 @@ std::string LogText(const std::string& path, const std::vector<FleetReport>& rep
     return path.ends_with(".json") ? FleetLogJson(reports) : FleetLogCsv(reports);
 }
 
-// What a port is doing: "ttyUSB0: Boat 3: Step 3 of 4: writing 45%".
+// What a port is doing: "ttyUSB0: Boat 3: Step 3 of 4: writing 3 of 718 blocks, 0:02 left 45%".
 std::string PortLine(const std::string& port, const std::vector<FleetReport>& reports, const SafeProgramPlan& plan) {
     const FleetReport* shown = nullptr;
     for (const FleetReport& r : reports)
@@ -57,7 +57,8 @@ std::string PortLine(const std::string& port, const std::vector<FleetReport>& re
     if (!shown) return line + "waiting";
     line += shown->label + ": ";
     if (shown->state == FleetState::Running)
-        return line + StepText(plan, shown->step) + " " + std::to_string(shown->percent) + "%";
+        return line + (shown->phase.empty() ? StepText(plan, shown->step) : shown->phase) + " " +
+               std::to_string(shown->percent) + "%";
     if (shown->state == FleetState::Connecting) return line + shown->message + " and press Enter";
     return line + FleetStateText(shown->state) + (shown->message.empty() ? "" : ": " + shown->message);
 }

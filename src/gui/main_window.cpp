@@ -798,7 +798,7 @@ void MainWindow::RunTransfer(TransferMode mode) {
     if (!ValidateActiveField()) return;
     if (!missingPort_.empty()) RebuildPortMenu();  // it may be back
     if (mode == TransferMode::Read && !ConfirmUnsaved()) return;
-    TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale, &e_.program);
+    TransferDialog dialog(mode, e_.debug, services_.transfers, this, &e_.program);
     dialog.exec();
     if (mode == TransferMode::Program) SaveProgramChoices(services_.store, e_.program);
     if (dialog.completed() && mode == TransferMode::Read) TakeRadioData();

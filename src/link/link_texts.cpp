@@ -102,6 +102,11 @@ Message PartlyWrittenMessage(int written, int total, const std::string& caption)
                    {std::to_string(written), std::to_string(total)});
 }
 
+std::string RadioChangedText() {
+    return "The radio no longer holds what it held when it was read: another radio, or its memory changed. "
+           "Nothing was written. Program again to read it afresh.";
+}
+
 std::string NoEchoText(const std::string& port, int seconds) {
     return AdviceText(Advice::NoEcho, {PortShown(port), std::to_string(seconds)}) + "\r\n" + PortCheckAdvice(port);
 }

@@ -206,7 +206,7 @@ TEST(SafeProgram, AWriteBrokenInTheMiddleCountsTheBlocksOfThatWriteAndSaysWhereT
     EXPECT_EQ(r.blocksPlanned, 4);
     const Texts shown = rig.Shown();
     ASSERT_GE(shown.size(), 2u);
-    EXPECT_EQ(shown[shown.size() - 2], PartlyWrittenText(1, 4));
+    EXPECT_EQ(shown[shown.size() - 2], PartlyWrittenMessage(1, 4, "").text);
     EXPECT_EQ(shown.back().rfind("The backup read before programming can be restored", 0), 0u) << shown.back();
 }
 
@@ -333,7 +333,7 @@ TEST(SafeProgram, CancelFromAnotherThreadInEachStep) {
     const Case cases[] = {
         {SafeProgramStep::Backup, 400, TransferOutcome::Cancelled, 0, true, ""},
         {SafeProgramStep::Preview, 400, TransferOutcome::Declined, 0, false, kNothingWritten},
-        {SafeProgramStep::Write, read + 3, TransferOutcome::Cancelled, 2, false, PartlyWrittenText(2, 4)},
+        {SafeProgramStep::Write, read + 3, TransferOutcome::Cancelled, 2, false, PartlyWrittenMessage(2, 4, "").text},
         {SafeProgramStep::Verify, read + 2 + 4 + 1, TransferOutcome::Cancelled, 4, true, kWrittenNotVerified},
     };
     for (const Case& c : cases) {

@@ -194,6 +194,7 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
     list(&worker);
     TransferState state;
     state.PortName = ports_[port];
+    state.Frontend = options_.frontend;
     CloneLink link({line, clock, worker, worker, nullptr, false}, state);
     SafeProgramPlan plan;
     plan.backup = options_.backup;

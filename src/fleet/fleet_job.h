@@ -74,6 +74,8 @@ struct FleetOptions {
     StartThread startThread;
     // Keeps a radio's whole read before the write; called one radio at a time.
     std::function<SavedBackup(const RadioSession&, const std::vector<uint8_t>&)> keep;
+    // Whose words a refusal's advice uses (a menu of the window, or kvtool's options).
+    Frontend frontend = Frontend::Window;
 };
 
 class FleetJob {

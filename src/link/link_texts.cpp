@@ -102,6 +102,12 @@ Message PartlyWrittenMessage(int written, int total, const std::string& caption)
                    {std::to_string(written), std::to_string(total)});
 }
 
+std::string ReceiveOnlyKeptText(const std::vector<std::string>& kept) {
+    std::string text = "The radio's memory gives receive-only channels another mode; the data keep them receive-only:";
+    for (const std::string& line : kept) text += "\r\n" + line;
+    return text + "\r\nProgram the radio to put it right.";
+}
+
 std::string RadioChangedText() {
     return "The radio no longer holds what it held when it was read: another radio, or its memory changed. "
            "Nothing was written. Program again to read it afresh.";

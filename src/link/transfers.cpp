@@ -182,11 +182,13 @@ void TransferRunner::ReadTransfer() {
     if (!ReadData(buffer)) return;
     // Bytes 0 and 1 keep their values; the rest is the radio's.
     std::copy(buffer.begin() + 2, buffer.end(), s_.image.bytes.begin() + 2);
-    DecodeImage(s_);
+    const std::vector<std::string> kept = DecodeImage(s_);
     s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
     state_.TransferDone = true;
     link_.Note("");
     link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
+    if (!kept.empty())
+        link_.context().prompt.Show({ReceiveOnlyKeptText(kept), link_.title(), MessageIcon::Exclamation, Buttons::Ok});
     CheckAfterChange(s_, link_.context().prompt, "Upload");
 }
 

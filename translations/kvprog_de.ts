@@ -1144,6 +1144,46 @@ Seit dem 1. Januar 2013 müssen Sie diese Kanäle auf schmale Bandbreite umstell
         <source>The %1 priority channel %2 is not in the imported list: the priority becomes Off.</source>
         <translation>Der Prioritätskanal %2 von %1 ist nicht in der importierten Liste: Die Priorität wird Aus.</translation>
     </message>
+    <message>
+        <source>Write every block</source>
+        <translation>Jeden Block schreiben</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory gives receive-only channels another mode; the data keep them receive-only:</source>
+        <translation>Der Speicher des Funkgeräts gibt Kanälen, die nur Empfang sind, eine andere Betriebsart; die Daten behalten sie als nur Empfang:</translation>
+    </message>
+    <message>
+        <source>Program the radio to put it right.</source>
+        <translation>Programmieren Sie das Funkgerät, um es zu berichtigen.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when it was read: another radio, or its memory changed. Nothing was written. Program again to read it afresh.</source>
+        <translation>Das Funkgerät enthält nicht mehr, was es beim Auslesen enthielt: ein anderes Funkgerät, oder sein Speicher hat sich geändert. Es wurde nichts geschrieben. Programmieren Sie erneut, um es neu auszulesen.</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3: %4</source>
+        <translation>[%1] %2=%3: %4</translation>
+    </message>
+    <message>
+        <source>reading the radio into a backup: %1 blocks</source>
+        <translation>Funkgerät in eine Sicherung auslesen: %1 Blöcke</translation>
+    </message>
+    <message>
+        <source>reading the radio: %1 blocks</source>
+        <translation>Funkgerät auslesen: %1 Blöcke</translation>
+    </message>
+    <message>
+        <source>writing %1 of %2 blocks</source>
+        <translation>Schreiben von %1 von %2 Blöcken</translation>
+    </message>
+    <message>
+        <source>reading back %1 blocks to verify</source>
+        <translation>Zurücklesen von %1 Blöcken zur Prüfung</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <translation>%1, noch %2</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

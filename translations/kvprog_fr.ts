@@ -1144,6 +1144,46 @@ Depuis le 1er janvier 2013, vous devez passer ces canaux en bande étroite.</tra
         <source>The %1 priority channel %2 is not in the imported list: the priority becomes Off.</source>
         <translation>Le canal prioritaire %2 de %1 n&apos;est pas dans la liste importée : la priorité passe à Désactivé.</translation>
     </message>
+    <message>
+        <source>Write every block</source>
+        <translation>Écrire chaque bloc</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory gives receive-only channels another mode; the data keep them receive-only:</source>
+        <translation>La mémoire de la radio donne un autre mode à des canaux en réception seule ; les données les gardent en réception seule :</translation>
+    </message>
+    <message>
+        <source>Program the radio to put it right.</source>
+        <translation>Programmez la radio pour la corriger.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when it was read: another radio, or its memory changed. Nothing was written. Program again to read it afresh.</source>
+        <translation>La radio ne contient plus ce qu&apos;elle contenait à la lecture : une autre radio, ou sa mémoire a changé. Rien n&apos;a été écrit. Programmez à nouveau pour la relire.</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3: %4</source>
+        <translation>[%1] %2=%3 : %4</translation>
+    </message>
+    <message>
+        <source>reading the radio into a backup: %1 blocks</source>
+        <translation>lecture de la radio dans une sauvegarde : %1 blocs</translation>
+    </message>
+    <message>
+        <source>reading the radio: %1 blocks</source>
+        <translation>lecture de la radio : %1 blocs</translation>
+    </message>
+    <message>
+        <source>writing %1 of %2 blocks</source>
+        <translation>écriture de %1 blocs sur %2</translation>
+    </message>
+    <message>
+        <source>reading back %1 blocks to verify</source>
+        <translation>relecture de %1 blocs pour vérification</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <translation>%1, reste %2</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

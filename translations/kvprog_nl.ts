@@ -1144,6 +1144,46 @@ Sinds 1 januari 2013 moet u deze kanalen op smalle bandbreedte zetten.</translat
         <source>The %1 priority channel %2 is not in the imported list: the priority becomes Off.</source>
         <translation>Het prioriteitskanaal %2 van %1 staat niet in de geïmporteerde lijst: de prioriteit wordt Uit.</translation>
     </message>
+    <message>
+        <source>Write every block</source>
+        <translation>Elk blok schrijven</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory gives receive-only channels another mode; the data keep them receive-only:</source>
+        <translation>Het geheugen van de marifoon geeft kanalen die alleen ontvangen een andere modus; de gegevens houden ze alleen ontvangen:</translation>
+    </message>
+    <message>
+        <source>Program the radio to put it right.</source>
+        <translation>Programmeer de marifoon om dit te herstellen.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when it was read: another radio, or its memory changed. Nothing was written. Program again to read it afresh.</source>
+        <translation>De marifoon bevat niet meer wat hij bij het uitlezen bevatte: een andere marifoon, of zijn geheugen is veranderd. Er is niets geschreven. Programmeer opnieuw om hem opnieuw uit te lezen.</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3: %4</source>
+        <translation>[%1] %2=%3: %4</translation>
+    </message>
+    <message>
+        <source>reading the radio into a backup: %1 blocks</source>
+        <translation>marifoon uitlezen naar een back-up: %1 blokken</translation>
+    </message>
+    <message>
+        <source>reading the radio: %1 blocks</source>
+        <translation>marifoon uitlezen: %1 blokken</translation>
+    </message>
+    <message>
+        <source>writing %1 of %2 blocks</source>
+        <translation>%1 van %2 blokken schrijven</translation>
+    </message>
+    <message>
+        <source>reading back %1 blocks to verify</source>
+        <translation>%1 blokken teruglezen ter controle</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <translation>%1, nog %2</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

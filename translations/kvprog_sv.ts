@@ -1144,6 +1144,46 @@ Sedan 1 januari 2013 måste du ändra dessa kanaler till smal bandbredd.</transl
         <source>The %1 priority channel %2 is not in the imported list: the priority becomes Off.</source>
         <translation>Prioritetskanalen %2 för %1 finns inte i den importerade listan: prioriteten blir Av.</translation>
     </message>
+    <message>
+        <source>Write every block</source>
+        <translation>Skriv varje block</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory gives receive-only channels another mode; the data keep them receive-only:</source>
+        <translation>Radions minne ger kanaler som endast är mottagning ett annat läge; data behåller dem som endast mottagning:</translation>
+    </message>
+    <message>
+        <source>Program the radio to put it right.</source>
+        <translation>Programmera radion för att rätta det.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when it was read: another radio, or its memory changed. Nothing was written. Program again to read it afresh.</source>
+        <translation>Radion innehåller inte längre det den innehöll när den lästes: en annan radio, eller så har dess minne ändrats. Ingenting skrevs. Programmera igen för att läsa den på nytt.</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3: %4</source>
+        <translation>[%1] %2=%3: %4</translation>
+    </message>
+    <message>
+        <source>reading the radio into a backup: %1 blocks</source>
+        <translation>läser radion till en säkerhetskopia: %1 block</translation>
+    </message>
+    <message>
+        <source>reading the radio: %1 blocks</source>
+        <translation>läser radion: %1 block</translation>
+    </message>
+    <message>
+        <source>writing %1 of %2 blocks</source>
+        <translation>skriver %1 av %2 block</translation>
+    </message>
+    <message>
+        <source>reading back %1 blocks to verify</source>
+        <translation>läser tillbaka %1 block för att verifiera</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <translation>%1, %2 kvar</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

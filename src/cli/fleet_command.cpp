@@ -14,6 +14,7 @@
 #include "cli/terminal_link.h"
 #include "files/backups.h"
 #include "files/file_io.h"
+#include "files/session_commands.h"
 #include "fleet/fleet_job.h"
 #include "fleet/fleet_setup.h"
 #include "qt/qt_serial_line.h"
@@ -48,7 +49,7 @@ std::string LogText(const std::string& path, const std::vector<FleetReport>& rep
     return path.ends_with(".json") ? FleetLogJson(reports) : FleetLogCsv(reports);
 }
 
-// What a port is doing: "ttyUSB0: Boat 3: Step 3 of 4: writing 45%".
+// What a port is doing: "ttyUSB0: Boat 3: Step 3 of 4: writing 3 of 718 blocks, 0:02 left 45%".
 std::string PortLine(const std::string& port, const std::vector<FleetReport>& reports, const SafeProgramPlan& plan) {
     const FleetReport* shown = nullptr;
     for (const FleetReport& r : reports)
@@ -57,7 +58,8 @@ std::string PortLine(const std::string& port, const std::vector<FleetReport>& re
     if (!shown) return line + "waiting";
     line += shown->label + ": ";
     if (shown->state == FleetState::Running)
-        return line + StepText(plan, shown->step) + " " + std::to_string(shown->percent) + "%";
+        return line + (shown->phase.empty() ? StepText(plan, shown->step) : shown->phase) + " " +
+               std::to_string(shown->percent) + "%";
     if (shown->state == FleetState::Connecting) return line + shown->message + " and press Enter";
     return line + FleetStateText(shown->state) + (shown->message.empty() ? "" : ": " + shown->message);
 }
@@ -69,7 +71,8 @@ public:
 
     int Run() {
         RadioSession templ;
-        if (const auto failed = LoadInput(io_, templ, o_.templateFile, -1)) return *failed;
+        std::vector<std::string> missing;
+        if (const auto failed = LoadInput(io_, templ, o_.templateFile, -1, &missing)) return *failed;
         if (const std::string problem = FleetTemplateProblem(templ); !problem.empty())
             return Fail(io_, "nothing written: " + problem);
         if (const std::string error = CheckFleetPorts(o_.ports); !error.empty()) return Fail(io_, "nothing written: " + error);
@@ -82,6 +85,9 @@ public:
         }
         if (const std::string error = CheckFleetPorts(devices); !error.empty()) return Fail(io_, "nothing written: " + error);
         TerminalPrompt prompt(io_.err, interactive_, o_.yes);
+        // Defaults in place of what a template cut short lacks reach no radio unasked.
+        if (!missing.empty() && prompt.Show(IncompleteDataQuestion(o_.templateFile, missing)) != Answer::Yes)
+            return Fail(io_, "nothing written: " + o_.templateFile + " is incomplete");
         if (CheckBeforeDownload(templ, prompt, "Download") == Answer::No)
             return Fail(io_, "nothing written: the narrowband question was answered No");
         const FileBytes csv = ReadFileBytes(o_.radios, kLargestRadiosCsv);
@@ -104,6 +110,7 @@ private:
         options.backup = o_.backup;
         options.verify = o_.verify;
         options.askToConnect = !o_.yes;
+        options.frontend = Frontend::Kvtool;
         options.openPort = [clock = io_.linkClock](const std::string& port) {
             const std::shared_ptr<Clock> given(clock, [](Clock*) {});  // not ours to delete
             return FleetOptions::PortLine{clock ? given : nullptr, std::make_shared<qt::QtSerialLine>(port)};

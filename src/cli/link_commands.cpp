@@ -69,6 +69,8 @@ public:
     void Waiting(const std::string& text) override {
         if (!text.empty()) err_ << (terminal_ ? "\n" : "") << text << "\n";
     }
+    // The steps of a program with backup or verify, with what they cost.
+    void Phase(const std::string& text) override { Waiting(text); }
     bool Pump() override { return interrupts_.TakeNew(); }
     void SetWhat(std::string what) {
         what_ = std::move(what);
@@ -230,6 +232,7 @@ struct ProgramOptions {
     int model = -1;
     bool verify = false;
     bool dryRun = false;
+    bool full = false;
     std::string backup;                    // a .hex file, or empty for the backups folder
     CLI::Option* backupOption = nullptr;  // given at all
 };
@@ -266,6 +269,7 @@ int RunProgram(const ProgramOptions& o, CommandIo& io) {
     plan.backup = o.backupOption && o.backupOption->count() > 0;
     plan.verify = o.verify;
     plan.dryRun = o.dryRun;
+    plan.everyBlock = o.full;
     plan.askBeforeWriting = isatty(STDIN_FILENO) != 0 && isatty(STDERR_FILENO) != 0 && !o.link.yes;
     const std::string file = o.backup;
     plan.backupRequired = !file.empty();
@@ -336,6 +340,9 @@ void AddLinkCommands(CLI::App& app, CommandSet& commands) {
                          "Read the whole radio first and keep it in this .hex file, or without a name in the "
                          "backups folder (kvtool backups); show what the write changes")
             ->expected(0, 1);
+    programCommand->add_flag("--full", program->full,
+                             "With --backup: write every block, not only those whose bytes the radio does not hold "
+                             "already");
     programCommand->add_flag("--dry-run", program->dryRun,
                              "Read the radio and print what the write would change; write nothing");
     commands.emplace_back(programCommand, [program](CommandIo& io) { return RunProgram(*program, io); });

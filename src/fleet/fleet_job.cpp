@@ -8,44 +8,6 @@
 #include "util/texts.h"
 
 namespace kv {
-namespace {
-
-std::string Flat(std::string text) {
-    for (size_t i; (i = text.find("\r\n")) != std::string::npos;) text.replace(i, 2, " ");
-    return text;
-}
-
-// A worker's prompt: no one watches a single radio, so a message is kept as
-// the radio's message (the first trouble) and a question gets its safe answer.
-class FleetPrompt : public Prompt {
-public:
-    Answer Show(const Message& m) override {
-        const bool trouble = m.icon == MessageIcon::Critical || m.icon == MessageIcon::Exclamation;
-        if (trouble && first_.empty()) first_ = Flat(TextWithDetail(m));
-        return m.buttons == Buttons::Ok ? Answer::Ok : SafeAnswer(m.buttons);
-    }
-    const std::string& first() const { return first_; }
-
-private:
-    std::string first_;
-};
-
-// A worker's events: the percent goes to the radio's report, and the job's
-// cancel reaches every wait of the link.
-class FleetEvents : public TransferEvents {
-public:
-    FleetEvents(std::function<void(int)> told, const std::atomic<bool>& cancel)
-        : told_(std::move(told)), cancel_(cancel) {}
-    void Progress(const TransferProgress& p) override { told_(p.percent); }
-    void Note(const std::string&) override {}
-    bool Pump() override { return cancel_; }
-
-private:
-    std::function<void(int)> told_;
-    const std::atomic<bool>& cancel_;
-};
-
-}  // namespace
 
 std::string FleetStateText(FleetState state) {
     switch (state) {
@@ -77,6 +39,8 @@ FleetJob::FleetJob(RadioSession templ, FleetRadios fleet, std::vector<std::strin
         reports_[i].port = fleet_.radios[i].port;
     }
     taken_.assign(fleet_.radios.size(), false);
+    links_.assign(ports_.size(), nullptr);
+    runningRadio_.assign(ports_.size(), -1);
     connected_.assign(ports_.size(), false);
     stopped_.assign(ports_.size(), false);
     started_.assign(ports_.size(), 0);
@@ -98,15 +62,9 @@ std::vector<std::pair<std::string, std::string>> FleetJob::FirstRadios() const {
     return firsts;
 }
 
-std::function<void()> FleetJob::StartThread(std::function<void()> work) {
-    if (options_.startThread) return options_.startThread(std::move(work));
-    auto thread = std::make_shared<std::thread>(std::move(work));
-    return [thread] { thread->join(); };
-}
-
 void FleetJob::Start() {
     running_ = static_cast<int>(ports_.size());
-    for (size_t p = 0; p < ports_.size(); ++p) joins_.push_back(StartThread([this, p] { Work(p); }));
+    for (size_t p = 0; p < ports_.size(); ++p) joins_.push_back(StartWorker(options_.startThread, [this, p] { Work(p); }));
 }
 
 bool FleetJob::WaitFor(std::chrono::milliseconds timeout) {
@@ -118,6 +76,8 @@ void FleetJob::Cancel() {
     {
         std::lock_guard lock(mutex_);
         cancel_ = true;
+        for (WorkerLink* link : links_)
+            if (link) link->Cancel();
     }
     wake_.notify_all();
 }
@@ -139,7 +99,16 @@ void FleetJob::Continue(const std::string& port, bool connected) {
 
 std::vector<FleetReport> FleetJob::Reports() const {
     std::lock_guard lock(mutex_);
-    return reports_;
+    std::vector<FleetReport> reports = reports_;
+    // A running radio's step and percent, as its link reported them last.
+    for (size_t p = 0; p < ports_.size(); ++p)
+        if (links_[p] && runningRadio_[p] >= 0) {
+            const WorkerStatus status = links_[p]->Status();
+            FleetReport& r = reports[static_cast<size_t>(runningRadio_[p])];
+            r.percent = status.progress.percent;
+            r.phase = PhaseLine(status);
+        }
+    return reports;
 }
 
 template <class F>
@@ -206,26 +175,6 @@ void FleetJob::Work(size_t port) {
 }
 
 bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
-    FleetPrompt prompt;
-    FleetEvents events([this, radio](int percent) { Update(radio, [percent](FleetReport& r) { r.percent = percent; }); },
-                       cancel_);
-    TransferState state;
-    state.PortName = ports_[port];
-    CloneLink link({line, clock, prompt, events, nullptr, false}, state);
-    SafeProgramPlan plan;
-    plan.backup = options_.backup;
-    plan.verify = options_.verify;
-    plan.askBeforeWriting = false;
-    plan.keep = [this](const RadioSession& s, const std::vector<uint8_t>& read) {
-        std::lock_guard lock(keepMutex_);  // two radios must not take one file name
-        return options_.keep ? options_.keep(s, read) : SavedBackup{{}, "no backups folder"};
-    };
-    plan.onStep = [this, radio](int step) {
-        Update(radio, [step](FleetReport& r) {
-            r.step = static_cast<SafeProgramStep>(step);
-            r.percent = 0;
-        });
-    };
     const Clock::Duration start = clock.Now();
     RadioSession session = templ_;
     if (const std::string why = ApplyRadioValues(session, fleet_.paths, fleet_.radios[static_cast<size_t>(radio)]); !why.empty()) {
@@ -235,14 +184,40 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
         });
         return true;
     }
+    // Nobody watches one radio: each message is kept when it is the first
+    // trouble and a question gets its safe answer.
+    WorkerLink worker(WorkerLink::Questions::SafeAnswer, clock);
+    const auto list = [&](WorkerLink* link) {
+        std::lock_guard lock(mutex_);
+        links_[port] = link;
+        runningRadio_[port] = link ? radio : -1;
+        if (link && cancel_) link->Cancel();
+    };
+    list(&worker);
+    TransferState state;
+    state.PortName = ports_[port];
+    state.Frontend = options_.frontend;
+    CloneLink link({line, clock, worker, worker, nullptr, false}, state);
+    SafeProgramPlan plan;
+    plan.backup = options_.backup;
+    plan.verify = options_.verify;
+    plan.askBeforeWriting = false;
+    plan.keep = [this](const RadioSession& s, const std::vector<uint8_t>& read) {
+        std::lock_guard lock(keepMutex_);  // two radios must not take one file name
+        return options_.keep ? options_.keep(s, read) : SavedBackup{{}, "no backups folder"};
+    };
+    plan.onStep = [this, radio](int step) {
+        Update(radio, [step](FleetReport& r) { r.step = static_cast<SafeProgramStep>(step); });
+    };
     const SafeProgramResult result = ProgramSafely(link, session, plan);
+    list(nullptr);
     const bool alreadyHeld = result.outcome == TransferOutcome::Declined && result.step == SafeProgramStep::Preview &&
                              result.preview.error.empty() && result.preview.changes.empty();
     Update(radio, [&](FleetReport& r) {
         r.step = result.step;
         r.backupPath = result.backupPath;
         r.blocksWritten = result.blocksWritten;
-        if (result.step >= SafeProgramStep::Write) r.blocksTotal = ProgramBlockCount(session);
+        if (result.step >= SafeProgramStep::Write) r.blocksTotal = result.blocksPlanned;
         r.seconds = std::chrono::duration<double>(clock.Now() - start).count();
         if (result.outcome == TransferOutcome::Completed) {
             r.state = options_.verify ? FleetState::Verified : FleetState::Programmed;
@@ -257,7 +232,7 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
                                 !result.verifyDifferences.empty();
             const bool cancelled = result.outcome == TransferOutcome::Cancelled || cancel_;
             r.state = partly ? FleetState::PartlyWritten : cancelled ? FleetState::Cancelled : FleetState::Failed;
-            r.message = !link.openError().empty() ? link.openError() : prompt.first();
+            r.message = !link.openError().empty() ? link.openError() : worker.FirstTrouble();
             if (partly && cancelled && r.message.empty()) r.message = "cancelled";
         }
     });

@@ -17,6 +17,7 @@
 #include "fleet/fleet_radios.h"
 #include "link/safe_program.h"
 #include "link/serial_line.h"
+#include "link/transfer_worker.h"
 
 namespace kv {
 
@@ -42,6 +43,7 @@ struct FleetReport {
     FleetState state = FleetState::Waiting;
     SafeProgramStep step = SafeProgramStep::Backup;
     int percent = 0;          // of the current step
+    std::string phase = {};   // the current step and what it costs, while it runs
     std::string message;      // why it failed, or what it is waiting for
     std::string backupPath;   // the radio's data before the write, when kept
     double seconds = 0;       // from its start to its end
@@ -69,9 +71,11 @@ struct FleetOptions {
     // Starts a port's work on a thread of its own and gives back how to wait
     // for its end (a std::thread when not given; a platform whose ports
     // want threads of their own kind gives its own).
-    std::function<std::function<void()>(std::function<void()> work)> startThread;
+    StartThread startThread;
     // Keeps a radio's whole read before the write; called one radio at a time.
     std::function<SavedBackup(const RadioSession&, const std::vector<uint8_t>&)> keep;
+    // Whose words a refusal's advice uses (a menu of the window, or kvtool's options).
+    Frontend frontend = Frontend::Window;
 };
 
 class FleetJob {
@@ -98,7 +102,6 @@ public:
     const std::vector<std::string>& ports() const { return ports_; }
 
 private:
-    std::function<void()> StartThread(std::function<void()> work);
     void Work(size_t port);
     // The next radio for the port, or -1 when none is left for it.
     int Take(size_t port);
@@ -122,6 +125,8 @@ private:
     std::vector<bool> stopped_;    // per port: Continue(false) was given
     std::vector<int> started_;     // per port: radios begun
     std::vector<int> firsts_;      // per port: its first radio, or -1
+    std::vector<WorkerLink*> links_;  // per port: the running radio's link, or none
+    std::vector<int> runningRadio_;  // per port: the radio it belongs to
     int running_ = 0;              // ports still working
     std::mutex keepMutex_;
     std::atomic<bool> cancel_{false};

@@ -20,7 +20,7 @@ std::string ShortPortName(const std::string& device) {
 FleetRow RowOf(const FleetReport& r, const SafeProgramPlan& plan) {
     FleetRow row{r.label, ShortPortName(r.port), FleetStateText(r.state), 0, r.message};
     if (r.state == FleetState::Running) {
-        row.state = StepText(plan, r.step);
+        row.state = r.phase.empty() ? StepText(plan, r.step) : r.phase;
         row.percent = r.percent;
     }
     if (Succeeded(r.state)) row.percent = 100;

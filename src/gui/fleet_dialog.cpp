@@ -11,6 +11,7 @@
 
 #include "files/backups.h"
 #include "files/data_file.h"
+#include "files/session_commands.h"
 #include "files/file_io.h"
 #include "qt/translations.h"
 #include "rules/narrowband.h"
@@ -155,8 +156,11 @@ void FleetDialog::ChooseTemplateFile() {
     if (path) {
         RadioSession templ;
         const DataFileResult loaded = LoadDataFile(templ, *path, std::nullopt);
+        const std::string name = path->filename().string();
         if (!loaded.ok) Tell(loaded.error, MessageIcon::Critical, AdviceText(Advice::FleetTemplateUnread));
-        else setup_.SetTemplate(std::move(templ), path->filename().string());
+        // Defaults in place of what a template cut short lacks reach no radio unasked.
+        else if (loaded.missing.empty() || services_.prompt.Show(IncompleteDataQuestion(name, loaded.missing)) == Answer::Yes)
+            setup_.SetTemplate(std::move(templ), name);
     }
     const bool fromFile = setup_.templateName() != kCurrentData;
     templateFile_->setChecked(fromFile);

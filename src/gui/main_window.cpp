@@ -793,12 +793,14 @@ void MainWindow::TransferProgram() {
         services_.prompt.Show(ChannelIncompleteMessage(incomplete));
         return;
     }
-    // Data a file cut short left at other values reach no radio unasked.
+    if (ConfirmIncompleteData()) RunTransfer(TransferMode::Program);
+}
+
+// Data a file cut short left at other values reach no radio unasked.
+bool MainWindow::ConfirmIncompleteData() {
     const std::string file = e_.currentFile.filename().string();
-    if (!e_.incompleteFile.empty() && e_.incompleteFile == e_.currentFile &&
-        services_.prompt.Show(IncompleteDataQuestion(file, e_.missingParts)) != Answer::Yes)
-        return;
-    RunTransfer(TransferMode::Program);
+    return e_.incompleteFile.empty() || e_.incompleteFile != e_.currentFile ||
+           services_.prompt.Show(IncompleteDataQuestion(file, e_.missingParts)) == Answer::Yes;
 }
 
 std::unique_ptr<FleetDialog> MainWindow::NewFleetDialog() {
@@ -806,7 +808,7 @@ std::unique_ptr<FleetDialog> MainWindow::NewFleetDialog() {
 }
 
 void MainWindow::TransferFleet() {
-    if (!ValidateActiveField()) return;
+    if (!ValidateActiveField() || !ConfirmIncompleteData()) return;
     NewFleetDialog()->exec();
     SaveProgramChoices(services_.store, e_.program);
 }
@@ -815,7 +817,7 @@ void MainWindow::RunTransfer(TransferMode mode) {
     if (!ValidateActiveField()) return;
     if (!missingPort_.empty()) RebuildPortMenu();  // it may be back
     if (mode == TransferMode::Read && !ConfirmUnsaved()) return;
-    TransferDialog dialog(mode, e_.debug, services_.transfers, this, services_.pauseScale, &e_.program);
+    TransferDialog dialog(mode, e_.debug, services_.transfers, this, &e_.program);
     dialog.exec();
     if (mode == TransferMode::Program) SaveProgramChoices(services_.store, e_.program);
     if (dialog.completed() && mode == TransferMode::Read) TakeRadioData();

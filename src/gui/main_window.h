@@ -139,6 +139,7 @@ private:
     void ShowModified();
     void Refresh();  // after the data changed as a whole
     void RunTransfer(TransferMode mode);
+    bool ConfirmIncompleteData();
     void SetMissingPort(const std::string& device);
     void OnFocusChanged(QWidget* old, QWidget* now);
     bool SaveTo(const std::filesystem::path& path);

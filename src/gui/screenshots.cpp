@@ -96,11 +96,11 @@ int SaveAll(MainWindow& window, const QString& folder, QSize size) {
     }
     ProgramChoices choices;
     for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
-        TransferDialog dialog(mode, false, nullptr, &window, 1, mode == TransferMode::Program ? &choices : nullptr);
+        TransferDialog dialog(mode, false, nullptr, &window, mode == TransferMode::Program ? &choices : nullptr);
         dialog.Progress({.percent = 40});
         saved += dialog.grab().save(QDir(folder).filePath(mode == TransferMode::Read ? "transfer-read.png" : "transfer-program.png"));
     }
-    TransferDialog debug(TransferMode::Read, true, nullptr, &window, 0);
+    TransferDialog debug(TransferMode::Read, true, nullptr, &window);
     debug.Note("status check.. OK");
     debug.Progress({.percent = 75});
     saved += debug.grab().save(QDir(folder).filePath("transfer-read-debug.png"));

@@ -22,9 +22,12 @@ QSvgWidget* Picture(const char* resource, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, QWidget* parent, int pauseScale,
-                               ProgramChoices* choices)
-    : QDialog(parent), mode_(mode), debug_(debug), pauseScale_(pauseScale), job_(job) {
+namespace {
+constexpr int kPollMilliseconds = 50;
+}  // namespace
+
+TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, QWidget* parent, ProgramChoices* choices)
+    : QDialog(parent), mode_(mode), debug_(debug), job_(job) {
     LoadPictures();
     setObjectName("frmRadio_102");
     setModal(true);
@@ -69,9 +72,14 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
             check->setChecked(choice);
             connect(check, &QCheckBox::toggled, this, [&choice](bool on) { choice = on; });
             layout->addWidget(check);
+            return check;
         };
-        box(kBackupChoice, "chkBackup", choices->backup);
+        QCheckBox* backup = box(kBackupChoice, "chkBackup", choices->backup);
         box(kVerifyChoice, "chkVerify", choices->verify);
+        // Without a backup read every block is written anyway.
+        QCheckBox* everyBlock = box(kEveryBlockChoice, "chkEveryBlock", choices->everyBlock);
+        everyBlock->setEnabled(backup->isChecked());
+        connect(backup, &QCheckBox::toggled, everyBlock, &QCheckBox::setEnabled);
     }
 
     phase_ = new QLabel(this);
@@ -107,6 +115,7 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
     resize(width(), std::max(height(), sizeHint().height()));  // room for the program choices
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::Start);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::CancelPressed);
+    connect(&timer_, &QTimer::timeout, this, &TransferDialog::Poll);
     Note("starting at debug mode..");
     Progress({});
 }
@@ -116,12 +125,28 @@ void TransferDialog::Start() {
     ok_->setEnabled(false);
     help_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TransferOutcome outcome = state_.Start(*job_, mode_, *this);
+    state_.Start(*job_, mode_);
+    timer_.start(kPollMilliseconds);
+}
+
+void TransferDialog::Poll() {
+    if (!state_.busy()) return;
+    const auto show = [this](const WorkerStatus& status) {
+        Progress(status.progress);
+        Phase(PhaseLine(status));
+        Waiting(status.waiting);
+        if (status.notes > 0) Note(status.note);
+    };
+    show(state_.Status());  // before a message the worker waits on
+    const std::optional<TransferOutcome> outcome = state_.Serve();
+    if (!outcome) return;
+    show(state_.Status());
+    timer_.stop();
     QApplication::restoreOverrideCursor();
     Waiting("");
     ok_->setEnabled(true);
     help_->setEnabled(true);
-    if (outcome == TransferOutcome::Completed) {
+    if (*outcome == TransferOutcome::Completed) {
         completed_ = true;
         accept();
     }
@@ -160,18 +185,11 @@ void TransferDialog::resizeEvent(QResizeEvent* event) {
 }
 
 void TransferDialog::Note(const std::string& text) {
-    if (!debug_) return;
-    monitor_->setText(QString::fromStdString(text));
-    Pause(500, pauseScale_);
+    if (debug_) monitor_->setText(QString::fromStdString(text));
 }
 
 void TransferDialog::Phase(const std::string& text) { phase_->setText(qt::Translated(text)); }
 
 void TransferDialog::Waiting(const std::string& text) { waiting_->setText(qt::Translated(text)); }
-
-bool TransferDialog::Pump() {
-    QApplication::processEvents();
-    return state_.cancelRequested();
-}
 
 }  // namespace kv

@@ -102,6 +102,19 @@ Message PartlyWrittenMessage(int written, int total, const std::string& caption)
                    {std::to_string(written), std::to_string(total)});
 }
 
+std::string ReceiveOnlyKeptText(const std::vector<std::string>& kept) {
+    std::string text =
+        KV_TEXT("Messages", "The radio's memory gives receive-only channels another mode; the data keep them receive-only:");
+    for (const std::string& line : kept) text += "\r\n" + line;
+    return text + "\r\n" + KV_TEXT("Messages", "Program the radio to put it right.");
+}
+
+std::string RadioChangedText() {
+    return KV_TEXT("Messages",
+                   "The radio no longer holds what it held when it was read: another radio, or its memory changed. "
+                   "Nothing was written. Program again to read it afresh.");
+}
+
 std::string NoEchoText(const std::string& port, int seconds) {
     return AdviceText(Advice::NoEcho, {PortShown(port), std::to_string(seconds)}) + "\r\n" + PortCheckAdvice(port);
 }

@@ -53,6 +53,12 @@ std::string PortBusyText(const std::string& port, const std::string& holder);
 
 // After a program transfer that failed or was cancelled after its first write.
 Message PartlyWrittenMessage(int written, int total, const std::string& caption);
+// After a read whose memory gave a receive-only channel another mode: what
+// the data keep instead ("[CHUSA35] Duplex=1: channel 70 receives only, kept simplex").
+std::string ReceiveOnlyKeptText(const std::vector<std::string>& kept);
+// Before a write that stopped because the radio's own bytes were not those
+// it held when it was read in the same connection.
+std::string RadioChangedText();
 
 // After a connection that heard not even the cable's echo within `seconds`:
 // nothing answers on the port; then the port advice.

@@ -19,10 +19,7 @@ std::vector<uint8_t> ImageAfterProgram(const RadioSession& data, const std::vect
     // As the transfer does: the radio keeps its byte 90 and one bit of the
     // selection byte, and the image is marked as programmed.
     RadioImage& image = written.image;
-    image[clone::RadioOwnedByte] = after[clone::RadioOwnedByte];
-    image[clone::SelectionByte] = static_cast<uint8_t>((image[clone::SelectionByte] & ~clone::kRadioSelectionBit) |
-                                                       (after[clone::SelectionByte] & clone::kRadioSelectionBit));
-    image[clone::ProgramMark] = clone::kProgramMarkValue;
+    TakeRadioOwnBytes(image, after[clone::RadioOwnedByte], after[clone::SelectionByte]);
     for (int a : ProgrammedAddresses(written)) after[static_cast<size_t>(a)] = image[a];
     return after;
 }

@@ -1,6 +1,7 @@
 // Programming a radio without fear: read it first and keep the read as a
-// backup, show what the write changes and ask, write, then read the written
-// blocks back and compare. The window and kvtool run the same steps.
+// backup, show what the write changes and ask, write only what the radio
+// does not hold already, then read the written blocks back and compare; all
+// in one connection. The window, kvtool and the fleet run the same steps.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,9 @@ struct SafeProgramPlan {
     // A backup that cannot be kept stops before the write without asking
     // (a backup file the user named); else it is a question.
     bool backupRequired = false;
+    // After a read: write every step of the program table, not only those
+    // whose bytes the radio does not hold already.
+    bool everyBlock = false;
 };
 
 enum class SafeProgramStep { Backup, Preview, Write, Verify, Done };
@@ -37,13 +41,21 @@ struct SafeProgramResult {
     std::string backupPath;                          // the kept read, if any
     ProgrammingDiff preview;                         // what the write changes (after a read)
     std::vector<int> verifyDifferences;              // addresses the radio holds otherwise
-    int blocksWritten = 0;                           // write steps the radio may hold
+    int blocksWritten = 0;                           // write steps the radio may hold, of
+    int blocksPlanned = 0;                           // the steps the write set out to send
 };
 
 SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const SafeProgramPlan& plan);
 
-// "Step 1 of 3: reading the radio into a backup", for the steps the plan runs; "" for Done.
-std::string StepText(const SafeProgramPlan& plan, SafeProgramStep step);
+// What a step costs: blocks to read, or to write of the table's.
+struct StepCost {
+    int blocks = 0;
+    int of = 0;
+};
+// "Step 1 of 4: reading the radio into a backup: 849 blocks", "Step 3 of 4:
+// writing 3 of 718 blocks", for the steps the plan runs; without a cost
+// only the step; "" for Done.
+std::string StepText(const SafeProgramPlan& plan, SafeProgramStep step, StepCost cost = {});
 
 // "This write changes 3 settings:" and the first lines of the changes.
 std::string PreviewText(const ProgrammingDiff& preview);

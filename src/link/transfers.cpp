@@ -68,70 +68,86 @@ std::vector<int> ReadBlocks(int lastAddress) {
     return blocks;
 }
 
-std::vector<int> DifferencesAfterProgram(const RadioSession& s, const std::vector<uint8_t>& radio) {
-    std::vector<int> differences;
-    for (int a : ProgrammedAddresses(s))
-        if (static_cast<size_t>(a) >= radio.size() || radio[static_cast<size_t>(a)] != s.image[a])
-            differences.push_back(a);
-    return differences;
+void TakeRadioOwnBytes(RadioImage& image, uint8_t radioOwnByte, uint8_t radioSelection) {
+    image[clone::RadioOwnedByte] = radioOwnByte;
+    image[clone::SelectionByte] = static_cast<uint8_t>((image[clone::SelectionByte] & ~clone::kRadioSelectionBit) |
+                                                       (radioSelection & clone::kRadioSelectionBit));
+    image[clone::ProgramMark] = clone::kProgramMarkValue;
+}
+
+std::vector<Span> ProgramSteps(const RadioSession& s, const RadioImage& image, const std::vector<uint8_t>* radio) {
+    const auto held = [&](Span w) {
+        return radio && w.end() <= static_cast<int>(radio->size()) &&
+               std::equal(image.bytes.begin() + w.address, image.bytes.begin() + w.end(), radio->begin() + w.address);
+    };
+    std::vector<Span> steps;
+    for (int a = clone::FirstBlock; a <= image.lastAddress; a += clone::kBlockSize)
+        for (Span w : ProgramWrites(s, a))
+            if (!held(w)) steps.push_back(w);
+    return steps;
+}
+
+std::vector<int> BlocksOf(const std::vector<Span>& steps) {
+    std::vector<int> blocks;
+    for (Span w : steps)
+        if (blocks.empty() || blocks.back() != clone::BlockOf(w.address)) blocks.push_back(clone::BlockOf(w.address));
+    return blocks;
 }
 
 // ---- The OK button ----------------------------------------------------------
 
 TransferOutcome TransferRunner::Run() {
-    state_.BusyFlag = true;
-    state_.TransferDone = false;
-    blocksWritten_ = 0;
-    link_.SetTitle(TransferTitle(state_.TransferMode));
-    link_.Note("startsync...");
-    if (!link_.Connect()) {
-        link_.Note("can not syncing!!");
-        link_.ClosePort();
-        state_.BusyFlag = false;
-        const TransferOutcome outcome = state_.CancelFlag ? TransferOutcome::Cancelled : TransferOutcome::NotConnected;
-        TellTrouble(outcome);
-        return outcome;
-    }
-    link_.Note("sync ok");
+    if (!Connect()) return Outcome();
     if (state_.TransferMode == TransferMode::Read) {
         ReadTransfer();
     } else {
-        if (CheckBeforeDownload(s_, link_.context().prompt, "Download") == Answer::No) {
+        if (!PrepareProgram()) {
             link_.ClosePort();
             state_.BusyFlag = false;
             return TransferOutcome::Declined;
         }
-        EncodeImage(s_);
-        NormalizeImage(s_);
-        ImageChecksum(s_.image);
         ProgramTransfer();
     }
-    link_.ClosePort();
-    state_.BusyFlag = false;
-    TellTrouble(Outcome());
-    return Outcome();
+    return End();
 }
 
-TransferOutcome TransferRunner::ReadRaw(std::vector<uint8_t>& buffer, const std::string& title) {
+bool TransferRunner::Connect() {
     state_.BusyFlag = true;
     state_.TransferDone = false;
-    link_.SetTitle(title);
-    buffer.assign(s_.image.bytes.begin(), s_.image.bytes.begin() + s_.image.size());
-    if (link_.Connect() && OpenTransfer(title)) {
-        ReadData(buffer);
-        state_.TransferDone = !state_.ErrorFlag && !state_.CancelFlag;
-    } else if (!state_.CancelFlag) {
-        state_.ErrorFlag = true;
+    blocksWritten_ = blocksPlanned_ = 0;
+    writeBroke_ = radioChanged_ = connected_ = false;
+    written_.clear();
+    link_.SetTitle(TransferTitle(state_.TransferMode));
+    link_.Note("startsync...");
+    if (link_.Connect()) {
+        link_.Note("sync ok");
+        return connected_ = true;
     }
+    link_.Note("can not syncing!!");
+    End();
+    return false;
+}
+
+bool TransferRunner::PrepareProgram() {
+    if (CheckBeforeDownload(s_, link_.context().prompt, "Download") == Answer::No) return false;
+    EncodeImage(s_);
+    NormalizeImage(s_);
+    ImageChecksum(s_.image);
+    return true;
+}
+
+TransferOutcome TransferRunner::End() {
     link_.ClosePort();
     state_.BusyFlag = false;
-    TellTrouble(Outcome());
-    return Outcome();
+    const TransferOutcome outcome = Outcome();
+    TellTrouble(outcome);
+    return outcome;
 }
 
 TransferOutcome TransferRunner::Outcome() const {
     if (state_.TransferDone) return TransferOutcome::Completed;
-    return state_.CancelFlag ? TransferOutcome::Cancelled : TransferOutcome::Failed;
+    if (state_.CancelFlag) return TransferOutcome::Cancelled;
+    return connected_ ? TransferOutcome::Failed : TransferOutcome::NotConnected;
 }
 
 void TransferRunner::TellTrouble(TransferOutcome outcome) {
@@ -142,7 +158,9 @@ void TransferRunner::TellTrouble(TransferOutcome outcome) {
     // that showed none (a connection that never synchronised) gets one.
     if (const std::string detail = link_.TroubleDetail(); !detail.empty() && !link_.troubleTold())
         prompt.Show({text::kCommunicationError, title, MessageIcon::Critical, Buttons::Ok, detail});
-    if (blocksWritten_ > 0) prompt.Show(PartlyWrittenMessage(blocksWritten_, ProgramBlockCount(s_), title));
+    if (radioChanged_)
+        prompt.Show({RadioChangedText(), title, MessageIcon::Exclamation, Buttons::Ok});
+    if (writeBroke_ && blocksWritten_ > 0) prompt.Show(PartlyWrittenMessage(blocksWritten_, blocksPlanned_, title));
 }
 
 bool TransferRunner::OpenTransfer(const std::string& title) {
@@ -161,15 +179,16 @@ void TransferRunner::ReadTransfer() {
     if (!OpenTransfer(text::kReadFromRadio)) return;
     link_.Note("radio reading...");
     std::vector<uint8_t> buffer(s_.image.bytes.begin(), s_.image.bytes.begin() + s_.image.size());
-    ReadData(buffer);
-    if (state_.ErrorFlag || state_.CancelFlag) return;
+    if (!ReadData(buffer)) return;
     // Bytes 0 and 1 keep their values; the rest is the radio's.
     std::copy(buffer.begin() + 2, buffer.end(), s_.image.bytes.begin() + 2);
-    DecodeImage(s_);
+    const std::vector<std::string> kept = DecodeImage(s_);
     s_.region = RegionFromByte(s_.model, s_.image[map::RegionByte]);
     state_.TransferDone = true;
     link_.Note("");
     link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
+    if (!kept.empty())
+        link_.context().prompt.Show({ReceiveOnlyKeptText(kept), link_.title(), MessageIcon::Exclamation, Buttons::Ok});
     CheckAfterChange(s_, link_.context().prompt, "Upload");
 }
 
@@ -246,26 +265,26 @@ void TransferRunner::CheckIdentity(const std::vector<uint8_t>& check, const std:
     if (link_.context().prompt.Show(ask) == Answer::No) state_.ErrorFlag = true;
 }
 
-void TransferRunner::Progress(int address) {
-    const int last = s_.image.lastAddress;
+void TransferRunner::Progress(int address, size_t done, size_t total) {
     TransferProgress p;
-    p.percent = std::min(100, static_cast<int>(std::lround(address * 100.0 / last)));
-    p.steps = (last + 1 - clone::FirstBlock) / clone::kBlockSize;
-    p.step = std::clamp((address - clone::FirstBlock) / clone::kBlockSize, 0, p.steps);
+    p.percent = std::min(100, static_cast<int>(std::lround(address * 100.0 / s_.image.lastAddress)));
+    p.step = static_cast<int>(done);
+    p.steps = static_cast<int>(total);
     link_.context().events.Progress(p);
 }
 
-void TransferRunner::ReadData(std::vector<uint8_t>& buffer) {
+bool TransferRunner::ReadData(std::vector<uint8_t>& buffer, std::vector<int> blocks, bool last) {
     if (!link_.PortOpen()) {
         state_.ErrorFlag = true;
-        return;
+        return false;
     }
+    if (blocks.empty()) blocks = ReadBlocks(s_.image.lastAddress);
     link_.Waiting("");  // the progress speaks from here on
-    Progress(0);
+    Progress(0, 0, blocks.size());
     bool cancelled = false;
-    for (int a : ReadBlocks(s_.image.lastAddress)) {
-        Progress(a);
-        link_.ReadBlock(buffer, a, clone::kBlockSize);
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        Progress(blocks[i], i, blocks.size());
+        link_.ReadBlock(buffer, blocks[i], clone::kBlockSize);
         // A cancel usually fails the exchange too; it still ends as a cancel.
         if (state_.CancelFlag) {
             cancelled = true;
@@ -273,14 +292,16 @@ void TransferRunner::ReadData(std::vector<uint8_t>& buffer) {
         }
         if (state_.ErrorFlag) break;
     }
-    if (!cancelled) Progress(s_.image.lastAddress + 1);
+    const bool ok = !cancelled && !state_.ErrorFlag;
+    if (!cancelled) Progress(s_.image.lastAddress + 1, blocks.size(), blocks.size());
     if (cancelled) link_.AbortTransfer();
-    link_.ClosePort();
-    if (cancelled) return;
+    if (last || !ok) link_.ClosePort();
+    if (cancelled) return false;
     if (state_.ErrorFlag)
         link_.ShowError(text::kCommunicationError, text::kReadFromRadio);
-    else
+    else if (last)
         link_.Pause(kAfterTransferPause);
+    return ok;
 }
 
 // ---- Program ----------------------------------------------------------------
@@ -288,53 +309,63 @@ void TransferRunner::ReadData(std::vector<uint8_t>& buffer) {
 void TransferRunner::ProgramTransfer() {
     if (!OpenTransfer(text::kProgramToRadio)) return;
     link_.Note("radio writing...");
-    WriteData();
-    if (state_.ErrorFlag || state_.CancelFlag) return;
+    if (!WriteData()) return;
     state_.TransferDone = true;
     link_.Note("");
-    if (tellCompletion_)
-        link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
+    link_.context().prompt.Show({text::kComplete, link_.title(), MessageIcon::Information, Buttons::Ok});
 }
 
-void TransferRunner::WriteData() {
+bool TransferRunner::WriteData(const std::vector<uint8_t>* radio, bool everyStep, bool last) {
     if (!link_.PortOpen()) {
         state_.ErrorFlag = true;
-        return;
+        return false;
     }
     link_.Waiting("");
-    Progress(0);
+    Progress(0, 0, 0);
     RadioImage& image = s_.image;
     const std::span<uint8_t> bytes(image.bytes.data(), static_cast<size_t>(image.size()));
     // The radio keeps its own byte 90 and one bit of the selection byte.
     link_.ReadBlock(bytes, clone::RadioOwnedByte, 1);
     const uint8_t ours = image[clone::SelectionByte];
     if (!state_.ErrorFlag && !state_.CancelFlag) link_.ReadBlock(bytes, clone::SelectionByte, 1);
-    Progress(clone::FirstBlock);
+    Progress(clone::FirstBlock, 0, 0);
     link_.Pause(kAfterPreamblePause);
     // Without the radio's own bytes nothing is written: they would be lost.
     bool stop = state_.ErrorFlag || state_.CancelFlag;
-    if (!stop) {
-        image[clone::SelectionByte] = static_cast<uint8_t>((ours & ~clone::kRadioSelectionBit) |
-                                                           (image[clone::SelectionByte] & clone::kRadioSelectionBit));
-        image[clone::ProgramMark] = clone::kProgramMarkValue;
+    // Bytes of its own other than it held when it was read: the radio is
+    // not as read (another radio, or changed since), and what it was read
+    // to hold says nothing of what a write may leave out.
+    const auto same = [&](int a) { return (*radio)[static_cast<size_t>(a)] == image[a]; };
+    if (!stop && radio && (!same(clone::RadioOwnedByte) || !same(clone::SelectionByte))) {
+        radioChanged_ = stop = true;
+        state_.ErrorFlag = true;
     }
-    for (int a = clone::FirstBlock; !stop && a <= image.lastAddress; a += clone::kBlockSize) {
-        Progress(a);
-        // Stop at the first failed write: a later success in the same step
-        // must not hide it.
-        for (Span w : ProgramWrites(s_, a)) {
-            // Acknowledged, or sent and its answer lost: the radio may hold it.
-            if (link_.WriteBlock(image, w.address, w.length)) ++blocksWritten_;
-            if ((stop = state_.ErrorFlag || state_.CancelFlag)) break;
+    const uint8_t radioSelection = image[clone::SelectionByte];
+    image[clone::SelectionByte] = ours;
+    if (!stop) TakeRadioOwnBytes(image, image[clone::RadioOwnedByte], radioSelection);
+    const std::vector<Span> steps = ProgramSteps(s_, image, everyStep ? nullptr : radio);
+    blocksPlanned_ = static_cast<int>(steps.size());
+    for (size_t i = 0; !stop && i < steps.size(); ++i) {
+        Progress(steps[i].address, i, steps.size());
+        // Acknowledged, or sent and its answer lost: the radio may hold it.
+        // Stop at the first failed write: a later success in the same 16-byte
+        // step must not hide it.
+        if (link_.WriteBlock(image, steps[i].address, steps[i].length)) {
+            ++blocksWritten_;
+            written_.push_back(steps[i]);
         }
+        stop = state_.ErrorFlag || state_.CancelFlag;
     }
-    if (!state_.ErrorFlag && !state_.CancelFlag) Progress(image.lastAddress + 1);
-    link_.ClosePort();
-    if (state_.CancelFlag) return;
-    if (state_.ErrorFlag)
+    const bool ok = !state_.ErrorFlag && !state_.CancelFlag;
+    writeBroke_ = !ok && !radioChanged_;
+    if (ok) Progress(image.lastAddress + 1, steps.size(), steps.size());
+    if (last || !ok) link_.ClosePort();
+    if (state_.CancelFlag) return false;
+    if (state_.ErrorFlag && !radioChanged_)
         link_.ShowError(text::kCommunicationError, text::kProgramToRadio);
-    else
+    else if (last && ok)
         link_.Pause(kAfterTransferPause);
+    return ok;
 }
 
 }  // namespace kv

@@ -46,8 +46,9 @@ std::string Joined(const std::vector<std::string>& lines, size_t from, size_t to
 }
 
 // A value is a marked text, or a line of a row itself (a problem of a CSV
-// file in the line that names its row and column); no deeper.
-std::string TranslatedLine(const QTranslator& ours, const std::string& line, bool nested = false) {
+// file in the line that names its row and column; a step in the line that
+// adds the time left, and its blocks in the step); no deeper.
+std::string TranslatedLine(const QTranslator& ours, const std::string& line, int depth = 0) {
     const auto match = MatchSource(line);
     if (!match) return line;
     const std::string source = Lookup(ours, match->source);
@@ -55,7 +56,7 @@ std::string TranslatedLine(const QTranslator& ours, const std::string& line, boo
     std::vector<std::string> values = match->values;
     for (std::string& value : values)
         if (std::string translated = Lookup(ours, value); !translated.empty()) value = std::move(translated);
-        else if (!nested) value = TranslatedLine(ours, value, true);
+        else if (depth < 2) value = TranslatedLine(ours, value, depth + 1);
     return Filled(source, values);
 }
 

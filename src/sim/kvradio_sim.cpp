@@ -25,6 +25,7 @@ struct Options {
     std::string region;
     bool synced = false;
     std::vector<std::string> faults;
+    std::vector<std::string> changes;
     std::vector<std::string> saves;
     std::vector<std::string> logs;
     int count = 0;
@@ -126,6 +127,9 @@ int main(int argc, char** argv) {
     app.add_option("--fault", o.faults,
                    "drop-byte@N, corrupt-byte@N, silent@N, error@N, busy[@N], wrong-address@N, bad-checksum@N, "
                    "short-data@N, hangup@N, store-wrong@N (N: the block request, from 1); R:KIND@N hits radio R only");
+    app.add_option("--change", o.changes,
+                   "N:ADDRESS=VALUE: before block request N the radio's byte ADDRESS becomes VALUE (both hexadecimal), "
+                   "as if its memory changed under the tool; every radio");
     app.add_option("--save", o.saves, "Write the image here on exit (.hex); for several radios once (numbered) or once per radio");
     app.add_option("--log", o.logs, "Write the block requests served here on exit; several radios as --save");
     CLI11_PARSE(app, argc, argv);
@@ -139,6 +143,11 @@ int main(int argc, char** argv) {
             return std::fprintf(stderr, "kvradio-sim: give --save and --log once, or once per radio (%zu)\n", radios), 2;
     std::vector<sim::SimOptions> options(radios, sim::SimOptions{o.synced, {}});
     if (!FaultsOf(o.faults, radios, options)) return 2;
+    for (const std::string& text : o.changes) {
+        const auto change = sim::ParseMemoryChange(text);
+        if (!change) return std::fprintf(stderr, "kvradio-sim: unknown change '%s'\n", text.c_str()), 2;
+        for (sim::SimOptions& radio : options) radio.changes.push_back(*change);
+    }
     RadioImage image;
     std::string error;
     if (!BuildImage(o, image, error)) {

@@ -27,6 +27,17 @@ std::string Crlf(std::string_view text) { return std::string(text) + "\r\n"; }
 // A character of the line's middle, so that the code word survives.
 size_t MiddleOf(const std::string& line) { return line.size() / 2; }
 
+// A request number: 1 to 999999.
+std::optional<int> ParseRequest(std::string_view digits) {
+    if (digits.empty() || digits.size() > 6) return std::nullopt;
+    int n = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n < 1 ? std::nullopt : std::optional<int>(n);
+}
+
 }  // namespace
 
 void WriteRadioIdentification(RadioImage& image, int model) {
@@ -38,14 +49,9 @@ std::optional<Fault> ParseFault(std::string_view text) {
     const std::string_view name = text.substr(0, at);
     int n = 1;
     if (at != std::string_view::npos) {
-        const std::string_view digits = text.substr(at + 1);
-        if (digits.empty() || digits.size() > 6) return std::nullopt;
-        n = 0;
-        for (char c : digits) {
-            if (c < '0' || c > '9') return std::nullopt;
-            n = n * 10 + (c - '0');
-        }
-        if (n < 1) return std::nullopt;
+        const auto request = ParseRequest(text.substr(at + 1));
+        if (!request) return std::nullopt;
+        n = *request;
     }
     for (const auto& [kind, fname] : kFaultNames) {
         if (fname != name) continue;
@@ -53,6 +59,16 @@ std::optional<Fault> ParseFault(std::string_view text) {
         return Fault{kind, n};
     }
     return std::nullopt;
+}
+
+std::optional<MemoryChange> ParseMemoryChange(std::string_view text) {
+    const size_t colon = text.find(':'), equals = text.find('=');
+    if (colon == std::string_view::npos || equals == std::string_view::npos || equals < colon) return std::nullopt;
+    const auto request = ParseRequest(text.substr(0, colon));
+    const auto address = wire::ParseHex(text.substr(colon + 1, equals - colon - 1));
+    const auto value = wire::ParseHex(text.substr(equals + 1));
+    if (!request || !address || !value || *address >= kImageSize || *value > 0xFF) return std::nullopt;
+    return MemoryChange{*request, static_cast<int>(*address), static_cast<uint8_t>(*value)};
 }
 
 std::string FaultName(FaultKind kind) {
@@ -122,6 +138,8 @@ void RadioSimulator::TakeFrame(const std::string& line, std::string& out) {
     }
     if (command != wire::kReadRequest && command != wire::kWriteRequest) return void(out += std::string(wire::kRefusal));
     const int request = ++blockRequests_;
+    for (const MemoryChange& c : options_.changes)
+        if (c.at == request && c.address < image_.size()) image_[c.address] = c.value;
     const auto fault = FaultAt(request);
     // Unparsable numbers become an address no image has.
     const unsigned long address = (fields.size() > 1 ? wire::ParseHex(fields[1]) : std::nullopt).value_or(kImageSize);

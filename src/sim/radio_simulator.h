@@ -42,9 +42,21 @@ std::string FaultName(FaultKind kind);
 // (address 0 on the older model types, which no transfer writes).
 void WriteRadioIdentification(RadioImage& image, int model);
 
+// The radio's memory changing under the tool (its user at the keypad,
+// another radio in its place): before it serves block request `at`, its
+// byte `address` becomes `value`.
+struct MemoryChange {
+    int at = 1;
+    int address = 0;
+    uint8_t value = 0;
+};
+// "N:ADDRESS=VALUE", address and value in hexadecimal ("900:01F8=00"); nullopt for anything else.
+std::optional<MemoryChange> ParseMemoryChange(std::string_view text);
+
 struct SimOptions {
     bool synced = false;  // starts in PC-control mode
     std::vector<Fault> faults;
+    std::vector<MemoryChange> changes = {};
 };
 
 class RadioSimulator {

@@ -160,6 +160,7 @@ constexpr AdviceRow kRows[] = {
     {FleetRadiosUnread, "", KV_TEXT("Messages", "Choose the radios' CSV file again: check its name and that you may read it.")},
     {MarineKept, KV_TEXT("Messages", "CH %1: %2."), ""},
     {ReceiveOnlyKept, "", KV_TEXT("Messages", "channel %1 receives only, kept %2")},
+    {SettingKept, "", KV_TEXT("Messages", "[%1] %2=%3: %4")},
 
     // Lines shown elsewhere: the status bar, the transfer dialog, inside a message, the tree.
     {MissingPort, "",
@@ -168,6 +169,11 @@ constexpr AdviceRow kRows[] = {
     {RadioWait, "", KV_TEXT("Messages", "Waiting for the radio on %1 to answer...")},
     {FleetConnect, "", KV_TEXT("Messages", "Connect radio '%1' to %2, then press Next.")},
     {ProgramStep, "", KV_TEXT("Messages", "Step %1 of %2: %3")},
+    {StepBackupBlocks, "", KV_TEXT("Messages", "reading the radio into a backup: %1 blocks")},
+    {StepReadBlocks, "", KV_TEXT("Messages", "reading the radio: %1 blocks")},
+    {StepWriteBlocks, "", KV_TEXT("Messages", "writing %1 of %2 blocks")},
+    {StepVerifyBlocks, "", KV_TEXT("Messages", "reading back %1 blocks to verify")},
+    {PhaseTimeLeft, "", KV_TEXT("Messages", "%1, %2 left")},
     {WriteChanges, KV_TEXT("Messages", "This write changes %1 settings:"), ""},
     {VerifyFailed, KV_TEXT("Messages", "Verify failed: the radio holds %1 byte(s) other than those written:%2"), ""},
     {VerifyConcerned, "", KV_TEXT("Messages", "Settings concerned:%1")},

@@ -74,6 +74,7 @@ enum class Advice {
     FleetRadiosUnread,
     MarineKept,
     ReceiveOnlyKept,
+    SettingKept,
 
     // Lines shown elsewhere.
     MissingPort,
@@ -81,6 +82,11 @@ enum class Advice {
     RadioWait,
     FleetConnect,
     ProgramStep,
+    StepBackupBlocks,
+    StepReadBlocks,
+    StepWriteBlocks,
+    StepVerifyBlocks,
+    PhaseTimeLeft,
     WriteChanges,
     VerifyFailed,
     VerifyConcerned,

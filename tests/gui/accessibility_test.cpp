@@ -97,7 +97,7 @@ TEST(Accessibility, EveryScreenOfTheTreeAndTheDialogsWithTheKeyboardAlone) {
         }
     }
 
-    TransferDialog transfer(TransferMode::Program, false, &rig.transfer, &w, 0, &rig.editor.program);
+    TransferDialog transfer(TransferMode::Program, false, &rig.transfer, &w, &rig.editor.program);
     const std::unique_ptr<FleetDialog> fleet = w.NewFleetDialog();
     for (QDialog* dialog : {static_cast<QDialog*>(&transfer), static_cast<QDialog*>(fleet.get())}) {
         dialog->show();

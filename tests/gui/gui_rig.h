@@ -3,6 +3,8 @@
 // fake ports, file dialogs, help viewer, error log and transfer job.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -75,20 +77,22 @@ public:
     }
 };
 
-// A transfer that reports progress and, for a read, changes the data.
+// A transfer that reports progress and, for a read, changes the data. `during` runs on the worker thread.
 class FakeTransfer : public TransferJob {
 public:
     TransferOutcome end = TransferOutcome::Completed;
     std::function<void(TransferEvents&)> during;
     RadioSession* session = nullptr;
     std::vector<TransferMode> modes;
-    TransferOutcome Run(TransferMode mode, TransferEvents& events) override {
+    TransferOutcome Run(TransferMode mode, TransferEvents& events, Prompt&) override {
         modes.push_back(mode);
         events.Progress({.percent = 50});
         if (during) during(events);
-        if (end == TransferOutcome::Completed && mode == TransferMode::Read && session)
-            session->settings.Atis.AtisCode = "9876543210";
         return end;
+    }
+    void Finish(TransferMode mode, TransferOutcome outcome) override {
+        if (outcome == TransferOutcome::Completed && mode == TransferMode::Read && session)
+            session->settings.Atis.AtisCode = "9876543210";
     }
 };
 
@@ -204,12 +208,18 @@ inline QString Caption(QTreeWidget* tree, const QString& key) {
     return {};
 }
 
-// Presses OK in the modal transfer dialog once it is open.
+// Presses OK in a transfer dialog and serves its events until the transfer ended.
+inline void RunTransfer(TransferDialog& dialog) {
+    dialog.Start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.state().busy(); }, 60000)) << "the transfer ended";
+}
+
+// Presses OK in the modal transfer dialog once it is open, then Cancel if it is still open.
 inline void PressOkWhenOpen() {
     QTimer::singleShot(0, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* dialog = qobject_cast<TransferDialog*>(w); dialog && dialog->isVisible()) {
-                dialog->Start();
+                RunTransfer(*dialog);
                 if (dialog->isVisible()) dialog->CancelPressed();
                 return;
             }

@@ -50,9 +50,9 @@ TEST(TransferDialogOnTheLink, ReadsAndProgramsTheSimulatedRadio) {
     DemoRig rig;
     RadioSession session = test::FreshSession(5);
     LinkTransferJob job = rig.Job(session);
-    TransferDialog read(TransferMode::Read, false, &job, nullptr, 0);
+    TransferDialog read(TransferMode::Read, false, &job, nullptr);
     read.show();
-    read.Start();
+    test::RunTransfer(read);
     EXPECT_TRUE(read.completed());
     EXPECT_FALSE(read.isVisible()) << "a completed transfer closes the dialog";
     EXPECT_EQ(session.settings.CHUSA[0].ChTag, "ON THE RADIO");
@@ -61,9 +61,9 @@ TEST(TransferDialogOnTheLink, ReadsAndProgramsTheSimulatedRadio) {
     EXPECT_EQ(rig.prompt.shown().back().text, "Complete!!");
 
     session.settings.CHUSA[2].ChTag = "EDITED";
-    TransferDialog program(TransferMode::Program, false, &job, nullptr, 0);
+    TransferDialog program(TransferMode::Program, false, &job, nullptr);
     program.show();
-    program.Start();
+    test::RunTransfer(program);
     EXPECT_TRUE(program.completed());
     EXPECT_EQ(rig.RadioSettingsNow().CHUSA[2].ChTag, "EDITED");
 }
@@ -73,14 +73,14 @@ TEST(TransferDialogOnTheLink, CancelStopsTheReadAndKeepsTheData) {
     RadioSession session = test::FreshSession(5);
     const RadioSettings before = session.settings;
     LinkTransferJob job = rig.Job(session);
-    TransferDialog dialog(TransferMode::Read, false, &job, nullptr, 0);
+    TransferDialog dialog(TransferMode::Read, false, &job, nullptr);
     dialog.show();
     int progressSeen = 0;
     QTimer::singleShot(30, &dialog, [&] {
         ++progressSeen;
         dialog.CancelPressed();  // while busy: asks the transfer to stop
     });
-    dialog.Start();
+    test::RunTransfer(dialog);
     EXPECT_EQ(progressSeen, 1);
     EXPECT_FALSE(dialog.completed());
     EXPECT_TRUE(dialog.isVisible()) << "the first Cancel only stops the transfer";
@@ -95,7 +95,8 @@ TEST(LinkTransferJob, APortThatIsNotThereFailsAndSaysWhichPortsThereAre) {
     const std::string port = "/dev/kv-no-such-port";
     LinkTransferJob job(session, prompt, [&] { return port; }, nullptr, false);
     NullEvents events;
-    EXPECT_EQ(job.Run(TransferMode::Read, events), TransferOutcome::NotConnected);
+    job.Prepare(TransferMode::Read);
+    EXPECT_EQ(job.Run(TransferMode::Read, events, prompt), TransferOutcome::NotConnected);
     std::vector<std::string> present;
     for (const PortInfo& p : qt::AvailablePorts()) present.push_back(p.name);
     ASSERT_EQ(prompt.shown().size(), 1u);

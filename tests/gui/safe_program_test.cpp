@@ -56,8 +56,16 @@ TEST(ProgramFromTheWindow, CancelAtThePreviewWritesNothingAndAConfirmedWriteIsVe
     EXPECT_EQ(ListBackups(r.rig.dir / "backups").size(), 1u) << "the backup is kept";
 
     r.rig.Answer({Answer::Ok});
-    PressOkWhenOpen();
+    QString phase;  // the step and what it cost, as the dialog shows it at the end
+    QTimer::singleShot(0, [&phase] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<TransferDialog*>(w); dialog && dialog->isVisible()) {
+                test::RunTransfer(*dialog);
+                phase = dialog->findChild<QLabel*>("lblPhase")->text();
+            }
+    });
     r.window->TransferProgram();
+    EXPECT_EQ(phase, "Step 4 of 4: reading back 6 blocks to verify, 0:00 left");
     const test::Texts texts = test::TextsOf(r.rig.prompt, TextWithDetail);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1], std::string("Complete!!\r\n") + AdviceText(Advice::Verified));
@@ -83,7 +91,12 @@ TEST(ProgramFromTheWindow, TheDialogShowsTheChoicesAndTheWindowRemembersThem) {
                 EXPECT_EQ(backup->text(), kBackupChoice);
                 EXPECT_TRUE(backup->isChecked());
                 EXPECT_TRUE(dialog->findChild<QCheckBox*>("chkVerify")->isChecked());
+                auto* everyBlock = dialog->findChild<QCheckBox*>("chkEveryBlock");
+                EXPECT_EQ(everyBlock->text(), kEveryBlockChoice);
+                EXPECT_FALSE(everyBlock->isChecked());
+                everyBlock->setChecked(true);
                 backup->setChecked(false);
+                EXPECT_FALSE(everyBlock->isEnabled()) << "without a backup read every block is written anyway";
                 dialog->CancelPressed();
             }
     });
@@ -91,6 +104,7 @@ TEST(ProgramFromTheWindow, TheDialogShowsTheChoicesAndTheWindowRemembersThem) {
     EXPECT_FALSE(r.rig.editor.program.backup);
     EXPECT_EQ(LoadProgramChoices(*r.rig.store).backup, false);
     EXPECT_EQ(LoadProgramChoices(*r.rig.store).verify, true);
+    EXPECT_EQ(LoadProgramChoices(*r.rig.store).everyBlock, true);
 }
 
 using RestoreFromBackup = test::Window;

@@ -1,7 +1,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 #include "gui/gui_rig.h"
 #include "gui/transfer_dialog.h"
@@ -12,7 +14,7 @@ namespace {
 TEST(TransferDialog, TitleInstructionsPicturesProgressAndNotesByMode) {
     for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
         const bool debug = mode == TransferMode::Program;  // debug mode shows the notes
-        TransferDialog dialog(mode, debug, nullptr, nullptr, 0);
+        TransferDialog dialog(mode, debug, nullptr, nullptr);
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), mode == TransferMode::Read ? "Read from Radio" : "Program to Radio");
         EXPECT_TRUE(dialog.findChild<QLabel*>("lblmess")->text().startsWith("1.Connect the TWS cable"));
@@ -35,23 +37,27 @@ TEST(TransferDialog, TitleInstructionsPicturesProgressAndNotesByMode) {
 TEST(TransferDialog, CancelWhileIdleClosesAndWhileBusyRequestsTheCancel) {
     FakeTransfer job;
     job.end = TransferOutcome::Cancelled;
-    TransferDialog dialog(TransferMode::Read, false, &job, nullptr, 0);
+    TransferDialog dialog(TransferMode::Read, false, &job, nullptr);
     dialog.show();
-    bool closeRefused = false;
-    job.during = [&](TransferEvents& events) {
+    std::atomic<bool> heard = false;
+    job.during = [&](TransferEvents& events) {  // on the worker's thread, until the Cancel reaches it
         events.Waiting("Waiting for the radio");
-        EXPECT_EQ(dialog.findChild<QLabel*>("lblWait")->text(), "Waiting for the radio");
-        dialog.CancelPressed();
-        EXPECT_TRUE(events.Pump()) << "the job hears the cancel";
-        EXPECT_FALSE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled());
-        closeRefused = !dialog.close();
+        while (!events.Pump()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        heard = true;
     };
     dialog.Start();
-    EXPECT_TRUE(closeRefused) << "the close box is refused while busy";
+    auto* wait = dialog.findChild<QLabel*>("lblWait");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !wait->text().isEmpty(); }));
+    EXPECT_EQ(wait->text(), "Waiting for the radio");
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled());
+    EXPECT_FALSE(dialog.close()) << "the close box is refused while busy";
+    dialog.CancelPressed();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.state().busy(); }));
+    EXPECT_TRUE(heard) << "the job hears the cancel";
     EXPECT_TRUE(dialog.isVisible()) << "the first Cancel only stops the transfer";
     EXPECT_FALSE(dialog.completed());
     EXPECT_TRUE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled()) << "ready for another attempt";
-    EXPECT_EQ(dialog.findChild<QLabel*>("lblWait")->text(), "") << "nothing waits any more";
+    EXPECT_EQ(wait->text(), "") << "nothing waits any more";
     dialog.CancelPressed();
     EXPECT_FALSE(dialog.isVisible());
 }

@@ -61,12 +61,13 @@ public:
     void Progress(const TransferProgress& p) override { progress.push_back(p); }
     void Note(const std::string& text) override { notes.push_back(text); }
     void Waiting(const std::string& text) override { waits.push_back(text); }
+    void Phase(const std::string& text) override { phases.push_back(text); }
     bool Pump() override {
         if (pump) pump();
         return false;
     }
     std::vector<TransferProgress> progress;
-    std::vector<std::string> notes, waits;
+    std::vector<std::string> notes, waits, phases;
     std::function<void()> pump;
 };
 

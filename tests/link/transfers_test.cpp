@@ -42,6 +42,14 @@ TEST(ReadTransfer, TakesTheRadiosMemoryAndDecodesIt) {
         EXPECT_FALSE(rig.line.IsOpen()) << model;
         EXPECT_TRUE(rig.line.dtr() && rig.line.rts()) << model << ": set before the port closes";
     }
+    // A radio whose channel 70 was given another mode: the data keep it receive-only and say so.
+    RadioImage radio = ProgrammedRadio(5);
+    WriteBits(radio, At(map::marine::Duplex, map::UsaGroup.EntryAt(35)), 1);
+    LinkRig rig(DefaultSession(5), radio);
+    EXPECT_EQ(rig.Read(), TransferOutcome::Completed);
+    EXPECT_EQ(rig.session.settings.CHUSA[35].Duplex, 0);
+    const std::string kept = "[CHUSA35] Duplex=1: channel 70 receives only, kept simplex";
+    EXPECT_EQ(rig.Shown(), (Texts{text::kComplete, ReceiveOnlyKeptText({kept})}));
 }
 
 TEST(Transfers, EveryFaultEndsTheTransferAtItsRequestAndChangesNothing) {

@@ -207,6 +207,8 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
          {"[CHINT100] to [PRISETCH]: missing", "(answered No: no terminal)", "nothing written: " + cut + " is incomplete"}},
         {"a file cut short, with --yes", {}, {"program", "--port", (dir / "ttyNONE").string(), cut, "--yes"},
          {"(answered Yes: no terminal)", "port inicialize error!!"}},
+        {"a fleet's template cut short", {}, {"fleet", cut, "--radios", out, "--port", (dir / "ttyNONE").string()},
+         {"[CHINT100] to [PRISETCH]: missing", "(answered No: no terminal)", "nothing written: " + cut + " is incomplete"}},
     };
     for (const Case& c : cases) {
         std::optional<SimProcess> sim;

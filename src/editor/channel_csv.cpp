@@ -25,6 +25,7 @@
 #include "report/report.h"
 #include "rules/channel_lists.h"
 #include "rules/field_rules.h"
+#include "util/advice.h"
 #include "util/delimited_text.h"
 #include "util/texts.h"
 
@@ -101,7 +102,7 @@ std::optional<bool> ParseFlag(std::string_view cell, const std::string& yes) {
 }
 
 std::string FlagRefusal(std::string_view cell, std::string (*text)(bool)) {
-    return Quoted(Trim(cell)) + " is neither " + Quoted(Trim(text(true))) + " nor " + Quoted(Trim(text(false)));
+    return AdviceText(Advice::CsvFlag, {Quoted(Trim(cell)), Quoted(Trim(text(true))), Quoted(Trim(text(false)))});
 }
 
 // Applies a flag through a setter, or explains the refusal.
@@ -127,7 +128,7 @@ std::string ApplyTx(ChannelRecord& ch, std::string_view cell, const ListContext&
 std::string ShowLow(const ChannelRecord& ch, const ListContext&) { return LowText(ch.LowPower); }
 std::string ApplyLow(ChannelRecord& ch, std::string_view cell, const ListContext&) {
     return ApplyFlag(cell, LowText, [&](bool on) {
-        if (on && !ch.TxEnable) return std::string("a channel that does not transmit has no power to choose");
+        if (on && !ch.TxEnable) return std::string(KV_TEXT("Messages", "a channel that does not transmit has no power to choose"));
         SetLowPowerOnly(ch, on);
         return std::string();
     });
@@ -161,7 +162,7 @@ std::string ApplyDup(ChannelRecord& ch, std::string_view cell, const ListContext
             ch.Duplex = static_cast<uint8_t>(mode);
             return "";
         }
-    return Quoted(Trim(cell)) + " is none of \"TX SIMP\", \"RX SIMP\", \"DUP\", \"Reverse DUP\"";
+    return AdviceText(Advice::CsvDuplex, {Quoted(Trim(cell))});
 }
 
 std::string ShowVs(const ChannelRecord& ch, const ListContext&) { return VsText(ch.Scramble); }
@@ -171,7 +172,7 @@ std::string ApplyVs(ChannelRecord& ch, std::string_view cell, const ListContext&
     const std::string_view text = Trim(cell);
     if (IsNone(text)) ch.Scramble = 0;
     else if (text.size() == 1 && text[0] >= '0' && text[0] <= '3') ch.Scramble = static_cast<int16_t>(kScramblerOn | (text[0] - '0'));
-    else return Quoted(text) + " is neither a scrambler code 0 to 3 nor \"--\"";
+    else return AdviceText(Advice::CsvScrambler, {Quoted(text)});
     return "";
 }
 
@@ -181,9 +182,9 @@ std::string ShowName(const ChannelRecord& ch, const ListContext&) { return NameT
 std::string ApplyName(ChannelRecord& ch, std::string_view cell, const ListContext&) {
     const std::string name = IsNone(cell) ? std::string() : Upper(Trim(cell));
     const int longest = RuleOf(Field::ChannelName).maxLength;
-    if (name.size() > static_cast<size_t>(longest)) return "longer than " + std::to_string(longest) + " characters";
+    if (name.size() > static_cast<size_t>(longest)) return AdviceText(Advice::CsvNameLength, {std::to_string(longest)});
     if (FilterText(Field::ChannelName, name, longest) != name)
-        return Quoted(name) + " holds a character a channel name cannot (letters, digits, - / , _ . and space)";
+        return AdviceText(Advice::CsvNameCharacter, {Quoted(name)});
     ch.ChTag = name;
     return "";
 }
@@ -193,7 +194,7 @@ std::string ShowWeatherName(const ChannelRecord& ch, const ListContext&) { retur
 std::string ApplyWeatherName(ChannelRecord& ch, std::string_view cell, const ListContext&) {
     const std::string name = Upper(Trim(cell));
     const int longest = RuleOf(Field::WeatherName).maxLength;
-    if (name.size() > static_cast<size_t>(longest)) return "longer than " + std::to_string(longest) + " characters";
+    if (name.size() > static_cast<size_t>(longest)) return AdviceText(Advice::CsvNameLength, {std::to_string(longest)});
     ch.ChTag = name;
     return "";
 }
@@ -220,7 +221,7 @@ template <int Group>
 std::string ApplyGroup(ChannelRecord& ch, std::string_view cell, const ListContext& c) {
     return ApplyFlag(cell, [](bool on) { return UseText(on, false); }, [&](bool on) {
         if (!GroupBoxesUsable(c.model, EditorKind(c.list), ch))
-            return std::string("only an enabled EXP channel is offered in a marine group");
+            return std::string(KV_TEXT("Messages", "only an enabled EXP channel is offered in a marine group"));
         SetChannelGroup(ch, Group, on);
         return std::string();
     });
@@ -245,11 +246,11 @@ std::string ApplyDisplay(ChannelRecord& ch, std::string_view cell, const ListCon
         return "";
     }
     std::string text = SegmentCase(TrimRight(cell));
-    if (text.size() > 4) return Quoted(text) + " is longer than the display's four characters";
+    if (text.size() > 4) return AdviceText(Advice::CsvDisplayLength, {Quoted(text)});
     text.resize(4, ' ');
     const std::string left(Trim(text.substr(0, 2))), right(Trim(text.substr(2)));
     if (FilterText(Field::ChannelNumberFirst, left, 2) != left || FilterText(Field::ChannelNumberSecond, right, 2) != right)
-        return Quoted(Trim(cell)) + " holds a character the display cannot show";
+        return AdviceText(Advice::CsvDisplayCharacter, {Quoted(Trim(cell))});
     ch.CHDisplayL = PadChannelNumber(left);
     ch.CHDisplayR = right;
     return "";
@@ -273,10 +274,10 @@ std::string ApplyFrequency(double& target, std::string_view cell, int model) {
         return "";
     }
     const std::optional<size_t> decimals = MhzDecimals(text);
-    if (!decimals) return Quoted(text) + " is not a frequency in MHz";
-    if (*decimals > 4) return Quoted(text) + " has more than four decimals (100 Hz)";
+    if (!decimals) return AdviceText(Advice::CsvNotFrequency, {Quoted(text)});
+    if (*decimals > 4) return AdviceText(Advice::CsvDecimals, {Quoted(text)});
     const double mhz = LeadingNumber(text);
-    if (!FrequencyAllowed(model, mhz)) return Quoted(text) + " is outside " + FrequencyBandText(model);
+    if (!FrequencyAllowed(model, mhz)) return BandAdvice(model, Advice::CsvOutside, Advice::CsvOutsideInSteps, {Quoted(text)});
     target = std::round(mhz * 10000.0) / 10000.0;
     return "";
 }
@@ -308,7 +309,7 @@ std::string ApplyTone(ChannelRecord& ch, std::string_view cell, bool transmit) {
             SelectDcs(ch, transmit, v);
             return "";
         }
-    return Quoted(Trim(cell)) + " is no CTCSS tone (67.0Hz ... 254.1Hz) or DCS code (023N ... 754I)";
+    return AdviceText(Advice::CsvTone, {Quoted(Trim(cell))});
 }
 
 std::string ShowRxTone(const ChannelRecord& ch, const ListContext&) { return ToneText(ch.RxCTCSS, ch.RxDCS); }
@@ -327,8 +328,8 @@ std::string CheckMarineFrequency(const ChannelRecord& ch, std::string_view cell,
     const std::optional<size_t> decimals = MhzDecimals(text);
     const double scale = decimals ? std::pow(10.0, static_cast<double>(*decimals)) : 0;
     if (none || (decimals && std::round(LeadingNumber(text) * scale) == std::round(actual * scale))) return "";
-    return Quoted(text) + " is not the " + (transmit ? "transmit" : "receive") + " frequency of channel " +
-           MarineChannelLabel(ch) + " (" + Freq3(actual) + "): a marine channel's frequencies follow its channel number";
+    return AdviceText(transmit ? Advice::CsvNotTransmit : Advice::CsvNotReceive,
+                      {Quoted(text), MarineChannelLabel(ch), Freq3(actual)});
 }
 std::string CheckMarineRx(const ChannelRecord& ch, std::string_view cell, const ListContext&) { return CheckMarineFrequency(ch, cell, false); }
 std::string CheckMarineTx(const ChannelRecord& ch, std::string_view cell, const ListContext&) { return CheckMarineFrequency(ch, cell, true); }
@@ -390,8 +391,8 @@ using TranslateCell = void (*)(GenericRow&, const std::string&);
 // A frequency cell in Hz on the radio's steps of 100 Hz, or a refusal.
 std::optional<long long> RadioHz(GenericRow& g, const char* title, const std::string& text) {
     const std::optional<long long> hz = ScaledNumber(text, 6);
-    if (!hz) g.Refuse(title, Quoted(text) + " is not a frequency in MHz");
-    else if (*hz % 100 != 0) g.Refuse(title, Quoted(text) + " is finer than the radio's steps of 100 Hz");
+    if (!hz) g.Refuse(title, AdviceText(Advice::CsvNotFrequency, {Quoted(text)}));
+    else if (*hz % 100 != 0) g.Refuse(title, AdviceText(Advice::CsvFiner, {Quoted(text)}));
     else return hz;
     return std::nullopt;
 }
@@ -463,23 +464,23 @@ std::string ShowTones(const ChannelRecord& ch, const ListContext& c) {
 void TranslateName(GenericRow& g, const std::string& cell) {
     const std::string typed = FromSpreadsheetText(cell);
     if (!g.Has("CH Name")) {
-        if (!typed.empty()) g.notes.emplace_back("Name", Quoted(typed) + " is left out: this radio keeps no names");
+        if (!typed.empty()) g.notes.emplace_back("Name", AdviceText(Advice::CsvNameLeftOut, {Quoted(typed)}));
         return;
     }
     std::string name = Upper(typed);
     const size_t longest = static_cast<size_t>(RuleOf(Field::ChannelName).maxLength);
     if (name.size() > longest) {
         name.resize(longest);
-        g.notes.emplace_back("Name", Quoted(typed) + " is shortened to " + Quoted(name));
+        g.notes.emplace_back("Name", AdviceText(Advice::CsvNameShortened, {Quoted(typed), Quoted(name)}));
     }
     g.Set("CH Name", SpreadsheetText(name), "Name");
 }
 
 void TranslateFrequency(GenericRow& g, const std::string& cell) {
-    if (cell.empty()) return g.Refuse("Frequency", "a channel needs a receive frequency");
+    if (cell.empty()) return g.Refuse("Frequency", KV_TEXT("Messages", "a channel needs a receive frequency"));
     g.rxHz = RadioHz(g, "Frequency", cell);
     if (g.rxHz && !InBand(g.model, *g.rxHz)) {
-        g.Refuse("Frequency", Quoted(cell) + " is outside " + FrequencyBandText(g.model));
+        g.Refuse("Frequency", BandAdvice(g.model, Advice::CsvOutside, Advice::CsvOutsideInSteps, {Quoted(cell)}));
         g.rxHz.reset();
     }
     if (g.rxHz) g.Set("RX(MHz)", FrequencyText(Mhz(*g.rxHz)), "Frequency");
@@ -490,7 +491,7 @@ void TranslateDuplex(GenericRow& g, const std::string& cell) {
     const std::string duplex = Lower(cell);
     const bool off = duplex == "off";
     if (!off && !duplex.empty() && duplex != "+" && duplex != "-" && duplex != "split")
-        return g.Refuse("Duplex", Quoted(cell) + " is none of \"\", \"+\", \"-\", \"split\", \"off\"");
+        return g.Refuse("Duplex", AdviceText(Advice::CsvDuplexGeneric, {Quoted(cell)}));
     g.Set("TX", TxText(!off), "Duplex");
     if (off || !g.rxHz) return;
     long long tx = *g.rxHz;
@@ -500,8 +501,8 @@ void TranslateDuplex(GenericRow& g, const std::string& cell) {
         if (!hz) return;
         tx = duplex == "split" ? *hz : duplex == "+" ? tx + *hz : tx - *hz;
         if (!InBand(g.model, tx))
-            return g.Refuse("Offset", "the transmit frequency " + Formatted("%.4f", Mhz(tx)) + " MHz (Duplex " +
-                                          Quoted(cell) + ") is outside " + FrequencyBandText(g.model));
+            return g.Refuse("Offset", BandAdvice(g.model, Advice::CsvOffsetOutside, Advice::CsvOffsetOutsideInSteps,
+                                                 {Formatted("%.4f", Mhz(tx)), Quoted(cell)}));
     }
     g.Set("TX(MHz)", FrequencyText(Mhz(tx)), duplex.empty() ? "Frequency" : "Offset");
 }
@@ -514,7 +515,7 @@ std::optional<std::string> ToneSide(GenericRow& g, const char* source, size_t si
         const std::optional<long long> tenths = ScaledNumber(text, 1);
         for (int i = 1; tenths && i < kCtcssCount; ++i)
             if (CtcssTenthsHz(i) == *tenths) return ToneText(i, 0);
-        g.Refuse(source, Quoted(text) + " is no CTCSS tone of the radio (67.0 to 254.1 Hz)");
+        g.Refuse(source, AdviceText(Advice::CsvCtcss, {Quoted(text)}));
         return std::nullopt;
     }
     const std::optional<long long> code = text.size() <= 3 ? ScaledNumber(text, 0) : std::nullopt;
@@ -522,12 +523,12 @@ std::optional<std::string> ToneSide(GenericRow& g, const char* source, size_t si
     for (int i = 1; code && i < kDcsCount; ++i)
         if (DcsCode(i) == *code) index = i;
     if (!index) {
-        g.Refuse(source, Quoted(text) + " is no DCS code of the radio (023 to 754)");
+        g.Refuse(source, AdviceText(Advice::CsvDcs, {Quoted(text)}));
         return std::nullopt;
     }
     const std::string written = Upper(g.Cell("DtcsPolarity").value_or("")), polarity = written.empty() ? "NN" : written;
     if (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos) {
-        g.Refuse("DtcsPolarity", Quoted(written) + " is no polarity (N or R for transmit, then for receive)");
+        g.Refuse("DtcsPolarity", AdviceText(Advice::CsvPolarity, {Quoted(written)}));
         return std::nullopt;
     }
     return DcsText(polarity[side] == 'R' ? index + kSecondDcsOffset : index);
@@ -548,12 +549,12 @@ void TranslateTone(GenericRow& g, const std::string& cell) {
         };
         tx = arrow == std::string::npos ? nullptr : kind(mode.substr(0, arrow), "rToneFreq", "DtcsCode");
         rx = arrow == std::string::npos ? nullptr : kind(mode.substr(arrow + 2), "cToneFreq", "RxDtcsCode");
-        if (!tx || !rx) return g.Refuse("CrossMode", Quoted(written) + " is no cross mode (Tone, DTCS or nothing on either side of ->)");
+        if (!tx || !rx) return g.Refuse("CrossMode", AdviceText(Advice::CsvCrossMode, {Quoted(written)}));
     } else if (!tone.empty()) {
-        return g.Refuse("Tone", Quoted(cell) + " is none of \"\", \"Tone\", \"TSQL\", \"DTCS\", \"Cross\"");
+        return g.Refuse("Tone", AdviceText(Advice::CsvToneMode, {Quoted(cell)}));
     }
     if (!g.Has("TXT")) {
-        if (*tx || *rx) g.Refuse("Tone", "this radio keeps no tones");
+        if (*tx || *rx) g.Refuse("Tone", KV_TEXT("Messages", "this radio keeps no tones"));
         return;
     }
     const std::optional<std::string> txTone = ToneSide(g, tx, 0), rxTone = ToneSide(g, rx, 1);
@@ -565,14 +566,14 @@ void TranslateTone(GenericRow& g, const std::string& cell) {
 void TranslateMode(GenericRow& g, const std::string& cell) {
     const std::string mode = Upper(cell);
     if (mode.empty()) return;
-    if (mode != "FM" && mode != "NFM") return g.Refuse("Mode", Quoted(cell) + " does not fit these radios (FM or NFM)");
+    if (mode != "FM" && mode != "NFM") return g.Refuse("Mode", AdviceText(Advice::CsvMode, {Quoted(cell)}));
     if (g.Has("W/N")) g.Set("W/N", NarrowText(mode == "NFM"), "Mode");
-    else if (mode == "NFM") g.Refuse("Mode", "this radio has no narrow channels");
+    else if (mode == "NFM") g.Refuse("Mode", KV_TEXT("Messages", "this radio has no narrow channels"));
 }
 
 void TranslateSkip(GenericRow& g, const std::string& cell) {
     const std::string skip = Upper(cell);
-    if (!skip.empty() && skip != "S") return g.Refuse("Skip", Quoted(cell) + " is neither \"\" (scanned) nor \"S\" (skipped)");
+    if (!skip.empty() && skip != "S") return g.Refuse("Skip", AdviceText(Advice::CsvFlagScanned, {Quoted(cell)}));
     g.Set("MEM", MemText(skip.empty()), "Skip");
 }
 
@@ -589,13 +590,13 @@ std::optional<long long> PowerLevel(std::string_view cell) {
 void TranslatePower(GenericRow& g, const std::string& cell) {
     if (cell.empty()) return;
     const std::optional<long long> level = PowerLevel(cell);
-    if (!level) return g.Refuse("Power", Quoted(cell) + " is no power level (High, Low or watts such as 5.0W)");
+    if (!level) return g.Refuse("Power", AdviceText(Advice::CsvPower, {Quoted(cell)}));
     const bool silent = Lower(g.Cell("Duplex").value_or("")) == "off";  // has no power to choose
     g.Set("LOW", LowText(!silent && *level < g.topWatts), "Power");
 }
 
 void TranslateComment(GenericRow& g, const std::string& cell) {
-    if (!cell.empty()) g.notes.emplace_back("Comment", Quoted(cell) + " is left out: the radio keeps no comments");
+    if (!cell.empty()) g.notes.emplace_back("Comment", AdviceText(Advice::CsvCommentLeftOut, {Quoted(cell)}));
 }
 
 // ---- the table ------------------------------------------------------------------------
@@ -797,10 +798,15 @@ std::vector<int> ExportedRecords(const RadioSession& s, ChannelList list, CsvLay
 
 // ---- reading rows -------------------------------------------------------------------
 
+// What a cell of a row holds that an import refuses or changes.
+std::string CellNote(int row, const std::string& column, const std::string& what) {
+    return AdviceText(Advice::CsvCell, {std::to_string(row), column, what});
+}
+
 class Problems {
 public:
     void Add(int row, const std::string& column, const std::string& why) {
-        list_.push_back("row " + std::to_string(row) + ", column " + column + ": " + why);
+        list_.push_back(CellNote(row, column, why));
     }
     bool Any() const { return !list_.empty(); }
     size_t Count() const { return list_.size(); }
@@ -870,11 +876,11 @@ struct ListReader {
         for (size_t i = 0; i < std::max(row.cells.size(), columns.size()); ++i) {
             const std::string where = std::to_string(i + 1);
             if (i >= columns.size())
-                problems.Add(row.number, where, Quoted(Trim(row.cells[i])) + " is no column of the " + ChannelListName(list) + " list");
+                problems.Add(row.number, where, AdviceText(Advice::CsvNotOurColumn, {Quoted(Trim(row.cells[i])), ChannelListName(list)}));
             else if (i >= row.cells.size())
-                problems.Add(row.number, where, Quoted(columns[i]->title) + " expected, the row ends");
+                problems.Add(row.number, where, AdviceText(Advice::CsvRowEnds, {Quoted(columns[i]->title)}));
             else if (Upper(Trim(row.cells[i])) != Upper(columns[i]->title))
-                problems.Add(row.number, where, Quoted(columns[i]->title) + " expected, found " + Quoted(Trim(row.cells[i])));
+                problems.Add(row.number, where, AdviceText(Advice::CsvExpected, {Quoted(columns[i]->title), Quoted(Trim(row.cells[i]))}));
         }
     }
 
@@ -884,17 +890,17 @@ struct ListReader {
             const Column* column = NamedColumn(genericOrder, row.cells[i]);
             const auto before = std::find(generic.begin(), generic.end(), column);
             if (!column)
-                problems.Add(row.number, std::to_string(i + 1), Quoted(Trim(row.cells[i])) + " is no column of the generic layout");
+                problems.Add(row.number, std::to_string(i + 1), AdviceText(Advice::CsvNotGenericColumn, {Quoted(Trim(row.cells[i]))}));
             else if (before != generic.end())
                 problems.Add(row.number, std::to_string(i + 1),
-                             Quoted(column->title) + " is in column " + std::to_string(before - generic.begin() + 1) + " already");
+                             AdviceText(Advice::CsvColumnTwice, {Quoted(column->title), std::to_string(before - generic.begin() + 1)}));
             generic.push_back(column && before == generic.end() ? column : nullptr);
         }
         for (const char* needed : {"Location", "Frequency"})
             if ((import || needed != std::string_view("Location")) && std::find(generic.begin(), generic.end(), FindColumn(Family::Generic, needed)) == generic.end())
-                problems.Add(row.number, needed, "missing; the generic layout's rows need it");
+                problems.Add(row.number, needed, KV_TEXT("Messages", "missing; the generic layout's rows need it"));
         if (!LayoutHoldsList(CsvLayout::Generic, list))
-            problems.Add(row.number, "1", "the generic layout holds RG, LMR and EXP channels, not " + ChannelListName(list) + " ones");
+            problems.Add(row.number, "1", AdviceText(Advice::CsvGenericLists, {ChannelListName(list)}));
     }
 
     // A header row: our columns in any order (which then is the cells' order), or the generic layout's.
@@ -921,18 +927,18 @@ struct ListReader {
         const std::vector<const Column*>& cells = CellColumns();
         const char other = separator == ';' ? ',' : ';';
         if (separator != '\t' && row.cells.size() == 1 && cells.size() > 1 && row.cells[0].find(other) != std::string::npos) {
-            problems.Add(row.number, "1", std::string("the row is separated by \"") + other + "\", the header by \"" + separator + "\"");
+            problems.Add(row.number, "1", AdviceText(Advice::CsvSeparators, {std::string(1, other), std::string(1, separator)}));
             return false;
         }
         if (row.cells.size() < cells.size()) {
             const Column* missing = cells[row.cells.size()];
             problems.Add(row.number, missing ? missing->title : std::to_string(row.cells.size() + 1),
-                         "missing; the row has " + std::to_string(row.cells.size()) + " cells, the list " + std::to_string(cells.size()));
+                         AdviceText(Advice::CsvCellsMissing, {std::to_string(row.cells.size()), std::to_string(cells.size())}));
             return false;
         }
         if (row.cells.size() > cells.size()) {
             problems.Add(row.number, std::to_string(cells.size() + 1),
-                         "the " + ChannelListName(list) + " list has " + std::to_string(cells.size()) + " columns");
+                         AdviceText(Advice::CsvColumnCount, {ChannelListName(list), std::to_string(cells.size())}));
             return false;
         }
         return true;
@@ -989,7 +995,7 @@ struct ListReader {
         if (Trim(base.CHDisplayL).empty()) set("CHD", std::to_string(number));
         for (const auto& [title, text] : g.own) set(title, text);
         for (const auto& [title, why] : g.refusals) problems.Add(row.number, title, why);
-        for (const auto& [title, what] : g.notes) notes.push_back("row " + std::to_string(row.number) + ", column " + title + ": " + what);
+        for (const auto& [title, what] : g.notes) notes.push_back(CellNote(row.number, title, what));
         blame = std::move(g.blame);
         blame.insert(blame.end(), {{"CHD", "Location"}, {"ENABLE", "Location"}});
         ChannelRecord ch = Apply(own, base, number, g.refusals.empty());
@@ -1008,7 +1014,7 @@ struct ListReader {
         const std::string title = Blame(column.title);
         const std::string typed(Trim(cell)), shown = Cell(column, ch, context);
         if (column.text && typed != shown && Upper(typed) == Upper(shown))
-            notes.push_back("row " + std::to_string(row.number) + ", column " + title + ": " + Quoted(typed) + " is kept as " + Quoted(shown));
+            notes.push_back(CellNote(row.number, title, AdviceText(Advice::CsvKeptAs, {Quoted(typed), Quoted(shown)})));
         // A receive tone shares its bits with CMP: a reversed code and CMP do not go together.
         if (column.text || column.apply == ApplyRxTone) lastChanged.push_back({row.number, 0, &column, title});
     }
@@ -1035,7 +1041,7 @@ struct ListReader {
             const std::string wanted = Cell(*cell.column, ListRecords(settings, list)[record], context);
             const std::string kept = Cell(*cell.column, ListRecords(programmed.settings, list)[record], context);
             if (wanted != kept)
-                problems.Add(cell.number, cell.title, "the radio would not keep " + Quoted(wanted) + " (it would hold " + Quoted(kept) + ")");
+                problems.Add(cell.number, cell.title, AdviceText(Advice::CsvNotKept, {Quoted(wanted), Quoted(kept)}));
         }
     }
 
@@ -1045,16 +1051,17 @@ struct ListReader {
     // wide; a generic row's wide channel is taken narrow, and said so).
     void CheckChannel(const TextRow& row, ChannelRecord& ch, const std::vector<bool>& changed) {
         const bool enabled = list == ChannelList::Rg ? ch.Enable : EnabledInGroup(context.model, ch, list == ChannelList::Lmr);
-        if (enabled && !(ch.Rxfreq > 0)) problems.Add(row.number, Blame("RX(MHz)"), "an enabled channel needs a receive frequency");
+        if (enabled && !(ch.Rxfreq > 0))
+            problems.Add(row.number, Blame("RX(MHz)"), KV_TEXT("Messages", "an enabled channel needs a receive frequency"));
         else if (enabled && !ChannelComplete(FrequencyText(ch.Rxfreq), ch.CHDisplayL))
-            problems.Add(row.number, Blame("CHD"), "an enabled channel needs a channel number");
+            problems.Add(row.number, Blame("CHD"), KV_TEXT("Messages", "an enabled channel needs a channel number"));
         if (!BandwidthFor(context.model, ch, context.today).forceNarrow || ch.Narrow) return;
         const size_t narrow = IndexOf("W/N");
         if (Generic())
-            notes.push_back("row " + std::to_string(row.number) + ", column " + Blame("W/N") +
-                            ": wide is taken as narrow (NFM): a land-mobile channel in 150 - 174 MHz must be narrow");
+            notes.push_back(CellNote(row.number, Blame("W/N"),
+                                     KV_TEXT("Messages", "wide is taken as narrow (NFM): a land-mobile channel in 150 - 174 MHz must be narrow")));
         else if (narrow < columns.size() && changed[narrow])
-            problems.Add(row.number, "W/N", "a land-mobile channel in 150 - 174 MHz must be narrow");
+            problems.Add(row.number, "W/N", KV_TEXT("Messages", "a land-mobile channel in 150 - 174 MHz must be narrow"));
         ch.Narrow = true;
     }
 
@@ -1075,8 +1082,7 @@ struct ListReader {
         const bool inTable = number >= 0 && panel.baseCh < kMarineFrequencyCount && (prefix == 0 || prefix == 10 || prefix == 20) &&
                              panel.statusIcon >= 0;
         if (!inTable) {
-            problems.Add(row.number, "CH", Quoted(Trim(CellOf(row, "CH"))) +
-                                               " is no marine channel (00 to 119, or 1000 to 1099 and 2000 to 2099, and A or B after it)");
+            problems.Add(row.number, "CH", AdviceText(Advice::CsvNoMarineChannel, {Quoted(Trim(CellOf(row, "CH")))}));
             return std::nullopt;
         }
         char designation[16];
@@ -1106,7 +1112,7 @@ struct ListReader {
         std::vector<TextRow*> rows;
         for (TextRow& row : text.rows) rows.push_back(&row);
         if (rows.empty()) {
-            if (import) problems.Add(1, "1", "the header row is missing");
+            if (import) problems.Add(1, "1", KV_TEXT("Messages", "the header row is missing"));
             return {};
         }
         TextRow header = *rows.front();
@@ -1117,9 +1123,8 @@ struct ListReader {
             if (std::any_of(header.cells.begin(), header.cells.end(), [&](const std::string& cell) { return NamedColumn(columns, cell); }))
                 CheckHeader(header);
             else
-                problems.Add(header.number, "1", "the header names no column of the " + ChannelListName(list) + " list (" +
-                                                     columns[0]->title + ", " + columns[1]->title +
-                                                     ", ...) nor of the generic layout (Location, Name, Frequency, ...)");
+                problems.Add(header.number, "1",
+                             AdviceText(Advice::CsvNoHeader, {ChannelListName(list), columns[0]->title, columns[1]->title}));
             rows.erase(rows.begin());
         }
         if (Generic() && !LayoutHoldsList(CsvLayout::Generic, list)) return {};
@@ -1149,7 +1154,7 @@ std::span<ChannelRecord> FixedRecords(RadioSettings& s, ChannelList list) {
     return s.CHEXP;
 }
 
-std::string TooMany(int most) { return "Too many entries (the list holds " + std::to_string(most) + " channels)"; }
+std::string TooMany(int most) { return AdviceText(Advice::CsvTooMany, {std::to_string(most)}); }
 
 // The slots an imported marine list of n rows takes: those of the listed
 // channels, in order, then the free slots after the last of them; a list that
@@ -1178,11 +1183,11 @@ void FollowPriority(ListReader& r, RadioSettings& settings, int group) {
     after.settings = settings;
     const std::vector<ListEntry> oldEntries = PriorityEntries(r.session, group), newEntries = PriorityEntries(after, group);
     const int position = EntryPosition(oldEntries, before);
-    const std::string what = "The " + ChannelListName(r.list) + " priority";
+    const std::string list = ChannelListName(r.list);
     if (position == 0) {
         if (before == kNoPriority || EntryPosition(newEntries, before) == 0) return;
         priority = kNoPriority;
-        r.notes.push_back(what + " named no channel of the list before: it becomes Off.");
+        r.notes.push_back(AdviceText(Advice::CsvPriorityNone, {list}));
         return;
     }
     const MarineGroup& oldSlots = r.session.settings.Marine(group);
@@ -1194,7 +1199,7 @@ void FollowPriority(ListReader& r, RadioSettings& settings, int group) {
         if (MarineChannelLabel(slots[static_cast<size_t>(listed[j])]) == label && (!row || j == static_cast<size_t>(position - 1)))
             row = j;
     priority = row ? newEntries[*row + 1].value : kNoPriority;
-    if (!row) r.notes.push_back(what + " channel " + label + " is not in the imported list: the priority becomes Off.");
+    if (!row) r.notes.push_back(AdviceText(Advice::CsvPriorityGone, {list, label}));
 }
 
 ChannelChange ImportMarine(ListReader& r, const std::vector<const TextRow*>& rows) {
@@ -1202,7 +1207,7 @@ ChannelChange ImportMarine(ListReader& r, const std::vector<const TextRow*>& row
     RadioSettings settings = r.session.settings;
     const MarineGroup& old = r.session.settings.Marine(group);
     MarineGroup& slots = settings.Marine(group);
-    if (rows.empty() && !r.Generic()) r.problems.Add(2, "CH", "a marine list keeps at least one channel");
+    if (rows.empty() && !r.Generic()) r.problems.Add(2, "CH", KV_TEXT("Messages", "a marine list keeps at least one channel"));
     if (rows.size() > static_cast<size_t>(kMaxMarineRows)) r.problems.Add(rows[kMaxMarineRows]->number, "CH", TooMany(kMaxMarineRows));
     const std::vector<int> listed = ListedRecords(old);
     const std::vector<int> places = MarinePlaces(old, std::min(rows.size(), static_cast<size_t>(kMaxMarineRows)));
@@ -1233,12 +1238,13 @@ ChannelChange ImportFixed(ListReader& r, const std::vector<const TextRow*>& rows
         const bool numeric = !text.empty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
         const int number = numeric ? std::stoi(std::string(text)) : 0;
         if (number < 1 || number > static_cast<int>(records.size())) {
-            r.problems.Add(row->number, r.NumberTitle(), Quoted(text) + " is no channel of the " + ChannelListName(r.list) + " list (1 to " + std::to_string(records.size()) + ")");
+            r.problems.Add(row->number, r.NumberTitle(),
+                           AdviceText(Advice::CsvNoChannel, {Quoted(text), ChannelListName(r.list), std::to_string(records.size())}));
             continue;
         }
         int& placed = placedBy[static_cast<size_t>(number - 1)];
         if (placed) {
-            r.problems.Add(row->number, r.NumberTitle(), "channel " + std::to_string(number) + " is in row " + std::to_string(placed) + " already");
+            r.problems.Add(row->number, r.NumberTitle(), AdviceText(Advice::CsvChannelTwice, {std::to_string(number), std::to_string(placed)}));
             continue;
         }
         placed = row->number;
@@ -1341,7 +1347,8 @@ namespace {
 // header's separator is the file's.
 ChannelChange ImportCsvText(const RadioSession& s, ChannelList list, std::string_view csv, const std::string& source) {
     const char separator = HeaderSeparator(csv);
-    if (!separator) return {std::nullopt, {source + "row 1: the header mixes \",\" and \";\" as separators"}, {}, 0};
+    if (!separator)
+        return {std::nullopt, {source + KV_TEXT("Messages", "row 1: the header mixes \",\" and \";\" as separators")}, {}, 0};
     DelimitedText text = ReadDelimited(csv, separator);
     if (!text.error.empty()) return {std::nullopt, {source + text.error}, {}, 0};
     ListReader reader(s, list, separator);
@@ -1419,32 +1426,35 @@ Message ChannelProblemsMessage(std::string_view what, const std::vector<std::str
     constexpr size_t kShown = 20;
     std::string text(what);
     for (size_t i = 0; i < problems.size() && i < kShown; ++i) text += "\r\n" + problems[i];
-    if (problems.size() > kShown) text += "\r\n... and " + std::to_string(problems.size() - kShown) + " more";
+    if (problems.size() > kShown) text += "\r\n" + AdviceText(Advice::AndMore, {std::to_string(problems.size() - kShown)});
     return {text, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok};
 }
 
-Message ChannelsTakenMessage(ChannelList list, int channels, std::string_view how, const std::filesystem::path& path,
+Message ChannelsTakenMessage(ChannelList list, int channels, ChannelsTaken how, const std::filesystem::path& path,
                              const std::vector<std::string>& notes) {
-    Message taken = ChannelProblemsMessage(std::to_string(channels) + " " + ChannelListName(list) +
-                                               (channels == 1 ? " channel " : " channels ") + std::string(how) + " " +
-                                               path.string() + ".",
-                                           notes);
+    const bool one = channels == 1, exported = how == ChannelsTaken::Exported;
+    using enum Advice;
+    const Advice said = exported ? (one ? ExportedOne : Exported) : (one ? ImportedOne : Imported);
+    Message taken =
+        ChannelProblemsMessage(AdviceMainText(said, {std::to_string(channels), ChannelListName(list), path.string()}), notes);
     taken.icon = MessageIcon::Information;
     return taken;
 }
 
 Message NoChannelListMessage(CsvLayout layout) {
-    const std::string lists = layout == CsvLayout::Generic ? "RG, LMR or EXP" : "USA, INTL, CANADA, Weather, RG, LMR or EXP";
-    return {"Select a channel list (" + lists + ") first.", text::kWindowTitle, MessageIcon::Information, Buttons::Ok};
+    return {layout == CsvLayout::Generic
+                ? KV_TEXT("Messages", "Select a channel list (RG, LMR or EXP) first.")
+                : KV_TEXT("Messages", "Select a channel list (USA, INTL, CANADA, Weather, RG, LMR or EXP) first."),
+            text::kWindowTitle, MessageIcon::Information, Buttons::Ok};
 }
 
 Message ChannelChangesQuestion(ChannelList list, int channels, const std::filesystem::path& path,
                                const std::vector<std::string>& notes) {
-    Message ask = ChannelProblemsMessage(std::to_string(channels) + " " + ChannelListName(list) +
-                                             (channels == 1 ? " channel" : " channels") + " from " + path.string() +
-                                             (channels == 1 ? " is" : " are") + " taken with these changes:",
-                                         notes);
-    ask.text += "\r\n\r\nImport them?";
+    Message ask = ChannelProblemsMessage(
+        AdviceMainText(channels == 1 ? Advice::ChangesOne : Advice::Changes,
+                       {std::to_string(channels), ChannelListName(list), path.string()}),
+        notes);
+    ask.text += "\r\n\r\n" + std::string(KV_TEXT("Messages", "Import them?"));
     ask.icon = MessageIcon::Question;
     ask.buttons = Buttons::OkCancel;
     return ask;

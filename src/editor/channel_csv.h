@@ -111,8 +111,9 @@ Message NoChannelListMessage(CsvLayout layout = CsvLayout::Kvprog);
 Message ChannelChangesQuestion(ChannelList list, int channels, const std::filesystem::path& path,
                                const std::vector<std::string>& notes);
 // What an export or import took ("12 USA channels imported from PATH."),
-// then the change's notes; `how` is "exported to" or "imported from".
-Message ChannelsTakenMessage(ChannelList list, int channels, std::string_view how, const std::filesystem::path& path,
+// then the change's notes.
+enum class ChannelsTaken { Exported, Imported };
+Message ChannelsTakenMessage(ChannelList list, int channels, ChannelsTaken how, const std::filesystem::path& path,
                              const std::vector<std::string>& notes = {});
 
 // Deletes the channels of marine grid rows as Delete does; a group keeps its

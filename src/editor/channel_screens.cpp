@@ -8,11 +8,12 @@
 #include "rules/field_rules.h"
 #include "rules/narrowband.h"
 #include "model/tones.h"
+#include "util/texts.h"
 
 namespace kv {
 
 std::vector<ListEntry> PriorityEntries(const RadioSession& s, int group) {
-    std::vector<ListEntry> entries{{"Off", kNoPriority}};
+    std::vector<ListEntry> entries{{KV_TEXT("Messages", "Off"), kNoPriority}};
     if (group >= kUsaGroup && group <= kCanGroup) {
         const MarineGroup& slots = s.settings.Marine(group);
         for (int i = 0; i < kMarineSlots; ++i) {
@@ -125,7 +126,7 @@ void SetGroupUsable(RadioSettings& settings, int group, bool on) {
 std::string FourthGroupName(int model) { return LmrName(true, model) + " CH"; }
 
 std::vector<std::string> MarineGridTitles() {
-    return {"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "SIMP/DUP", "MEM", "VS", "CH Name"};
+    return {"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "SIMP/DUP", "MEM", "VS", KV_TEXT("Columns", "CH Name")};
 }
 
 std::vector<std::string> MarineGridRow(const ChannelRecord& ch) {
@@ -136,7 +137,7 @@ std::vector<std::string> MarineGridRow(const ChannelRecord& ch) {
 }
 
 std::vector<std::string> ExpansionGridTitles() {
-    return {"CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM"};
+    return {"CH", KV_TEXT("Columns", "ENABLE"), KV_TEXT("Columns", "DISP"), "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM"};
 }
 
 std::vector<std::string> ExpansionGridRow(const ChannelRecord& ch, int number) {
@@ -227,7 +228,7 @@ std::string IncompleteChannels(const RadioSession& s) {
 }
 
 std::vector<ListEntry> DcsEntries() {
-    std::vector<ListEntry> entries{{"Off", 0}};
+    std::vector<ListEntry> entries{{KV_TEXT("Messages", "Off"), 0}};
     for (int v = 1; v <= 2 * kSecondDcsOffset; ++v) entries.push_back({DcsText(v), v});
     return entries;
 }

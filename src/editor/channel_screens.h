@@ -79,7 +79,9 @@ bool ExpChannelHasData(const ChannelRecord& channel);
 // The text of the "LMR CH" / "EXP CH" group box of the fourth group.
 std::string FourthGroupName(int model);
 
-// Grid cells, with the report's converters.
+// Grid cells, with the report's converters. The titles that are words are
+// marked for the window's language (context "Columns"); the codes and the
+// values are the radio's own and stay as they are.
 // Marine: "CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "SIMP/DUP", "MEM", "VS", "CH Name".
 std::vector<std::string> MarineGridTitles();
 std::vector<std::string> MarineGridRow(const ChannelRecord& channel);

@@ -3,11 +3,12 @@
 #include <array>
 
 #include "report/converters.h"
+#include "util/texts.h"
 
 namespace kv {
 namespace {
 
-const std::vector<std::string> kOffOn{"Off", "On"};
+const std::vector<std::string> kOffOn{KV_TEXT("Messages", "Off"), KV_TEXT("Messages", "On")};
 
 std::vector<std::string> OffsetEntries() { return {OffsetTable().begin(), OffsetTable().end()}; }
 
@@ -20,15 +21,17 @@ int InRange(int value, size_t count) { return value >= 0 && static_cast<size_t>(
 
 const CommonListLayout& LayoutOf(CommonList list) {
     static const std::array<CommonListLayout, 9> layouts{{
-        {"cmbCommonTXPo", "TX Po Display", {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}},
-        {"cmbCommonScan", "SCAN", kOffOn},
-        {"cmbCommonResume", "Resume Time", {"Off", "1Sec", "2Sec", "3Sec"}},
-        {"cmbCommonPTTSCAN", "PTT SCAN Clear", kOffOn},
-        {"cmbCommonDual", "Dual Watch", kOffOn},
-        {"cmbCommonOffset", "Offset Time", OffsetEntries()},
-        {"cmbCommonMag", "Magnetic Variation", {"True", "Mag"}},
-        {"cmbCommonWeater", "Weather Alert", kOffOn},
-        {"cmbCommonRotary", "Rotary Beep", kOffOn},
+        {"cmbCommonTXPo", KV_TEXT("Messages", "TX Po Display"),
+         {KV_TEXT("Messages", "Lo Po Only"), KV_TEXT("Messages", "Lo Po on Changing CH"), KV_TEXT("Messages", "Last TX Po")}},
+        {"cmbCommonScan", KV_TEXT("Messages", "SCAN"), kOffOn},
+        {"cmbCommonResume", KV_TEXT("Messages", "Resume Time"),
+         {KV_TEXT("Messages", "Off"), KV_TEXT("Messages", "1Sec"), KV_TEXT("Messages", "2Sec"), KV_TEXT("Messages", "3Sec")}},
+        {"cmbCommonPTTSCAN", KV_TEXT("Messages", "PTT SCAN Clear"), kOffOn},
+        {"cmbCommonDual", KV_TEXT("Messages", "Dual Watch"), kOffOn},
+        {"cmbCommonOffset", KV_TEXT("Messages", "Offset Time"), OffsetEntries()},
+        {"cmbCommonMag", KV_TEXT("Messages", "Magnetic Variation"), {KV_TEXT("Messages", "True"), KV_TEXT("Messages", "Mag")}},
+        {"cmbCommonWeater", KV_TEXT("Messages", "Weather Alert"), kOffOn},
+        {"cmbCommonRotary", KV_TEXT("Messages", "Rotary Beep"), kOffOn},
     }};
     return layouts[static_cast<size_t>(list)];
 }

@@ -6,6 +6,8 @@
 #include "editor/common_setup_options.h"
 #include "report/converters.h"
 #include "report/report.h"
+#include "util/advice.h"
+#include "util/texts.h"
 
 namespace kv {
 namespace {
@@ -89,32 +91,48 @@ constexpr auto Named(const char* caption) {
 
 // The fields as the screens name them; the first that differs names a change.
 constexpr FieldName<ChannelRecord> kChannelFields[] = {
-    Named<&ChannelRecord::Enable>("Enable"),          Named<&ChannelRecord::LmrExp>("LMR/EXP"),
-    Named<&ChannelRecord::BaseCh>("Base CH"),         Named<&ChannelRecord::ChTag>("Name"),
-    Named<&ChannelRecord::CHDisplayL>("CH Number"),   Named<&ChannelRecord::CHDisplayR>("CH Number"),
-    Named<&ChannelRecord::Rxfreq>("RX Frequency"),    Named<&ChannelRecord::Txfreq>("TX Frequency"),
-    Named<&ChannelRecord::Duplex>("SIMP/DUP"),        Named<&ChannelRecord::TxEnable>("TX"),
-    Named<&ChannelRecord::TXPower>("TX Power"),       Named<&ChannelRecord::LowPower>("Low Power Only"),
-    Named<&ChannelRecord::PowUp>("Power Up"),         Named<&ChannelRecord::ScanMemory>("Scan Memory"),
-    Named<&ChannelRecord::Narrow>("Bandwidth"),       Named<&ChannelRecord::TxCTCSS>("TX CTCSS"),
-    Named<&ChannelRecord::RxCTCSS>("RX CTCSS"),       Named<&ChannelRecord::TxDCS>("TX DCS"),
-    Named<&ChannelRecord::RxDCS>("RX DCS"),           Named<&ChannelRecord::RxComp>("Compander"),
-    Named<&ChannelRecord::Scramble>("Scrambler"),     Named<&ChannelRecord::UsaGroup>("USA"),
-    Named<&ChannelRecord::IntGroup>("INTL"),          Named<&ChannelRecord::CanGroup>("CAN"),
-    Named<&ChannelRecord::StatusNo>("Status No."),    Named<&ChannelRecord::StatusIcon>("Status Icon"),
+    Named<&ChannelRecord::Enable>(KV_TEXT("Undo", "Enable")),
+    Named<&ChannelRecord::LmrExp>("LMR/EXP"),
+    Named<&ChannelRecord::BaseCh>(KV_TEXT("Undo", "Base CH")),
+    Named<&ChannelRecord::ChTag>(KV_TEXT("Undo", "Name")),
+    Named<&ChannelRecord::CHDisplayL>(KV_TEXT("Undo", "CH Number")),
+    Named<&ChannelRecord::CHDisplayR>(KV_TEXT("Undo", "CH Number")),
+    Named<&ChannelRecord::Rxfreq>(KV_TEXT("Undo", "RX Frequency")),
+    Named<&ChannelRecord::Txfreq>(KV_TEXT("Undo", "TX Frequency")),
+    Named<&ChannelRecord::Duplex>("SIMP/DUP"),
+    Named<&ChannelRecord::TxEnable>("TX"),
+    Named<&ChannelRecord::TXPower>(KV_TEXT("Undo", "TX Power")),
+    Named<&ChannelRecord::LowPower>(KV_TEXT("Undo", "Low Power Only")),
+    Named<&ChannelRecord::PowUp>(KV_TEXT("Undo", "Power Up")),
+    Named<&ChannelRecord::ScanMemory>(KV_TEXT("Undo", "Scan Memory")),
+    Named<&ChannelRecord::Narrow>(KV_TEXT("Undo", "Bandwidth")),
+    Named<&ChannelRecord::TxCTCSS>("TX CTCSS"),
+    Named<&ChannelRecord::RxCTCSS>("RX CTCSS"),
+    Named<&ChannelRecord::TxDCS>("TX DCS"),
+    Named<&ChannelRecord::RxDCS>("RX DCS"),
+    Named<&ChannelRecord::RxComp>(KV_TEXT("Undo", "Compander")),
+    Named<&ChannelRecord::Scramble>(KV_TEXT("Undo", "Scrambler")),
+    Named<&ChannelRecord::UsaGroup>("USA"),
+    Named<&ChannelRecord::IntGroup>("INTL"),
+    Named<&ChannelRecord::CanGroup>("CAN"),
+    Named<&ChannelRecord::StatusNo>(KV_TEXT("Undo", "Status No.")),
+    Named<&ChannelRecord::StatusIcon>(KV_TEXT("Undo", "Status Icon")),
 };
 constexpr FieldName<UsableGroupSetup> kGroupFields[] = {
-    Named<&UsableGroupSetup::Enable>("Usable"),          Named<&UsableGroupSetup::PriorityCh>("Priority CH"),
-    Named<&UsableGroupSetup::TxTot>("TX TOT"),           Named<&UsableGroupSetup::StatusIcon>("Status Icon"),
-    Named<&UsableGroupSetup::StatusName>("Status Name"), Named<&UsableGroupSetup::Backup>("Backup"),
+    Named<&UsableGroupSetup::Enable>(KV_TEXT("Undo", "Usable")),
+    Named<&UsableGroupSetup::PriorityCh>(KV_TEXT("Undo", "Priority CH")),
+    Named<&UsableGroupSetup::TxTot>("TX TOT"),
+    Named<&UsableGroupSetup::StatusIcon>(KV_TEXT("Undo", "Status Icon")),
+    Named<&UsableGroupSetup::StatusName>(KV_TEXT("Undo", "Status Name")),
+    Named<&UsableGroupSetup::Backup>(KV_TEXT("Undo", "Backup")),
 };
 constexpr FieldName<AtisCallSign> kCallSignFields[] = {
     Named<&AtisCallSign::MID>("MID"),
-    Named<&AtisCallSign::Display>("Display"),
+    Named<&AtisCallSign::Display>(KV_TEXT("Undo", "Display")),
 };
 constexpr FieldName<DirectoryEntry> kDirectoryFields[] = {
-    Named<&DirectoryEntry::Enable>("Enable"),
-    Named<&DirectoryEntry::TagName>("Name"),
+    Named<&DirectoryEntry::Enable>(KV_TEXT("Undo", "Enable")),
+    Named<&DirectoryEntry::TagName>(KV_TEXT("Undo", "Name")),
     Named<&DirectoryEntry::Mmsid>("MMSI"),
 };
 
@@ -149,33 +167,41 @@ const char* FirstDifference(const RecordValue& before, const RecordValue& after)
 constexpr std::pair<Section, const char*> kMarineSections[] = {
     {Section::ChUsa, "USA"}, {Section::ChInt, "INTL"}, {Section::ChCan, "CANADA"}};
 
-std::string Numbered(const char* what, int index) { return what + std::to_string(index + 1); }
+// A text of the names in the user's language (English without a wording), filled.
+std::string Said(const UndoWording& say, const char* english, const std::vector<std::string>& values = {}) {
+    return Filled(say ? say(english) : english, values);
+}
+
+std::string Numbered(const UndoWording& say, const char* what, int index) {
+    return Said(say, what, {std::to_string(index + 1)});
+}
 
 // Where a record is, as the user knows it: "USA channel 16", "RG channel 3".
-std::string Where(RecordId id, const RecordValue& value, int model) {
+std::string Where(RecordId id, const RecordValue& value, int model, const UndoWording& say) {
     const auto* channel = std::get_if<ChannelRecord>(&value);
     for (const auto& [section, name] : kMarineSections)
-        if (id.section == section) return std::string(name) + " channel " + MarineChannelLabel(*channel);
+        if (id.section == section) return Said(say, KV_TEXT("Undo", "%1 channel %2"), {name, MarineChannelLabel(*channel)});
     switch (id.section) {
         case Section::UsableGroup: {
             static const char* const names[] = {"USA CH", "INTL CH", "CANADA CH"};
             if (id.index < 3) return names[id.index];
             return id.index == kLmrGroup ? FourthGroupName(model) : "EXP CH";
         }
-        case Section::Common: return "Common Setup";
-        case Section::DscBasic: return "DSC Basic Setup";
-        case Section::DscAdvanced: return "DSC Advanced Setup";
-        case Section::DscDisplay: return "DSC Display Setup";
-        case Section::AtisGroups: return "Usable ATIS CH Group";
-        case Section::AtisKillerGroups: return "Usable ATIS Killer CH Group";
-        case Section::AtisCode: return "ATIS Code";
-        case Section::AtisCallSign: return Numbered("ATIS Call Sign ", id.index);
-        case Section::ChWx: return Numbered("WX channel ", id.index);
-        case Section::ChExp: return LmrName(channel->LmrExp, model) + Numbered(" channel ", id.index);
-        case Section::ChRg: return Numbered("RG channel ", id.index);
-        case Section::ChMmsid: return Numbered("Individual Directory entry ", id.index);
-        case Section::ChGrpid: return Numbered("Group Directory entry ", id.index);
-        default: return "settings";
+        case Section::Common: return Said(say, KV_TEXT("Undo", "Common Setup"));
+        case Section::DscBasic: return Said(say, KV_TEXT("Undo", "DSC Basic Setup"));
+        case Section::DscAdvanced: return Said(say, KV_TEXT("Undo", "DSC Advanced Setup"));
+        case Section::DscDisplay: return Said(say, KV_TEXT("Undo", "DSC Display Setup"));
+        case Section::AtisGroups: return Said(say, KV_TEXT("Undo", "Usable ATIS CH Group"));
+        case Section::AtisKillerGroups: return Said(say, KV_TEXT("Undo", "Usable ATIS Killer CH Group"));
+        case Section::AtisCode: return Said(say, KV_TEXT("Undo", "ATIS Code"));
+        case Section::AtisCallSign: return Numbered(say, KV_TEXT("Undo", "ATIS Call Sign %1"), id.index);
+        case Section::ChWx: return Numbered(say, KV_TEXT("Undo", "WX channel %1"), id.index);
+        case Section::ChExp:
+            return Said(say, KV_TEXT("Undo", "%1 channel %2"), {LmrName(channel->LmrExp, model), std::to_string(id.index + 1)});
+        case Section::ChRg: return Numbered(say, KV_TEXT("Undo", "RG channel %1"), id.index);
+        case Section::ChMmsid: return Numbered(say, KV_TEXT("Undo", "Individual Directory entry %1"), id.index);
+        case Section::ChGrpid: return Numbered(say, KV_TEXT("Undo", "Group Directory entry %1"), id.index);
+        default: return Said(say, KV_TEXT("Undo", "settings"));
     }
 }
 
@@ -211,15 +237,15 @@ void SettingsChange::MergeWith(const SettingsChange& next) {
     for (size_t i = 0; i < parts_.size() && i < next.parts_.size(); ++i) parts_[i].after = next.parts_[i].after;
 }
 
-std::string SettingsChange::DescribeOne(const Part& part, int model) const {
+std::string SettingsChange::DescribeOne(const Part& part, int model, const UndoWording& say) const {
     // A channel is named as the user knew it; an EXP record by the group
     // (LMR or EXP) that an enable box claims it for.
-    const std::string where = Where(part.id, part.id.section == Section::ChExp ? part.after : part.before, model);
+    const std::string where = Where(part.id, part.id.section == Section::ChExp ? part.after : part.before, model, say);
     const char* field = FirstDifference(part.before, part.after);
-    return field ? std::string(field) + " of " + where : where;
+    return field ? Said(say, KV_TEXT("Undo", "%1 of %2"), {Said(say, field), where}) : where;
 }
 
-std::string SettingsChange::Describe(int model) const {
+std::string SettingsChange::Describe(int model, const UndoWording& say) const {
     if (parts_.empty()) return {};
     // A channel added to or deleted from a marine list moves the records
     // after it: the first record that differs is the one added or deleted.
@@ -231,21 +257,21 @@ std::string SettingsChange::Describe(int model) const {
             if (!first) first = &part;
             added += std::get<ChannelRecord>(part.after).Enable - std::get<ChannelRecord>(part.before).Enable;
         }
-        if (added > 0) return "Add " + Where(first->id, first->after, model);
-        if (added < 0) return "Delete " + Where(first->id, first->before, model);
+        if (added > 0) return Said(say, KV_TEXT("Undo", "Add %1"), {Where(first->id, first->after, model, say)});
+        if (added < 0) return Said(say, KV_TEXT("Undo", "Delete %1"), {Where(first->id, first->before, model, say)});
     }
     // Switching a group changes the records that follow it too.
     for (const Part& part : parts_)
         if (part.id.section == Section::UsableGroup &&
             std::get<UsableGroupSetup>(part.before).Enable != std::get<UsableGroupSetup>(part.after).Enable)
-            return DescribeOne(part, model);
-    return DescribeOne(parts_.front(), model);
+            return DescribeOne(part, model, say);
+    return DescribeOne(parts_.front(), model, say);
 }
 
 std::optional<SettingsChange> ChangeRecorder::Take(const RadioSettings& now, int model, std::string label) {
     SettingsChange change = SettingsChange::Between(baseline_, now, std::move(label));
     if (change.empty()) return std::nullopt;
-    if (change.label_.empty()) change.label_ = change.Describe(model);
+    if (change.label_.empty()) change.label_ = change.Describe(model, say_);
     change.Apply(baseline_);  // only the records that changed are copied
     return change;
 }

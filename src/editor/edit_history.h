@@ -7,6 +7,7 @@
 
 #include <array>
 #include <compare>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -31,6 +32,11 @@ struct RecordId {
 using RecordValue = std::variant<ChannelRecord, UsableGroupSetup, CommonSetup, DscBasicSetup, DscAdvancedSetup,
                                  DscDisplaySetup, std::array<bool, 4>, std::string, AtisCallSign, DirectoryEntry>;
 
+// The words of Edit > Undo's names in the user's language: a text marked
+// KV_TEXT("Undo", ...) (a field's name, a template with %1 and %2) or a
+// field's label, in; its translation out. Without one the names are English.
+using UndoWording = std::function<std::string(const char*)>;
+
 class SettingsChange {
 public:
     // The records in which `after` differs from `before`.
@@ -52,7 +58,7 @@ public:
 
     // What the change did, as Edit > Undo names it: "Name of USA channel 16",
     // "Add USA channel 21", "Usable of INTL CH"; `model` names the fourth group.
-    std::string Describe(int model) const;
+    std::string Describe(int model, const UndoWording& say = {}) const;
 
 private:
     friend class ChangeRecorder;
@@ -60,7 +66,7 @@ private:
         RecordId id;
         RecordValue before, after;
     };
-    std::string DescribeOne(const Part& part, int model) const;
+    std::string DescribeOne(const Part& part, int model, const UndoWording& say) const;
 
     std::vector<Part> parts_;
     std::string label_;
@@ -70,7 +76,8 @@ private:
 // length of the history).
 class ChangeRecorder {
 public:
-    explicit ChangeRecorder(const RadioSettings& current) : baseline_(current) {}
+    explicit ChangeRecorder(const RadioSettings& current, UndoWording say = {})
+        : baseline_(current), say_(std::move(say)) {}
 
     // What changed since the last call; nothing when nothing did. An empty
     // label is replaced by the change's description.
@@ -83,6 +90,7 @@ public:
 
 private:
     RadioSettings baseline_;
+    UndoWording say_;
 };
 
 }  // namespace kv

@@ -7,6 +7,8 @@
 #include "editor/channel_screens.h"
 #include "report/converters.h"
 #include "report/report.h"
+#include "util/advice.h"
+#include "util/texts.h"
 
 namespace kv {
 namespace {
@@ -43,13 +45,14 @@ ScreenNode MarineGroupNode(const MarineGroup& group, const char* caption, const 
 // the group its LMR/EXP selector puts it in.
 ScreenNode ExpansionGroup(const RadioSession& s, bool lmrGroup) {
     const bool lmrName = lmrGroup && HasLmrChannels(s.model);
-    ScreenNode top{std::string(lmrName ? "LMR" : "EXP") + " Channel", lmrGroup ? "LMRChannel" : "ExpChannel", {}};
+    ScreenNode top{lmrName ? KV_TEXT("Messages", "LMR Channel") : KV_TEXT("Messages", "EXP Channel"),
+                   lmrGroup ? "LMRChannel" : "ExpChannel", {}};
     const std::string prefix = lmrGroup ? "L" : "E";
     for (int i = 0; i < kExpChannels; ++i) {
         const ChannelRecord& ch = s.settings.CHEXP[static_cast<size_t>(i)];
         const bool enabled = EnabledInGroup(s.model, ch, lmrGroup);
         const std::string number = std::to_string(i + 1);
-        top.children.push_back({number + (enabled ? "[Enable]" : ""), prefix + number, {}, ch.ChTag});
+        top.children.push_back({enabled ? AdviceText(Advice::EnabledNode, {number}) : number, prefix + number, {}, ch.ChTag});
     }
     return top;
 }
@@ -59,17 +62,19 @@ ScreenNode ExpansionGroup(const RadioSession& s, bool lmrGroup) {
 std::vector<ScreenNode> BuildScreenTree(const RadioSession& s) {
     const auto& groups = s.settings.UsableGroups;
     std::vector<ScreenNode> tree;
-    tree.push_back({"General",
+    tree.push_back({KV_TEXT("Messages", "General"),
                     "General",
-                    {{"Available CH Group Setup", "Usable", {}}, {"Common Setup", "Common", {}}, {"ATIS Setup", "ATIS", {}}}});
+                    {{KV_TEXT("Messages", "Available CH Group Setup"), "Usable", {}},
+                     {KV_TEXT("Messages", "Common Setup"), "Common", {}},
+                     {KV_TEXT("Messages", "ATIS Setup"), "ATIS", {}}}});
 
-    ScreenNode program{"Programmable Channel", "Program", {}};
+    ScreenNode program{KV_TEXT("Messages", "Programmable Channel"), "Program", {}};
     const RadioSettings& st = s.settings;
     if (groups[kUsaGroup].Enable) program.children.push_back(MarineGroupNode(st.CHUSA, "USA", "PU"));
     if (groups[kIntlGroup].Enable) program.children.push_back(MarineGroupNode(st.CHINT, "INTL", "PI"));
     if (groups[kCanGroup].Enable) program.children.push_back(MarineGroupNode(st.CHCAN, "CANADA", "PC"));
-    if (s.traits().weather) program.children.push_back({"Weather", "PW", {}});
-    ScreenNode rg{"RG Channel", "PR", {}};
+    if (s.traits().weather) program.children.push_back({KV_TEXT("Messages", "Weather"), "PW", {}});
+    ScreenNode rg{KV_TEXT("Messages", "RG Channel"), "PR", {}};
     for (int i = 0; i < kRgChannels; ++i) rg.children.push_back(RgNode(s.settings.CHRG[static_cast<size_t>(i)], i + 1));
     program.children.push_back(std::move(rg));
     tree.push_back(std::move(program));

@@ -10,6 +10,7 @@
 
 #include "link/transfer_state.h"
 #include "link/transfer_worker.h"
+#include "util/texts.h"
 
 namespace kv {
 
@@ -25,9 +26,9 @@ struct ProgramChoices {
 class ConfigStore;
 ProgramChoices LoadProgramChoices(const ConfigStore& store);
 void SaveProgramChoices(ConfigStore& store, const ProgramChoices& choices);
-inline constexpr const char* kBackupChoice = "Back up the radio before programming";
-inline constexpr const char* kVerifyChoice = "Verify after programming";
-inline constexpr const char* kEveryBlockChoice = "Write every block";
+inline constexpr const char* kBackupChoice = KV_TEXT("Messages", "Back up the radio before programming");
+inline constexpr const char* kVerifyChoice = KV_TEXT("Messages", "Verify after programming");
+inline constexpr const char* kEveryBlockChoice = KV_TEXT("Messages", "Write every block");
 
 // One transfer, read or program, run when OK is pressed: prepared and
 // finished on the window's thread, run on a worker thread of its own.

@@ -2,6 +2,7 @@
 
 #include "files/default_data.h"
 #include "image/defaults.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -10,8 +11,8 @@ bool IsCurrentModel(const RadioSession& s, int code) { return code == s.traits()
 
 bool SwitchModel(RadioSession& s, int code, Prompt& prompt, ConfigStore& store) {
     if (IsCurrentModel(s, code)) return false;
-    const Message ask{"Do yo want to program the " + SeriesWord(code) + " series?", text::kWindowTitle,
-                      MessageIcon::Exclamation, Buttons::OkCancel};
+    const Message ask = Advised(Advice::SwitchSeries, text::kWindowTitle, MessageIcon::Exclamation, Buttons::OkCancel,
+                                {SeriesWord(code)});
     if (prompt.Show(ask) != Answer::Ok) return false;
     s.model = code;
     WriteModelChoice(store, code);
@@ -33,20 +34,20 @@ SettingsLoad OpenSettingsFile(RadioSession& s, const std::filesystem::path& path
 namespace {
 std::string Lines(std::string text, const std::vector<std::string>& lines, size_t shown) {
     for (size_t i = 0; i < lines.size() && i < shown; ++i) text += "\r\n" + lines[i];
-    if (lines.size() > shown) text += "\r\n... and " + std::to_string(lines.size() - shown) + " more";
+    if (lines.size() > shown) text += "\r\n" + AdviceText(Advice::AndMore, {std::to_string(lines.size() - shown)});
     return text;
 }
 }  // namespace
 
 Message LoadWarningsMessage(const std::vector<std::string>& warnings) {
-    return {Lines("Not all of the file could be taken as it stands:", warnings, 20), text::kWindowTitle,
+    return {Lines(KV_TEXT("Messages", "Not all of the file could be taken as it stands:"), warnings, 20), text::kWindowTitle,
             MessageIcon::Exclamation, Buttons::Ok};
 }
 
 Message IncompleteDataQuestion(const std::string& file, const std::vector<std::string>& missing) {
-    return {Lines(file + " was incomplete when it was loaded:", missing, 5) +
-                "\r\nFor what is missing the radio would get the default values or those loaded before."
-                "\r\nProgram the radio anyway?",
+    return {Lines(AdviceMainText(Advice::IncompleteFile, {file}), missing, 5) + "\r\n" +
+                KV_TEXT("Messages", "For what is missing the radio would get the default values or those loaded before."
+                                    "\r\nProgram the radio anyway?"),
             text::kProgramToRadio, MessageIcon::Exclamation, Buttons::YesNoDefaultNo};
 }
 
@@ -54,8 +55,9 @@ FileOutcome SaveAskingForProtectedFiles(const std::function<FileOutcome(ReadOnly
                                         const std::filesystem::path& path, Prompt& prompt) {
     FileOutcome outcome = save(ReadOnlyFiles::Refuse);
     if (outcome.ok || !IsReadOnlyRefusal(outcome.detail)) return outcome;
-    const Message ask{path.string() + " is write-protected.\r\nDo you want to replace it?", text::kWindowTitle,
-                      MessageIcon::Exclamation, Buttons::YesNo};
+    const Message ask{AdviceMainText(Advice::WriteProtected, {path.string()}) + "\r\n" +
+                          KV_TEXT("Messages", "Do you want to replace it?"),
+                      text::kWindowTitle, MessageIcon::Exclamation, Buttons::YesNo};
     if (prompt.Show(ask) == Answer::Yes) return save(ReadOnlyFiles::Replace);
     return {false, {}, outcome.detail};
 }

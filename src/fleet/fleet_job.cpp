@@ -5,20 +5,21 @@
 
 #include "link/clone_link.h"
 #include "util/delimited_text.h"
+#include "util/texts.h"
 
 namespace kv {
 
 std::string FleetStateText(FleetState state) {
     switch (state) {
-        case FleetState::Waiting: return "waiting";
-        case FleetState::Connecting: return "waiting to be connected";
-        case FleetState::Running: return "programming";
-        case FleetState::Verified: return "programmed and verified";
-        case FleetState::Programmed: return "programmed";
-        case FleetState::PartlyWritten: return "partly written";
-        case FleetState::Failed: return "failed";
-        case FleetState::Cancelled: return "cancelled";
-        case FleetState::Skipped: return "skipped";
+        case FleetState::Waiting: return KV_TEXT("Messages", "waiting");
+        case FleetState::Connecting: return KV_TEXT("Messages", "waiting to be connected");
+        case FleetState::Running: return KV_TEXT("Messages", "programming");
+        case FleetState::Verified: return KV_TEXT("Messages", "programmed and verified");
+        case FleetState::Programmed: return KV_TEXT("Messages", "programmed");
+        case FleetState::PartlyWritten: return KV_TEXT("Messages", "partly written");
+        case FleetState::Failed: return KV_TEXT("Messages", "failed");
+        case FleetState::Cancelled: return KV_TEXT("Messages", "cancelled");
+        case FleetState::Skipped: return KV_TEXT("Messages", "skipped");
     }
     return "";
 }
@@ -143,12 +144,12 @@ bool FleetJob::AwaitConnect(size_t port, int radio) {
     }
     if (stopped_[port] && !cancel_) {
         report.state = FleetState::Skipped;
-        report.message = "not connected";
+        report.message = KV_TEXT("Messages", "not connected");
         return false;
     }
     if (cancel_) {
         report.state = FleetState::Skipped;
-        report.message = "cancelled before it started";
+        report.message = KV_TEXT("Messages", "cancelled before it started");
         return false;
     }
     report.state = FleetState::Running;
@@ -167,7 +168,8 @@ void FleetJob::Work(size_t port) {
         for (size_t i = 0; i < fleet_.radios.size(); ++i)
             if (!taken_[i]) {
                 reports_[i].state = FleetState::Skipped;
-                reports_[i].message = cancel_ ? "cancelled before it started" : "no port was left to program it";
+                reports_[i].message = cancel_ ? KV_TEXT("Messages", "cancelled before it started")
+                                              : KV_TEXT("Messages", "no port was left to program it");
             }
     wake_.notify_all();
 }
@@ -222,7 +224,7 @@ bool FleetJob::Program(size_t port, int radio, SerialLine& line, Clock& clock) {
             r.percent = 100;
         } else if (alreadyHeld) {
             r.state = FleetState::Verified;  // the read found every byte in place
-            r.message = "the radio already held this data: nothing written";
+            r.message = KV_TEXT("Messages", "the radio already held this data: nothing written");
         } else {
             // A write that stopped part way, or one the verify found other bytes after, left
             // the radio holding neither its old data nor the new whole.

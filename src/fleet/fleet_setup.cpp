@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "editor/channel_screens.h"
+#include "util/advice.h"
+#include "util/texts.h"
 
 namespace kv {
 
@@ -22,7 +24,7 @@ FleetRow RowOf(const FleetReport& r, const SafeProgramPlan& plan) {
         row.percent = r.percent;
     }
     if (Succeeded(r.state)) row.percent = 100;
-    if (r.state == FleetState::Connecting) row.result = "connect it, then press Next";
+    if (r.state == FleetState::Connecting) row.result = KV_TEXT("Messages", "connect it, then press Next");
     if (r.partlyWritten()) row.result += (row.result.empty() ? "" : "; ") + r.BlocksText();
     if (!r.backupPath.empty()) row.result += (row.result.empty() ? "" : "; ") + ("backup: " + r.backupPath);
     return row;
@@ -76,12 +78,12 @@ void FleetSetup::Check() {
 
 std::vector<std::string> FleetSetup::Problems() const {
     std::vector<std::string> problems;
-    if (!hasTemplate_) problems.push_back("Choose the programming every radio gets.");
+    if (!hasTemplate_) problems.push_back(KV_TEXT("Messages", "Choose the programming every radio gets."));
     else if (const std::string problem = FleetTemplateProblem(templ_); !problem.empty())
         problems.push_back(templateName_ + ": " + problem);
-    if (radiosName_.empty()) problems.push_back("Load the radios' CSV.");
+    if (radiosName_.empty()) problems.push_back(KV_TEXT("Messages", "Load the radios' CSV."));
     for (const std::string& error : radios_.errors) problems.push_back(radiosName_ + ": " + error);
-    if (devices_.empty()) problems.push_back("Tick the ports to program on.");
+    if (devices_.empty()) problems.push_back(KV_TEXT("Messages", "Tick the ports to program on."));
     else if (const std::string error = CheckFleetPorts(devices_); !error.empty()) problems.push_back(error);
     return problems;
 }
@@ -126,7 +128,7 @@ const FleetReport* FleetWatch::Connecting(const std::string& label) const {
 
 std::string FleetWatch::ConnectRequest() const {
     const FleetReport* r = waiting_.empty() ? nullptr : Connecting(waiting_.front());
-    return r ? "Connect radio '" + r->label + "' to " + ShortPortName(r->port) + ", then press Next." : "";
+    return r ? AdviceText(Advice::FleetConnect, {r->label, ShortPortName(r->port)}) : "";
 }
 
 void FleetWatch::Next() {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/services.h"
+#include "qt/translations.h"
 #include "util/texts.h"
 #include "util/version.h"
 
@@ -15,13 +16,13 @@ namespace kv {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     LoadPictures();
     setObjectName("frmAbout");
-    setWindowTitle(QString("About ") + text::kProductWord);
+    setWindowTitle(tr("About %1").arg(text::kProductWord));
     auto* layout = new QVBoxLayout(this);
     auto* logo = new QSvgWidget(":/kvprog/logo.svg", this);
     logo->setFixedSize(240, 120);
     layout->addWidget(logo, 0, Qt::AlignCenter);
-    auto* product = new QLabel(QString("<b>%1</b><br>%2<br>Version %3")
-                                   .arg(text::kWindowTitle, text::kProductWord, kv::VersionText()),
+    auto* product = new QLabel(QString("<b>%1</b><br>%2<br>%3")
+                                   .arg(qt::Term(text::kWindowTitle), text::kProductWord, tr("Version %1").arg(kv::VersionText())),
                                this);
     product->setObjectName("lblVersion");
     product->setAlignment(Qt::AlignCenter);

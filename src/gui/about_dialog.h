@@ -6,6 +6,7 @@
 namespace kv {
 
 class AboutDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit AboutDialog(QWidget* parent);
 };

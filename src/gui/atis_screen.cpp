@@ -25,11 +25,11 @@ QString GroupName(int k, int model) {
 AtisScreen::AtisScreen(ScreenContext context, QWidget* parent) : Screen(context, parent) {
     setObjectName("pictATIS");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Title("ATIS Setup", "lblATISTitle", this));
+    layout->addWidget(Title(tr("ATIS Setup"), "lblATISTitle", this));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tbsATIS");
-    tabs_->addTab(BuildCommonTab(), "ATIS Setup");
-    tabs_->addTab(BuildCallSignTab(), "Call Sign");
+    tabs_->addTab(BuildCommonTab(), tr("ATIS Setup"));
+    tabs_->addTab(BuildCallSignTab(), tr("Call Sign"));
     layout->addWidget(tabs_);
     OrderTabsAsShown(this);
     connect(tabs_, &QTabWidget::currentChanged, this, &AtisScreen::OnTabChanged);
@@ -44,10 +44,10 @@ QWidget* AtisScreen::BuildCommonTab() {
     panel->setObjectName("pictATISCommon");
     auto* layout = new QVBoxLayout(panel);
 
-    auto* groupBox = new QGroupBox("Usable ATIS CH Group", panel);
+    auto* groupBox = new QGroupBox(tr("Usable ATIS CH Group"), panel);
     groupBox->setObjectName("fraATISChGroup");
     auto* groupRow = new QHBoxLayout(groupBox);
-    killerPanel_ = new QGroupBox("Usable ATIS Killer CH Group", panel);
+    killerPanel_ = new QGroupBox(tr("Usable ATIS Killer CH Group"), panel);
     killerPanel_->setObjectName("pictATISKiller");
     auto* killerRow = new QHBoxLayout(killerPanel_);
     for (int k = 0; k < 4; ++k) {
@@ -73,7 +73,7 @@ QWidget* AtisScreen::BuildCommonTab() {
 
     auto* codeRow = new QHBoxLayout;
     code_ = new FieldEdit(Field::AtisCode, "txtATIScode", [this] { return Building(); }, panel);
-    auto* codeLabel = LabelFor("ATIS Code", code_, panel);
+    auto* codeLabel = LabelFor(tr("ATIS Code"), code_, panel);
     codeLabel->setObjectName("lblATIScode");
     connect(code_, &FieldEdit::edited, this, [this] { MarkChanged(); });
     codeRow->addWidget(codeLabel);
@@ -95,9 +95,9 @@ QWidget* AtisScreen::BuildCallSignTab() {
             grid = new QGridLayout;
             columns->addLayout(grid);
             columns->addSpacing(fontMetrics().averageCharWidth() * 3);
-            grid->addWidget(new QLabel("No.", panel), 0, 0);
-            grid->addWidget(new QLabel("MID", panel), 0, 1);
-            grid->addWidget(new QLabel("Display", panel), 0, 2);
+            grid->addWidget(new QLabel(tr("No."), panel), 0, 0);
+            grid->addWidget(new QLabel(tr("MID"), panel), 0, 1);
+            grid->addWidget(new QLabel(tr("Display"), panel), 0, 2);
             grid->setRowStretch(11, 1);
         }
         const int row = 1 + i % 10;
@@ -105,8 +105,8 @@ QWidget* AtisScreen::BuildCallSignTab() {
         number->setObjectName(Indexed("lblATISNo", i));
         mids_[i] = new FieldEdit(Field::AtisMid, Indexed("txtATISMid", i), [this] { return Building(); }, panel);
         displays_[i] = new FieldEdit(Field::AtisDisp, Indexed("txtATISDisp", i), [this] { return Building(); }, panel);
-        Name(mids_[i], QString("MID %1").arg(i + 1));
-        Name(displays_[i], QString("Display %1").arg(i + 1));
+        Name(mids_[i], tr("MID %1").arg(i + 1));
+        Name(displays_[i], tr("Display %1").arg(i + 1));
         grid->addWidget(number, row, 0);
         grid->addWidget(mids_[i], row, 1);
         grid->addWidget(displays_[i], row, 2);

@@ -13,6 +13,7 @@
 namespace kv {
 
 class AtisScreen : public Screen {
+    Q_OBJECT
 public:
     static constexpr int kCallSigns = 20;
 

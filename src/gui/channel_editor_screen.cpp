@@ -32,28 +32,28 @@ ChannelEditorScreen::ChannelEditorScreen(ScreenContext context, ChannelHost host
 void ChannelEditorScreen::BuildControls() {
     title_ = Title("", "lblChannelTitle", this);
     const auto building = [this] { return Building(); };
-    const auto check = [this](const char* text, const QString& name) {
+    const auto check = [this](const QString& text, const QString& name) {
         auto* box = new QCheckBox(text, this);
         box->setObjectName(name);
         return box;
     };
-    enable_ = check("Enable", "chkCEnable");
+    enable_ = check(tr("Enable"), "chkCEnable");
     number_[0] = new FieldEdit(Field::ChannelNumberFirst, "txtCN_0", building, this);
     number_[1] = new FieldEdit(Field::ChannelNumberSecond, "txtCN_1", building, this);
     tag_ = new FieldEdit(Field::ChannelName, "txtCTag", building, this);
     rx_ = new FieldEdit(Field::RxFrequency, "txtCRF", building, this);
     tx_ = new FieldEdit(Field::TxFrequency, "txtCTF", building, this);
     txEnable_ = check("TX", "chkCTXEnable");
-    txOnly_ = check("Low Power Only", "chkCTXOnly");
-    txPower_ = check("Power Up", "chkCTXPower");
-    scan_ = check("Scan Memory", "chkCScan");
+    txOnly_ = check(tr("Low Power Only"), "chkCTXOnly");
+    txPower_ = check(tr("Power Up"), "chkCTXPower");
+    scan_ = check(tr("Scan Memory"), "chkCScan");
     comp_ = check("", "chkComp");
-    compLabel_ = LabelFor("Compander", comp_, this);
+    compLabel_ = LabelFor(tr("Compander"), comp_, this);
     compLabel_->setObjectName("lblComp");
     auto* bandwidth = new QButtonGroup(this);
-    wide_[0] = new QRadioButton("Wide", this);
+    wide_[0] = new QRadioButton(tr("Wide"), this);
     wide_[0]->setObjectName("optCWide_0");
-    wide_[1] = new QRadioButton("Narrow", this);
+    wide_[1] = new QRadioButton(tr("Narrow"), this);
     wide_[1]->setObjectName("optCWide_1");
     bandwidth->addButton(wide_[0], 0);
     bandwidth->addButton(wide_[1], 1);
@@ -67,7 +67,7 @@ void ChannelEditorScreen::BuildControls() {
     }
     scramble_ = Combo("cmbScramble", {"0", "1", "2", "3", "4", "5", "6", "7"}, this);
 
-    dup_ = check("Duplex", "chkCDup");
+    dup_ = check(tr("Duplex"), "chkCDup");
     static const char* const groupNames[] = {"USA", "INTL", "CAN"};
     groups_ = new QWidget(this);
     auto* groupRow = new QHBoxLayout(groups_);
@@ -84,7 +84,7 @@ void ChannelEditorScreen::BuildLayout() {
     layout->addWidget(title_);
     auto* form = new QGridLayout;
     int r = 0;
-    const auto put = [&](const char* label, QWidget* a, QWidget* b = nullptr) {
+    const auto put = [&](const QString& label, QWidget* a, QWidget* b = nullptr) {
         auto* title = LabelFor(label, a, this);
         form->addWidget(title, r, 0);
         form->addWidget(a, r, 1);
@@ -106,10 +106,10 @@ void ChannelEditorScreen::BuildLayout() {
     halves->addWidget(number_[0]);
     halves->addWidget(number_[1]);
     halves->addStretch();
-    const std::vector<QWidget*> displayRow = put("CH Display", display);
+    const std::vector<QWidget*> displayRow = put(tr("CH Display"), display);
     static_cast<QLabel*>(displayRow.front())->setBuddy(number_[0]);
     append(notMarine_, displayRow);
-    put("CH Name", tag_);
+    put(tr("CH Name"), tag_);
     put("RX[MHz]", rx_);
     put("TX[MHz]", tx_);
     form->addWidget(dup_, r++, 1);
@@ -117,18 +117,18 @@ void ChannelEditorScreen::BuildLayout() {
     form->addWidget(scan_, r++, 2);
     form->addWidget(txOnly_, r, 1);
     form->addWidget(txPower_, r++, 2);
-    groupRow_ = put("CH Group", groups_);
-    append(notMarine_, put("Bandwidth", wide_[0], wide_[1]));
-    append(notMarine_, put("CTCSS TX / RX", ctcss_[0], ctcss_[1]));
-    append(notMarine_, put("DCS TX / RX", dcs_[0], dcs_[1]));
+    groupRow_ = put(tr("CH Group"), groups_);
+    append(notMarine_, put(tr("Bandwidth"), wide_[0], wide_[1]));
+    append(notMarine_, put(tr("CTCSS TX / RX"), ctcss_[0], ctcss_[1]));
+    append(notMarine_, put(tr("DCS TX / RX"), dcs_[0], dcs_[1]));
     form->addWidget(compLabel_, r, 0);
     form->addWidget(comp_, r++, 1);
     append(notMarine_, {compLabel_, comp_});
-    append(notMarine_, put("Scramble", scramble_));
+    append(notMarine_, put(tr("Scramble"), scramble_));
     // The second control of a row: the row's label and its own part.
-    const std::pair<QWidget*, const char*> seconds[] = {{number_[0], "CH Display left"}, {number_[1], "CH Display right"},
-                                                        {ctcss_[0], "CTCSS TX"}, {ctcss_[1], "CTCSS RX"},
-                                                        {dcs_[0], "DCS TX"}, {dcs_[1], "DCS RX"}};
+    const std::pair<QWidget*, QString> seconds[] = {{number_[0], tr("CH Display left")}, {number_[1], tr("CH Display right")},
+                                                    {ctcss_[0], tr("CTCSS TX")}, {ctcss_[1], tr("CTCSS RX")},
+                                                    {dcs_[0], tr("DCS TX")}, {dcs_[1], tr("DCS RX")}};
     for (const auto& [control, name] : seconds) Name(control, name);
     form->setColumnStretch(3, 1);
     layout->addLayout(form);
@@ -267,13 +267,13 @@ void ChannelEditorScreen::Changed() { MarkChanged(); }
 QString ChannelEditorScreen::Heading() const {
     const QString number = QString::number(choice_.index);
     switch (choice_.kind) {
-        case ScreenKind::RgChannel: return "RG Channel " + number;
+        case ScreenKind::RgChannel: return tr("RG Channel %1").arg(number);
         case ScreenKind::MarineChannel: {
             static const char* const groups[] = {"USA", "INTL", "CANADA"};
             const ChannelRecord* ch = EditedChannel(c_.session.settings, choice_);
-            return QString("%1 Channel %2").arg(groups[std::clamp(choice_.group, 0, 2)], Q(MarineChannelLabel(*ch)));
+            return tr("%1 Channel %2").arg(groups[std::clamp(choice_.group, 0, 2)], Q(MarineChannelLabel(*ch)));
         }
-        default: return Q(LmrName(choice_.kind == ScreenKind::LmrChannel, c_.session.model)) + " Channel " + number;
+        default: return tr("%1 Channel %2").arg(Q(LmrName(choice_.kind == ScreenKind::LmrChannel, c_.session.model)), number);
     }
 }
 

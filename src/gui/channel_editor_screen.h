@@ -15,6 +15,7 @@
 namespace kv {
 
 class ChannelEditorScreen : public ChannelScreen {
+    Q_OBJECT
 public:
     ChannelEditorScreen(ScreenContext context, ChannelHost host, QWidget* parent);
     void Fill() override;

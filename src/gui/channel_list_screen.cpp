@@ -37,11 +37,11 @@ void ChannelListScreen::Fill() {
     std::vector<std::vector<std::string>> rows;
     const RadioSettings& st = c_.session.settings;
     if (choice_.kind == ScreenKind::RgGrid) {
-        title_->setText("RG Channel");
+        title_->setText(tr("RG Channel"));
         for (int i = 0; i < kRgChannels; ++i) rows.push_back(RgGridRow(st.CHRG[static_cast<size_t>(i)], i + 1));
     } else {
         const bool lmr = choice_.kind == ScreenKind::LmrGrid;
-        title_->setText(Q(LmrName(lmr, c_.session.model) + " Channel"));
+        title_->setText(tr("%1 Channel").arg(Q(LmrName(lmr, c_.session.model))));
         for (int i = 0; i < kExpChannels; ++i) {
             ChannelRecord ch = st.CHEXP[static_cast<size_t>(i)];
             ch.Enable = EnabledInGroup(c_.session.model, ch, lmr);

@@ -9,6 +9,7 @@
 namespace kv {
 
 class ChannelListScreen : public ChannelScreen {
+    Q_OBJECT
 public:
     ChannelListScreen(ScreenContext context, ChannelHost host, QWidget* parent);
     void Fill() override;

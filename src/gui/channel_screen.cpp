@@ -6,6 +6,7 @@
 #include "gui/grid_table.h"
 #include "gui/screen_widgets.h"
 #include "rules/channel_lists.h"
+#include "util/advice.h"
 
 namespace kv {
 
@@ -33,13 +34,16 @@ void ChannelScreen::PasteRows() {
     const ChannelChange change =
         PasteChannelRows(c_.session, *list, at, QGuiApplication::clipboard()->text().toStdString());
     if (!change.settings) {
-        c_.prompt.Show(ChannelProblemsMessage("Nothing was pasted.", change.problems));
+        Message nothing = ChannelProblemsMessage(AdviceMainText(Advice::NothingPasted), change.problems);
+        nothing.detail = AdviceText(Advice::NothingPasted);
+        c_.prompt.Show(nothing);
         return;
     }
     if (host_.applyChange && *change.settings != c_.session.settings)
-        host_.applyChange("Paste " + ChannelListName(*list) + " channels", *change.settings);
+        host_.applyChange(tr("Paste %1 channels").arg(Q(ChannelListName(*list))).toStdString(), *change.settings);
     if (!change.notes.empty()) {
-        Message told = ChannelProblemsMessage(std::to_string(change.channels) + " " + ChannelListName(*list) + " rows pasted.", change.notes);
+        Message told = ChannelProblemsMessage(
+            AdviceMainText(Advice::RowsPasted, {std::to_string(change.channels), ChannelListName(*list)}), change.notes);
         told.icon = MessageIcon::Information;
         c_.prompt.Show(told);
     }

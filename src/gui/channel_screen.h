@@ -27,6 +27,7 @@ struct ChannelHost {
 class GridTable;
 
 class ChannelScreen : public Screen {
+    Q_OBJECT
 public:
     ChannelScreen(ScreenContext context, ChannelHost host, QWidget* parent)
         : Screen(context, parent), host_(std::move(host)) {}

@@ -5,13 +5,14 @@
 #include <QSvgWidget>
 
 #include "gui/screen_widgets.h"
+#include "qt/translations.h"
 
 namespace kv {
 
 CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : Screen(context, parent) {
     setObjectName("pictCommon");
     auto* outer = new QVBoxLayout(this);
-    auto* title = new QLabel("Common Setup", this);
+    auto* title = new QLabel(tr("Common Setup"), this);
     title->setObjectName("lblCommonTitle");
     QFont bold = title->font();
     bold.setBold(true);
@@ -23,9 +24,9 @@ CommonSetupScreen::CommonSetupScreen(ScreenContext context, QWidget* parent) : S
         const CommonListLayout& layout = LayoutOf(list);
         auto* combo = new QComboBox(this);
         combo->setObjectName(layout.objectName);
-        auto* label = LabelFor(QString(layout.label) + ":", combo, this);
+        auto* label = LabelFor(qt::Term(layout.label) + ":", combo, this);
         label->setObjectName(QString(layout.objectName).replace("cmb", "lbl"));
-        for (const std::string& entry : layout.entries) combo->addItem(QString::fromStdString(entry));
+        for (const std::string& entry : layout.entries) combo->addItem(qt::Term(entry));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, list](int entry) { OnChosen(list, entry); });
         grid->addWidget(label, row, 0);
         grid->addWidget(combo, row, 1);

@@ -12,6 +12,7 @@
 namespace kv {
 
 class CommonSetupScreen : public Screen {
+    Q_OBJECT
 public:
     CommonSetupScreen(ScreenContext context, QWidget* parent);
     void Fill() override;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "gui/screen_widgets.h"
+#include "qt/translations.h"
 
 namespace kv {
 
@@ -40,8 +41,8 @@ FieldEdit::FieldEdit(Field field, const QString& objectName, std::function<bool(
     setObjectName(objectName);
     setValidator(new FieldValidator(this));
     if (RuleOf(field).maxLength > 0) setMaxLength(RuleOf(field).maxLength);
-    setProperty("kvHint", QString::fromUtf8(RuleOf(field).hint));
-    setAccessibleDescription(QString::fromUtf8(RuleOf(field).hint));
+    setProperty("kvHint", qt::Term(RuleOf(field).hint));
+    setAccessibleDescription(qt::Term(RuleOf(field).hint));
     // As wide as the longest value it takes (a frequency: "---.----").
     const int longest = RuleOf(field).maxLength > 0 ? RuleOf(field).maxLength : 8;
     FitCharacters(this, std::max(longest, 4) + 1);

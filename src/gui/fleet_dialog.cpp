@@ -13,13 +13,15 @@
 #include "files/data_file.h"
 #include "files/session_commands.h"
 #include "files/file_io.h"
+#include "qt/translations.h"
 #include "rules/narrowband.h"
+#include "util/advice.h"
 
 namespace kv {
 namespace {
 
-constexpr const char* kCaption = "Program Fleet";
-constexpr const char* kCurrentData = "the current data";
+constexpr const char* kCaption = KV_TEXT("Messages", "Program Fleet");
+constexpr const char* kCurrentData = KV_TEXT("Messages", "the current data");
 constexpr uintmax_t kLargestRadiosCsv = 1024 * 1024;
 constexpr int kPollMilliseconds = 200;
 enum Column { kLabel, kPort, kState, kProgress, kResult, kColumns };
@@ -38,7 +40,7 @@ FleetDialog::FleetDialog(const RadioSession& current, MainWindowServices& servic
                          QWidget* parent)
     : QDialog(parent), current_(current), services_(services), choices_(choices) {
     setObjectName("frmFleet");
-    setWindowTitle(kCaption);
+    setWindowTitle(qt::Term(kCaption));
     BuildLayout();
     ConnectSignals();
     setup_.SetTemplate(current_, kCurrentData);
@@ -49,10 +51,10 @@ FleetDialog::FleetDialog(const RadioSession& current, MainWindowServices& servic
 FleetDialog::~FleetDialog() = default;  // the job's end cancels and waits for its ports
 
 void FleetDialog::BuildLayout() {
-    auto* what = new QGroupBox("Programming", this);
-    currentData_ = Named(new QRadioButton("The current data", what), "optCurrentData");
-    templateFile_ = Named(new QRadioButton("A file:", what), "optTemplateFile");
-    chooseTemplate_ = Named(new QPushButton("Choose...", what), "cmdChooseTemplate");
+    auto* what = new QGroupBox(tr("Programming"), this);
+    currentData_ = Named(new QRadioButton(tr("The current data"), what), "optCurrentData");
+    templateFile_ = Named(new QRadioButton(tr("A file:"), what), "optTemplateFile");
+    chooseTemplate_ = Named(new QPushButton(tr("Choose..."), what), "cmdChooseTemplate");
     currentData_->setChecked(true);
     auto* whatRow = new QHBoxLayout(what);
     whatRow->addWidget(currentData_);
@@ -60,19 +62,19 @@ void FleetDialog::BuildLayout() {
     whatRow->addWidget(chooseTemplate_);
     whatRow->addStretch();
 
-    auto* radios = new QGroupBox("Radios", this);
-    radiosFile_ = Named(new QLabel("No CSV loaded", radios), "lblRadiosFile");
-    loadRadios_ = Named(new QPushButton("Load CSV...", radios), "cmdLoadRadios");
+    auto* radios = new QGroupBox(tr("Radios"), this);
+    radiosFile_ = Named(new QLabel(tr("No CSV loaded"), radios), "lblRadiosFile");
+    loadRadios_ = Named(new QPushButton(tr("Load CSV..."), radios), "cmdLoadRadios");
     auto* radiosRow = new QHBoxLayout(radios);
     radiosRow->addWidget(radiosFile_, 1);
     radiosRow->addWidget(loadRadios_);
 
-    auto* ports = new QGroupBox("Ports", this);
+    auto* ports = new QGroupBox(tr("Ports"), this);
     portList_ = Named(new QListWidget(ports), "lstPorts");
     portList_->setMaximumHeight(90);
-    portList_->setAccessibleName("Ports");
-    backup_ = Named(new QCheckBox("Back up each radio before programming", ports), "chkBackup");
-    verify_ = Named(new QCheckBox("Verify after programming", ports), "chkVerify");
+    portList_->setAccessibleName(tr("Ports"));
+    backup_ = Named(new QCheckBox(tr("Back up each radio before programming"), ports), "chkBackup");
+    verify_ = Named(new QCheckBox(tr("Verify after programming"), ports), "chkVerify");
     backup_->setChecked(choices_.backup);
     verify_->setChecked(choices_.verify);
     auto* portColumn = new QVBoxLayout(ports);
@@ -85,19 +87,19 @@ void FleetDialog::BuildLayout() {
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     table_ = Named(new QTableWidget(0, kColumns, this), "tblRadios");
-    table_->setHorizontalHeaderLabels({"Label", "Port", "State", "Progress", "Result"});
+    table_->setHorizontalHeaderLabels({tr("Label"), tr("Port"), tr("State"), tr("Progress"), tr("Result")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    table_->setAccessibleName("Radios");
+    table_->setAccessibleName(tr("Radios"));
     table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(kState, 240);
 
-    start_ = Named(new QPushButton("Start", this), "cmdStart");
-    next_ = Named(new QPushButton("Next", this), "cmdNext");
-    cancel_ = Named(new QPushButton("Cancel", this), "cmdCancel");
-    saveLog_ = Named(new QPushButton("Save Log...", this), "cmdSaveLog");
-    close_ = Named(new QPushButton("Close", this), "cmdClose");
+    start_ = Named(new QPushButton(tr("Start"), this), "cmdStart");
+    next_ = Named(new QPushButton(tr("Next"), this), "cmdNext");
+    cancel_ = Named(new QPushButton(tr("Cancel"), this), "cmdCancel");
+    saveLog_ = Named(new QPushButton(tr("Save Log..."), this), "cmdSaveLog");
+    close_ = Named(new QPushButton(tr("Close"), this), "cmdClose");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {start_, next_, cancel_, saveLog_}) buttons->addWidget(b);
     buttons->addStretch();
@@ -138,7 +140,7 @@ void FleetDialog::FillPorts() {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    if (ports_.empty()) new QListWidgetItem("No serial port found", portList_);
+    if (ports_.empty()) new QListWidgetItem(tr("No serial port found"), portList_);
 }
 
 void FleetDialog::TickedPortsChanged() {
@@ -150,12 +152,12 @@ void FleetDialog::TickedPortsChanged() {
 }
 
 void FleetDialog::ChooseTemplateFile() {
-    const auto path = services_.files.OpenName(services_.documentsFolder, "dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*");
+    const auto path = services_.files.OpenName(services_.documentsFolder, tr("dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*").toStdString());
     if (path) {
         RadioSession templ;
         const DataFileResult loaded = LoadDataFile(templ, *path, std::nullopt);
         const std::string name = path->filename().string();
-        if (!loaded.ok) Tell(loaded.error, MessageIcon::Critical);
+        if (!loaded.ok) Tell(loaded.error, MessageIcon::Critical, AdviceText(Advice::FleetTemplateUnread));
         // Defaults in place of what a template cut short lacks reach no radio unasked.
         else if (loaded.missing.empty() || services_.prompt.Show(IncompleteDataQuestion(name, loaded.missing)) == Answer::Yes)
             setup_.SetTemplate(std::move(templ), name);
@@ -167,11 +169,11 @@ void FleetDialog::ChooseTemplateFile() {
 }
 
 void FleetDialog::LoadRadios() {
-    const auto path = services_.files.OpenName(services_.documentsFolder, "csv files(*.csv)|*.csv|All files(*.*)|*.*");
+    const auto path = services_.files.OpenName(services_.documentsFolder, tr("csv files(*.csv)|*.csv|All files(*.*)|*.*").toStdString());
     if (!path) return;
     const FileBytes csv = ReadFileBytes(*path, kLargestRadiosCsv);
     if (!csv.ok) {
-        Tell(csv.error, MessageIcon::Critical);
+        Tell(csv.error, MessageIcon::Critical, AdviceText(Advice::FleetRadiosUnread));
         return;
     }
     setup_.SetRadios(std::string(csv.bytes.begin(), csv.bytes.end()), path->filename().string());
@@ -182,11 +184,11 @@ void FleetDialog::LoadRadios() {
 // the table lists the radios as the CSV has them.
 void FleetDialog::ShowSetup() {
     const std::vector<std::string> problems = setup_.Problems();
-    std::string text = "Programming: " + setup_.templateName() + ".";
-    for (const std::string& problem : problems) text += "\n" + problem;
-    if (problems.empty()) text += "\n" + setup_.ConnectFirst();
-    status_->setText(Q(text));
-    radiosFile_->setText(setup_.radiosName().empty() ? "No CSV loaded" : Q(setup_.radiosName()));
+    QString text = tr("Programming: %1.").arg(qt::Term(setup_.templateName()));
+    for (const std::string& problem : problems) text += "\n" + qt::Translated(problem);
+    if (problems.empty()) text += "\n" + qt::Translated(setup_.ConnectFirst());
+    status_->setText(text);
+    radiosFile_->setText(setup_.radiosName().empty() ? tr("No CSV loaded") : Q(setup_.radiosName()));
     table_->setRowCount(static_cast<int>(setup_.radios().radios.size()));
     int row = 0;
     for (const FleetRadio& radio : setup_.radios().radios) {
@@ -203,7 +205,7 @@ void FleetDialog::Start() {
     if (running() || !setup_.Problems().empty()) return;
     // The narrowband rule once, on the programming every radio gets.
     RadioSession templ = setup_.templ();
-    if (CheckBeforeDownload(templ, services_.prompt, "Download") == Answer::No) return;
+    if (CheckBeforeDownload(templ, services_.prompt, KV_TEXT("Messages", "Download")) == Answer::No) return;
     setup_.SetTemplate(std::move(templ), setup_.templateName());
     choices_.backup = backup_->isChecked();
     choices_.verify = verify_->isChecked();
@@ -231,7 +233,7 @@ void FleetDialog::Poll() {
     const bool done = watch_->Poll();
     ShowRows();
     const std::string request = watch_->ConnectRequest();
-    status_->setText(Q(done ? watch_->EndText() : !request.empty() ? request : "Programming..."));
+    status_->setText(done ? qt::Translated(watch_->EndText()) : !request.empty() ? qt::Translated(request) : tr("Programming..."));
     if (done) timer_.stop();
     Enable();
 }
@@ -244,7 +246,7 @@ void FleetDialog::ShowRows() {
         const std::string texts[kColumns] = {row.label, row.port, row.state, "", row.result};
         for (int c : {kLabel, kPort, kState, kResult}) {
             if (!table_->item(i, c)) table_->setItem(i, c, new QTableWidgetItem);
-            table_->item(i, c)->setText(Q(texts[c]));
+            table_->item(i, c)->setText(c == kState || c == kResult ? qt::Translated(texts[c]) : Q(texts[c]));
         }
         auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(i, kProgress));
         if (!bar) table_->setCellWidget(i, kProgress, bar = new QProgressBar(table_));
@@ -265,11 +267,11 @@ void FleetDialog::CancelFleet() {
 
 void FleetDialog::SaveLog() {
     if (!watch_ || !watch_->done()) return;
-    const auto path = services_.files.SaveName(services_.documentsFolder, "csv files(*.csv)|*.csv");
+    const auto path = services_.files.SaveName(services_.documentsFolder, tr("csv files(*.csv)|*.csv").toStdString());
     if (!path) return;
     const std::string text = FleetLogCsv(watch_->reports());
     if (const std::string error = WriteFileAtomically(*path, text.data(), text.size()); !error.empty())
-        Tell(error, MessageIcon::Critical);
+        Tell(error, MessageIcon::Critical, AdviceText(Advice::SaveElsewhere));
 }
 
 void FleetDialog::Enable() {
@@ -284,8 +286,8 @@ void FleetDialog::Enable() {
     close_->setEnabled(!busy);
 }
 
-void FleetDialog::Tell(const std::string& text, MessageIcon icon) {
-    services_.prompt.Show({text, kCaption, icon, Buttons::Ok});
+void FleetDialog::Tell(const std::string& text, MessageIcon icon, const std::string& detail) {
+    services_.prompt.Show({text, kCaption, icon, Buttons::Ok, detail});
 }
 
 // While radios are being written the dialog stays: Cancel first.

@@ -53,7 +53,7 @@ private:
     void ShowSetup();
     void ShowRows();
     void Enable();
-    void Tell(const std::string& text, MessageIcon icon);
+    void Tell(const std::string& text, MessageIcon icon, const std::string& detail = {});
 
     const RadioSession& current_;
     MainWindowServices& services_;

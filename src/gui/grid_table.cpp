@@ -1,10 +1,12 @@
 #include "gui/grid_table.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <algorithm>
 
 #include "gui/screen_widgets.h"
+#include "qt/translations.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -20,8 +22,8 @@ GridTable::GridTable(const QString& objectName, QWidget* parent) : QTableWidget(
     verticalHeader()->setVisible(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FitRowsToFont();
-    setProperty("kvHint", QString(text::kGridHint));
-    setAccessibleDescription(text::kGridHint);
+    setProperty("kvHint", qt::Term(text::kGridHint));
+    setAccessibleDescription(qt::Term(text::kGridHint));
     connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (activate) activate(row);
     });
@@ -66,15 +68,17 @@ void GridTable::keyPressEvent(QKeyEvent* event) {
 }
 
 // Columns as wide as their contents; a name column last takes the room left.
-// Short codes stand centred; names read from the left.
+// Short codes stand centred; names read from the left. The titles that are
+// words are in the window's language.
 void GridTable::Refill(const std::vector<std::string>& titles, const std::vector<std::vector<std::string>>& rows) {
     setUpdatesEnabled(false);
     clear();
     setColumnCount(static_cast<int>(titles.size()));
     QStringList headers;
-    for (const std::string& t : titles) headers << Q(t);
+    for (const std::string& t : titles) headers << QCoreApplication::translate("Columns", t.c_str());
     setHorizontalHeaderLabels(headers);
-    const auto isName = [&headers](int c) { return headers[c].contains("Name", Qt::CaseInsensitive); };
+    // Whether a column holds names is a fact of its English title.
+    const auto isName = [&titles](int c) { return Q(titles[static_cast<size_t>(c)]).contains("Name", Qt::CaseInsensitive); };
     setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount() && c < static_cast<int>(rows[static_cast<size_t>(r)].size()); ++c) {

@@ -5,6 +5,7 @@
 #include "link/transfers.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_serial_line.h"
+#include "util/advice.h"
 
 namespace kv {
 
@@ -48,8 +49,8 @@ TransferOutcome LinkTransferJob::Run(TransferMode mode, TransferEvents& events, 
     if (outcome == TransferOutcome::Completed && mode == TransferMode::Read && !backupFolder_.empty()) {
         const SavedBackup kept = SaveReadBackup(backupFolder_, work_, std::chrono::system_clock::now());
         if (!kept.error.empty())
-            prompt.Show({"The read could not be kept in the backups folder: " + kept.error,
-                         TransferTitle(TransferMode::Read), MessageIcon::Exclamation, Buttons::Ok});
+            prompt.Show(Advised(Advice::BackupNotKept,
+                          TransferTitle(TransferMode::Read), MessageIcon::Exclamation, Buttons::Ok, {kept.error}));
     }
     return outcome;
 }

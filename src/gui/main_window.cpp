@@ -38,18 +38,23 @@
 #include "image/defaults.h"
 #include "link/link_texts.h"
 #include "link/port_list.h"
+#include "qt/translations.h"
 #include "rules/narrowband.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
 namespace {
 
-constexpr const char* kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
-constexpr const char* kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
-constexpr const char* kCsvFilter = "csv files(*.csv)|*.csv|All files(*.*)|*.*";
+// The file dialogs' filters, the names in the window's language (MainWindow::tr).
+constexpr const char* kDatFilter = QT_TRANSLATE_NOOP("kv::MainWindow", "dat files(*.dat)|*.dat|All files(*.*)|*.*");
+constexpr const char* kPdfFilter = QT_TRANSLATE_NOOP("kv::MainWindow", "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*");
+constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("kv::MainWindow", "csv files(*.csv)|*.csv|All files(*.*)|*.*");
 // The undo step of the narrowband conversion a save may make.
-constexpr const char* kNarrowingStep = "Narrow bandwidth";
-constexpr const char* kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+constexpr const char* kNarrowingStep = QT_TRANSLATE_NOOP("kv::MainWindow", "Narrow bandwidth");
+constexpr const char* kHexFilter = QT_TRANSLATE_NOOP("kv::MainWindow", "hex files(*.hex)|*.hex|All files(*.*)|*.*");
+// The caption of the narrowband rule's box before a save.
+constexpr const char* kSaveCaption = KV_TEXT("Messages", "Save");
 
 std::vector<PortEntry> PortEntries(const std::vector<PortMenuEntry>& menu) {
     std::vector<PortEntry> entries;
@@ -153,8 +158,8 @@ void MainWindow::BuildScreens() {
     splitter->setObjectName("splitter");
     tree_ = new QTreeWidget(splitter);
     tree_->setObjectName("tvTreeView");
-    tree_->setAccessibleName("Screens");
-    tree_->setAccessibleDescription(text::kSelectionHint);
+    tree_->setAccessibleName(tr("Screens"));
+    tree_->setAccessibleDescription(qt::Term(text::kSelectionHint));
     // The caption, and a channel's name beside it.
     tree_->setColumnCount(2);
     tree_->setHeaderHidden(true);
@@ -177,16 +182,16 @@ void MainWindow::BuildScreens() {
     logo->setFixedSize(320, 160);
     generalLayout->addStretch();
     generalLayout->addWidget(logo, 0, Qt::AlignCenter);
-    auto* product = new QLabel(text::kWindowTitle, general);
+    auto* product = new QLabel(qt::Term(text::kWindowTitle), general);
     product->setAlignment(Qt::AlignCenter);
     generalLayout->addWidget(product);
     generalLayout->addStretch();
     screens_[ScreenKind::General] = general;
 
     // "Programmable Channel" leads to its lists.
-    QWidget* empty = TitledPage("pictEmpty", "Programmable Channel\n\nChoose a channel list below this entry of the tree: "
-                                             "the marine groups switched on in Available CH Group Setup, Weather (on "
-                                             "models that have it) and RG Channel.");
+    QWidget* empty = TitledPage("pictEmpty", tr("Programmable Channel\n\nChoose a channel list below this entry of the "
+                                                "tree: the marine groups switched on in Available CH Group Setup, Weather "
+                                                "(on models that have it) and RG Channel."));
     screens_[ScreenKind::Empty] = empty;
     screens_[ScreenKind::Blank] = TitledPage("pictBlank", "");
 
@@ -247,7 +252,7 @@ void MainWindow::BuildTree() {
 void MainWindow::AddTreeNodes(QTreeWidgetItem* parent, const std::vector<ScreenNode>& nodes) {
     for (const ScreenNode& node : nodes) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-        item->setText(0, Q(node.caption));
+        item->setText(0, qt::Translated(node.caption));
         item->setText(1, Q(node.name));
         item->setData(0, Qt::UserRole, Q(node.key));
         AddTreeNodes(item, node.children);
@@ -281,7 +286,7 @@ void MainWindow::RefreshCaptions() {
     collect(tree);
     for (QTreeWidgetItem* item : tree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive))
         if (auto found = nodes.find(item->data(0, Qt::UserRole).toString().toUpper()); found != nodes.end()) {
-            item->setText(0, Q(found->second->caption));
+            item->setText(0, qt::Translated(found->second->caption));
             item->setText(1, Q(found->second->name));
         }
 }
@@ -304,13 +309,14 @@ bool MainWindow::Print() {
         error = PrintReport(s_, printer);
     }
     if (error.empty()) return true;
-    services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+    services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok,
+                           AdviceText(Advice::Printer)});
     return false;
 }
 
 bool MainWindow::ExportPdf() {
     if (!ValidateActiveField()) return false;
-    const auto name = ChooseSaveName(kPdfFilter);
+    const auto name = ChooseSaveName(tr(kPdfFilter).toStdString());
     if (!name || name->empty()) return false;
     std::string error;
     {
@@ -318,7 +324,8 @@ bool MainWindow::ExportPdf() {
         error = ExportReportPdf(s_, *name);
     }
     if (error.empty()) return true;
-    services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+    services_.prompt.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok,
+                           AdviceText(Advice::SaveElsewhere)});
     return false;
 }
 
@@ -338,7 +345,7 @@ bool MainWindow::SelectNodeByKey(const QString& key) {
 }
 
 void MainWindow::OnTreeChanged(QTreeWidgetItem* current, QTreeWidgetItem*) {
-    status_->setText(text::kSelectionHint);
+    status_->setText(qt::Term(text::kSelectionHint));
     if (current == nullptr) return;
     if (!ValidateActiveField()) {
         // Stay on the screen whose field is refused.
@@ -354,7 +361,7 @@ void MainWindow::ShowScreenForNode(QTreeWidgetItem* node) {
     const QString parentKey = node->parent() ? node->parent()->data(0, Qt::UserRole).toString() : QString();
     const ScreenChoice choice = ScreenForNode(key.toStdString(), parentKey.toStdString());
     currentNode_ = node;
-    status_->setText(text::kSelectionHint);
+    status_->setText(qt::Term(text::kSelectionHint));
     ShowScreen(choice);
 }
 
@@ -384,7 +391,7 @@ void MainWindow::FitToScreen() {
     resize(std::min(room.width() - 40, 1100), std::min(room.height() - 60, 760));  // the frame fits too
     // The captions at their depth, a name of 12 characters and the scroll bar.
     const QFontMetrics metrics = tree_->fontMetrics();
-    const int captions = 2 * tree_->indentation() + metrics.horizontalAdvance("Available CH Group Setup");
+    const int captions = 2 * tree_->indentation() + metrics.horizontalAdvance(qt::Term("Available CH Group Setup"));
     const int treeWidth = captions + metrics.horizontalAdvance("COMMERCIAL12") + 4 * metrics.averageCharWidth() +
                           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     tree_->setMinimumWidth(captions);
@@ -449,41 +456,49 @@ bool MainWindow::ExportChannels(CsvLayout layout) {
         services_.prompt.Show(NoChannelListMessage(layout));
         return false;
     }
-    auto path = ChooseSaveName(kCsvFilter, SuggestedCsvName(e_.currentFile, *list));
+    auto path = ChooseSaveName(tr(kCsvFilter).toStdString(), SuggestedCsvName(e_.currentFile, *list));
     if (!path) return false;
     if (!path->has_extension()) path->replace_extension(".csv");
     // A spreadsheet of a comma-decimal locale reads ";"; the other tools read the generic layout with ",".
     const QString point = QLocale().decimalPoint();
     const char separator = layout == CsvLayout::Generic || point.isEmpty() ? ',' : ListSeparatorFor(point.at(0).toLatin1());
     const std::string error = ExportChannelsCsvFile(s_, *list, *path, {layout, separator});
-    if (!error.empty()) services_.prompt.Show({error, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok});
-    else services_.prompt.Show(ChannelsTakenMessage(*list, ChannelRowCount(s_, *list, layout), "exported to", *path));
+    if (!error.empty())
+        services_.prompt.Show(
+            {error, text::kWindowTitle, MessageIcon::Critical, Buttons::Ok, AdviceText(Advice::SaveElsewhere)});
+    else
+        services_.prompt.Show(
+            ChannelsTakenMessage(*list, ChannelRowCount(s_, *list, layout), ChannelsTaken::Exported, *path));
     return error.empty();
 }
 
 bool MainWindow::ImportChannels() {
     const std::optional<ChannelList> list = ShownChannelList();
     if (!list) return false;
-    const auto path = ChooseOpenName(kCsvFilter);
+    const auto path = ChooseOpenName(tr(kCsvFilter).toStdString());
     if (!path) return false;
     ChannelChange change = ImportChannelsCsvFile(s_, *list, *path);
     if (!change.settings) {
         for (std::string& problem : change.problems) problem = ReasonOf(problem, *path);  // the file named once
-        services_.prompt.Show(ChannelProblemsMessage("Nothing was imported from " + path->string() + ".", change.problems));
+        Message nothing = ChannelProblemsMessage(AdviceMainText(Advice::NothingImported, {path->string()}), change.problems);
+        nothing.detail = AdviceText(Advice::NothingImported);
+        services_.prompt.Show(nothing);
         return false;
     }
     // What the import changes as it takes the cells is asked before it applies.
     if (!change.notes.empty() &&
         services_.prompt.Show(ChannelChangesQuestion(*list, change.channels, *path, change.notes)) != Answer::Ok)
         return false;
-    if (*change.settings != s_.settings) ApplyChange("Import " + ChannelListName(*list) + " channels", *change.settings);
-    services_.prompt.Show(ChannelsTakenMessage(*list, change.channels, "imported from", *path));
+    if (*change.settings != s_.settings)
+        ApplyChange(tr("Import %1 channels").arg(Q(ChannelListName(*list))).toStdString(), *change.settings);
+    services_.prompt.Show(ChannelsTakenMessage(*list, change.channels, ChannelsTaken::Imported, *path));
     return true;
 }
 
 // The modified mark ("*" in Qt's convention) follows the data-changed flag.
 void MainWindow::UpdateTitle() {
-    setWindowTitle(Q(WindowTitle(e_.currentFile)) + "[*]");
+    // The product's name in the window's language; the file's as it is.
+    setWindowTitle(Q(WindowTitle(e_.currentFile)).replace(text::kWindowTitle, qt::Term(text::kWindowTitle)) + "[*]");
     ShowModified();
 }
 
@@ -506,7 +521,7 @@ void MainWindow::FileNew() {
 
 bool MainWindow::FileOpen() {
     if (!ValidateActiveField() || !ConfirmUnsaved()) return false;
-    const auto path = ChooseOpenName(kDatFilter);
+    const auto path = ChooseOpenName(tr(kDatFilter).toStdString());
     return path && OpenFile(*path);
 }
 
@@ -549,16 +564,16 @@ bool MainWindow::OpenFile(const std::filesystem::path& path) {
 bool MainWindow::FileSave() {
     if (!ValidateActiveField()) return false;
     if (e_.currentFile.empty()) return FileSaveAs();
-    CheckAfterChange(s_, services_.prompt, "Save");
-    history_->Record({}, kNarrowingStep);
+    CheckAfterChange(s_, services_.prompt, kSaveCaption);
+    history_->Record({}, tr(kNarrowingStep).toStdString());
     return SaveTo(e_.currentFile);
 }
 
 bool MainWindow::FileSaveAs() {
     if (!ValidateActiveField()) return false;
-    CheckAfterChange(s_, services_.prompt, "Save");
-    history_->Record({}, kNarrowingStep);
-    auto path = ChooseSaveName(kDatFilter);
+    CheckAfterChange(s_, services_.prompt, kSaveCaption);
+    history_->Record({}, tr(kNarrowingStep).toStdString());
+    auto path = ChooseSaveName(tr(kDatFilter).toStdString());
     if (!path) return false;
     if (!path->has_extension()) path->replace_extension(".dat");
     return SaveTo(*path);
@@ -590,7 +605,7 @@ bool MainWindow::SaveTo(const std::filesystem::path& path) {
 
 void MainWindow::SaveImage() {
     if (!e_.debug || !ValidateActiveField()) return;
-    const auto path = ChooseSaveName(kHexFilter);
+    const auto path = ChooseSaveName(tr(kHexFilter).toStdString());
     if (!path) return;
     FileOutcome outcome;
     {
@@ -605,7 +620,7 @@ void MainWindow::SaveImage() {
 
 void MainWindow::OpenImage() {
     if (!e_.debug || !ValidateActiveField() || !ConfirmUnsaved()) return;
-    const auto path = ChooseOpenName(kHexFilter);
+    const auto path = ChooseOpenName(tr(kHexFilter).toStdString());
     if (!path) return;
     FileOutcome outcome;
     std::vector<std::string> warnings;
@@ -719,8 +734,9 @@ void MainWindow::PickDestination(int index) {
         CheckDestination(destinations_.checked);
         return;
     }
-    const Message ask{"Do yo want to change to " + destinations_.list.names[entry] + "?", text::kWindowTitle,
-                      MessageIcon::Exclamation, Buttons::OkCancel};
+    const std::string name = destinations_.list.names[entry];
+    const Message ask =
+        Advised(Advice::SwitchDestination, text::kWindowTitle, MessageIcon::Exclamation, Buttons::OkCancel, {name});
     if (!ValidateActiveField() || !ConfirmUnsaved() || services_.prompt.Show(ask) != Answer::Ok) {
         CheckDestination(destinations_.checked);
         return;
@@ -734,7 +750,8 @@ void MainWindow::PickDestination(int index) {
     }
     CheckDestination(destinations_.checked);
     if (!loaded)
-        services_.prompt.Show({text::kIniFileReadError, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok});
+        services_.prompt.Show(Advised(Advice::DestinationUnread, text::kWindowTitle, MessageIcon::Exclamation, Buttons::Ok,
+                                      {name, services_.programFolder.string()}));
     else
         StartUnnamedData();  // a destination's default data are new data: Save must not put them over a file
     Refresh();
@@ -758,7 +775,7 @@ void MainWindow::ChoosePort(int index) {
 void MainWindow::SetMissingPort(const std::string& device) {
     missingPort_ = device;
     if (!device.empty()) portNumber_ = 0, portDevice_.clear();
-    portNote_->setText(device.empty() ? QString() : Q(MissingPortNote(device)));
+    portNote_->setText(device.empty() ? QString() : qt::Translated(MissingPortNote(device)));
     portNote_->setVisible(!device.empty());
 }
 
@@ -829,7 +846,9 @@ bool MainWindow::RestoreBackup(const std::filesystem::path& path) {
     }
     ShowAll(outcome.messages);
     if (!outcome.ok) {
-        if (outcome.messages.empty()) services_.prompt.Show({outcome.detail, "Restore from Backup", MessageIcon::Critical, Buttons::Ok});
+        if (outcome.messages.empty())
+            services_.prompt.Show({outcome.detail, KV_TEXT("Messages", "Restore from Backup"), MessageIcon::Critical,
+                                   Buttons::Ok, AdviceText(Advice::BackupUnread)});
         return false;
     }
     if (!warnings.empty()) services_.prompt.Show(LoadWarningsMessage(warnings));
@@ -859,9 +878,9 @@ void MainWindow::OnFocusChanged(QWidget*, QWidget* now) {
     history_->EndTyping();
     if (now == nullptr || !isAncestorOf(now)) return;
     if (const QVariant hint = now->property("kvHint"); hint.isValid()) status_->setText(hint.toString());
-    else if (qobject_cast<QComboBox*>(now)) status_->setText(text::kListHint);
-    else if (qobject_cast<QCheckBox*>(now)) status_->setText(text::kCheckBoxHint);
-    else if (now == tree_ || qobject_cast<QRadioButton*>(now)) status_->setText(text::kSelectionHint);
+    else if (qobject_cast<QComboBox*>(now)) status_->setText(qt::Term(text::kListHint));
+    else if (qobject_cast<QCheckBox*>(now)) status_->setText(qt::Term(text::kCheckBoxHint));
+    else if (now == tree_ || qobject_cast<QRadioButton*>(now)) status_->setText(qt::Term(text::kSelectionHint));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

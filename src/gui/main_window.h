@@ -103,7 +103,7 @@ private:
     // A completed read or a restored backup: the radio's data become the window's, in no file.
     void TakeRadioData();
     // The menus and the toolbar (main_window_menus.cpp).
-    QAction* AddCommand(QMenu* menu, const char* caption, const char* name, std::function<void()> command);
+    QAction* AddCommand(QMenu* menu, const QString& caption, const char* name, std::function<void()> command);
     void BuildMenus();
     void BuildFileMenu();
     void BuildEditMenu();

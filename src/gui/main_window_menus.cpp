@@ -7,6 +7,7 @@
 #include "files/session_commands.h"
 #include "gui/language_menu.h"
 #include "gui/main_window.h"
+#include "qt/translations.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -16,7 +17,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-QAction* MainWindow::AddCommand(QMenu* menu, const char* caption, const char* name, std::function<void()> command) {
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, const char* name, std::function<void()> command) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, std::move(command));
@@ -33,40 +34,40 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildFileMenu() {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
-    AddCommand(file, "&New", "mnuFileNew", [this] { FileNew(); })->setShortcut(QKeySequence::New);
-    AddCommand(file, "&Open", "mnuFileOpen", [this] { FileOpen(); })->setShortcut(QKeySequence::Open);
-    AddCommand(file, "&Save", "mnuFileSave", [this] { FileSave(); })->setShortcut(QKeySequence::Save);
-    AddCommand(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAs(); })
+    AddCommand(file, tr("&New"), "mnuFileNew", [this] { FileNew(); })->setShortcut(QKeySequence::New);
+    AddCommand(file, tr("&Open"), "mnuFileOpen", [this] { FileOpen(); })->setShortcut(QKeySequence::Open);
+    AddCommand(file, tr("&Save"), "mnuFileSave", [this] { FileSave(); })->setShortcut(QKeySequence::Save);
+    AddCommand(file, tr("Save &As..."), "mnuFileSaveAs", [this] { FileSaveAs(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    AddCommand(file, "&Print", "mnuFilePrint", [this] { Print(); })->setShortcut(QKeySequence::Print);
-    AddCommand(file, "Export PDF...", "mnuFileExportPdf", [this] { ExportPdf(); });
-    AddCommand(file, "P&rint to File", "mnuFilePrintToFile", [this] { PrintToFile(); });
+    AddCommand(file, tr("&Print"), "mnuFilePrint", [this] { Print(); })->setShortcut(QKeySequence::Print);
+    AddCommand(file, tr("Export PDF..."), "mnuFileExportPdf", [this] { ExportPdf(); });
+    AddCommand(file, tr("P&rint to File"), "mnuFilePrintToFile", [this] { PrintToFile(); });
     file->addSeparator();
-    AddCommand(file, "Restore from &Backup...", "mnuFileRestoreBackup", [this] { FileRestoreBackup(); });
-    recentMenu_ = file->addMenu("Recent &Files");
+    AddCommand(file, tr("Restore from &Backup..."), "mnuFileRestoreBackup", [this] { FileRestoreBackup(); });
+    recentMenu_ = file->addMenu(tr("Recent &Files"));
     recentMenu_->setObjectName("mnuFileRecent");
     RebuildRecentMenu();
     file->addSeparator();
-    AddCommand(file, "Export Channels (CSV)...", "mnuFileExportCsv", [this] { ExportChannels(); });
-    AddCommand(file, "Export Channels (Generic CSV)...", "mnuFileExportGenericCsv", [this] { ExportChannels(CsvLayout::Generic); });
-    AddCommand(file, "Import Channels (CSV)...", "mnuFileImportCsv", [this] { ImportChannels(); });
+    AddCommand(file, tr("Export Channels (CSV)..."), "mnuFileExportCsv", [this] { ExportChannels(); });
+    AddCommand(file, tr("Export Channels (Generic CSV)..."), "mnuFileExportGenericCsv", [this] { ExportChannels(CsvLayout::Generic); });
+    AddCommand(file, tr("Import Channels (CSV)..."), "mnuFileImportCsv", [this] { ImportChannels(); });
     file->addSeparator();
-    AddCommand(file, "E&xit", "mnuFileExit", [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    AddCommand(file, tr("E&xit"), "mnuFileExit", [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void MainWindow::BuildEditMenu() {
-    QMenu* edit = menuBar()->addMenu("&Edit");
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("mnuEdit");
     history_->AddActions(edit, [this] { return CurrentScreen() != nullptr && CurrentScreen()->SettleActiveField(); });
     edit->addSeparator();
-    QMenu* model = edit->addMenu("&Model");
+    QMenu* model = edit->addMenu(tr("&Model"));
     model->setObjectName("mnuEditModel");
     for (int code = 0; code < kModelCount; ++code) {
         const ModelTraits& traits = TraitsOf(code);
         if (!traits.menuCaption) continue;
-        QAction* action = AddCommand(model, traits.menuCaption, "", [this, code] { EditModel(code); });
+        QAction* action = AddCommand(model, qt::Term(traits.menuCaption), "", [this, code] { EditModel(code); });
         action->setObjectName(QString("mnuEditModelKind_%1").arg(code));
         action->setCheckable(true);
         // The entries of the DSC models are kept, hidden and disabled.
@@ -77,20 +78,20 @@ void MainWindow::BuildEditMenu() {
 }
 
 void MainWindow::BuildTransferMenu() {
-    QMenu* transfer = menuBar()->addMenu("&Transfer");
+    QMenu* transfer = menuBar()->addMenu(tr("&Transfer"));
     transfer->setObjectName("mnuTransfer");
-    transferProgram_ = AddCommand(transfer, "&Program to Radio", "mnuTransferProgram", [this] { TransferProgram(); });
-    transferRead_ = AddCommand(transfer, "&Read from Radio", "mnuTransferRead", [this] { TransferRead(); });
+    transferProgram_ = AddCommand(transfer, tr("&Program to Radio"), "mnuTransferProgram", [this] { TransferProgram(); });
+    transferRead_ = AddCommand(transfer, tr("&Read from Radio"), "mnuTransferRead", [this] { TransferRead(); });
     transfer->addSeparator();
-    AddCommand(transfer, "Program &Fleet...", "mnuTransferFleet", [this] { TransferFleet(); })
+    AddCommand(transfer, tr("Program &Fleet..."), "mnuTransferFleet", [this] { TransferFleet(); })
         ->setEnabled(static_cast<bool>(services_.fleet.openPort));
 }
 
 void MainWindow::BuildRegionMenu() {
-    regionMenu_ = menuBar()->addMenu("&Region");
+    regionMenu_ = menuBar()->addMenu(tr("&Region"));
     regionMenu_->setObjectName("mnuDestination");
     for (int i = 0; i < kMaxDestinations; ++i) {
-        QAction* action = AddCommand(regionMenu_, "", "", [this, i] { PickDestination(i); });
+        QAction* action = AddCommand(regionMenu_, QString(), "", [this, i] { PickDestination(i); });
         action->setObjectName(QString("mnuDestinationChild_%1").arg(i));
         action->setCheckable(true);
         action->setVisible(false);
@@ -99,14 +100,14 @@ void MainWindow::BuildRegionMenu() {
 }
 
 void MainWindow::BuildOptionsMenu() {
-    QMenu* options = menuBar()->addMenu("&Options");
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName("mnuOptions");
-    portMenu_ = options->addMenu("&SerialPort");
+    portMenu_ = options->addMenu(tr("&SerialPort"));
     portMenu_->setObjectName("mnuOptionsSerialPort");
-    portNone_ = portMenu_->addAction(text::kNoPort);
+    portNone_ = portMenu_->addAction(qt::Term(text::kNoPort));
     portNone_->setObjectName("mnuOptionsSerialPortNone");
     for (int i = 0; i < kMaxPorts; ++i) {
-        QAction* action = AddCommand(portMenu_, "", "", [this, i] { ChoosePort(i); });
+        QAction* action = AddCommand(portMenu_, QString(), "", [this, i] { ChoosePort(i); });
         action->setObjectName(QString("mnuOptionsSerialPort1_%1").arg(i));
         action->setCheckable(true);
         action->setVisible(false);
@@ -118,16 +119,16 @@ void MainWindow::BuildOptionsMenu() {
 }
 
 void MainWindow::BuildHelpMenu() {
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
-    QAction* contents = AddCommand(help, "&Contents", "mnuHelpContents", [this] { HelpContents(); });
+    QAction* contents = AddCommand(help, tr("&Contents"), "mnuHelpContents", [this] { HelpContents(); });
     contents->setShortcut(QKeySequence::HelpContents);
     contents->setShortcutContext(Qt::WidgetShortcut);
-    AddCommand(help, "&About", "mnuHelpAbout", [this] { HelpAbout(); });
+    AddCommand(help, tr("&About"), "mnuHelpAbout", [this] { HelpAbout(); });
 }
 
 void MainWindow::BuildToolbar() {
-    QToolBar* bar = addToolBar("Toolbar");
+    QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName("Toolbar1");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -139,17 +140,17 @@ void MainWindow::BuildToolbar() {
         const char* menuItem;
     };
     const Button buttons[] = {
-        {"New", "New", QStyle::SP_FileIcon, "mnuFileNew"},
-        {"Open", "Open", QStyle::SP_DialogOpenButton, "mnuFileOpen"},
-        {"Save", "Save", QStyle::SP_DialogSaveButton, "mnuFileSave"},
-        {"Print", "Print", QStyle::SP_FileDialogDetailedView, "mnuFilePrint"},
-        {"Program", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
-        {"Read", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
-        {"Program2", "Program", QStyle::SP_ArrowUp, "mnuTransferProgram"},
-        {"Read2", "Read", QStyle::SP_ArrowDown, "mnuTransferRead"},
+        {"New", QT_TR_NOOP("New"), QStyle::SP_FileIcon, "mnuFileNew"},
+        {"Open", QT_TR_NOOP("Open"), QStyle::SP_DialogOpenButton, "mnuFileOpen"},
+        {"Save", QT_TR_NOOP("Save"), QStyle::SP_DialogSaveButton, "mnuFileSave"},
+        {"Print", QT_TR_NOOP("Print"), QStyle::SP_FileDialogDetailedView, "mnuFilePrint"},
+        {"Program", QT_TR_NOOP("Program"), QStyle::SP_ArrowUp, "mnuTransferProgram"},
+        {"Read", QT_TR_NOOP("Read"), QStyle::SP_ArrowDown, "mnuTransferRead"},
+        {"Program2", QT_TR_NOOP("Program"), QStyle::SP_ArrowUp, "mnuTransferProgram"},
+        {"Read2", QT_TR_NOOP("Read"), QStyle::SP_ArrowDown, "mnuTransferRead"},
     };
     for (const Button& b : buttons) {
-        QAction* action = bar->addAction(icon(b.icon), b.caption);
+        QAction* action = bar->addAction(icon(b.icon), tr(b.caption));
         action->setObjectName(QString("tbr") + b.key);
         action->setData(QString(b.key));
         // A button runs its menu command only while that item is enabled.
@@ -162,7 +163,7 @@ void MainWindow::BuildToolbar() {
     toolbarButtons_["Program2"]->setVisible(false);
     toolbarButtons_["Read2"]->setVisible(false);
     if (e_.debug) {
-        QAction* diagnostic = bar->addAction(icon(QStyle::SP_MessageBoxQuestion), "Help");
+        QAction* diagnostic = bar->addAction(icon(QStyle::SP_MessageBoxQuestion), tr("Help"));
         diagnostic->setObjectName("tbrDiagnosticHelp");
         connect(diagnostic, &QAction::triggered, this, [this] { HelpContext(kDiagnosticHelp); });
     }

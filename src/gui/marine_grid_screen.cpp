@@ -12,6 +12,7 @@
 #include "report/converters.h"
 #include "report/report.h"
 #include "rules/channel_lists.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -33,15 +34,15 @@ void MarineGridScreen::BuildLayout() {
     buttons_ = new QWidget(this);
     auto* buttonRow = new QHBoxLayout(buttons_);
     buttonRow->setContentsMargins(0, 0, 0, 0);
-    const auto button = [this, buttonRow](const char* text, const char* name) {
+    const auto button = [this, buttonRow](const QString& text, const char* name) {
         auto* b = new QPushButton(text, buttons_);
         b->setObjectName(name);
         buttonRow->addWidget(b);
         return b;
     };
-    add_ = button("Add", "cmdAdd");
-    edit_ = button("Edit", "cmdEdit");
-    delete_ = button("Delete", "cmdDelete");
+    add_ = button(tr("Add"), "cmdAdd");
+    edit_ = button(tr("Edit"), "cmdEdit");
+    delete_ = button(tr("Delete"), "cmdDelete");
     buttonRow->addStretch();
     layout->addWidget(buttons_);
 
@@ -53,7 +54,7 @@ void MarineGridScreen::BuildLayout() {
 
 // The add/edit panel: the fields of one marine channel, Save and Cancel.
 QWidget* MarineGridScreen::BuildPanel() {
-    auto* panel = new QGroupBox("Channel", this);
+    auto* panel = new QGroupBox(tr("Channel"), this);
     panel->setObjectName("pictAddEdit");
     auto* form = new QGridLayout(panel);
     baseCh_ = new QComboBox(panel);
@@ -63,7 +64,7 @@ QWidget* MarineGridScreen::BuildPanel() {
     simpDup_ = Combo("cmbSimpDup", {"TX SIMP", "RX SIMP", "DUP", "Reverse DUP"}, panel);
     txPower_ = Combo("cmbTxPower", {"OFF", "HI", "LOW"}, panel);
     powUp_ = Combo("cmbPowUp", {"-", "UP"}, panel);
-    statusNo_ = Combo("cmbStatusNo", {"None", "10", "20"}, panel);
+    statusNo_ = Combo("cmbStatusNo", {tr("None"), "10", "20"}, panel);
     statusIcon_ = Combo("cmbStatusIcon", {"-", "A", "B"}, panel);
     name_ = new FieldEdit(Field::ChannelName, "txtChName", [this] { return Building(); }, panel);
     rxShown_ = new QLabel(panel);
@@ -71,16 +72,17 @@ QWidget* MarineGridScreen::BuildPanel() {
     txShown_ = new QLabel(panel);
     txShown_->setObjectName("lblTxFreq");
     int r = 0;
-    for (auto [label, control] : std::initializer_list<std::pair<const char*, QWidget*>>{
-             {"Base CH", baseCh_}, {"SIMP/DUP", simpDup_}, {"TX Power", txPower_}, {"Power Up", powUp_},
-             {"Status No.", statusNo_}, {"Status Icon", statusIcon_}, {"CH Name", name_},
+    // The codes the radio shows (SIMP/DUP, RX[MHz]) stay as they are.
+    for (auto [label, control] : std::initializer_list<std::pair<QString, QWidget*>>{
+             {tr("Base CH"), baseCh_}, {"SIMP/DUP", simpDup_}, {tr("TX Power"), txPower_}, {tr("Power Up"), powUp_},
+             {tr("Status No."), statusNo_}, {tr("Status Icon"), statusIcon_}, {tr("CH Name"), name_},
              {"RX[MHz]", rxShown_}, {"TX[MHz]", txShown_}}) {
         form->addWidget(LabelFor(label, control, panel), r, 0);
         form->addWidget(control, r++, 1);
     }
-    save_ = new QPushButton("Save", panel);
+    save_ = new QPushButton(tr("Save"), panel);
     save_->setObjectName("cmdSave");
-    cancel_ = new QPushButton("Cancel", panel);
+    cancel_ = new QPushButton(tr("Cancel"), panel);
     cancel_->setObjectName("cmdCancel");
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(save_);
@@ -117,14 +119,15 @@ void MarineGridScreen::Fill() {
     for (const ChannelRecord& ch : group)
         if (ch.Enable) rows.push_back(MarineGridRow(ch));
     static const char* const groups[] = {"USA", "INTL", "CANADA"};
-    title_->setText(QString("%1 Channel").arg(groups[std::clamp(choice_.group, 0, 2)]));
+    title_->setText(tr("%1 Channel").arg(groups[std::clamp(choice_.group, 0, 2)]));
     grid_->setAccessibleName(title_->text());
     grid_->Refill(MarineGridTitles(), rows);
 }
 
 void MarineGridScreen::Add() {
     if (!CanAddMarineChannel(Group())) {
-        c_.prompt.Show({"Too many entries", text::kProductWord, MessageIcon::Information, Buttons::Ok});
+        c_.prompt.Show(Advised(Advice::ListFull, text::kProductWord, MessageIcon::Information, Buttons::Ok,
+                               {ChannelListName(*List()), std::to_string(kMaxMarineRows)}));
         return;
     }
     // Without a selection the new channel goes after the last one.
@@ -144,7 +147,7 @@ void MarineGridScreen::Delete() {
     if (rows.empty()) return;
     const std::optional<RadioSettings> after = DeleteMarineRows(c_.session, choice_.group, rows);
     if (!after || !host_.applyChange) return;
-    host_.applyChange("Delete " + ChannelListName(*List()) + " channels", *after);
+    host_.applyChange(tr("Delete %1 channels").arg(Q(ChannelListName(*List()))).toStdString(), *after);
     grid_->setCurrentCell(std::min(rows.front(), grid_->rowCount() - 1), 0);
 }
 
@@ -195,8 +198,8 @@ void MarineGridScreen::Save() {
     if (saved.row >= 0 && saved.row < grid_->rowCount()) grid_->setCurrentCell(saved.row, 0);
     grid_->setFocus();
     if (saved.kept)
-        c_.prompt.Show({"CH " + saved.kept->channel + ": " + KeptReceiveOnlyText(*saved.kept) + ".", text::kProductWord,
-                        MessageIcon::Information, Buttons::Ok});
+        c_.prompt.Show({AdviceMainText(Advice::MarineKept, {saved.kept->channel, KeptReceiveOnlyText(*saved.kept)}),
+                        text::kProductWord, MessageIcon::Information, Buttons::Ok});
 }
 
 void MarineGridScreen::Cancel() {

@@ -13,6 +13,7 @@
 namespace kv {
 
 class MarineGridScreen : public ChannelScreen {
+    Q_OBJECT
 public:
     MarineGridScreen(ScreenContext context, ChannelHost host, QWidget* parent);
     void Fill() override;

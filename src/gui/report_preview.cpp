@@ -7,6 +7,7 @@
 
 #include "files/file_io.h"
 #include "report/report.h"
+#include "util/advice.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -18,23 +19,23 @@ ReportPreview::ReportPreview(const RadioSession& session, Prompt& prompt, FileCh
     setWindowTitle(QString::fromStdString(session.ModelName()) + " " + text::kProductWord);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu("&File");
-    QAction* save = file->addAction("&Save");
+    QMenu* file = bar->addMenu(tr("&File"));
+    QAction* save = file->addAction(tr("&Save"));
     save->setObjectName("mnuFileSave");
     connect(save, &QAction::triggered, this, [this] { Save(); });
-    QAction* exit = file->addAction("E&xit");
+    QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName("mnuFileExit");
     connect(exit, &QAction::triggered, this, &QDialog::accept);
     layout->setMenuBar(bar);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName("txtPrn");
-    text_->setAccessibleName("Report");
+    text_->setAccessibleName(tr("Report"));
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(QFont("Liberation Mono"));
-    text_->setPlainText(kWaitText);
+    text_->setPlainText(tr(kWaitText));
     layout->addWidget(text_);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("cmdOK");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
@@ -59,7 +60,7 @@ void ReportPreview::Build() {
 }
 
 bool ReportPreview::Save() {
-    const auto name = files_.SaveName(folder_, kFilter);
+    const auto name = files_.SaveName(folder_, tr(kFilter).toStdString());
     if (!name || name->empty()) return false;
     if (!built_) Build();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -69,7 +70,8 @@ bool ReportPreview::Save() {
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (!error.empty()) {
-        prompt_.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok});
+        prompt_.Show({error, s_.ModelName() + " " + text::kProductWord, MessageIcon::Exclamation, Buttons::Ok,
+                      AdviceText(Advice::SaveElsewhere)});
         return false;
     }
     return true;

@@ -12,9 +12,10 @@
 namespace kv {
 
 class ReportPreview : public QDialog {
+    Q_OBJECT
 public:
-    static constexpr const char* kWaitText = "Now, making text image. Please wait...";
-    static constexpr const char* kFilter = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
+    static constexpr const char* kWaitText = QT_TR_NOOP("Now, making text image. Please wait...");
+    static constexpr const char* kFilter = QT_TR_NOOP("Text files(*.txt)|*.txt|All files(*.*)|*.*");
 
     ReportPreview(const RadioSession& session, Prompt& prompt, FileChooser& files, std::filesystem::path folder,
                   QWidget* parent);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/channel_screens.h"
+#include "qt/translations.h"
 
 class QScrollArea;
 
@@ -38,10 +39,11 @@ inline QComboBox* Combo(const char* objectName, const QStringList& entries, QWid
     return combo;
 }
 
-// Entries whose item data are the stored values.
+// Entries whose item data are the stored values; the words among them
+// ("Off") in the window's language.
 inline void FillCombo(QComboBox* combo, const std::vector<ListEntry>& entries) {
     combo->clear();
-    for (const ListEntry& e : entries) combo->addItem(Q(e.text), e.value);
+    for (const ListEntry& e : entries) combo->addItem(qt::Term(e.text), e.value);
 }
 
 // The label of a control: a screen reader names the control by it (lists

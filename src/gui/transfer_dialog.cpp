@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/services.h"
+#include "qt/translations.h"
 
 namespace kv {
 namespace {
@@ -30,13 +31,13 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
     LoadPictures();
     setObjectName("frmRadio_102");
     setModal(true);
-    setWindowTitle(QString::fromStdString(TransferTitle(mode)));
+    setWindowTitle(qt::Translated(TransferTitle(mode)));
     QFont arial("Arial");
     setFont(arial);
     resize(465, 290);
 
     auto* layout = new QVBoxLayout(this);
-    auto* message = new QLabel(QString::fromStdString(TransferInstructions()).replace("\r\n", "\n"), this);
+    auto* message = new QLabel(qt::Translated(TransferInstructions()), this);
     message->setObjectName("lblmess");
     layout->addWidget(message);
 
@@ -66,7 +67,7 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
 
     if (mode == TransferMode::Program && choices) {
         const auto box = [&](const char* caption, const char* name, bool& choice) {
-            auto* check = new QCheckBox(caption, this);
+            auto* check = new QCheckBox(qt::Term(caption), this);
             check->setObjectName(name);
             check->setChecked(choice);
             connect(check, &QCheckBox::toggled, this, [&choice](bool on) { choice = on; });
@@ -96,11 +97,11 @@ TransferDialog::TransferDialog(TransferMode mode, bool debug, TransferJob* job, 
     layout->addWidget(progressFrame_);
 
     auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton("OK", this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName("cmdOK");
-    cancel_ = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName("cmdCancel");
-    help_ = new QPushButton("Help", this);
+    help_ = new QPushButton(tr("Help"), this);
     help_->setObjectName("cmdHelp");
     help_->hide();
     buttons->addStretch();
@@ -187,8 +188,8 @@ void TransferDialog::Note(const std::string& text) {
     if (debug_) monitor_->setText(QString::fromStdString(text));
 }
 
-void TransferDialog::Phase(const std::string& text) { phase_->setText(QString::fromStdString(text)); }
+void TransferDialog::Phase(const std::string& text) { phase_->setText(qt::Translated(text)); }
 
-void TransferDialog::Waiting(const std::string& text) { waiting_->setText(QString::fromStdString(text)); }
+void TransferDialog::Waiting(const std::string& text) { waiting_->setText(qt::Translated(text)); }
 
 }  // namespace kv

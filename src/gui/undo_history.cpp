@@ -1,8 +1,21 @@
 #include "gui/undo_history.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 namespace kv {
+namespace {
+
+// The names of the steps in the window's language: the history's own words,
+// else a label of the screens (a Common Setup list).
+std::string UndoWord(const char* english) {
+    for (const char* context : {"Undo", "Messages"})
+        if (const QString word = QCoreApplication::translate(context, english); word != QString::fromUtf8(english))
+            return word.toStdString();
+    return english;
+}
+
+}  // namespace
 
 class SettingsCommand : public QUndoCommand {
 public:
@@ -43,21 +56,21 @@ private:
 };
 
 UndoHistory::UndoHistory(RadioSession& session, EditorState& editor, std::function<void()> refresh, QObject* parent)
-    : QObject(parent), s_(session), e_(editor), refresh_(std::move(refresh)), recorder_(session.settings) {}
+    : QObject(parent), s_(session), e_(editor), refresh_(std::move(refresh)), recorder_(session.settings, UndoWord) {}
 
 void UndoHistory::AddActions(QMenu* menu, std::function<bool()> settle) {
     settle_ = std::move(settle);
-    QAction* undo = menu->addAction("&Undo", this, [this] { Undo(); });
+    QAction* undo = menu->addAction(tr("&Undo"), this, [this] { Undo(); });
     undo->setObjectName("mnuEditUndo");
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = menu->addAction("&Redo", this, [this] { Redo(); });
+    QAction* redo = menu->addAction(tr("&Redo"), this, [this] { Redo(); });
     redo->setObjectName("mnuEditRedo");
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     const auto follow = [this, undo, redo] {
         undo->setEnabled(stack_.canUndo());
         redo->setEnabled(stack_.canRedo());
-        undo->setText(stack_.canUndo() ? "&Undo " + stack_.undoText() : "&Undo");
-        redo->setText(stack_.canRedo() ? "&Redo " + stack_.redoText() : "&Redo");
+        undo->setText(stack_.canUndo() ? tr("&Undo %1").arg(stack_.undoText()) : tr("&Undo"));
+        redo->setText(stack_.canRedo() ? tr("&Redo %1").arg(stack_.redoText()) : tr("&Redo"));
     };
     connect(&stack_, &QUndoStack::indexChanged, this, follow);
     connect(&stack_, &QUndoStack::cleanChanged, this, follow);

@@ -20,18 +20,18 @@ UsableScreen::UsableScreen(ScreenContext context, ChannelHost host, QWidget* par
 
 void UsableScreen::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Title("Available CH Group Setup", "lblUsableTitle", this));
+    layout->addWidget(Title(tr("Available CH Group Setup"), "lblUsableTitle", this));
     boxGrid_ = new QGridLayout;
-    const QStringList offOn{"Off", "On"};
+    const QStringList offOn{qt::Term("Off"), qt::Term("On")};
     for (int k = 0; k < kGroups; ++k) {
         auto* box = new QGroupBox(this);
         box->setObjectName(Indexed("fraUsable", k));
         boxes_[k] = box;
         auto* grid = new QGridLayout(box);
-        usable_[k] = new QCheckBox("Usable", box);
+        usable_[k] = new QCheckBox(tr("Usable"), box);
         usable_[k]->setObjectName(Indexed("chkUsable", k));
         grid->addWidget(usable_[k], 0, 0, 1, 2);
-        const auto addRow = [&](int r, const char* label, const char* labelName, QLabel*& labelOut, QWidget* control) {
+        const auto addRow = [&](int r, const QString& label, const char* labelName, QLabel*& labelOut, QWidget* control) {
             labelOut = LabelFor(label, control, box);
             labelOut->setObjectName(Indexed(labelName, k));
             grid->addWidget(labelOut, r, 0);
@@ -44,14 +44,14 @@ void UsableScreen::BuildLayout() {
         status_[k] = Combo("", offOn, box);
         status_[k]->setObjectName(Indexed("cmbUsableSts", k));
         names_[k] = new FieldEdit(Field::StatusName, Indexed("txtUsable", k), [this] { return Building(); }, box);
-        addRow(1, "Priority CH", "lblUsablePri", priorityLabel_[k], priority_[k]);
-        addRow(2, "TX TOT", "lblUsableTot", totLabel_[k], tot_[k]);
-        addRow(3, "Status Icon", "lblUsableSts", statusLabel_[k], status_[k]);
-        addRow(4, "Status Name", "lblUsable", nameLabel_[k], names_[k]);
+        addRow(1, tr("Priority CH"), "lblUsablePri", priorityLabel_[k], priority_[k]);
+        addRow(2, tr("TX TOT"), "lblUsableTot", totLabel_[k], tot_[k]);
+        addRow(3, tr("Status Icon"), "lblUsableSts", statusLabel_[k], status_[k]);
+        addRow(4, tr("Status Name"), "lblUsable", nameLabel_[k], names_[k]);
         grid->setColumnStretch(2, 1);
     }
     layout->addLayout(boxGrid_);
-    usableExp_ = new QCheckBox("EXP CH Usable", this);
+    usableExp_ = new QCheckBox(tr("EXP CH Usable"), this);
     usableExp_->setObjectName("chkUsableEXP");
     layout->addWidget(usableExp_);
     layout->addStretch();

@@ -15,6 +15,7 @@
 namespace kv {
 
 class UsableScreen : public ChannelScreen {
+    Q_OBJECT
 public:
     static constexpr int kGroups = 4;
     UsableScreen(ScreenContext context, ChannelHost host, QWidget* parent);

@@ -5,6 +5,7 @@
 
 #include "gui/screen_widgets.h"
 #include "model/channel_plans.h"
+#include "qt/translations.h"
 #include "util/texts.h"
 
 namespace kv {
@@ -18,25 +19,25 @@ WeatherScreen::WeatherScreen(ScreenContext context, ChannelHost host, QWidget* p
 
 void WeatherScreen::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Title("Weather Channel", "lblWeatherTitle", this));
+    layout->addWidget(Title(tr("Weather Channel"), "lblWeatherTitle", this));
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("CH", this), 0, 0);
-    grid->addWidget(new QLabel("Enable", this), 0, 1);
-    grid->addWidget(new QLabel("Scan", this), 0, 2);
-    grid->addWidget(new QLabel("CH Name", this), 0, 3);
+    grid->addWidget(new QLabel(tr("CH"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Enable"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("Scan"), this), 0, 2);
+    grid->addWidget(new QLabel(tr("CH Name"), this), 0, 3);
     const auto& list = WeatherList();
     for (int i = 0; i < kWeatherChannels; ++i) {
         grid->addWidget(new QLabel(list[static_cast<size_t>(i)].label, this), i + 1, 0);
         enable_[i] = new QCheckBox(this);
         enable_[i]->setObjectName(Indexed("chkDEnable", i));
-        enable_[i]->setProperty("kvHint", QString(text::kWeatherEnableHint));
+        enable_[i]->setProperty("kvHint", qt::Term(text::kWeatherEnableHint));
         scan_[i] = new QCheckBox(this);
         scan_[i]->setObjectName(Indexed("chkDScan", i));
         names_[i] = new FieldEdit(Field::WeatherName, Indexed("txtDTagName", i), [this] { return Building(); }, this);
         const QString channel = list[static_cast<size_t>(i)].label;
-        Name(enable_[i], "Enable " + channel);
-        Name(scan_[i], "Scan " + channel);
-        Name(names_[i], "CH Name " + channel);
+        Name(enable_[i], tr("Enable %1").arg(channel));
+        Name(scan_[i], tr("Scan %1").arg(channel));
+        Name(names_[i], tr("CH Name %1").arg(channel));
         grid->addWidget(enable_[i], i + 1, 1);
         grid->addWidget(scan_[i], i + 1, 2);
         grid->addWidget(names_[i], i + 1, 3);

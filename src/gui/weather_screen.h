@@ -10,6 +10,7 @@
 namespace kv {
 
 class WeatherScreen : public ChannelScreen {
+    Q_OBJECT
 public:
     WeatherScreen(ScreenContext context, ChannelHost host, QWidget* parent);
     void Fill() override;

@@ -6,6 +6,7 @@
 #include "image/codec.h"
 #include "model/channel_plans.h"
 #include "model/tones.h"
+#include "util/advice.h"
 
 namespace kv {
 namespace {
@@ -145,8 +146,8 @@ void DecodeMarineGroup(RadioSession& s, int group, std::vector<std::string>& not
     for (int n = 0; n < m.count; ++n) {
         DecodeMarineEntry(s.image, m.EntryAt(n), sel1, channels[n]);
         if (const auto kept = KeepReceiveOnly(group, channels[n]))
-            notes.push_back("[" + std::string(kSections[group]) + std::to_string(n) + "] Duplex=" +
-                            std::to_string(kept->asked) + ": " + KeptReceiveOnlyText(*kept));
+            notes.push_back(AdviceText(Advice::SettingKept, {std::string(kSections[group]) + std::to_string(n), "Duplex",
+                                                             std::to_string(kept->asked), KeptReceiveOnlyText(*kept)}));
     }
 }
 

@@ -76,7 +76,7 @@ std::string RegionMismatchDetail(int model, bool sel1, uint8_t radioRegion, uint
 std::string PortCheckAdvice(const std::string& port) { return AdviceText(Advice::PortCheck, {PortShown(port)}); }
 
 std::string MissingPortNote(const std::string& port) {
-    return port + ", the port chosen before, is not present: no port is chosen (Options > SerialPort).";
+    return AdviceText(Advice::MissingPort, {port});
 }
 
 std::string PortMissingText(const std::string& port, const std::vector<std::string>& existing) {
@@ -103,14 +103,16 @@ Message PartlyWrittenMessage(int written, int total, const std::string& caption)
 }
 
 std::string ReceiveOnlyKeptText(const std::vector<std::string>& kept) {
-    std::string text = "The radio's memory gives receive-only channels another mode; the data keep them receive-only:";
+    std::string text =
+        KV_TEXT("Messages", "The radio's memory gives receive-only channels another mode; the data keep them receive-only:");
     for (const std::string& line : kept) text += "\r\n" + line;
-    return text + "\r\nProgram the radio to put it right.";
+    return text + "\r\n" + KV_TEXT("Messages", "Program the radio to put it right.");
 }
 
 std::string RadioChangedText() {
-    return "The radio no longer holds what it held when it was read: another radio, or its memory changed. "
-           "Nothing was written. Program again to read it afresh.";
+    return KV_TEXT("Messages",
+                   "The radio no longer holds what it held when it was read: another radio, or its memory changed. "
+                   "Nothing was written. Program again to read it afresh.");
 }
 
 std::string NoEchoText(const std::string& port, int seconds) {
@@ -118,11 +120,11 @@ std::string NoEchoText(const std::string& port, int seconds) {
 }
 
 std::string CableWaitText(const std::string& port) {
-    return "Testing the cable on " + PortShown(port) + ": waiting for its echo...";
+    return AdviceText(Advice::CableWait, {PortShown(port)});
 }
 
 std::string RadioWaitText(const std::string& port) {
-    return "Waiting for the radio on " + PortShown(port) + " to answer...";
+    return AdviceText(Advice::RadioWait, {PortShown(port)});
 }
 
 }  // namespace kv

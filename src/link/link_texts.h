@@ -10,6 +10,7 @@
 #include "link/transfer_state.h"
 #include "model/models.h"
 #include "util/prompt.h"
+#include "util/texts.h"
 
 namespace kv {
 
@@ -66,6 +67,6 @@ std::string NoEchoText(const std::string& port, int seconds);
 // What a transfer waits for, shown while it waits.
 std::string CableWaitText(const std::string& port);
 std::string RadioWaitText(const std::string& port);
-inline constexpr const char* kCancelWaitText = "Waiting for the radio to confirm the cancel...";
+inline constexpr const char* kCancelWaitText = KV_TEXT("Messages", "Waiting for the radio to confirm the cancel...");
 
 }  // namespace kv

@@ -27,41 +27,43 @@ Answer Ask(CloneLink& link, const std::string& text, MessageIcon icon, Buttons b
 std::string StepText(const SafeProgramPlan& plan, SafeProgramStep step, StepCost cost) {
     const bool read = plan.backup || plan.dryRun;
     const int total = (read ? 2 : 0) + 1 + (plan.verify ? 1 : 0);
-    const std::string blocks = std::to_string(cost.blocks) + (cost.blocks == 1 ? " block" : " blocks");
+    const std::string blocks = std::to_string(cost.blocks);
     int number = 0;
     std::string what;
     switch (step) {
         case SafeProgramStep::Backup:
-            number = 1, what = plan.backup ? "reading the radio into a backup" : "reading the radio";
-            if (cost.blocks > 0) what += ": " + blocks;
+            number = 1;
+            if (cost.blocks > 0) what = AdviceText(plan.backup ? Advice::StepBackupBlocks : Advice::StepReadBlocks, {blocks});
+            else what = plan.backup ? KV_TEXT("Messages", "reading the radio into a backup") : KV_TEXT("Messages", "reading the radio");
             break;
-        case SafeProgramStep::Preview: number = 2, what = "what the write changes"; break;
+        case SafeProgramStep::Preview: number = 2, what = KV_TEXT("Messages", "what the write changes"); break;
         case SafeProgramStep::Write:
-            number = read ? 3 : 1, what = "writing";
-            if (cost.of > 0) what += " " + std::to_string(cost.blocks) + " of " + std::to_string(cost.of) + " blocks";
+            number = read ? 3 : 1;
+            what = cost.of > 0 ? AdviceText(Advice::StepWriteBlocks, {blocks, std::to_string(cost.of)}) : KV_TEXT("Messages", "writing");
             break;
         case SafeProgramStep::Verify:
-            number = total, what = cost.blocks > 0 ? "reading back " + blocks + " to verify" : "reading back to verify";
+            number = total;
+            what = cost.blocks > 0 ? AdviceText(Advice::StepVerifyBlocks, {blocks}) : KV_TEXT("Messages", "reading back to verify");
             break;
         case SafeProgramStep::Done: return "";
     }
-    return "Step " + std::to_string(number) + " of " + std::to_string(total) + ": " + what;
+    return AdviceText(Advice::ProgramStep, {std::to_string(number), std::to_string(total), what});
 }
 
 std::string PreviewText(const ProgrammingDiff& preview) {
     const size_t n = preview.changes.size();
-    std::string text = "This write changes " + std::to_string(n) + (n == 1 ? " setting:" : " settings:");
+    std::string text = n == 1 ? KV_TEXT("Messages", "This write changes 1 setting:") : AdviceMainText(Advice::WriteChanges, {std::to_string(n)});
     for (size_t i = 0; i < std::min(n, kLinesShown); ++i) text += "\r\n" + preview.changes[i].line;
-    if (n > kLinesShown) text += "\r\n... and " + std::to_string(n - kLinesShown) + " more";
+    if (n > kLinesShown) text += "\r\n" + AdviceText(Advice::AndMore, {std::to_string(n - kLinesShown)});
     return text;
 }
 
 std::string VerifyFailureText(const RadioSession& session, const std::vector<uint8_t>& radio,
                               const std::vector<int>& differences, const std::string& backupPath) {
-    std::string text = "Verify failed: the radio holds " + std::to_string(differences.size()) +
-                       " byte(s) other than those written:";
-    for (size_t i = 0; i < std::min(differences.size(), kLinesShown); ++i) text += (i ? ", " : " ") + Hex4(differences[i]);
-    if (differences.size() > kLinesShown) text += ", ...";
+    std::string addresses;
+    for (size_t i = 0; i < std::min(differences.size(), kLinesShown); ++i) addresses += (i ? ", " : " ") + Hex4(differences[i]);
+    if (differences.size() > kLinesShown) addresses += ", ...";
+    std::string text = AdviceMainText(Advice::VerifyFailed, {std::to_string(differences.size()), addresses});
     RadioSession held = session;
     std::copy_n(radio.begin(), std::min<size_t>(radio.size(), held.image.bytes.size()), held.image.bytes.begin());
     DecodeImage(held);
@@ -69,18 +71,18 @@ std::string VerifyFailureText(const RadioSession& session, const std::vector<uin
     DecodeImage(written);
     const ProgrammingDiff concerned = DiffProgrammings(written, held);
     if (!concerned.changes.empty()) {
-        text += "\r\nSettings concerned:";
+        std::string paths;
         for (size_t i = 0; i < std::min(concerned.changes.size(), kLinesShown); ++i)
-            text += (i ? ", " : " ") + concerned.changes[i].path;
+            paths += (i ? ", " : " ") + concerned.changes[i].path;
+        text += "\r\n" + AdviceText(Advice::VerifyConcerned, {paths});
     }
-    text += "\r\n" + (backupPath.empty() ? std::string("No backup was read before programming.")
+    text += "\r\n" + (backupPath.empty() ? std::string(KV_TEXT("Messages", "No backup was read before programming."))
                                          : RestoreBackupText(backupPath));
     return text;
 }
 
 std::string RestoreBackupText(const std::string& backupPath) {
-    return "The backup read before programming can be restored to put the radio back as it was: " + backupPath +
-           " (File > Restore from Backup, then Program to Radio; or kvtool program " + backupPath + " --port PORT).";
+    return AdviceText(Advice::RestoreBackup, {backupPath});
 }
 
 namespace {
@@ -137,7 +139,7 @@ SafeProgramResult ProgramSafely(CloneLink& link, RadioSession& session, const Sa
             r.backupPath = saved.path.string();
             if (!saved.error.empty() &&
                 (plan.backupRequired ||
-                 Ask(link, "The backup could not be saved: " + saved.error + "\r\nProgram the radio without a backup?",
+                 Ask(link, AdviceMainText(Advice::BackupUnsaved, {saved.error}) + "\r\n" + KV_TEXT("Messages", "Program the radio without a backup?"),
                      MessageIcon::Exclamation, Buttons::YesNoDefaultNo) != Answer::Yes))
                 return end(TransferOutcome::Declined);
         }

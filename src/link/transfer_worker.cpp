@@ -5,6 +5,8 @@
 #include <memory>
 #include <thread>
 
+#include "util/advice.h"
+
 namespace kv {
 
 std::function<void()> StartWorker(const StartThread& start, std::function<void()> work) {
@@ -15,17 +17,17 @@ std::function<void()> StartWorker(const StartThread& start, std::function<void()
     };
 }
 
-std::string TimeLeftText(double seconds) {
+std::string MinutesSeconds(double seconds) {
     if (seconds < 0) return "";
     const long s = std::lround(seconds);
     const std::string sec = std::to_string(s % 60);
-    return std::to_string(s / 60) + ":" + (sec.size() < 2 ? "0" : "") + sec + " left";
+    return std::to_string(s / 60) + ":" + (sec.size() < 2 ? "0" : "") + sec;
 }
 
 std::string PhaseLine(const WorkerStatus& status) {
-    const std::string left = TimeLeftText(status.secondsLeft);
+    const std::string left = MinutesSeconds(status.secondsLeft);
     if (left.empty() || status.phase.empty()) return status.phase;
-    return status.phase + ", " + left;
+    return AdviceText(Advice::PhaseTimeLeft, {status.phase, left});
 }
 
 void WorkerLink::Progress(const TransferProgress& progress) {

@@ -34,8 +34,8 @@ struct WorkerStatus {
     double secondsLeft = -1;  // for the blocks to go of the current loop, from its pace so far; -1 unknown
 };
 
-// "0:25 left", "12:03 left"; "" for an unknown time.
-std::string TimeLeftText(double seconds);
+// "0:25", "12:03"; "" for an unknown time.
+std::string MinutesSeconds(double seconds);
 // The phase and, once it can be told, the time left: "Step 3 of 4: writing 3 of 718 blocks, 0:02 left".
 std::string PhaseLine(const WorkerStatus& status);
 

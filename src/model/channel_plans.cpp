@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <span>
 
+#include "util/advice.h"
+#include "util/texts.h"
+
 namespace kv {
 namespace {
 
@@ -329,8 +332,9 @@ std::optional<KeptReceiveOnly> KeepReceiveOnly(int group, ChannelRecord& ch) {
 }
 
 std::string KeptReceiveOnlyText(const KeptReceiveOnly& kept) {
-    static constexpr const char* kModes[] = {"simplex", "RX simplex", "duplex", "reverse duplex"};
-    return "channel " + kept.channel + " receives only, kept " + kModes[kept.kept & 3];
+    static constexpr const char* kModes[] = {KV_TEXT("Messages", "simplex"), KV_TEXT("Messages", "RX simplex"),
+                                             KV_TEXT("Messages", "duplex"), KV_TEXT("Messages", "reverse duplex")};
+    return AdviceText(Advice::ReceiveOnlyKept, {kept.channel, kModes[kept.kept & 3]});
 }
 
 void BuildWeatherChannels(RadioSettings& settings) {

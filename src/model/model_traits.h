@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "util/texts.h"
+
 namespace kv {
 
 inline constexpr int kModelCount = 7;    // model type codes 0..6
@@ -94,7 +96,7 @@ inline constexpr std::array<ModelTraits, kModelCount> kModelTraits{{
         .toneBlock = 11, .landMobileBand = true,
     },
     {   // 5: KV170 Series, USA
-        .name = "KV170", .nameSel1Clear = "KV150", .menuCaption = "&KV170 Series", .offered = true, .checkedEntry = 5,
+        .name = "KV170", .nameSel1Clear = "KV150", .menuCaption = KV_TEXT("Messages", "&KV170 Series"), .offered = true, .checkedEntry = 5,
         .productCode = 410, .identifiesByProduct = true, .productByte = 3, .idWordAtProductWord = true,
         .defaultNoDsc = true, .defaultLandMobile = true,
         .toneBlock = 11, .expGroup = true, .narrowband = true, .groupUse = true, .usaDestination = true,
@@ -103,7 +105,7 @@ inline constexpr std::array<ModelTraits, kModelCount> kModelTraits{{
     },
     {   // 6: KV170X Series, export by region
         .name = "KV170X/KV170", .nameSel1Clear = "KV170X/KV150", .seriesWord = "KV170X",
-        .menuCaption = "&KV170X Series", .offered = true, .checkedEntry = 6,
+        .menuCaption = KV_TEXT("Messages", "&KV170X Series"), .offered = true, .checkedEntry = 6,
         .productCode = 411, .identifiesByProduct = true, .idWordAtProductWord = true,
         .defaultNoDsc = true, .defaultLandMobile = true,
         .toneBlock = 11, .groupUse = true, .weather = false, .region = true, .landMobileBand = true,

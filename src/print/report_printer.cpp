@@ -9,6 +9,7 @@
 
 #include "files/file_io.h"
 #include "report/report.h"
+#include "util/texts.h"
 
 namespace kv {
 namespace {
@@ -31,7 +32,7 @@ bool PdfComplete(const std::vector<uint8_t>& bytes) {
 std::string PrintReport(const RadioSession& session, QPrinter& printer) {
     printer.setFullPage(true);
     QPainter painter;
-    if (!painter.begin(&printer)) return "The printer could not be started.";
+    if (!painter.begin(&printer)) return KV_TEXT("Messages", "The printer could not be started.");
     // Courier New, or the metric-compatible Liberation Mono where it is missing.
     QFont font("Courier New", kPointSize);
     font.setStyleHint(QFont::Monospace);
@@ -47,7 +48,7 @@ std::string PrintReport(const RadioSession& session, QPrinter& printer) {
 
     const std::vector<std::string> pages = PrintedPages(session);
     for (size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !printer.newPage()) return "The printer refused a new page.";
+        if (p > 0 && !printer.newPage()) return KV_TEXT("Messages", "The printer refused a new page.");
         const QString header = QString::fromStdString(PrintedPageHeader(session, static_cast<int>(p) + 1));
         painter.drawText(QPointF(left, headerBaseline), header);
         double y = top;
@@ -55,7 +56,7 @@ std::string PrintReport(const RadioSession& session, QPrinter& printer) {
         for (const QString& line : lines) {
             // A page longer than the sheet goes on under the same header.
             if (y + metrics.height() > bottom) {
-                if (!printer.newPage()) return "The printer refused a new page.";
+                if (!printer.newPage()) return KV_TEXT("Messages", "The printer refused a new page.");
                 painter.drawText(QPointF(left, headerBaseline), header);
                 y = top;
             }
@@ -63,7 +64,7 @@ std::string PrintReport(const RadioSession& session, QPrinter& printer) {
             painter.drawText(QPointF(left, y), line);
         }
     }
-    if (!painter.end()) return "The printer could not finish the document.";
+    if (!painter.end()) return KV_TEXT("Messages", "The printer could not finish the document.");
     return {};
 }
 

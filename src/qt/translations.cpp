@@ -45,7 +45,10 @@ std::string Joined(const std::vector<std::string>& lines, size_t from, size_t to
     return text;
 }
 
-std::string TranslatedLine(const QTranslator& ours, const std::string& line) {
+// A value is a marked text, or a line of a row itself (a problem of a CSV
+// file in the line that names its row and column; a step in the line that
+// adds the time left, and its blocks in the step); no deeper.
+std::string TranslatedLine(const QTranslator& ours, const std::string& line, int depth = 0) {
     const auto match = MatchSource(line);
     if (!match) return line;
     const std::string source = Lookup(ours, match->source);
@@ -53,6 +56,7 @@ std::string TranslatedLine(const QTranslator& ours, const std::string& line) {
     std::vector<std::string> values = match->values;
     for (std::string& value : values)
         if (std::string translated = Lookup(ours, value); !translated.empty()) value = std::move(translated);
+        else if (depth < 2) value = TranslatedLine(ours, value, depth + 1);
     return Filled(source, values);
 }
 
@@ -96,6 +100,8 @@ std::string UseLanguage(const std::filesystem::path& folder, const std::string& 
     }
     return "en";
 }
+
+QString Term(const std::string& english) { return QCoreApplication::translate(kContext, english.c_str()); }
 
 QString Translated(const std::string& english) {
     const QTranslator* ours = Ours();

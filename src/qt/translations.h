@@ -41,4 +41,9 @@ std::string UseLanguage(const std::filesystem::path& folder, const std::string& 
 // English. Lines are separated by "\n".
 QString Translated(const std::string& english);
 
+// A marked word or label of the core as it stands (a list's entry, a field's
+// label, an option): no lines, no values. Cheap enough for every entry of a
+// long list.
+QString Term(const std::string& english);
+
 }  // namespace kv::qt

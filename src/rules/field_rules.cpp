@@ -202,12 +202,16 @@ std::string FrequencyBandText(int model) {
     return band;
 }
 
+std::string BandAdvice(int model, Advice plain, Advice inSteps, std::vector<std::string> values) {
+    values.push_back(FrequencyText(LowestFrequency(model)));
+    values.push_back(FrequencyText(kHighestFrequency));
+    return AdviceText(TraitsOf(model).frequencyStep == kStep25kHz ? inSteps : plain, values);
+}
+
 Message FrequencyErrorMessage(Field field, int model) {
     const char* title = RuleOf(field).errorTitle;
     Message m = DataErrorMessage(title);
-    const bool steps = TraitsOf(model).frequencyStep == kStep25kHz;
-    m.detail = AdviceText(steps ? Advice::FrequencyInSteps : Advice::Frequency,
-                          {title, FrequencyText(LowestFrequency(model)), FrequencyText(kHighestFrequency)});
+    m.detail = BandAdvice(model, Advice::Frequency, Advice::FrequencyInSteps, {title});
     return m;
 }
 

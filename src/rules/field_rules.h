@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "util/advice.h"
 #include "util/prompt.h"
 
 namespace kv {
@@ -87,6 +89,9 @@ bool FrequencyAllowed(int model, double mhz);
 
 // The band (and raster) a model takes: "134.0000 - 174.0000 MHz".
 std::string FrequencyBandText(int model);
+// A row of the message table about the band, its ends after `values`: the
+// row `inSteps` on a model with steps of 25 kHz, else `plain`.
+std::string BandAdvice(int model, Advice plain, Advice inSteps, std::vector<std::string> values);
 
 // The frequency check. An empty field stores 0 (no frequency). An accepted
 // value is stored as shown, to the 100 Hz of the text form.

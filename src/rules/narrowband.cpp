@@ -1,23 +1,27 @@
 #include "rules/narrowband.h"
 
 #include "model/model_traits.h"
+#include "util/texts.h"
 
 namespace kv {
 namespace {
 
-constexpr const char* kCaution = "FCC Rule Caution!";
+constexpr const char* kCaution = KV_TEXT("Messages", "FCC Rule Caution!");
 constexpr const char* kBreak = "\r\n\r\n";
 constexpr const char* kWideChannels =
-    "Your Data includes some Wide bandwidth CHs in 150 - 174 MHz band.\r\n"
-    "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.";
+    KV_TEXT("Messages",
+            "Your Data includes some Wide bandwidth CHs in 150 - 174 MHz band.\r\n"
+            "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.");
 constexpr const char* kAskBeforeDeadline =
-    "Do you change their CHs to Narrow bandwidth automatically, and start Do you start downloading them?\r\n"
-    "    Yes : It will be change the bandwidth into Narrow and start downloading.\r\n"
-    "    No : It will start downloading (w/o changing the bandwidth)";
-constexpr const char* kAskAfterDeadline = "Your Data was changed Wide CHs to Narrow, and Do you start downloading them?";
+    KV_TEXT("Messages",
+            "Do you change their CHs to Narrow bandwidth automatically, and start Do you start downloading them?\r\n"
+            "    Yes : It will be change the bandwidth into Narrow and start downloading.\r\n"
+            "    No : It will start downloading (w/o changing the bandwidth)");
+constexpr const char* kAskAfterDeadline =
+    KV_TEXT("Messages", "Your Data was changed Wide CHs to Narrow, and Do you start downloading them?");
 constexpr const char* kMustChange =
-    "After Jan.1, 2013, You must change some Wide CHs to Narrow in the 150 - 174 MHz band.";
-constexpr const char* kChanged = "Your Data was changed Wide CHs to Narrow.";
+    KV_TEXT("Messages", "After Jan.1, 2013, You must change some Wide CHs to Narrow in the 150 - 174 MHz band.");
+constexpr const char* kChanged = KV_TEXT("Messages", "Your Data was changed Wide CHs to Narrow.");
 
 std::string Paragraphs(std::initializer_list<const char*> parts) {
     std::string text;

@@ -128,6 +128,140 @@ constexpr AdviceRow kRows[] = {
              "The file names no model this program programs (MODELTYPE=%1). Open a settings file of a KV150 or "
              "KV170 series radio.")},
     {HelpManual, text::kHelpNotOpened, KV_TEXT("Messages", "The manual is %1; open it in a web browser.")},
+
+    // The window's own questions and refusals.
+    {SwitchSeries, KV_TEXT("Messages", "Do yo want to program the %1 series?"), ""},
+    {SwitchDestination, KV_TEXT("Messages", "Do yo want to change to %1?"),
+     KV_TEXT("Messages", "The data in the window are replaced with the default data of %1.")},
+    {DestinationUnread, text::kIniFileReadError,
+     KV_TEXT("Messages",
+             "The default data of %1 could not be read from %2. Install the program again, or choose another entry "
+             "of the Region menu.")},
+    {ListFull, KV_TEXT("Messages", "Too many entries"),
+     KV_TEXT("Messages", "The %1 list holds at most %2 channels. Delete a channel before adding another.")},
+    {WriteProtected, KV_TEXT("Messages", "%1 is write-protected."), ""},
+    {IncompleteFile, KV_TEXT("Messages", "%1 was incomplete when it was loaded:"), ""},
+    {Printer, "",
+     KV_TEXT("Messages",
+             "Check that the printer is switched on, connected and ready, then print again; File > Export PDF... "
+             "saves the pages to print later.")},
+    {SaveElsewhere, "",
+     KV_TEXT("Messages",
+             "Check that the folder exists, that you may write to it and that the disk has room, or save under "
+             "another name.")},
+    {BackupNotKept, KV_TEXT("Messages", "The read could not be kept in the backups folder: %1"),
+     KV_TEXT("Messages", "The read itself is complete. Check that you may write to the backups folder and that the disk has room.")},
+    {BackupUnread, "", KV_TEXT("Messages", "Choose another backup, or read the radio again.")},
+    {BackupUnsaved, KV_TEXT("Messages", "The backup could not be saved: %1"), ""},
+    {FleetTemplateUnread, "",
+     KV_TEXT("Messages",
+             "Choose a settings file (.dat) or an image file (.hex) of a KV150 or KV170 series radio that you may "
+             "read.")},
+    {FleetRadiosUnread, "", KV_TEXT("Messages", "Choose the radios' CSV file again: check its name and that you may read it.")},
+    {MarineKept, KV_TEXT("Messages", "CH %1: %2."), ""},
+    {ReceiveOnlyKept, "", KV_TEXT("Messages", "channel %1 receives only, kept %2")},
+    {SettingKept, "", KV_TEXT("Messages", "[%1] %2=%3: %4")},
+
+    // Lines shown elsewhere: the status bar, the transfer dialog, inside a message, the tree.
+    {MissingPort, "",
+     KV_TEXT("Messages", "%1, the port chosen before, is not present: no port is chosen (Options > SerialPort).")},
+    {CableWait, "", KV_TEXT("Messages", "Testing the cable on %1: waiting for its echo...")},
+    {RadioWait, "", KV_TEXT("Messages", "Waiting for the radio on %1 to answer...")},
+    {FleetConnect, "", KV_TEXT("Messages", "Connect radio '%1' to %2, then press Next.")},
+    {ProgramStep, "", KV_TEXT("Messages", "Step %1 of %2: %3")},
+    {StepBackupBlocks, "", KV_TEXT("Messages", "reading the radio into a backup: %1 blocks")},
+    {StepReadBlocks, "", KV_TEXT("Messages", "reading the radio: %1 blocks")},
+    {StepWriteBlocks, "", KV_TEXT("Messages", "writing %1 of %2 blocks")},
+    {StepVerifyBlocks, "", KV_TEXT("Messages", "reading back %1 blocks to verify")},
+    {PhaseTimeLeft, "", KV_TEXT("Messages", "%1, %2 left")},
+    {WriteChanges, KV_TEXT("Messages", "This write changes %1 settings:"), ""},
+    {VerifyFailed, KV_TEXT("Messages", "Verify failed: the radio holds %1 byte(s) other than those written:%2"), ""},
+    {VerifyConcerned, "", KV_TEXT("Messages", "Settings concerned:%1")},
+    {RestoreBackup, "",
+     KV_TEXT("Messages",
+             "The backup read before programming can be restored to put the radio back as it was: %1 (File > Restore "
+             "from Backup, then Program to Radio; or kvtool program %1 --port PORT).")},
+    {AndMore, "", KV_TEXT("Messages", "... and %1 more")},
+    {EnabledNode, "", KV_TEXT("Messages", "%1[Enable]")},
+
+    // Channel lists in and out: the boxes, then the lines that say what a CSV file or a paste holds.
+    {NothingImported, KV_TEXT("Messages", "Nothing was imported from %1."),
+     KV_TEXT("Messages", "Correct what is listed in the file, then import it again.")},
+    {NothingPasted, KV_TEXT("Messages", "Nothing was pasted."),
+     KV_TEXT("Messages", "Correct what is listed where the rows were copied, then copy and paste them again.")},
+    {RowsPasted, KV_TEXT("Messages", "%1 %2 rows pasted."), ""},
+    {ExportedOne, KV_TEXT("Messages", "%1 %2 channel exported to %3."), ""},
+    {Exported, KV_TEXT("Messages", "%1 %2 channels exported to %3."), ""},
+    {ImportedOne, KV_TEXT("Messages", "%1 %2 channel imported from %3."), ""},
+    {Imported, KV_TEXT("Messages", "%1 %2 channels imported from %3."), ""},
+    {ChangesOne, KV_TEXT("Messages", "%1 %2 channel from %3 is taken with these changes:"), ""},
+    {Changes, KV_TEXT("Messages", "%1 %2 channels from %3 are taken with these changes:"), ""},
+    {CsvCell, "", KV_TEXT("Messages", "row %1, column %2: %3")},
+    {CsvRow, "", KV_TEXT("Messages", "row %1: a quoted cell is not closed")},
+    {CsvTooLarge, "", KV_TEXT("Messages", "larger than %1 KB; not a channel list")},
+    {CsvNotUtf8, "", KV_TEXT("Messages", "not a UTF-8 text (byte %1)")},
+    {CsvRowTooLong, "", KV_TEXT("Messages", "row %1 is longer than %2 bytes; not a channel list")},
+    {CsvTooMany, "", KV_TEXT("Messages", "Too many entries (the list holds %1 channels)")},
+    {CsvFlagScanned, "", KV_TEXT("Messages", "%1 is neither \"\" (scanned) nor \"S\" (skipped)")},
+    {CsvScrambler, "", KV_TEXT("Messages", "%1 is neither a scrambler code 0 to 3 nor \"--\"")},
+    {CsvFlag, "", KV_TEXT("Messages", "%1 is neither %2 nor %3")},
+    {CsvDuplex, "", KV_TEXT("Messages", "%1 is none of \"TX SIMP\", \"RX SIMP\", \"DUP\", \"Reverse DUP\"")},
+    {CsvNameLength, "", KV_TEXT("Messages", "longer than %1 characters")},
+    {CsvNameCharacter, "",
+     KV_TEXT("Messages", "%1 holds a character a channel name cannot (letters, digits, - / , _ . and space)")},
+    {CsvDisplayLength, "", KV_TEXT("Messages", "%1 is longer than the display's four characters")},
+    {CsvDisplayCharacter, "", KV_TEXT("Messages", "%1 holds a character the display cannot show")},
+    {CsvNotFrequency, "", KV_TEXT("Messages", "%1 is not a frequency in MHz")},
+    {CsvDecimals, "", KV_TEXT("Messages", "%1 has more than four decimals (100 Hz)")},
+    {CsvFiner, "", KV_TEXT("Messages", "%1 is finer than the radio's steps of 100 Hz")},
+    {CsvOffsetOutsideInSteps, "",
+     KV_TEXT("Messages", "the transmit frequency %1 MHz (Duplex %2) is outside %3 - %4 MHz, in steps of 25 kHz")},
+    {CsvOffsetOutside, "", KV_TEXT("Messages", "the transmit frequency %1 MHz (Duplex %2) is outside %3 - %4 MHz")},
+    {CsvOutsideInSteps, "", KV_TEXT("Messages", "%1 is outside %2 - %3 MHz, in steps of 25 kHz")},
+    {CsvOutside, "", KV_TEXT("Messages", "%1 is outside %2 - %3 MHz")},
+    {CsvTone, "", KV_TEXT("Messages", "%1 is no CTCSS tone (67.0Hz ... 254.1Hz) or DCS code (023N ... 754I)")},
+    {CsvNotTransmit, "",
+     KV_TEXT("Messages",
+             "%1 is not the transmit frequency of channel %2 (%3): a marine channel's frequencies follow its channel "
+             "number")},
+    {CsvNotReceive, "",
+     KV_TEXT("Messages",
+             "%1 is not the receive frequency of channel %2 (%3): a marine channel's frequencies follow its channel "
+             "number")},
+    {CsvNameLeftOut, "", KV_TEXT("Messages", "%1 is left out: this radio keeps no names")},
+    {CsvNameShortened, "", KV_TEXT("Messages", "%1 is shortened to %2")},
+    {CsvDuplexGeneric, "", KV_TEXT("Messages", "%1 is none of \"\", \"+\", \"-\", \"split\", \"off\"")},
+    {CsvCtcss, "", KV_TEXT("Messages", "%1 is no CTCSS tone of the radio (67.0 to 254.1 Hz)")},
+    {CsvDcs, "", KV_TEXT("Messages", "%1 is no DCS code of the radio (023 to 754)")},
+    {CsvPolarity, "", KV_TEXT("Messages", "%1 is no polarity (N or R for transmit, then for receive)")},
+    {CsvCrossMode, "", KV_TEXT("Messages", "%1 is no cross mode (Tone, DTCS or nothing on either side of ->)")},
+    {CsvToneMode, "", KV_TEXT("Messages", "%1 is none of \"\", \"Tone\", \"TSQL\", \"DTCS\", \"Cross\"")},
+    {CsvMode, "", KV_TEXT("Messages", "%1 does not fit these radios (FM or NFM)")},
+    {CsvPower, "", KV_TEXT("Messages", "%1 is no power level (High, Low or watts such as 5.0W)")},
+    {CsvCommentLeftOut, "", KV_TEXT("Messages", "%1 is left out: the radio keeps no comments")},
+    {CsvNotOurColumn, "", KV_TEXT("Messages", "%1 is no column of the %2 list")},
+    {CsvRowEnds, "", KV_TEXT("Messages", "%1 expected, the row ends")},
+    {CsvExpected, "", KV_TEXT("Messages", "%1 expected, found %2")},
+    {CsvNotGenericColumn, "", KV_TEXT("Messages", "%1 is no column of the generic layout")},
+    {CsvColumnTwice, "", KV_TEXT("Messages", "%1 is in column %2 already")},
+    {CsvGenericLists, "", KV_TEXT("Messages", "the generic layout holds RG, LMR and EXP channels, not %1 ones")},
+    {CsvSeparators, "", KV_TEXT("Messages", "the row is separated by \"%1\", the header by \"%2\"")},
+    {CsvCellsMissing, "", KV_TEXT("Messages", "missing; the row has %1 cells, the list %2")},
+    {CsvColumnCount, "", KV_TEXT("Messages", "the %1 list has %2 columns")},
+    {CsvKeptAs, "", KV_TEXT("Messages", "%1 is kept as %2")},
+    {CsvNotKept, "", KV_TEXT("Messages", "the radio would not keep %1 (it would hold %2)")},
+    {CsvNoMarineChannel, "",
+     KV_TEXT("Messages",
+             "%1 is no marine channel (00 to 119, or 1000 to 1099 and 2000 to 2099, and A or B after it)")},
+    {CsvNoHeader, "",
+     KV_TEXT("Messages",
+             "the header names no column of the %1 list (%2, %3, ...) nor of the generic layout (Location, Name, "
+             "Frequency, ...)")},
+    {CsvNoChannel, "", KV_TEXT("Messages", "%1 is no channel of the %2 list (1 to %3)")},
+    {CsvChannelTwice, "", KV_TEXT("Messages", "channel %1 is in row %2 already")},
+    {CsvPriorityNone, "", KV_TEXT("Messages", "The %1 priority named no channel of the list before: it becomes Off.")},
+    {CsvPriorityGone, "",
+     KV_TEXT("Messages", "The %1 priority channel %2 is not in the imported list: the priority becomes Off.")},
 };
 
 constexpr bool InOrder() {
@@ -198,10 +332,13 @@ std::string AdviceText(Advice id, const std::vector<std::string>& values) {
     return Filled(kRows[static_cast<size_t>(id)].detail, values);
 }
 
+std::string AdviceMainText(Advice id, const std::vector<std::string>& values) {
+    return Filled(kRows[static_cast<size_t>(id)].text, values);
+}
+
 Message Advised(Advice id, std::string caption, MessageIcon icon, Buttons buttons,
                 const std::vector<std::string>& values) {
-    return {Filled(kRows[static_cast<size_t>(id)].text, values), std::move(caption), icon, buttons,
-            AdviceText(id, values)};
+    return {AdviceMainText(id, values), std::move(caption), icon, buttons, AdviceText(id, values)};
 }
 
 std::optional<SourceMatch> MatchSource(std::string_view line) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "util/advice.h"
+
 namespace kv {
 namespace {
 
@@ -29,12 +31,12 @@ bool IsBlank(const TextRow& row) { return row.cells.size() == 1 && row.cells[0].
 DelimitedText ReadDelimited(std::string_view text, char separator) {
     DelimitedText out;
     if (text.size() > kLargestDelimitedText) {
-        out.error = "larger than " + std::to_string(kLargestDelimitedText / 1024) + " KB; not a channel list";
+        out.error = AdviceText(Advice::CsvTooLarge, {std::to_string(kLargestDelimitedText / 1024)});
         return out;
     }
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (const size_t bad = FirstNonTextByte(text); bad != std::string_view::npos) {
-        out.error = "not a UTF-8 text (byte " + std::to_string(bad + 1) + ")";
+        out.error = AdviceText(Advice::CsvNotUtf8, {std::to_string(bad + 1)});
         return out;
     }
     TextRow row{1, {std::string()}};
@@ -47,8 +49,7 @@ DelimitedText ReadDelimited(std::string_view text, char separator) {
     };
     for (size_t i = 0; i < text.size(); ++i) {
         if (i - rowStart > kLongestDelimitedRow) {
-            out.error = "row " + std::to_string(row.number) + " is longer than " +
-                        std::to_string(kLongestDelimitedRow) + " bytes; not a channel list";
+            out.error = AdviceText(Advice::CsvRowTooLong, {std::to_string(row.number), std::to_string(kLongestDelimitedRow)});
             out.rows.clear();
             return out;
         }
@@ -70,7 +71,7 @@ DelimitedText ReadDelimited(std::string_view text, char separator) {
         }
     }
     if (quoted) {
-        out.error = "row " + std::to_string(row.number) + ": a quoted cell is not closed";
+        out.error = AdviceText(Advice::CsvRow, {std::to_string(row.number)});
         out.rows.clear();
         return out;
     }

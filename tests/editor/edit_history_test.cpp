@@ -141,6 +141,25 @@ TEST(ChangeRecorder, AScriptedSessionIsUndoneAndRedoneStepByStep) {
     EXPECT_FALSE(recorder.Take(s.settings, s.model)) << "the recorder follows redo";
 }
 
+// In another language every word of a name comes from the wording: the
+// templates, the field, the place, a Common Setup list's label.
+TEST(ChangeRecorder, EveryWordOfAStepsNameComesFromTheWording) {
+    RadioSession s = FreshSession(5);
+    ChangeRecorder recorder(s.settings, [](const char* english) { return "<" + std::string(english) + ">"; });
+    const int usa16 = MarineRecord(s.settings.CHUSA, "16");
+    const std::pair<Edit, const char*> steps[] = {
+        {[&](RadioSettings& st) { st.CHUSA[static_cast<size_t>(usa16)].ChTag = "CALLING"; }, "<<Name> of <USA channel 16>>"},
+        {[&](RadioSettings& st) { ASSERT_TRUE(DeleteMarineChannel(st.CHUSA, usa16)); }, "<Delete <USA channel 16>>"},
+        {[](RadioSettings& st) { StoreEntry(CommonList::Scan, 1 - EntryFor(CommonList::Scan, st.Common), st.Common); },
+         "<<SCAN> of <Common Setup>>"},
+        {[](RadioSettings& st) { st.CHRG[1].Rxfreq = 450.125; }, "<<RX Frequency> of <RG channel 2>>"},
+    };
+    for (const auto& [edit, name] : steps) {
+        edit(s.settings);
+        EXPECT_EQ(recorder.Take(s.settings, s.model)->label(), name);
+    }
+}
+
 TEST(ChangeRecorder, AGivenLabelNamesTheStep) {
     RadioSession s = FreshSession(5);
     ChangeRecorder recorder(s.settings);

@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTreeWidget>
 
 #include "gui/qt_services.h"
 #include "gui_rig.h"
@@ -36,6 +42,40 @@ TEST(MessageBox, ShowsTheTextAndWhatToDoInTheWindowsLanguageUnderItsWholeTitle) 
     EXPECT_TRUE(box->informativeText().contains("/dev/ttyUSB0"));
     EXPECT_NE(box->button(QMessageBox::No)->text(), "&No");
     qt::UseLanguage(KV_TRANSLATIONS_DIR, "en");
+}
+
+// A window started in a language shows its own words, the core's labels,
+// lists, tree and hints, and the names of the undo steps in it; the grid's
+// name column still takes the room left.
+TEST(Languages, TheWindowStartedInALanguageShowsItsAndTheCoresWordsInIt) {
+    ASSERT_EQ(qt::UseLanguage(KV_TRANSLATIONS_DIR, "fr"), "fr");
+    Rig rig;
+    MainWindow& w = rig.Start();
+    QTreeWidget* tree = rig.Find<QTreeWidget>("tvTreeView");
+    w.SelectNodeByKey("Common");
+    const QString common = rig.Find<QLabel>("lblCommonScan")->text();
+    const QString hint = rig.Find<QLabel>("sbStatusBar")->text();
+    w.SelectNodeByKey("Usable");
+    const QString off = rig.Find<QComboBox>("cmbUsablePri_0")->itemText(0);
+    w.SelectNodeByKey("PU");
+    auto* grid = rig.Find<QTableWidget>("grdMarine");
+    const int last = grid->columnCount() - 1;
+    rig.session.settings.CHRG[1].Rxfreq = 450.125;
+    w.ApplyChange("", rig.session.settings);
+    const QString undo = rig.Find<QAction>("mnuEditUndo")->text();
+    qt::UseLanguage(KV_TRANSLATIONS_DIR, "en");
+    const std::pair<QString, QString> shown[] = {
+        {rig.Find<QMenu>("mnuFile")->title(), "&File"},
+        {tree->topLevelItem(0)->text(0), "General"},
+        {common, "SCAN:"},
+        {off, "Off"},
+        {hint, text::kSelectionHint},
+        {grid->horizontalHeaderItem(last)->text(), "CH Name"},
+        {w.windowTitle(), "TLN58  PC Program for KV150/KV170 Series[*]"},
+    };
+    for (const auto& [text, english] : shown) EXPECT_NE(text, english);
+    EXPECT_EQ(grid->horizontalHeader()->sectionResizeMode(last), QHeaderView::Stretch);
+    EXPECT_FALSE(undo.contains("Frequency") || undo.contains("channel")) << undo.toStdString();
 }
 
 // A choice is remembered, marked, and the messages speak it at once.

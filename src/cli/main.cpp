@@ -8,5 +8,6 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     kv::cli::TerminalOutput out(std::cout, STDOUT_FILENO);
-    return kv::cli::RunKvtool(args, out.stream(), std::cerr);
+    kv::cli::TerminalOutput err(std::cerr, STDERR_FILENO, true);
+    return kv::cli::RunKvtool(args, out.stream(), err.stream());
 }

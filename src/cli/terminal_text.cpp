@@ -28,7 +28,9 @@ bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0
 // unfinished character until the rest comes.
 class TerminalBuffer : public std::streambuf {
 public:
-    explicit TerminalBuffer(std::ostream& target) : target_(target) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+    TerminalBuffer(std::ostream& target, bool carriageReturns) : target_(target), carriageReturns_(carriageReturns) {
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
 
 protected:
     int_type overflow(int_type c) override {
@@ -46,24 +48,25 @@ private:
         held_.append(pbase(), pptr());
         setp(buffer_.data(), buffer_.data() + buffer_.size());
         std::string shown;
-        held_.erase(0, AppendForTerminal(held_, end, shown));
+        held_.erase(0, AppendForTerminal(held_, end, shown, carriageReturns_));
         return static_cast<bool>(target_ << shown);
     }
 
     std::ostream& target_;
+    bool carriageReturns_;
     std::array<char, 4096> buffer_{};
     std::string held_;
 };
 
 }  // namespace
 
-size_t AppendForTerminal(std::string_view text, bool end, std::string& out) {
+size_t AppendForTerminal(std::string_view text, bool end, std::string& out, bool carriageReturns) {
     size_t i = 0;
     while (i < text.size()) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
             if (c == '\r' && i + 1 == text.size() && !end) break;  // its LF may follow
-            const bool lineEnd = c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
+            const bool lineEnd = c == '\n' || (c == '\r' && (carriageReturns || (i + 1 < text.size() && text[i + 1] == '\n')));
             if ((c < 0x20 && c != '\t' && !lineEnd) || c == 0x7F)
                 Escape(c, out);
             else
@@ -93,10 +96,11 @@ std::string ForTerminal(std::string_view text) {
     return out;
 }
 
-TerminalOutput::TerminalOutput(std::ostream& target, int fd) : target_(target) {
+TerminalOutput::TerminalOutput(std::ostream& target, int fd, bool diagnostics) : target_(target) {
     if (isatty(fd) == 0) return;
-    buffer_ = std::make_unique<TerminalBuffer>(target);
+    buffer_ = std::make_unique<TerminalBuffer>(target, diagnostics);
     escaped_ = std::make_unique<std::ostream>(buffer_.get());
+    if (diagnostics) escaped_->setf(std::ios::unitbuf);
 }
 
 TerminalOutput::~TerminalOutput() {

@@ -15,15 +15,18 @@ namespace kv::cli {
 // ends (a CR only before its LF), DEL, C1 controls and bytes that are not
 // UTF-8 as "\xNN". Appends to `out` and returns how much of `text` it took:
 // all of it at the `end`, else up to an unfinished character or a last CR.
-size_t AppendForTerminal(std::string_view text, bool end, std::string& out);
+// With `carriageReturns` a lone CR passes (a progress bar redrawn in place).
+size_t AppendForTerminal(std::string_view text, bool end, std::string& out, bool carriageReturns = false);
 
 std::string ForTerminal(std::string_view text);
 
-// kvtool's standard output: what the commands print goes through
-// ForTerminal when `fd` is a terminal, else to `target` as it is.
+// kvtool's standard output or error: what the commands print goes through
+// ForTerminal when `fd` is a terminal, else to `target` as it is. The error
+// stream (`diagnostics`) keeps its lone CRs and is flushed at every output,
+// as std::cerr is, so that a question stands before its answer is read.
 class TerminalOutput {
 public:
-    TerminalOutput(std::ostream& target, int fd);
+    TerminalOutput(std::ostream& target, int fd, bool diagnostics = false);
     ~TerminalOutput();
     std::ostream& stream() { return escaped_ ? *escaped_ : target_; }
 

@@ -152,14 +152,15 @@ TEST(KvtoolOutputs, AFifoWhoseReaderLeavesIsAFailure) {
 // kvtool as a process, as nobody where we are root (a user who may not
 // write in /dev), its standard output a pipe or a terminal; what came out
 // and its exit status.
-std::pair<std::string, int> RunProcess(const std::vector<std::string>& args, bool terminal = false) {
-    int ends[2];  // what we read back, kvtool's standard output
+std::pair<std::string, int> RunProcess(const std::vector<std::string>& args, bool terminal = false,
+                                       int stream = STDOUT_FILENO) {
+    int ends[2];  // what we read back, kvtool's standard output (or error)
     if (terminal ? openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr) != 0 : pipe(ends) != 0) return {"", -1};
     if (!terminal && geteuid() == 0 && fchown(ends[0], 65534, 65534) != 0) return {"", -1};  // its own pipe
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
-        dup2(ends[1], STDOUT_FILENO);
+        dup2(ends[1], stream);
         std::vector<char*> argv{const_cast<char*>(KVTOOL_PATH)};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
@@ -193,6 +194,11 @@ TEST(KvtoolProcess, WritesIntoItsPipeAndEscapesOnlyOnATerminal) {
         EXPECT_EQ(shown.find('\x1b'), std::string::npos) << args[0];
         EXPECT_NE(piped.find("\x1b[2J"), std::string::npos) << args[0];
     }
+    // A message naming what the user gave: escaped on a terminal too.
+    const std::string named = (dir / "\x1b[2Jgone.dat").string();
+    const std::string told = RunProcess({"show", named}, true, STDERR_FILENO).first;
+    EXPECT_NE(told.find("\\x1b[2Jgone.dat"), std::string::npos) << told;
+    EXPECT_EQ(told.find('\x1b'), std::string::npos) << told;
 }
 
 TEST(TerminalText, ControlCharactersAreShownEscaped) {

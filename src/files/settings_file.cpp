@@ -243,6 +243,10 @@ struct Reading {
         warnings.push_back("[" + std::string(section) + "] " + std::string(key) + "=" + value + ": outside " +
                            std::to_string(lo) + ".." + std::to_string(hi) + ", left as it was");
     }
+    void NotANumber(std::string_view section, std::string_view key, const std::string& value) {
+        warnings.push_back("[" + std::string(section) + "] " + std::string(key) + "=" + value +
+                           ": not a number, left as it was");
+    }
 };
 
 
@@ -266,17 +270,26 @@ std::optional<double> Number(const std::string& text) {
     return value;
 }
 
+// The number a key holds; a value that is none (an empty one aside) is told
+// and leaves its field as it was.
+std::optional<double> NumberOf(Reading& t, std::string_view section, std::string_view key) {
+    const std::string* text = t.Find(section, key);
+    if (!text) return std::nullopt;
+    const auto value = Number(*text);
+    if (!value && !text->empty()) t.NotANumber(section, key, *text);
+    return value;
+}
+
 // A whole number that fits T (rounded half to even, as the classic
 // conversion does); anything else leaves the field as it was.
 template <class T>
 bool ReadInteger(Reading& t, std::string_view section, std::string_view key, T& field,
                  long lo = std::numeric_limits<T>::min(), long hi = std::numeric_limits<T>::max()) {
-    const std::string* text = t.Find(section, key);
-    const auto value = text ? Number(*text) : std::nullopt;
+    const auto value = NumberOf(t, section, key);
     if (!value) return false;
     const double whole = std::nearbyint(*value);
     if (whole < static_cast<double>(lo) || whole > static_cast<double>(hi)) {
-        t.OutOfRange(section, key, *text, lo, hi);
+        t.OutOfRange(section, key, *t.Find(section, key), lo, hi);
         return false;
     }
     field = static_cast<T>(whole);
@@ -284,13 +297,11 @@ bool ReadInteger(Reading& t, std::string_view section, std::string_view key, T& 
 }
 
 void ReadFlag(Reading& t, std::string_view section, std::string_view key, bool& field) {
-    const std::string* text = t.Find(section, key);
-    if (const auto value = text ? Number(*text) : std::nullopt) field = *value != 0;
+    if (const auto value = NumberOf(t, section, key)) field = *value != 0;
 }
 
 void ReadFrequency(Reading& t, std::string_view section, std::string_view key, double& field) {
-    const std::string* text = t.Find(section, key);
-    if (const auto value = text ? Number(*text) : std::nullopt) field = *value;
+    if (const auto value = NumberOf(t, section, key)) field = *value;
 }
 
 void ReadText(Reading& t, std::string_view section, std::string_view key, std::string& field) {

@@ -251,7 +251,7 @@ TEST(Kvtool, AnOutputThatCannotBeWrittenIsAFailure) {
     EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
-TEST(Kvtool, OutOfRangeValuesStayOutAndAreNamed) {
+TEST(Kvtool, ValuesOutOfRangeOrNoNumbersStayOutAndAreNamed) {
     TempDir dir;
     const std::string dat = (dir / "range.dat").string(), hex = (dir / "range.hex").string();
     ASSERT_EQ(Kvtool({"new", "-o", dat}).status, 0);
@@ -264,12 +264,16 @@ TEST(Kvtool, OutOfRangeValuesStayOutAndAreNamed) {
     set("CHRG1", "TxDCS", "500");
     set("CHRG1", "Scramble", "-1");
     set("Common Setup", "SQL", "16");
+    set("CHRG2", "Rxfreq", "450,125");
+    set("CHRG2", "LowPower", "yes");
     test::WriteText(dat, text);
 
     const ToolRun run = Kvtool({"convert", dat, hex});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* warning : {"[CHRG1] TxCTCSS=200: outside 0..62", "[CHRG1] TxDCS=500: outside 0..208",
-                                "[CHRG1] Scramble=-1: outside 0..7", "[Common Setup] SQL=16: outside 0..15"})
+                                "[CHRG1] Scramble=-1: outside 0..7", "[Common Setup] SQL=16: outside 0..15",
+                                "[CHRG2] Rxfreq=450,125: not a number, left as it was",
+                                "[CHRG2] LowPower=yes: not a number, left as it was"})
         EXPECT_NE(run.err.find(warning), std::string::npos) << warning << " in " << run.err;
     const auto json = ShowJson(hex);
     EXPECT_EQ(json["CHRG"][0]["TxCTCSS"], 0) << "the field kept its value";

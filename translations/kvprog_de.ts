@@ -1184,6 +1184,14 @@ Seit dem 1. Januar 2013 müssen Sie diese Kanäle auf schmale Bandbreite umstell
         <source>%1, %2 left</source>
         <translation>%1, noch %2</translation>
     </message>
+    <message>
+        <source>CH %1 was the %2 priority channel: the priority is now Off.</source>
+        <translation>Kanal %1 war der Prioritätskanal von %2: Die Priorität ist jetzt Aus.</translation>
+    </message>
+    <message>
+        <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
+        <translation>Wählen Sie unter Verfügbare Kanalgruppen einen anderen Prioritätskanal, oder machen Sie das Löschen rückgängig (Bearbeiten &gt; Rückgängig).</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

@@ -1184,6 +1184,14 @@ Depuis le 1er janvier 2013, vous devez passer ces canaux en bande étroite.</tra
         <source>%1, %2 left</source>
         <translation>%1, reste %2</translation>
     </message>
+    <message>
+        <source>CH %1 was the %2 priority channel: the priority is now Off.</source>
+        <translation>Le canal %1 était le canal prioritaire de %2 : la priorité est maintenant Désactivée.</translation>
+    </message>
+    <message>
+        <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
+        <translation>Choisissez un autre canal prioritaire sous Groupes de canaux disponibles, ou annulez la suppression (Édition &gt; Annuler).</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

@@ -1184,6 +1184,14 @@ Sinds 1 januari 2013 moet u deze kanalen op smalle bandbreedte zetten.</translat
         <source>%1, %2 left</source>
         <translation>%1, nog %2</translation>
     </message>
+    <message>
+        <source>CH %1 was the %2 priority channel: the priority is now Off.</source>
+        <translation>Kanaal %1 was het prioriteitskanaal van %2: de prioriteit staat nu Uit.</translation>
+    </message>
+    <message>
+        <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
+        <translation>Kies een ander prioriteitskanaal onder Beschikbare kanaalgroepen, of maak het verwijderen ongedaan (Bewerken &gt; Ongedaan maken).</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

@@ -1184,6 +1184,14 @@ Sedan 1 januari 2013 måste du ändra dessa kanaler till smal bandbredd.</transl
         <source>%1, %2 left</source>
         <translation>%1, %2 kvar</translation>
     </message>
+    <message>
+        <source>CH %1 was the %2 priority channel: the priority is now Off.</source>
+        <translation>Kanal %1 var prioritetskanalen för %2: prioriteten är nu Av.</translation>
+    </message>
+    <message>
+        <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
+        <translation>Välj en annan prioritetskanal under Tillgängliga kanalgrupper, eller ångra borttagningen (Redigera &gt; Ångra).</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

@@ -1478,4 +1478,13 @@ std::optional<RadioSettings> DeleteMarineRows(const RadioSession& s, int group, 
     return settings;
 }
 
+std::optional<Message> PriorityDeletedMessage(const RadioSession& before, int group, const RadioSettings& after) {
+    const int priority = before.settings.UsableGroups[static_cast<size_t>(group)].PriorityCh;
+    const int record = MarineRecordOf(priority);
+    if (record < 0 || after.UsableGroups[static_cast<size_t>(group)].PriorityCh != kNoPriority) return std::nullopt;
+    const std::string label = MarineChannelLabel(before.settings.Marine(group)[static_cast<size_t>(record)]);
+    return Advised(Advice::PriorityDeleted, text::kProductWord, MessageIcon::Information, Buttons::Ok,
+                   {label, ChannelListName(static_cast<ChannelList>(group))});
+}
+
 }  // namespace kv

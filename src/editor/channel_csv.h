@@ -119,5 +119,8 @@ Message ChannelsTakenMessage(ChannelList list, int channels, ChannelsTaken how, 
 // Deletes the channels of marine grid rows as Delete does; a group keeps its
 // last channel. Nothing when nothing was deleted.
 std::optional<RadioSettings> DeleteMarineRows(const RadioSession& session, int group, const std::vector<int>& rows);
+// The message of a delete that took the group's priority channel with it
+// (the priority is then Off); nothing for any other change.
+std::optional<Message> PriorityDeletedMessage(const RadioSession& before, int group, const RadioSettings& after);
 
 }  // namespace kv

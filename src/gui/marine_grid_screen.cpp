@@ -147,8 +147,10 @@ void MarineGridScreen::Delete() {
     if (rows.empty()) return;
     const std::optional<RadioSettings> after = DeleteMarineRows(c_.session, choice_.group, rows);
     if (!after || !host_.applyChange) return;
+    const std::optional<Message> priorityGone = PriorityDeletedMessage(c_.session, choice_.group, *after);
     host_.applyChange(tr("Delete %1 channels").arg(Q(ChannelListName(*List()))).toStdString(), *after);
     grid_->setCurrentCell(std::min(rows.front(), grid_->rowCount() - 1), 0);
+    if (priorityGone) c_.prompt.Show(*priorityGone);
 }
 
 void MarineGridScreen::OpenPanel(bool adding, int row) {

@@ -158,6 +158,9 @@ constexpr AdviceRow kRows[] = {
              "Choose a settings file (.dat) or an image file (.hex) of a KV150 or KV170 series radio that you may "
              "read.")},
     {FleetRadiosUnread, "", KV_TEXT("Messages", "Choose the radios' CSV file again: check its name and that you may read it.")},
+    // Before "CH %1: %2.", which would take its line too.
+    {PriorityDeleted, KV_TEXT("Messages", "CH %1 was the %2 priority channel: the priority is now Off."),
+     KV_TEXT("Messages", "Choose another priority channel under Available CH Group, or undo the delete (Edit > Undo).")},
     {MarineKept, KV_TEXT("Messages", "CH %1: %2."), ""},
     {ReceiveOnlyKept, "", KV_TEXT("Messages", "channel %1 receives only, kept %2")},
     {SettingKept, "", KV_TEXT("Messages", "[%1] %2=%3: %4")},

@@ -72,6 +72,7 @@ enum class Advice {
     BackupUnsaved,
     FleetTemplateUnread,
     FleetRadiosUnread,
+    PriorityDeleted,
     MarineKept,
     ReceiveOnlyKept,
     SettingKept,

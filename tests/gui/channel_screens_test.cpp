@@ -211,9 +211,11 @@ TEST(MarineGrid, EnterOrEditOpensTheRowsChannelThatCancelLeavesAndSaveWrites) {
     EXPECT_EQ(rig.grid->rowCount(), 7);
 }
 
-// The Delete key removes the selected rows as one step, the button the current row.
+// The Delete key removes the selected rows as one step, the button the current row;
+// a delete that takes the priority channel says that the priority is Off.
 TEST(MarineGrid, DeleteRemovesTheSelectedRowsAsOneStep) {
     MarineRig rig(4);
+    rig.session.settings.UsableGroups[kUsaGroup].PriorityCh = MarineMemoryIndex(2);
     for (const int row : {0, 2})
         rig.grid->selectionModel()->select(rig.grid->model()->index(row, 0),
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -224,8 +226,11 @@ TEST(MarineGrid, DeleteRemovesTheSelectedRowsAsOneStep) {
     EXPECT_EQ(rig.grid->rowCount(), 2) << "the grid shows it at once";
     EXPECT_EQ(rig.Find<QAction>("mnuEditUndo")->text(), "&Undo Delete USA channels");
     EXPECT_TRUE(rig.editor.dataChanged);
+    EXPECT_EQ(TextsOf(rig.prompt), test::Texts{"CH 03 was the USA priority channel: the priority is now Off."});
+    EXPECT_EQ(rig.session.settings.UsableGroups[kUsaGroup].PriorityCh, kNoPriority);
     rig.grid->setCurrentCell(1, 0);
     rig.Click("cmdDelete");
+    EXPECT_EQ(TextsOf(rig.prompt).size(), 1u) << "no priority, nothing more to say";
     EXPECT_EQ(ListedChannelCount(rig.session.settings.CHUSA), 1);
     EXPECT_EQ(rig.grid->rowCount(), 1);
 }

@@ -276,14 +276,20 @@ TEST(KvtoolLink, ASettingsFileReadFromTheRadioProgramsItsChangeBack) {
     const ToolRun backups = Kvtool({"backups"});
     EXPECT_EQ(std::count(backups.out.begin(), backups.out.end(), '\n'), 2) << "the read and the dry run";
     EXPECT_NE(backups.out.find("\tKV170\tKV170-usa\n"), std::string::npos) << backups.out;
-    const ToolRun program = Kvtool({"program", "--port", sim.device(), file.string(), "--yes"});
+    // After its backup read the write sends only the block that differs; --full sends every one.
+    const ToolRun program = Kvtool({"program", "--port", sim.device(), file.string(), "--backup", "--yes"});
     ASSERT_EQ(program.status, 0) << program.err;
+    EXPECT_NE(program.err.find("Step 3 of 3: writing 1 of 718 blocks\n"), std::string::npos) << program.err;
+    test::WriteText(file, text.replace(text.find("#2345678901"), 11, "#2345678902"));
+    const ToolRun full = Kvtool({"program", "--port", sim.device(), file.string(), "--backup", "--full", "--yes"});
+    ASSERT_EQ(full.status, 0) << full.err;
+    EXPECT_NE(full.err.find("Step 3 of 3: writing 718 of 718 blocks\n"), std::string::npos) << full.err;
     ASSERT_EQ(sim.Stop(), 0);
 
     RadioSession radio;
     radio.model = 5;
     ASSERT_TRUE(OpenImageFile(radio, saved).ok);
-    EXPECT_EQ(radio.settings.Atis.AtisCode, "2345678901");
+    EXPECT_EQ(radio.settings.Atis.AtisCode, "2345678902");
 }
 
 // Two simulated radios on two ports and a third radio on a port that is not

@@ -10,6 +10,8 @@
 #include "gui_rig.h"
 #include "image/codec.h"
 #include "sim/demo_radio.h"
+#include "files/settings_file.h"
+#include "support/sessions.h"
 #include "support/temp_dir.h"
 
 namespace kv {
@@ -86,6 +88,27 @@ TEST(FleetFromTheWindow, TwoRadiosOnOnePortGetTheirOwnValuesAndTheLogIsSaved) {
     EXPECT_EQ(log.substr(0, log.find("\r\n")), "label,port,result,message,backup,seconds,blocks written");
     EXPECT_NE(log.find("\r\nBoat 2," + radio.path() + ",programmed and verified,,"), std::string::npos) << log;
     EXPECT_EQ(ListBackups(rig.dir / "backups").size(), 2u);
+}
+
+// A template file cut short is asked about before it can reach any radio:
+// No keeps the current data, Yes takes the file.
+TEST(FleetFromTheWindow, ATemplateFileCutShortIsTakenOnlyWhenTheUserSaysSo) {
+    Rig rig;
+    MainWindow& window = rig.Start();
+    const std::string text = SettingsFileText(test::FreshSession(5));
+    WriteText(rig.dir / "cut.dat", text.substr(0, text.find("[CHEXP1]")));
+    rig.files.names = {rig.dir / "cut.dat", rig.dir / "cut.dat"};
+    rig.Answer({Answer::No, Answer::Yes});
+    const auto dialog = window.NewFleetDialog();
+    auto* current = dialog->findChild<QRadioButton*>("optCurrentData");
+    dialog->findChild<QPushButton*>("cmdChooseTemplate")->click();
+    ASSERT_EQ(rig.prompt.shown().size(), 1u);
+    EXPECT_TRUE(rig.prompt.shown()[0].text.starts_with("cut.dat was incomplete when it was loaded:"))
+        << rig.prompt.shown()[0].text;
+    EXPECT_TRUE(current->isChecked()) << "No: the current data stay the template";
+    dialog->findChild<QPushButton*>("cmdChooseTemplate")->click();
+    EXPECT_FALSE(current->isChecked()) << "Yes: the file is the template";
+    EXPECT_NE(dialog->findChild<QLabel*>("lblStatus")->text().toStdString().find("cut.dat"), std::string::npos);
 }
 
 }  // namespace

@@ -111,6 +111,14 @@ bool SameValue(const SettingValue& a, const SettingValue& b) {
     return a == b;
 }
 
+// The radio keeps an MMSI in ten digits, the tenth always 0: the nine digits
+// of an MMSI in use are the MMSI it holds with that 0 after them.
+std::string AsHeld(std::string_view path, const std::string& value) {
+    const bool mmsi = path.ends_with("MMSI") || path.ends_with(".Mmsid");
+    const bool nineDigits = value.size() == 9 && std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return mmsi && nineDigits ? value + "0" : value;
+}
+
 // Settings each radio must hold a value of its own in: two radios with one
 // ATIS code or one MMSI would both answer to it.
 struct OwnValue {
@@ -255,6 +263,8 @@ private:
         for (size_t i = 0; i < stored.size(); ++i) {
             const SettingValue kept = FindSetting(held_, stored[i]->path).value;
             if (SameValue(kept, values[i].value)) continue;
+            const auto* text = std::get_if<std::string>(&values[i].value);
+            if (text && SameValue(kept, AsHeld(stored[i]->path, *text))) continue;
             out_.errors.push_back(Where(row, *stored[i]) + ": the radio would not keep " + Quoted(SettingText(values[i].value)) +
                                   " (it would hold " + Quoted(SettingText(kept)) + ")");
         }
@@ -267,7 +277,7 @@ private:
             for (const FleetValue& v : values)
                 if (static_cast<int>(v.column) == own.column) value = std::get<std::string>(v.value);
             if (value.empty()) continue;
-            if (const auto [at, added] = own.rows.emplace(value, row); !added)
+            if (const auto [at, added] = own.rows.emplace(AsHeld(own.what.path, value), row); !added)
                 duplicates_.push_back("rows " + std::to_string(at->second) + " and " + std::to_string(row) + ": the same " +
                                       std::string(own.what.name) + " " + value + " (each radio needs its own)");
         }

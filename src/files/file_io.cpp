@@ -169,6 +169,11 @@ private:
     bool wasPending_ = false;
 };
 
+bool IsFifo(const fs::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
 // A device or FIFO opened as it is (no file is made where none is); a socket connected to.
 int OpenStream(const fs::path& path) {
     struct stat info {};
@@ -184,15 +189,24 @@ int OpenStream(const fs::path& path) {
         ::close(fd);
         return errno = error, -1;
     }
+    // Opened without waiting: a FIFO nobody reads would hold the open (and a
+    // window) for ever. The writes then wait for the reader as usual.
     int fd = -1;
-    do fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    do fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     while (fd < 0 && errno == EINTR);
+    if (fd >= 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return errno = error, -1;
+    }
     return fd;
 }
 
 std::string WriteStream(const fs::path& path, const void* data, size_t size) {
     const HoldBackSigpipe held;
     const int fd = OpenStream(path);
+    if (fd < 0 && errno == ENXIO && IsFifo(path))
+        return Describe(path, "no program reads from this FIFO; start the one that reads it, then write again");
     if (fd < 0) return Describe(path, Errno(errno));
     int failure = WriteAll(fd, static_cast<const char*>(data), size);
     if (::close(fd) != 0 && failure == 0 && errno != EINTR) failure = errno;

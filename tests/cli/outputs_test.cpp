@@ -138,10 +138,14 @@ TEST(KvtoolOutputs, ANodeIsWrittenIntoAndStaysWhatItWas) {
 }
 
 // A reader that goes away before the end is a failure kvtool reports; it
-// does not end the program (the whole file does not fit in the pipe).
-TEST(KvtoolOutputs, AFifoWhoseReaderLeavesIsAFailure) {
+// does not end the program (the whole file does not fit in the pipe). A FIFO
+// nobody reads is one at once, not a wait for ever.
+TEST(KvtoolOutputs, AFifoWhoseReaderLeavesOrNeverCameIsAFailure) {
     test::TempDir dir;
     Make(S_IFIFO, dir / "radio.dat");
+    const ToolRun unread = Kvtool({"new", "-o", (dir / "radio.dat").string()});
+    EXPECT_EQ(unread.status, 1);
+    EXPECT_NE(unread.err.find("radio.dat: no program reads from this FIFO"), std::string::npos) << unread.err;
     FifoReader fifo(dir / "radio.dat", true);
     const ToolRun run = Kvtool({"new", "-o", (dir / "radio.dat").string()});
     EXPECT_EQ(fifo.Received(), "[");

@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core
+  qt6-translations-l10n
   fonts-liberation2 poppler-utils
   appstream desktop-file-utils man-db groff-base dpkg-dev file
 )

@@ -1192,6 +1192,10 @@ Seit dem 1. Januar 2013 müssen Sie diese Kanäle auf schmale Bandbreite umstell
         <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
         <translation>Wählen Sie unter Verfügbare Kanalgruppen einen anderen Prioritätskanal, oder machen Sie das Löschen rückgängig (Bearbeiten &gt; Rückgängig).</translation>
     </message>
+    <message>
+        <source>Every block was sent to the radio, but the transfer broke off: the radio may not hold the last one.</source>
+        <translation>Alle Blöcke wurden an das Funkgerät gesendet, aber die Übertragung brach ab: Das Funkgerät enthält den letzten möglicherweise nicht.</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

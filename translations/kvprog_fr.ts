@@ -1192,6 +1192,10 @@ Depuis le 1er janvier 2013, vous devez passer ces canaux en bande étroite.</tra
         <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
         <translation>Choisissez un autre canal prioritaire sous Groupes de canaux disponibles, ou annulez la suppression (Édition &gt; Annuler).</translation>
     </message>
+    <message>
+        <source>Every block was sent to the radio, but the transfer broke off: the radio may not hold the last one.</source>
+        <translation>Tous les blocs ont été envoyés à la radio, mais le transfert s&apos;est interrompu : la radio ne contient peut-être pas le dernier.</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

@@ -1192,6 +1192,10 @@ Sinds 1 januari 2013 moet u deze kanalen op smalle bandbreedte zetten.</translat
         <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
         <translation>Kies een ander prioriteitskanaal onder Beschikbare kanaalgroepen, of maak het verwijderen ongedaan (Bewerken &gt; Ongedaan maken).</translation>
     </message>
+    <message>
+        <source>Every block was sent to the radio, but the transfer broke off: the radio may not hold the last one.</source>
+        <translation>Alle blokken zijn naar de marifoon gestuurd, maar de overdracht brak af: de marifoon bevat het laatste misschien niet.</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

@@ -1192,6 +1192,10 @@ Sedan 1 januari 2013 måste du ändra dessa kanaler till smal bandbredd.</transl
         <source>Choose another priority channel under Available CH Group, or undo the delete (Edit &gt; Undo).</source>
         <translation>Välj en annan prioritetskanal under Tillgängliga kanalgrupper, eller ångra borttagningen (Redigera &gt; Ångra).</translation>
     </message>
+    <message>
+        <source>Every block was sent to the radio, but the transfer broke off: the radio may not hold the last one.</source>
+        <translation>Alla block skickades till radion, men överföringen avbröts: radion kanske inte innehåller det sista.</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>

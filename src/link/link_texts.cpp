@@ -98,6 +98,10 @@ std::string PortBusyText(const std::string& port, const std::string& holder) {
 }
 
 Message PartlyWrittenMessage(int written, int total, const std::string& caption) {
+    // The last block counted may be one whose answer was lost: "part old" is
+    // then the last block at most, and "1 of 1 written" would read as done.
+    if (written >= total)
+        return Advised(Advice::AllSentUnconfirmed, caption, MessageIcon::Exclamation, Buttons::Ok);
     return Advised(Advice::PartlyWritten, caption, MessageIcon::Exclamation, Buttons::Ok,
                    {std::to_string(written), std::to_string(total)});
 }

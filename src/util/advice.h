@@ -37,6 +37,7 @@ enum class Advice {
     NoEcho,
     PortCheck,
     PartlyWritten,
+    AllSentUnconfirmed,
     DestinationReports,
     DestinationProgram,
     DestinationProgramOrRegion,

@@ -203,6 +203,10 @@ TEST(KvtoolLink, FailuresSayWhatWentWrongAtOnceAndWriteNothing) {
          kExitPartlyWrittenStatus},
         {"the answer to the first write lost", {"--synced", "--variant", "KV170", "--fault", "drop-byte@8"},
          {"program", "--port", "PORT", image}, {"part old and part new data: 1 of "}, kExitPartlyWrittenStatus},
+        // After the backup read (856 requests) only the program mark's block differs.
+        {"the answer to the only block written lost", {"--synced", "--variant", "KV170", "--fault", "drop-byte@857"},
+         {"program", "--port", "PORT", image, "--backup", (dir / "backup.hex").string()},
+         {"Every block was sent to the radio, but the transfer broke off"}, kExitPartlyWrittenStatus},
         {"a file cut short", {"--synced", "--variant", "KV170"}, {"program", "--port", "PORT", cut},
          {"[CHINT100] to [PRISETCH]: missing", "(answered No: no terminal)", "nothing written: " + cut + " is incomplete"}},
         {"a file cut short, with --yes", {}, {"program", "--port", (dir / "ttyNONE").string(), cut, "--yes"},
